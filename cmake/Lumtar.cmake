@@ -1,0 +1,39 @@
+# Shared build settings of every target of ours.
+
+set(LUMTAR_WARNINGS -Wall -Wextra)
+
+if(LUMTAR_SANITIZE)
+  set(LUMTAR_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${LUMTAR_SANITIZER_FLAGS})
+  add_link_options(${LUMTAR_SANITIZER_FLAGS})
+endif()
+
+# lumtar_layer(<name> [LIBS ...]): a static library of all sources below the
+# current folder (sub-folders included), compiled with our warnings.
+function(lumtar_layer name)
+  cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  foreach(pattern IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${pattern}")
+  endforeach()
+  set(compiled ${sources})
+  list(FILTER compiled INCLUDE REGEX "\\.(c|cpp)$")
+  if(NOT compiled)
+    # A layer that has no code yet still takes part in the link.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    if(ARG_LIBS)
+      target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+    endif()
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_compile_options(${name} PRIVATE ${LUMTAR_WARNINGS})
+  # Headers are found by their path below the repository root ("core/DDataManager.h").
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_LIBS)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()

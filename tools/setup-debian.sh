@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the benchmarks need.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git clang libclang-rt-14-dev
+  qtbase5-dev qtbase5-dev-tools qtmultimedia5-dev qttools5-dev qttools5-dev-tools
+  libqt5svg5-dev qtbase5-private-dev
+  libhidapi-dev libcjson-dev libpugixml-dev libfftw3-dev libudev-dev
+  libx11-dev libxtst-dev libxi-dev libpulse-dev
+  fonts-wqy-microhei fontconfig
+  xvfb xauth x11-utils xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run this script as root (or with sudo) to install them." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
