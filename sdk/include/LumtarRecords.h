@@ -79,14 +79,14 @@ static inline colorInfoData lumtarDefaultColorInfo(int32_t kind)
 
 /* One keyboard or mouse event of a macro. Mouse events carry the window
  * message number as key code ("513"/"514" left down/up, "516"/"517" right,
- * "519"/"520" middle); operate is "down" or "up". */
+ * "519"/"520" middle); operateExplain is "down" or "up". */
 typedef struct KeyOrMouseEventStu {
     char mark[64];
     char delay[16];
     char type[16];
     char keyCode[16];
     char codeName[64];
-    char operate[64];
+    char operateExplain[64];
 } KeyOrMouseEventStu;
 
 /* One advanced key (DKS, MT or TGL) of the advanced-key store: 416 bytes. */
