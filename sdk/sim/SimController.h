@@ -1,0 +1,80 @@
+// In-process control of the simulated keyboards, for tests and for trying
+// the application without hardware. Every call is thread-safe. Devices are
+// named by their path text (see sdk/include/LumtarHid.h); a path changes
+// when a keyboard re-enumerates (gamepad-mode switch), so look it up again
+// with paths() afterwards.
+//
+// Arrival and removal reach the callbacks registered with
+// CLumtarHid_RegisterHotplugCallback, exactly as the application sees them.
+#ifndef LUMTAR_SIM_CONTROLLER_H
+#define LUMTAR_SIM_CONTROLLER_H
+
+#include "sdk/sim/SimFaults.h"
+#include "sdk/sim/SimKeyboardState.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumtar {
+namespace sim {
+
+class SimController {
+public:
+    static SimController& instance();
+
+    // Attaches a keyboard of a model of the device table, by cable
+    // (connectType 0) or behind its 2.4 GHz receiver (1). Returns the path
+    // text, or "" for an unknown model or a connection the model lacks. A
+    // receiver starts with its keyboard reachable.
+    std::string plug(const std::string& model, int connectType = 0);
+    // Detaches it; false when no such device is attached.
+    bool unplug(const std::string& path);
+    // Detaches every simulated device, bootloaders included.
+    void unplugAll();
+    // Paths of the attached simulated keyboards, in plug order.
+    std::vector<std::string> paths() const;
+    bool isPlugged(const std::string& path) const;
+
+    // Receiver: whether its keyboard is reachable; sends a status report.
+    bool setReceiverLink(const std::string& path, bool keyboardReachable);
+    // Battery level and charging state (0 not, 1 charging, 2 full); sends a
+    // status report.
+    bool setBattery(const std::string& path, int percent, int charging);
+
+    // Input reports as the keyboard sends them when keys move.
+    bool sendKeyReport(const std::string& path, const std::array<uint8_t, 8>& report);  // 0x04
+    bool sendFullKeyReport(const std::string& path, const std::vector<uint8_t>& bytes); // 0x05, bytes 6..
+    bool sendFunctionKey(const std::string& path, int layer, int keyId, bool pressed);  // 0x20
+    // Any other input report, delivered as given.
+    bool sendInputReport(const std::string& path, const std::array<uint8_t, 64>& report);
+
+    bool setFaults(const std::string& path, const SimFaults& faults);
+    bool setSerialNumber(const std::string& path, const std::string& serial);
+    bool setFirmwareVersion(const std::string& path, const std::string& version);
+
+    // What the keyboard holds, and the reports it received, in order.
+    SimKeyboardState state(const std::string& path) const;
+    std::vector<std::array<uint8_t, 64>> receivedReports(const std::string& path) const;
+    void clearReceivedReports(const std::string& path);
+    // Onboard memory: the key records of a layer (payloads of the 0x17
+    // reports in report-number order), a macro slot (256 bytes; empty when
+    // never written) and an advanced-key record (the whole 64-byte 0x2A
+    // report; empty when never written).
+    std::vector<uint8_t> onboardKeys(const std::string& path, int layer) const;
+    std::vector<uint8_t> onboardMacro(const std::string& path, int slot) const;
+    std::vector<uint8_t> onboardSeniorKey(const std::string& path, int index) const;
+
+    // Keyboards that entered their bootloader (0x0A) appear as devices of
+    // their own with these path texts until unplugged.
+    std::vector<std::string> bootloaderPaths() const;
+
+private:
+    SimController() = default;
+};
+
+} // namespace sim
+} // namespace lumtar
+
+#endif

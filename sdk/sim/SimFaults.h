@@ -1,0 +1,31 @@
+// Faults a test can inject into one simulated keyboard.
+#ifndef LUMTAR_SIM_FAULTS_H
+#define LUMTAR_SIM_FAULTS_H
+
+namespace lumtar {
+namespace sim {
+
+struct SimFaults {
+    // Macro-report acknowledgements (0x19) to leave out: the next n are not
+    // sent; -1 leaves out every one.
+    int dropAcks = 0;
+    // Extra delay of every acknowledgement (0x19), in ms.
+    int ackDelayMs = 0;
+    // Extra delay of every other reply, in ms (late replies).
+    int replyDelayMs = 0;
+    // Length of the serial number the keyboard reports: -1 the full 32
+    // characters, 0 an empty one, n the first n characters.
+    int serialLength = -1;
+    // The side-light mode list inquiry (0x01) goes unanswered.
+    bool noSideLightList = false;
+    // > 0: every read delivers only this many bytes of the report.
+    int shortReadBytes = 0;
+    // >= 0: the keyboard drops off the bus once it has received this many
+    // more output reports (the report that reaches the count is lost).
+    int vanishAfterWrites = -1;
+};
+
+} // namespace sim
+} // namespace lumtar
+
+#endif

@@ -1,0 +1,44 @@
+// A snapshot of what a simulated keyboard holds, for tests to read back.
+#ifndef LUMTAR_SIM_KEYBOARD_STATE_H
+#define LUMTAR_SIM_KEYBOARD_STATE_H
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lumtar {
+namespace sim {
+
+struct SimKeyboardState {
+    std::string model;
+    std::string path;
+    int connectType = 0;          // 0 USB cable, 1 2.4 GHz receiver
+    int gamepadMode = -1;         // -1 none, 0 off, 1 Xbox360, 2 Classical
+    bool receiverLinkUp = true;   // a keyboard is reachable behind the receiver
+    std::string serialNumber;     // up to 32 characters
+    std::string firmwareVersion;
+    int batteryPercent = 100;
+    int charging = 0;             // 0 not charging, 1 charging, 2 full
+    int lightSleepSeconds = 0;
+    int keyboardSleepSeconds = 0;
+    int prohibitSleep = 0;
+    std::array<int, 4> lockFlags{};                  // report bytes 13..16 of 0x13 sub 0
+    std::array<uint8_t, 12> keyboardLight{};         // bytes 6..17 of the last 0x06 write
+    std::array<uint8_t, 12> sideLight{};             // bytes 6..17 of the last 0x07 write
+    int lightSync = 0;                               // last 0x16 state
+    int resetCount = 0;                              // 0x13 sub 0 with byte 6 = 1
+    int reportRate = 1;                              // 0x29 sub 9
+    int antiShake = 0;                               // 0x29 sub 10
+    bool calibrating = false;                        // all-keys calibration running
+    std::array<uint8_t, 22> selectedKeys{};          // last 0x29 sub 2 bitmap
+    // Travel settings per key position (row * 22 + column): mode, press,
+    // release, rapid press, rapid release.
+    std::map<int, std::array<int, 5>> travel;
+};
+
+} // namespace sim
+} // namespace lumtar
+
+#endif
