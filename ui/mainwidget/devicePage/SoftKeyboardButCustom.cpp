@@ -1,0 +1,175 @@
+#include "ui/mainwidget/devicePage/SoftKeyboardButCustom.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+SoftKeyboardButCustom::SoftKeyboardButCustom(int kind, QWidget *parent)
+    : QToolButton(parent)
+    , m_kind(kind)
+{
+    m_selectedStyle = QStringLiteral(
+        "color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid #FF3135; border-radius:3px;");
+    m_markedStyle = QStringLiteral(
+        "color:#FF3135; font: 75 7pt \"Microsoft YaHei\"; border: 1px solid #FF3135; border-radius:3px;");
+    m_normalTextStyle = QStringLiteral(
+        "color:#c3c3c3; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;");
+    m_lightTextStyle = QStringLiteral(
+        "color:#f5f5f5; font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;");
+    m_normalBgStyle = QStringLiteral("background-color:#4b4b4b;");
+    m_kind1BgStyle = QStringLiteral("background-color:#1e1e1e;");
+
+    if (m_kind == 1)
+        installEventFilter(this);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+
+    if (m_kind == 1)
+        applyStyle(m_lightTextStyle, m_kind1BgStyle);
+    else
+        applyStyle(m_normalTextStyle, m_normalBgStyle);
+}
+
+void SoftKeyboardButCustom::applyStyle(const QString &textPart, const QString &backgroundPart)
+{
+    setStyleSheet(textPart + backgroundPart);
+}
+
+void SoftKeyboardButCustom::setKeySize(int w, int h)
+{
+    m_width = w;
+    m_height = h;
+    setFixedSize(w, h);
+}
+
+QString SoftKeyboardButCustom::displayText(int code, const QString &caption)
+{
+    switch (code) {
+    case 145: return QObject::tr("Chinese");
+    case 144: return QObject::tr("Korean/English");
+    case 137: return QObject::tr("K14");
+    case 100: return QObject::tr("K45");
+    case 135: return QObject::tr("K56");
+    case 139: return QObject::tr("K131");
+    case 138: return QObject::tr("K132");
+    case 136: return QObject::tr("K133");
+    case 226:
+    case 230: return QStringLiteral("Alt");
+    case 36: return QStringLiteral("7&&");
+    default: return caption;
+    }
+}
+
+void SoftKeyboardButCustom::setKeyInfo(int code, QString caption)
+{
+    m_keyCode = code;
+    m_caption = caption;
+    setText(displayText(code, caption));
+}
+
+void SoftKeyboardButCustom::setKeyState(int state)
+{
+    if (m_kind == 0) {
+        switch (state) {
+        case 0:
+            applyStyle(m_normalTextStyle, m_normalBgStyle);
+            m_selected = false;
+            break;
+        case 1:
+            applyStyle(m_selectedStyle, m_normalBgStyle);
+            m_selected = true;
+            break;
+        case 2:
+            applyStyle(m_normalTextStyle, QStringLiteral("background-color:#2c74c1;"));
+            break;
+        case 3:
+            applyStyle(m_normalTextStyle, QStringLiteral("background-color:#22ba20;"));
+            break;
+        case 4:
+            applyStyle(m_normalTextStyle, QStringLiteral("background-color:#E81122;"));
+            break;
+        default:
+            break;
+        }
+    } else if (m_kind == 1) {
+        if (state == 0) {
+            applyStyle(m_lightTextStyle, m_kind1BgStyle);
+            m_marked = false;
+        } else if (state == 1) {
+            applyStyle(m_markedStyle, m_kind1BgStyle);
+            m_marked = true;
+        }
+    }
+}
+
+void SoftKeyboardButCustom::setEditable(bool editable)
+{
+    m_editable = editable;
+}
+
+void SoftKeyboardButCustom::setThemeColors(QString text, QString accent, QString background)
+{
+    m_selectedStyle = QStringLiteral(
+        "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 1px solid rgb(%1); border-radius:3px;")
+                          .arg(accent);
+    m_markedStyle = QStringLiteral(
+        "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border: 1px solid rgb(%1); border-radius:3px;")
+                        .arg(accent);
+    const QString textStyle = QStringLiteral(
+        "color:rgb(%1); font: 75 7pt \"Microsoft YaHei\"; border-bottom: 0px solid #7F8386; border-radius:3px;")
+                                  .arg(text);
+    m_normalTextStyle = textStyle;
+    m_lightTextStyle = textStyle;
+    m_normalBgStyle = QStringLiteral("background-color:rgb(%1);").arg(background);
+    m_kind1BgStyle = m_normalBgStyle;
+
+    applyPresentStyle();
+
+    m_textColor = text;
+    m_accentColor = accent;
+    m_backgroundColor = background;
+}
+
+void SoftKeyboardButCustom::applyPresentStyle()
+{
+    if (m_kind == 1)
+        applyStyle(m_marked ? m_markedStyle : m_lightTextStyle, m_kind1BgStyle);
+    else
+        applyStyle(m_selected ? m_selectedStyle : m_normalTextStyle, m_normalBgStyle);
+}
+
+void SoftKeyboardButCustom::enterEvent(QEvent *event)
+{
+    m_hovered = true;
+    if (m_kind == 1) {
+        applyStyle(m_markedStyle, m_kind1BgStyle);
+        emit sigCustomButMouseEnter();
+    } else {
+        applyStyle(m_selectedStyle, m_normalBgStyle);
+    }
+    QToolButton::enterEvent(event);
+}
+
+void SoftKeyboardButCustom::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    if (m_editable) {
+        if (m_kind == 1) {
+            if (!m_marked)
+                applyStyle(m_lightTextStyle, m_kind1BgStyle);
+        } else {
+            applyStyle(m_normalTextStyle, m_normalBgStyle);
+        }
+    }
+    if (m_kind == 1)
+        emit sigCustomButMouseLeave();
+    QToolButton::leaveEvent(event);
+}
+
+bool SoftKeyboardButCustom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton)
+            emit sigButtonMouseRightKeyClicked(m_keyCode, m_caption);
+    }
+    return QToolButton::eventFilter(watched, event);
+}

@@ -1,0 +1,89 @@
+#include "widgets/TextMoveWidget.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QTimer>
+
+TextMoveWidget::TextMoveWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+
+    m_label = new QLabel(m_text, this);
+    m_label->setAlignment(Qt::AlignVCenter);
+    m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_label->adjustSize();
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(m_interval);
+    connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
+    m_timer->start();
+}
+
+TextMoveWidget::~TextMoveWidget()
+{
+    if (m_timer->isActive())
+        m_timer->stop();
+}
+
+void TextMoveWidget::updatePos()
+{
+    const int w = width();
+    const int t = QFontMetrics(font()).horizontalAdvance(m_text);
+    const int x = m_x;
+
+    if (t <= w) {
+        if (x + t > w)
+            m_movingRight = false;
+        else if (x <= 0)
+            m_movingRight = true;
+    } else {
+        if (x == 10)
+            m_movingRight = false;
+        else if (x <= w - t - 10)
+            m_movingRight = true;
+    }
+
+    m_x += m_movingRight ? m_step : -m_step;
+    m_label->move(m_x, m_y);
+}
+
+void TextMoveWidget::setText(QString text)
+{
+    m_text = text;
+    m_label->setText(m_text);
+    m_label->adjustSize();
+    m_x = 0;
+    m_label->move(m_x, m_y);
+}
+
+void TextMoveWidget::setTextFont(QString family, int pointSize)
+{
+    setFont(QFont(family, pointSize));
+    m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(family).arg(pointSize));
+    m_label->adjustSize();
+}
+
+void TextMoveWidget::setForeground(QColor color)
+{
+    m_foreground = color;
+    QPalette p = m_label->palette();
+    p.setColor(QPalette::WindowText, color);
+    m_label->setPalette(p);
+}
+
+void TextMoveWidget::setBackground(QColor color)
+{
+    m_background = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void TextMoveWidget::resizeEvent(QResizeEvent *event)
+{
+    m_y = (height() - QFontMetrics(font()).height()) / 2;
+    m_label->move(m_x, m_y);
+    QWidget::resizeEvent(event);
+}
