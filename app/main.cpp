@@ -1,1 +1,46 @@
-int main() { return 0; }
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+#include "app/DAppllication.h"
+#include "app/LogHandler.h"
+#include "platform/CrashHandler.h"
+#include "platform/SingleInstanceKey.h"
+
+namespace {
+
+const char kInstanceKey[] = "Z770-Q28V2.0_1.2.0.1";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QString baseName = QFileInfo(QString::fromLocal8Bit(argc > 0 ? argv[0] : "lumtar")).baseName();
+    const QString appDataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + baseName;
+    CrashHandler::install(appDataDir + QStringLiteral("/dump"));
+
+    SingleInstanceKey instanceKey(QString::fromLatin1(kInstanceKey));
+    const bool alreadyRunning = !instanceKey.acquire();
+    if (alreadyRunning)
+        qDebug() << "--------------- EXE already runing -----------------";
+
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+
+    cleanLogDir(baseName);
+    qInstallMessageHandler(logMessageHandler);
+
+    DAppllication app(QString::fromLatin1(kInstanceKey), argc, argv, alreadyRunning);
+    if (app.isConnectedToRunningInstance())
+        return 1;
+    if (app.isOrphanCopy()) {
+        std::fprintf(stderr, "Another copy of this program holds the single-instance key but does not answer.\n"
+                             "Close it, or end it if it hangs, and start again.\n");
+        return 2;
+    }
+    return app.exec();
+}

@@ -1,6 +1,8 @@
 # Shared build settings of every target of ours.
 
 set(LUMTAR_WARNINGS -Wall -Wextra)
+# Log lines carry no source file or line, in every build type.
+add_compile_definitions(QT_NO_MESSAGELOGCONTEXT)
 
 if(LUMTAR_SANITIZE)
   set(LUMTAR_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

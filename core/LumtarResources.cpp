@@ -1,0 +1,12 @@
+#include "core/LumtarResources.h"
+
+#include <QtGlobal>
+
+void lumtarInitResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(lumtar);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
