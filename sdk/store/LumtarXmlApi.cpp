@@ -1,290 +1,365 @@
-// Placeholder bodies until the store modules land.
+// The C surface of the XML stores: each function hands its arguments to the
+// store module of its file kind.
 #include "sdk/include/LumtarXml.h"
+
+#include "sdk/store/CustomLightStore.h"
+#include "sdk/store/MacroStore.h"
+#include "sdk/store/ProfileStore.h"
+#include "sdk/store/SeniorKeyStore.h"
+#include "sdk/store/StoreLog.h"
+#include "sdk/store/StoreText.h"
+#include "sdk/store/XmlDocumentCache.h"
+
+using lumtar::store::CustomLightStore;
+using lumtar::store::MacroStore;
+using lumtar::store::ProfileStore;
+using lumtar::store::SeniorKeyStore;
 
 extern "C" {
 
 int CLumtarXML_Init(void)
 {
+    lumtar::store::XmlDocumentCache::instance();
     return 0;
 }
 
-void CLumtarXML_SetLogCallback(LumtarXmlLogCallback /*callback*/)
+void CLumtarXML_SetLogCallback(LumtarXmlLogCallback callback)
 {
+    lumtar::store::StoreLog::setCallback(callback);
 }
 
-bool CLumtarXML_CreateXMLFile(const char * /*path*/)
+bool CLumtarXML_CreateXMLFile(const char *path)
 {
-    return false;
+    std::string p;
+    if (!lumtar::store::acceptPath(path, &p))
+        return false;
+    return lumtar::store::XmlDocumentCache::instance().createStore(p, nullptr);
 }
 
-bool CLumtarXML_CreateProFileXmlParentNode(const char * /*path*/, const char * /*profileIndex*/, const char * /*name*/, int /*reserved*/)
+// ---- Profiles ----
+
+bool CLumtarXML_CreateProFileXmlParentNode(const char *path, const char *profileIndex,
+                                           const char *name, int)
 {
-    return false;
+    return ProfileStore::createProfile(path, profileIndex, name);
 }
 
-bool CLumtarXML_DeleteProFileSelectedNode(const char * /*path*/, const char * /*profileIndex*/)
+bool CLumtarXML_DeleteProFileSelectedNode(const char *path, const char *profileIndex)
 {
-    return false;
+    return ProfileStore::deleteProfile(path, profileIndex);
 }
 
-bool CLumtarXML_IsExistenceSelectProfileNode(const char * /*path*/, const char * /*profileIndex*/)
+bool CLumtarXML_IsExistenceSelectProfileNode(const char *path, const char *profileIndex)
 {
-    return false;
+    return ProfileStore::hasProfile(path, profileIndex);
 }
 
-bool CLumtarXML_SelectProFileAllNodes(const char * /*path*/, LumtarIndexNameList * /*profiles*/)
+bool CLumtarXML_SelectProFileAllNodes(const char *path, LumtarIndexNameList *profiles)
 {
-    return false;
+    return ProfileStore::listProfiles(path, profiles);
 }
 
-bool CLumtarXML_SelectProfileNodeInfo(const char * /*path*/, const char * /*profileIndex*/, ProfileNodeInfoStu * /*node*/)
+bool CLumtarXML_SelectProfileNodeInfo(const char *path, const char *profileIndex,
+                                      ProfileNodeInfoStu *node)
 {
-    return false;
+    return ProfileStore::profileNode(path, profileIndex, node);
 }
 
-bool CLumtarXML_ModifyProfileNodeInfo(const char * /*path*/, const char * /*profileIndex*/, const char * /*name*/)
+bool CLumtarXML_ModifyProfileNodeInfo(const char *path, const char *profileIndex, const char *name)
 {
-    return false;
+    return ProfileStore::renameProfile(path, profileIndex, name);
 }
 
-int CLumtarXML_GetCreateXMLFileProfileIndex(const char * /*path*/)
+int CLumtarXML_GetCreateXMLFileProfileIndex(const char *path)
 {
-    return -1;
+    return ProfileStore::currentProfile(path);
 }
 
-bool CLumtarXML_ModifyXMLFileProfileIndex(const char * /*path*/, int /*profileIndex*/)
+bool CLumtarXML_ModifyXMLFileProfileIndex(const char *path, int profileIndex)
 {
-    return false;
+    return ProfileStore::setCurrentProfile(path, profileIndex);
 }
 
-bool CLumtarXML_ProFileExport(const char * /*path*/, const char * /*exportPath*/, const char * /*profileIndex*/, int /*reserved*/)
+bool CLumtarXML_ProFileExport(const char *path, const char *exportPath, const char *profileIndex, int)
 {
-    return false;
+    return ProfileStore::exportProfile(path, exportPath, profileIndex);
 }
 
-bool CLumtarXML_ProFileImport(const char * /*path*/, const char * /*sourcePath*/, const char * /*sourceIndex*/)
+bool CLumtarXML_ProFileImport(const char *path, const char *sourcePath, const char *sourceIndex)
 {
-    return false;
+    return ProfileStore::importProfile(path, sourcePath, sourceIndex);
 }
 
-bool CLumtarXML_SelectProFileKeyOperateInfo(const char * /*path*/, const char * /*profileIndex*/, const char * /*keyCode*/, KeyOperateInfoStu * /*item*/)
+// ---- Key items ----
+
+bool CLumtarXML_SelectProFileKeyOperateInfo(const char *path, const char *profileIndex,
+                                            const char *keyCode, KeyOperateInfoStu *item)
 {
-    return false;
+    return ProfileStore::selectKey(path, profileIndex, keyCode, item);
 }
 
-bool CLumtarXML_DeleteProFileMacroWithKeyInfoItem(const char * /*path*/, const char * /*profileIndex*/, const char * /*keyCode*/, const char * /*keyName*/)
+bool CLumtarXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
+                                                  const char *keyCode, const char *)
 {
-    return false;
+    return ProfileStore::deleteKey(path, profileIndex, keyCode);
 }
 
-bool CLumtarXML_AddProFileMacroWithKeyInfoItem(const char * /*path*/, const char * /*profileIndex*/, const char * /*keyCode*/, const char * /*keyName*/, const char * /*type*/, const char * /*count*/, const char * /*mode*/, const char * /*value*/)
+bool CLumtarXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
+                                               const char *keyCode, const char *keyName,
+                                               const char *type, const char *count,
+                                               const char *mode, const char *value)
 {
-    return false;
+    return ProfileStore::addKey(path, profileIndex, keyCode, keyName, type, count, mode, value);
 }
 
-int CLumtarXML_GetProFileValueNum(const char * /*path*/, const char * /*profileIndex*/, const char * /*type*/, const char * /*value*/)
+int CLumtarXML_GetProFileValueNum(const char *path, const char *profileIndex, const char *type,
+                                  const char *value)
 {
-    return -1;
+    return ProfileStore::countKeys(path, profileIndex, type, value);
 }
 
-bool CLumtarXML_ProFileKeyInfoSelectAll(const char * /*path*/, const char * /*profileIndex*/, std::list<std::string> * /*keyCodes*/)
+bool CLumtarXML_ProFileKeyInfoSelectAll(const char *path, const char *profileIndex,
+                                        std::list<std::string> *keyCodes)
 {
-    return false;
+    return ProfileStore::listKeyCodes(path, profileIndex, keyCodes);
 }
 
-bool CLumtarXML_AddProFileBindMacroItem(const char * /*path*/, const char * /*profileIndex*/, std::list<KeyOrMouseEventStu> /*events*/, const char * /*macroIndex*/, const char * /*nodeName*/)
+// ---- Macro copies ----
+
+bool CLumtarXML_AddProFileBindMacroItem(const char *path, const char *profileIndex,
+                                        std::list<KeyOrMouseEventStu> events,
+                                        const char *macroIndex, const char *nodeName)
 {
-    return false;
+    return ProfileStore::addMacroCopy(path, profileIndex, events, macroIndex, nodeName);
 }
 
-bool CLumtarXML_DeleteProFileBindMacroNode(const char * /*path*/, const char * /*profileIndex*/, const char * /*macroIndex*/, const char * /*nodeName*/)
+bool CLumtarXML_DeleteProFileBindMacroNode(const char *path, const char *profileIndex,
+                                           const char *macroIndex, const char *)
 {
-    return false;
+    return ProfileStore::deleteMacroCopy(path, profileIndex, macroIndex);
 }
 
-bool CLumtarXML_ProFileMacroWithKeyInfoSelectAll(const char * /*path*/, const char * /*profileIndex*/, const char * /*macroIndex*/, const char * /*macroName*/, std::list<KeyOrMouseEventStu> * /*events*/)
+bool CLumtarXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *profileIndex,
+                                                 const char *macroIndex, const char *,
+                                                 std::list<KeyOrMouseEventStu> *events)
 {
-    return false;
+    return ProfileStore::macroCopyEvents(path, profileIndex, macroIndex, events);
 }
 
-int CLumtarXML_SelectProFileMouseLightTypeUsingIndex(const char * /*path*/, const char * /*profileIndex*/, int /*kind*/)
+// ---- Lights ----
+
+int CLumtarXML_SelectProFileMouseLightTypeUsingIndex(const char *path, const char *profileIndex,
+                                                     int kind)
 {
-    return -1;
+    return ProfileStore::currentLightMode(path, profileIndex, kind);
 }
 
-bool CLumtarXML_ModifyProFileMouseLightUsingIndex(const char * /*path*/, const char * /*profileIndex*/, int /*kind*/, int /*mode*/)
+bool CLumtarXML_ModifyProFileMouseLightUsingIndex(const char *path, const char *profileIndex,
+                                                  int kind, int mode)
 {
-    return false;
+    return ProfileStore::setCurrentLightMode(path, profileIndex, kind, mode);
 }
 
-int CLumtarXML_SelectProFileLightTypeRuningStatus(const char * /*path*/, const char * /*profileIndex*/)
+int CLumtarXML_SelectProFileLightTypeRuningStatus(const char *path, const char *profileIndex)
 {
-    return -1;
+    return ProfileStore::lightRunningStatus(path, profileIndex);
 }
 
-int CLumtarXML_SelectProFileLightSynchronizeStatus(const char * /*path*/, const char * /*profileIndex*/)
+int CLumtarXML_SelectProFileLightSynchronizeStatus(const char *path, const char *profileIndex)
 {
-    return -1;
+    return ProfileStore::lightSyncStatus(path, profileIndex);
 }
 
-bool CLumtarXML_ModifyProFileLightSynchronizeStatus(const char * /*path*/, const char * /*profileIndex*/, int /*status*/)
+bool CLumtarXML_ModifyProFileLightSynchronizeStatus(const char *path, const char *profileIndex,
+                                                    int status)
 {
-    return false;
+    return ProfileStore::setLightSyncStatus(path, profileIndex, status);
 }
 
-bool CLumtarXML_SelectProfileColorDataInfo(const char * /*path*/, const char * /*profileIndex*/, int /*kind*/, int /*mode*/, colorInfoData * /*data*/)
+bool CLumtarXML_SelectProfileColorDataInfo(const char *path, const char *profileIndex, int kind,
+                                           int mode, colorInfoData *data)
 {
-    return false;
+    return ProfileStore::selectLight(path, profileIndex, kind, mode, data);
 }
 
-bool CLumtarXML_IsProFileAlreadyHaveLightInfo(const char * /*path*/, const char * /*profileIndex*/, int /*kind*/, int /*mode*/)
+bool CLumtarXML_IsProFileAlreadyHaveLightInfo(const char *path, const char *profileIndex, int kind,
+                                              int mode)
 {
-    return false;
+    return ProfileStore::hasLight(path, profileIndex, kind, mode);
 }
 
-bool CLumtarXML_AddProFileLightInfoItem(const char * /*path*/, const char * /*profileIndex*/, colorInfoData /*data*/)
+bool CLumtarXML_AddProFileLightInfoItem(const char *path, const char *profileIndex,
+                                        colorInfoData data)
 {
-    return false;
+    return ProfileStore::storeLight(path, profileIndex, data.lightKind, data.modeCode, data, false);
 }
 
-bool CLumtarXML_ModifyProFileLightInfoItem(const char * /*path*/, const char * /*profileIndex*/, int /*kind*/, int /*mode*/, colorInfoData /*data*/)
+bool CLumtarXML_ModifyProFileLightInfoItem(const char *path, const char *profileIndex, int kind,
+                                           int mode, colorInfoData data)
 {
-    return false;
+    return ProfileStore::storeLight(path, profileIndex, kind, mode, data, true);
 }
 
-bool CLumtarXML_AddProFileCustomLightNode(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/, const char * /*name*/, const char * /*isUsing*/, int /*usingFlagIndex*/)
+// ---- Custom-light schemes ----
+
+bool CLumtarXML_AddProFileCustomLightNode(const char *path, const char *profileIndex,
+                                          const char *nodeIndex, const char *name,
+                                          const char *isUsing, int usingFlagIndex)
 {
-    return false;
+    return CustomLightStore::addScheme(path, profileIndex, nodeIndex, name, isUsing, usingFlagIndex);
 }
 
-bool CLumtarXML_SelectProFileCustomLightAllNodes(const char * /*path*/, const char * /*profileIndex*/, std::list<CustomLightNodeStu> * /*nodes*/)
+bool CLumtarXML_SelectProFileCustomLightAllNodes(const char *path, const char *profileIndex,
+                                                 std::list<CustomLightNodeStu> *nodes)
 {
-    return false;
+    return CustomLightStore::listSchemes(path, profileIndex, nodes);
 }
 
-bool CLumtarXML_ModifyProFileCustomLightNodeUsingStatus(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/, const char * /*isUsing*/, int /*usingFlagIndex*/)
+bool CLumtarXML_ModifyProFileCustomLightNodeUsingStatus(const char *path, const char *profileIndex,
+                                                        const char *nodeIndex, const char *isUsing,
+                                                        int usingFlagIndex)
 {
-    return false;
+    return CustomLightStore::setSchemeUsing(path, profileIndex, nodeIndex, isUsing, usingFlagIndex);
 }
 
-bool CLumtarXML_ModifyProFileCustomLightNodeName(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/, const char * /*name*/)
+bool CLumtarXML_ModifyProFileCustomLightNodeName(const char *path, const char *profileIndex,
+                                                 const char *nodeIndex, const char *name)
 {
-    return false;
+    return CustomLightStore::renameScheme(path, profileIndex, nodeIndex, name);
 }
 
-bool CLumtarXML_AddProFileCustomLightDataInfo(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/, CustomLightItemStu /*item*/)
+bool CLumtarXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex,
+                                              const char *nodeIndex, CustomLightItemStu item)
 {
-    return false;
+    return CustomLightStore::addItem(path, profileIndex, nodeIndex, item);
 }
 
-bool CLumtarXML_ClearProFileCustomLightNode(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/)
+bool CLumtarXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex,
+                                            const char *nodeIndex)
 {
-    return false;
+    return CustomLightStore::clearScheme(path, profileIndex, nodeIndex);
 }
 
-bool CLumtarXML_ProFileCustomLightInfoSelectAll(const char * /*path*/, const char * /*profileIndex*/, const char * /*nodeIndex*/, std::list<CustomLightItemStu> * /*items*/)
+bool CLumtarXML_ProFileCustomLightInfoSelectAll(const char *path, const char *profileIndex,
+                                                const char *nodeIndex,
+                                                std::list<CustomLightItemStu> *items)
 {
-    return false;
+    return CustomLightStore::schemeItems(path, profileIndex, nodeIndex, items);
 }
 
-bool CLumtarXML_XmlCustomLightInfoSelectAll(const char * /*filePath*/, const char * /*nodeIndex*/, std::list<CustomLightItemStu> * /*items*/)
+bool CLumtarXML_XmlCustomLightInfoSelectAll(const char *filePath, const char *nodeIndex,
+                                            std::list<CustomLightItemStu> *items)
 {
-    return false;
+    return CustomLightStore::defaultFileItems(filePath, nodeIndex, items);
 }
 
-bool CLumtarXML_GetProFileFunctionInfo(const char * /*path*/, const char * /*profileIndex*/, char /*flags*/[4][8])
+// ---- Performance settings ----
+
+bool CLumtarXML_GetProFileFunctionInfo(const char *path, const char *profileIndex, char flags[4][8])
 {
-    return false;
+    return ProfileStore::lockFlags(path, profileIndex, flags);
 }
 
-bool CLumtarXML_AddProFileFunctionInfo(const char * /*path*/, const char * /*profileIndex*/, const char * /*altTab*/, const char * /*altF4*/, const char * /*shiftTab*/, const char * /*winKey*/)
+bool CLumtarXML_AddProFileFunctionInfo(const char *path, const char *profileIndex,
+                                       const char *altTab, const char *altF4,
+                                       const char *shiftTab, const char *winKey)
 {
-    return false;
+    return ProfileStore::setLockFlags(path, profileIndex, altTab, altF4, shiftTab, winKey);
 }
 
-bool CLumtarXML_GetProFileIntoSleepTimeInfo(const char * /*path*/, const char * /*profileIndex*/, int * /*lightSleepSeconds*/, int * /*keyboardSleepMinutes*/)
+bool CLumtarXML_GetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex,
+                                            int *lightSleepSeconds, int *keyboardSleepMinutes)
 {
-    return false;
+    return ProfileStore::sleepTimes(path, profileIndex, lightSleepSeconds, keyboardSleepMinutes);
 }
 
-bool CLumtarXML_SetProFileIntoSleepTimeInfo(const char * /*path*/, const char * /*profileIndex*/, int /*lightSleepSeconds*/, int /*keyboardSleepMinutes*/)
+bool CLumtarXML_SetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex,
+                                            int lightSleepSeconds, int keyboardSleepMinutes)
 {
-    return false;
+    return ProfileStore::setSleepTimes(path, profileIndex, lightSleepSeconds, keyboardSleepMinutes);
 }
 
-bool CLumtarXML_SelectMacroAllNodes(const char * /*path*/, LumtarIndexNameList * /*macros*/)
+// ---- Macro store ----
+
+bool CLumtarXML_SelectMacroAllNodes(const char *path, LumtarIndexNameList *macros)
 {
-    return false;
+    return MacroStore::listMacros(path, macros);
 }
 
-bool CLumtarXML_SelectAllKeyOrMouseEvent(const char * /*path*/, const char * /*macroIndex*/, std::list<KeyOrMouseEventStu> * /*events*/)
+bool CLumtarXML_SelectAllKeyOrMouseEvent(const char *path, const char *macroIndex,
+                                         std::list<KeyOrMouseEventStu> *events)
 {
-    return false;
+    return MacroStore::events(path, macroIndex, events);
 }
 
-bool CLumtarXML_CreateMacroXmlParentNode(const char * /*path*/, const char * /*macroIndex*/, const char * /*name*/)
+bool CLumtarXML_CreateMacroXmlParentNode(const char *path, const char *macroIndex, const char *name)
 {
-    return false;
+    return MacroStore::createMacro(path, macroIndex, name);
 }
 
-bool CLumtarXML_DeleteMacroNode(const char * /*path*/, const char * /*macroIndex*/)
+bool CLumtarXML_DeleteMacroNode(const char *path, const char *macroIndex)
 {
-    return false;
+    return MacroStore::deleteMacro(path, macroIndex);
 }
 
-bool CLumtarXML_ModifyMacroNodeName(const char * /*path*/, const char * /*macroIndex*/, const char * /*name*/)
+bool CLumtarXML_ModifyMacroNodeName(const char *path, const char *macroIndex, const char *name)
 {
-    return false;
+    return MacroStore::renameMacro(path, macroIndex, name);
 }
 
-bool CLumtarXML_AddKeyOrMouseEventItem(const char * /*path*/, std::list<KeyOrMouseEventStu> /*events*/, const char * /*macroIndex*/)
+bool CLumtarXML_AddKeyOrMouseEventItem(const char *path, std::list<KeyOrMouseEventStu> events,
+                                       const char *macroIndex)
 {
-    return false;
+    return MacroStore::appendEvents(path, macroIndex, events);
 }
 
-bool CLumtarXML_DeleteEventItem(const char * /*path*/, const char * /*macroIndex*/, const char * /*mark*/)
+bool CLumtarXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark)
 {
-    return false;
+    return MacroStore::deleteMark(path, macroIndex, mark);
 }
 
-bool CLumtarXML_UpdateEventItem(const char * /*path*/, const char * /*macroIndex*/, const char * /*mark*/, int /*status*/, KeyOrMouseEventStu /*event*/)
+bool CLumtarXML_UpdateEventItem(const char *path, const char *macroIndex, const char *mark,
+                                int status, KeyOrMouseEventStu event)
 {
-    return false;
+    return MacroStore::updateEvent(path, macroIndex, mark, status, event);
 }
 
-bool CLumtarXML_MacroEventItemUpOrDownOperate(const char * /*path*/, const char * /*macroIndex*/, const char * /*mark*/, int /*direction*/, int /*which*/)
+bool CLumtarXML_MacroEventItemUpOrDownOperate(const char *path, const char *macroIndex,
+                                              const char *mark, int direction, int which)
 {
-    return false;
+    return MacroStore::moveEvent(path, macroIndex, mark, direction, which);
 }
 
-bool CLumtarXML_SeniorKey_CreateXMLFile(const char * /*path*/)
+// ---- Advanced-key store ----
+
+bool CLumtarXML_SeniorKey_CreateXMLFile(const char *path)
 {
-    return false;
+    return SeniorKeyStore::createFile(path);
 }
 
-bool CLumtarXML_SeniorKey_CreateProFileXmlParentNode(const char * /*path*/)
+bool CLumtarXML_SeniorKey_CreateProFileXmlParentNode(const char *path)
 {
-    return false;
+    return SeniorKeyStore::prepare(path);
 }
 
-bool CLumtarXML_SeniorKey_SelectAllInfoItem(const char * /*path*/, std::list<SeniorKeyInfoStu> * /*records*/)
+bool CLumtarXML_SeniorKey_SelectAllInfoItem(const char *path, std::list<SeniorKeyInfoStu> *records)
 {
-    return false;
+    return SeniorKeyStore::records(path, records);
 }
 
-bool CLumtarXML_SeniorKey_AddInfoItem(const char * /*path*/, int /*kind*/, SeniorKeyInfoStu /*record*/)
+bool CLumtarXML_SeniorKey_AddInfoItem(const char *path, int, SeniorKeyInfoStu record)
 {
-    return false;
+    return SeniorKeyStore::add(path, record);
 }
 
-bool CLumtarXML_SeniorKey_ModifyInfoItem(const char * /*path*/, int /*kind*/, SeniorKeyInfoStu /*record*/)
+bool CLumtarXML_SeniorKey_ModifyInfoItem(const char *path, int, SeniorKeyInfoStu record)
 {
-    return false;
+    return SeniorKeyStore::modify(path, record);
 }
 
-bool CLumtarXML_SeniorKey_DeleteInfoItem(const char * /*path*/, int /*kind*/, int /*id*/)
+bool CLumtarXML_SeniorKey_DeleteInfoItem(const char *path, int, int id)
 {
-    return false;
+    return SeniorKeyStore::remove(path, id);
 }
 
-}
+} // extern "C"

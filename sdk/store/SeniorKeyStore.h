@@ -1,0 +1,29 @@
+// The advanced-key store "SeniorKeyConfig.xml": at most 40 records with
+// unique ids, in store order.
+#ifndef LUMTAR_SENIOR_KEY_STORE_H
+#define LUMTAR_SENIOR_KEY_STORE_H
+
+#include "sdk/include/LumtarXml.h"
+
+#include <list>
+
+namespace lumtar {
+namespace store {
+
+class SeniorKeyStore
+{
+public:
+    static constexpr int kMaxRecords = 40;
+
+    static bool createFile(const char *path);
+    static bool prepare(const char *path);
+    static bool records(const char *path, std::list<SeniorKeyInfoStu> *records);
+    static bool add(const char *path, const SeniorKeyInfoStu &record);
+    static bool modify(const char *path, const SeniorKeyInfoStu &record);
+    static bool remove(const char *path, int id);
+};
+
+} // namespace store
+} // namespace lumtar
+
+#endif

@@ -1,0 +1,77 @@
+// Keeps every store file the process uses parsed in memory. A file is parsed
+// again only when its stamp on disk changed; a file that cannot be parsed is
+// remembered as broken (and logged once) until it changes, and is never
+// written. Changes are written through AtomicFileWriter, only when a caller
+// reports that it changed something.
+#ifndef LUMTAR_XML_DOCUMENT_CACHE_H
+#define LUMTAR_XML_DOCUMENT_CACHE_H
+
+#include "sdk/store/FileStamp.h"
+
+#include <pugixml.hpp>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace lumtar {
+namespace store {
+
+class XmlDocumentCache
+{
+public:
+    enum class Change { Failed, Unchanged, Changed };
+    typedef std::function<bool(const pugi::xml_node &root)> Reader;
+    typedef std::function<Change(pugi::xml_node &root)> Writer;
+
+    static XmlDocumentCache &instance();
+
+    // The name of the root element of every store file ours.
+    static const char *storeRootName();
+    // Parser options: no line-end or attribute white-space normalisation, so
+    // every text comes back exactly as it was stored.
+    static unsigned int parseOptions();
+
+    // Runs reader on the root element of path (which must be rootName); false
+    // when the file is missing, cannot be parsed, has another root, or the
+    // reader says so.
+    bool read(const std::string &path, const char *rootName, const Reader &reader);
+    // Runs writer on the root of path's store and writes the file when the
+    // writer reports a change. false when the file cannot be read, the writer
+    // fails or the write fails; after a failure the disk version is read
+    // again by the next call.
+    bool modify(const std::string &path, const Writer &writer);
+    // Creates a new store file holding an empty root; refuses an existing path.
+    bool createStore(const std::string &path, const Writer &init);
+
+    // Drops every cached document (tests).
+    void clear();
+
+    // Serialises a document the way the stores write it.
+    static std::string serialise(const pugi::xml_document &doc);
+    // One element in compact form (to tell whether an edit changed it).
+    static std::string serialiseNode(const pugi::xml_node &node);
+
+private:
+    struct Entry
+    {
+        FileStamp stamp;
+        std::unique_ptr<pugi::xml_document> doc;
+        std::string error; // set when the file cannot be parsed
+        unsigned long long lastUse = 0;
+    };
+
+    Entry *load(const std::string &path, std::string *error);
+    void evictIfFull();
+
+    std::mutex m_mutex;
+    std::map<std::string, Entry> m_entries;
+    unsigned long long m_useCounter = 0;
+};
+
+} // namespace store
+} // namespace lumtar
+
+#endif
