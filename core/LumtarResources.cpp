@@ -6,6 +6,7 @@ void lumtarInitResources()
 {
     static const bool done = [] {
         Q_INIT_RESOURCE(lumtar);
+        Q_INIT_RESOURCE(lumtar_images);
         return true;
     }();
     Q_UNUSED(done);
