@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 
@@ -10,6 +11,15 @@
 #include "core/DDataManager.h"
 #include "support/TempHome.h"
 #include "ui/mainwidget/DMainWidget.h"
+
+namespace {
+
+QString crashMarkerPath()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/tst_app_application/dump/pending-notice");
+}
+
+} // namespace
 
 class tst_Application : public QObject
 {
@@ -21,6 +31,7 @@ private slots:
     void autoUpCommandLine_data();
     void autoUpCommandLine();
     void startUpLeavesMainWindowAndSettings();
+    void crashOfLastRunIsReported();
 };
 
 void tst_Application::keyFilter_data()
@@ -92,9 +103,28 @@ void tst_Application::startUpLeavesMainWindowAndSettings()
     QCOMPARE(user.value(QStringLiteral("Theme/selectThemeIndex")).toInt(), 0);
 }
 
+void tst_Application::crashOfLastRunIsReported()
+{
+    QMessageBox *notice = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("crashNotice"))
+            notice = qobject_cast<QMessageBox *>(widget);
+    }
+    QVERIFY(notice);
+    QCOMPARE(notice->windowTitle(), QStringLiteral("Software exit"));
+    QVERIFY(notice->text().contains(QLatin1String("Conflict, software out of operation!")));
+    QVERIFY(!QFile::exists(crashMarkerPath()));
+}
+
 int main(int argc, char **argv)
 {
     TempHome home;
+    // The last run crashed: its handler left the marker beside the reports.
+    QDir().mkpath(QFileInfo(crashMarkerPath()).path());
+    QFile marker(crashMarkerPath());
+    marker.open(QIODevice::WriteOnly);
+    marker.close();
+
     DAppllication app(QStringLiteral("Z770-Q28V2.0_1.2.0.1"), argc, argv, false);
     tst_Application test;
     return QTest::qExec(&test, argc, argv);
