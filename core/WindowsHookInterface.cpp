@@ -1,0 +1,159 @@
+#include "core/WindowsHookInterface.h"
+
+#include "core/DDataManager.h"
+#include "core/hook/HeldKeyTable.h"
+#include "core/hook/HookEventPolicy.h"
+#include "platform/InputHookBackend.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMap>
+
+namespace {
+
+const QString kHookKey = QStringLiteral("HOOK");
+
+// The instance that receives the events.
+QMap<QString, WindowsHookInterface *> hookInterfaceMap;
+
+HeldKeyTable g_heldKeys;
+InputHookBackend *g_chosenBackend = nullptr; // set by setBackend, not owned
+InputHookBackend *g_systemBackend = nullptr; // created on first use, owned
+bool g_exitCleanupRegistered = false;
+
+InputHookBackend *activeBackend()
+{
+    return g_chosenBackend ? g_chosenBackend : g_systemBackend;
+}
+
+bool anythingInstalled()
+{
+    InputHookBackend *backend = activeBackend();
+    return backend && (backend->keyboardInstalled() || backend->mouseInstalled() || backend->keyboardGrabbed());
+}
+
+void logInstallError(const char *format, const InputHookBackend *backend)
+{
+    qDebug().noquote() << QString::asprintf(format, long(backend->lastErrorCode()));
+    qDebug().noquote() << "Input hook:" << backend->lastErrorText();
+}
+
+} // namespace
+
+WindowsHookInterface::WindowsHookInterface(QObject *parent) : QObject(parent)
+{
+    hookInterfaceMap.insert(kHookKey, this);
+}
+
+WindowsHookInterface::~WindowsHookInterface()
+{
+    if (hookInterfaceMap.value(kHookKey) == this) {
+        uninstallHooks();
+        hookInterfaceMap.remove(kHookKey);
+    }
+}
+
+void WindowsHookInterface::setBackend(InputHookBackend *backend)
+{
+    if (anythingInstalled())
+        uninstallHooks();
+    g_chosenBackend = backend;
+}
+
+int WindowsHookInterface::startHook(int mode)
+{
+    this->mode = mode;
+    g_heldKeys.clear();
+    return installHooks();
+}
+
+int WindowsHookInterface::stopHook()
+{
+    return uninstallHooks();
+}
+
+int WindowsHookInterface::installHooks()
+{
+    if (!g_chosenBackend && !g_systemBackend)
+        g_systemBackend = InputHookBackend::createDefault();
+    if (!g_exitCleanupRegistered && QCoreApplication::instance()) {
+        // Nothing stays grabbed or recorded past the application object.
+        g_exitCleanupRegistered = true;
+        qAddPostRoutine([] {
+            uninstallHooks();
+            delete g_systemBackend;
+            g_systemBackend = nullptr;
+            g_exitCleanupRegistered = false;
+        });
+    }
+    InputHookBackend *backend = activeBackend();
+
+    // A start while the hooks run changes the mode: the mouse hook and the
+    // keyboard grab are brought in line with it.
+    if (!backend->keyboardInstalled() && !backend->installKeyboard(&WindowsHookInterface::keyboardHookProc)) {
+        logInstallError("Set keyboard Hook error, error code=%ld", backend);
+        uninstallHooks();
+        return 0;
+    }
+    if (HookEventPolicy::needsMouseHook(mode) && !backend->mouseInstalled()
+        && !backend->installMouse(&WindowsHookInterface::mouseHookProc)) {
+        // Never leave the keyboard withheld while the caller is told that
+        // the start failed.
+        logInstallError("Set mouse Hook error, error code=%ld", backend);
+        uninstallHooks();
+        return 0;
+    }
+    const bool withhold = HookEventPolicy::withholdsKeys(mode);
+    if (backend->keyboardGrabbed() != withhold && !backend->setKeyboardGrab(withhold)) {
+        logInstallError("Set keyboard Hook error, error code=%ld", backend);
+        uninstallHooks();
+        return 0;
+    }
+    return 1;
+}
+
+int WindowsHookInterface::uninstallHooks()
+{
+    if (InputHookBackend *backend = activeBackend()) {
+        backend->setKeyboardGrab(false);
+        backend->uninstallKeyboard();
+        backend->uninstallMouse();
+    }
+    return 1;
+}
+
+bool WindowsHookInterface::keyboardHookProc(const LowLevelKeyRecord &record)
+{
+    InputHookBackend *backend = activeBackend();
+    WindowsHookInterface *hook = hookInterfaceMap.value(kHookKey);
+    if (!backend || !backend->keyboardInstalled() || !hook)
+        return false;
+    const HookEventPolicy::KeyOutcome outcome =
+        HookEventPolicy::decideKey(hook->mode, g_heldKeys, record.vkCode, record.flags);
+    if (outcome.route != HookEventPolicy::Route::None)
+        hook->dispatchKeyEvent(record.vkCode, record.scanCode, outcome.flag, record.flags);
+    return outcome.swallow;
+}
+
+void WindowsHookInterface::mouseHookProc(int message, const LowLevelMouseRecord &record)
+{
+    InputHookBackend *backend = activeBackend();
+    WindowsHookInterface *hook = hookInterfaceMap.value(kHookKey);
+    if (!backend || !backend->mouseInstalled() || !hook || !HookEventPolicy::reportsMouse(hook->mode, message))
+        return;
+    // The record's address is valid while the receivers run.
+    hook->dispatchMouseEvent(0, WPARAM(message), reinterpret_cast<LPARAM>(&record));
+}
+
+void WindowsHookInterface::dispatchKeyEvent(int keyCode, int scCode, int flag, int hookFlag)
+{
+    if (mode == HookEventPolicy::MacroRecordMode)
+        DDataManager::getInstance()->emitRecviveStreamExMacroKeyboard(keyCode, scCode, flag, hookFlag);
+    else
+        emit sigKeyboardRecviveStreamEX_Key(keyCode, scCode, flag, hookFlag);
+}
+
+void WindowsHookInterface::dispatchMouseEvent(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    DDataManager::getInstance()->emitRecviveStreamExMacroMouse(nCode, wParam, lParam);
+}
