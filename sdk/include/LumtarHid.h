@@ -185,9 +185,9 @@ int CLumtarHid_highPrecisionTimerInit(void* context);
  * was never initialised (or is stopped already, for Stop). */
 int CLumtarHid_highPrecisionTimerStart(LumtarTimerContext context);
 int CLumtarHid_highPrecisionTimerStop(LumtarTimerContext context);
-/* Blocks the calling thread for interval × 20 µs (100: 2 ms), sleeping, not
- * spinning; a non-positive interval still yields for 20 µs. Returns 0, or
- * -1 when the context is not started (it has waited all the same). */
+/* Blocks the calling thread for interval × 20 µs (100: 2 ms; at least one
+ * unit, at most one second), sleeping, not spinning. Returns 0, or -1 when
+ * the context is not started (it has waited all the same). */
 int CLumtarHid_highPrecisionTimerRuning(int interval, LumtarTimerContext context);
 
 #ifdef __cplusplus
@@ -213,6 +213,12 @@ bool CLumtarHid_GetHidAndFirmwareInfoStu(const char* path, HidDeviceInfoStu* dev
 /* Appends one record per supported vendor/product pair, in table order.
  * Returns the count appended, or -1 before CLumtarHid_Init succeeded. */
 int CLumtarHid_GetSupportInfoList(std::list<SupportInfoStu>* supported);
+
+/* Fills the path texts of attached supported interfaces that the user may
+ * not open (no udev rule for them yet). Returns the count, or -1 before
+ * CLumtarHid_Init succeeded. The generated "70-lumtar.rules" beside the
+ * program grants the access once installed in /etc/udev/rules.d. */
+int CLumtarHid_GetInaccessibleList(std::list<std::string>* paths);
 
 /* ---- hot-plug of simulated devices ------------------------------------ */
 

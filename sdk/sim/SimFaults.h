@@ -20,8 +20,8 @@ struct SimFaults {
     bool noSideLightList = false;
     // > 0: every read delivers only this many bytes of the report.
     int shortReadBytes = 0;
-    // >= 0: the keyboard drops off the bus once it has received this many
-    // more output reports (the report that reaches the count is lost).
+    // >= 0: the keyboard accepts this many more output reports, then drops
+    // off the bus: the next write fails and the device is gone.
     int vanishAfterWrites = -1;
 };
 

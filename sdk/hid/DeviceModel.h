@@ -1,0 +1,52 @@
+// One model of the supported-device table.
+#ifndef LUMTAR_DEVICE_MODEL_H
+#define LUMTAR_DEVICE_MODEL_H
+
+#include "sdk/hid/DeviceIds.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace lumtar {
+
+struct DeviceModel {
+    std::string model;
+    std::string kind;
+    std::string productName;
+    std::string likeName;
+    int keyCount = 0;
+    std::array<int, 4> modelValues{};
+    bool magnetic = false;
+    int sideLightSegments = 0;
+    int reportInterface = -1; // USB interface carrying the 64-byte reports; -1 any
+    int usagePage = 0;        // its usage page; 0 any
+    std::string chipFamily;
+    std::string chipCode;
+    std::string deviceClass;
+    std::string customerCode;
+    std::vector<DeviceIds> ids;
+
+    // What a simulated keyboard of this model reports.
+    std::string simFirmwareVersion;
+    std::vector<int> simLightModes;
+    int simSpeedLevels = 0;
+    int simBrightnessLevels = 0;
+    std::vector<int> simSideLightModes;
+    int simSideSpeedLevels = 0;
+    int simSideBrightnessLevels = 0;
+    int simMaxTravel = 0;
+
+    // The ids of a connection and gamepad mode; null when the model has none.
+    const DeviceIds* idsFor(int connectType, int gamepadMode) const
+    {
+        for (const DeviceIds& i : ids)
+            if (i.connectType == connectType && (gamepadMode < -1 || i.gamepadMode == gamepadMode))
+                return &i;
+        return nullptr;
+    }
+};
+
+} // namespace lumtar
+
+#endif

@@ -1,0 +1,23 @@
+// An open HID interface.
+#ifndef LUMTAR_HID_CONNECTION_H
+#define LUMTAR_HID_CONNECTION_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace lumtar {
+
+class HidConnection {
+public:
+    virtual ~HidConnection() = default;
+    // Waits up to timeoutMs (0: not at all) for one input report and copies
+    // at most capacity bytes of it. Returns the count copied, 0 when none
+    // came, -1 when the device is gone.
+    virtual int read(uint8_t* buffer, size_t capacity, int timeoutMs) = 0;
+    // Sends one output report; returns the count written or -1.
+    virtual int write(const uint8_t* report, size_t length) = 0;
+};
+
+} // namespace lumtar
+
+#endif

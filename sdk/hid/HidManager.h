@@ -1,0 +1,71 @@
+// The HID side of the SDK: the device table, the transports (hidapi and the
+// simulated keyboards) and the open handles.
+#ifndef LUMTAR_HID_MANAGER_H
+#define LUMTAR_HID_MANAGER_H
+
+#include "sdk/hid/AttachedDevice.h"
+#include "sdk/hid/DeviceTable.h"
+#include "sdk/hid/HidConnection.h"
+#include "sdk/hid/HidTransport.h"
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace lumtar {
+
+class HidManager {
+public:
+    // Names simulated keyboards to attach at start: "model[@receiver],...".
+    static constexpr const char* kSimulatedDevicesVariable = "LUMTAR_SIMULATED_DEVICES";
+    static constexpr size_t kReportSize = 64;
+
+    static HidManager& instance();
+
+    // 0 when ready, 1 when the device table cannot be read. Runs once.
+    int init();
+    bool isReady();
+    // The device table (read on first use, also before init()).
+    const DeviceTable& table();
+
+    std::vector<AttachedDevice> attached();
+    // Attached supported interfaces whose node the user may not open.
+    std::vector<std::string> inaccessible();
+
+    int open(const std::string& pathText);
+    int setNonblocking(int handle, bool nonblocking);
+    // Fills all 64 bytes of buffer: the report's count, zeros after it.
+    int read(int handle, uint8_t* buffer);
+    int write(int handle, const uint8_t* report);
+    int close(int handle);
+
+private:
+    struct OpenHandle {
+        std::string pathText;
+        std::unique_ptr<HidConnection> connection;
+        std::atomic<bool> nonblocking{ false };
+        std::atomic<bool> closed{ false };
+    };
+
+    HidManager();
+    bool loadTable();
+    HidTransport* transportFor(const std::string& osPath);
+    std::shared_ptr<OpenHandle> find(int handle);
+    void plugSimulatedFromEnvironment();
+
+    std::mutex m_mutex;
+    bool m_tableLoaded = false;
+    bool m_tableOk = false;
+    int m_initResult = -1; // not run yet
+    DeviceTable m_table;
+    std::vector<std::unique_ptr<HidTransport>> m_transports;
+    std::map<int, std::shared_ptr<OpenHandle>> m_handles;
+    int m_nextHandle = 1;
+};
+
+} // namespace lumtar
+
+#endif

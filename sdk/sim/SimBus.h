@@ -1,0 +1,94 @@
+// The bus of the simulated devices: it owns them, runs their firmware on its
+// own thread (replies never arrive inside a write) and reports arrivals and
+// removals through the hot-plug callbacks.
+#ifndef LUMTAR_SIM_BUS_H
+#define LUMTAR_SIM_BUS_H
+
+#include "sdk/hid/DeviceModel.h"
+#include "sdk/hid/HidEndpoint.h"
+#include "sdk/sim/SimDevice.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace lumtar {
+namespace sim {
+
+class SimBus {
+public:
+    static constexpr const char* kOsPathPrefix = "sim/";
+    static constexpr int kBootloaderVendorId = 0x0416;
+    static constexpr int kBootloaderProductId = 0x3f00;
+    // Time a keyboard stays away while it restarts.
+    static constexpr int kRestartMs = 300;
+    static constexpr size_t kReceivedLimit = 4096;
+
+    static SimBus& instance();
+    ~SimBus();
+
+    // Attaches a keyboard; returns its path text, "" when the model has no
+    // ids for that connection.
+    std::string plug(const DeviceModel& model, int connectType);
+    bool unplug(const std::string& pathText);
+    void unplugAll();
+    std::vector<std::string> keyboardPaths() const;
+    std::vector<std::string> bootloaderPaths() const;
+    std::vector<HidEndpoint> endpoints() const;
+
+    // Runs f on the attached device with this path text (keyboards and
+    // bootloaders), under the bus lock; false when there is none. f may call
+    // deliver() and drop().
+    bool withDevice(const std::string& pathText, const std::function<void(SimDevice&)>& f);
+    // Queues an input report on a device (bus lock held).
+    void deliver(SimDevice& device, const std::vector<uint8_t>& report);
+
+    // Transport side.
+    std::shared_ptr<SimDevice> findAttached(const std::string& osPath, uint64_t* generation) const;
+    int read(const std::shared_ptr<SimDevice>& device, uint64_t generation, uint8_t* buffer, size_t capacity,
+             int timeoutMs);
+    int write(const std::shared_ptr<SimDevice>& device, uint64_t generation, const uint8_t* report,
+              size_t length);
+
+private:
+    SimBus();
+    struct Event {
+        std::chrono::steady_clock::time_point due;
+        uint64_t seq;
+        std::function<void()> run;
+    };
+
+    static bool eventLater(const Event& a, const Event& b);
+    void loop();
+    void schedule(int delayMs, std::function<void()> run);
+    void process(const std::shared_ptr<SimDevice>& device, uint64_t generation, std::array<uint8_t, 64> report);
+    void dropOff(SimDevice& device, SimDevice::Presence presence);
+    void attach(SimDevice& device);
+    void flushNotifications();
+    bool alive(const std::shared_ptr<SimDevice>& device, uint64_t generation) const;
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_eventCv;
+    std::condition_variable m_inputCv;
+    std::vector<std::shared_ptr<SimDevice>> m_devices; // plug order
+    std::vector<Event> m_events;                       // heap by due time
+    uint64_t m_seq = 0;
+    int m_nextId = 1;
+    bool m_stopping = false;
+    std::vector<std::pair<bool, std::string>> m_notes; // arrivals/removals to report
+    std::recursive_mutex m_notifyMutex;
+    std::thread m_thread;
+};
+
+} // namespace sim
+} // namespace lumtar
+
+#endif

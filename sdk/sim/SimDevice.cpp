@@ -1,0 +1,19 @@
+#include "sdk/sim/SimDevice.h"
+
+#include "sdk/hid/DevicePathText.h"
+
+namespace lumtar {
+namespace sim {
+
+std::string SimDevice::pathText() const
+{
+    DevicePathText p;
+    p.vendorId = endpoint.vendorId;
+    p.productId = endpoint.productId;
+    p.interfaceNumber = endpoint.interfaceNumber;
+    p.osPath = endpoint.osPath;
+    return p.format();
+}
+
+} // namespace sim
+} // namespace lumtar

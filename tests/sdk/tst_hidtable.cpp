@@ -1,0 +1,190 @@
+// The supported-device table, the udev rules made from it, and the path
+// text of an interface.
+#include "sdk/hid/DevicePathText.h"
+#include "sdk/hid/DeviceTable.h"
+#include "sdk/include/LumtarHid.h"
+
+#include <QtTest>
+
+#include <set>
+
+using lumtar::DevicePathText;
+using lumtar::DeviceTable;
+
+class TestHidTable : public QObject {
+    Q_OBJECT
+private slots:
+    void builtinTableCoversEveryKind();
+    void badTablesAreRefused_data();
+    void badTablesAreRefused();
+    void udevRulesMatchOnlyTheTable();
+    void pathTextRoundTrip_data();
+    void pathTextRoundTrip();
+    void pathTextRefusesForeignText_data();
+    void pathTextRefusesForeignText();
+    void gamepadMarkersOnlyInGamepadPaths();
+};
+
+void TestHidTable::builtinTableCoversEveryKind()
+{
+    DeviceTable t;
+    std::string error;
+    QVERIFY2(t.parse(DeviceTable::builtinJson(), &error), error.c_str());
+    bool gamepadSideMagnetic = false, receiver = false, compactMagnetic = false, plain = false;
+    for (const auto& m : t.models()) {
+        QCOMPARE(QString::fromStdString(m.kind), QString("keyboard"));
+        QVERIFY(m.keyCount > 0);
+        if (m.magnetic && m.sideLightSegments > 0 && m.idsFor(0, 1) && m.idsFor(0, 2) && m.idsFor(0, 0))
+            gamepadSideMagnetic = true;
+        if (m.idsFor(1, -2))
+            receiver = true;
+        if (m.magnetic && m.keyCount < 100)
+            compactMagnetic = true;
+        if (!m.magnetic)
+            plain = true;
+    }
+    QVERIFY(gamepadSideMagnetic);
+    QVERIFY(receiver);
+    QVERIFY(compactMagnetic);
+    QVERIFY(plain);
+
+    const lumtar::DeviceIds* ids = nullptr;
+    const auto* m = t.findByIds(0x1209, 0x7473, &ids);
+    QVERIFY(m && ids);
+    QCOMPARE(ids->gamepadMode, 1);
+    QCOMPARE(ids->connectType, 0);
+    QVERIFY(!t.findByIds(0x1209, 0x0001));
+    QVERIFY(t.findModel(m->model) == m);
+    QVERIFY(!t.findModel("nope"));
+}
+
+void TestHidTable::badTablesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    const QByteArray ok = R"({"model":"A","kind":"keyboard","ids":[{"vendorId":"1209","productId":"0001"}]})";
+    QTest::newRow("not json") << QByteArray("{models:");
+    QTest::newRow("no models") << QByteArray(R"({"x":[]})");
+    QTest::newRow("nameless model") << QByteArray(R"({"models":[{"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("no ids") << QByteArray(R"({"models":[{"model":"A","ids":[]}]})");
+    QTest::newRow("bad hex") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"12g9","productId":"2"}]}]})");
+    QTest::newRow("id too long") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"12099","productId":"2"}]}]})");
+    QTest::newRow("bad connection") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2","connection":"bt"}]}]})");
+    QTest::newRow("bad gamepad") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2","gamepadMode":3}]}]})");
+    QTest::newRow("model twice") << QByteArray(R"({"models":[)" + ok + "," + ok + "]}");
+    QTest::newRow("ids shared") << QByteArray(R"({"models":[)" + ok + R"(,{"model":"B","ids":[{"vendorId":"1209","productId":"0001"}]}]})");
+    QTest::newRow("three model values") << QByteArray(R"({"models":[{"model":"A","modelValues":[1,2,3],"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("mode out of range") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[300]}}]})");
+}
+
+void TestHidTable::badTablesAreRefused()
+{
+    QFETCH(QByteArray, json);
+    DeviceTable t;
+    QVERIFY(t.parse(R"({"models":[{"model":"Z","ids":[{"vendorId":"1","productId":"1"}]}]})"));
+    std::string error;
+    QVERIFY(!t.parse(json.toStdString(), &error));
+    QVERIFY(!error.empty());
+    QVERIFY(t.models().empty()); // a refused table leaves nothing half-read
+}
+
+void TestHidTable::udevRulesMatchOnlyTheTable()
+{
+    const QString bin = qEnvironmentVariable("LUMTAR_BIN_DIR");
+    QFile f(bin + "/70-lumtar.rules");
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+    std::set<std::pair<QString, QString>> inRules;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QRegularExpression re(R"re(^SUBSYSTEM=="hidraw", ATTRS\{idVendor\}=="([0-9a-f]{4})", ATTRS\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess"$)re");
+        const auto m = re.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+        inRules.emplace(m.captured(1), m.captured(2));
+    }
+    DeviceTable t;
+    QVERIFY(t.parse(DeviceTable::builtinJson()));
+    std::set<std::pair<QString, QString>> inTable;
+    for (const auto& m : t.models())
+        for (const auto& i : m.ids)
+            inTable.emplace(QString::asprintf("%04x", i.vendorId), QString::asprintf("%04x", i.productId));
+    QVERIFY(inRules == inTable);
+}
+
+void TestHidTable::pathTextRoundTrip_data()
+{
+    QTest::addColumn<int>("vid");
+    QTest::addColumn<int>("pid");
+    QTest::addColumn<int>("mi");
+    QTest::addColumn<QString>("os");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hidraw") << 0x1209 << 0x7472 << 1 << "/dev/hidraw3" << "hid#vid_1209&pid_7472&mi_01#/dev/hidraw3";
+    QTest::newRow("upper hex digits") << 0x0416 << 0x3F00 << 0 << "sim/4" << "hid#vid_0416&pid_3f00&mi_00#sim/4";
+    QTest::newRow("two-digit interface") << 0xabcd << 0x0001 << 12 << "x" << "hid#vid_abcd&pid_0001&mi_12#x";
+}
+
+void TestHidTable::pathTextRoundTrip()
+{
+    QFETCH(int, vid);
+    QFETCH(int, pid);
+    QFETCH(int, mi);
+    QFETCH(QString, os);
+    QFETCH(QString, text);
+    DevicePathText p;
+    p.vendorId = vid;
+    p.productId = pid;
+    p.interfaceNumber = mi;
+    p.osPath = os.toStdString();
+    QCOMPARE(QString::fromStdString(p.format()), text);
+    DevicePathText q;
+    QVERIFY(DevicePathText::parse(text.toStdString(), &q));
+    QCOMPARE(q.vendorId, vid);
+    QCOMPARE(q.productId, pid);
+    QCOMPARE(q.interfaceNumber, mi);
+    QCOMPARE(QString::fromStdString(q.osPath), os);
+}
+
+void TestHidTable::pathTextRefusesForeignText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("head only") << "hid#vid_1209&pid_7472&mi_01#";
+    QTest::newRow("upper-case hex") << "hid#vid_1209&pid_7A72&mi_01#/dev/hidraw0";
+    QTest::newRow("windows form") << "\\\\?\\hid#vid_1209&pid_7472&mi_01#7&1&0000#{4d1e55b2}";
+    QTest::newRow("letter in interface") << "hid#vid_1209&pid_7472&mi_0a#/dev/hidraw0";
+    QTest::newRow("os path") << "/dev/hidraw0";
+}
+
+void TestHidTable::pathTextRefusesForeignText()
+{
+    QFETCH(QString, text);
+    QVERIFY(!DevicePathText::parse(text.toStdString(), nullptr));
+}
+
+// The application takes the gamepad mode from the path: "7472", "7473" or
+// "7474" found after the first character. Only gamepad-mode ids may make a
+// marker appear, and each must give its own mode.
+void TestHidTable::gamepadMarkersOnlyInGamepadPaths()
+{
+    DeviceTable t;
+    QVERIFY(t.parse(DeviceTable::builtinJson()));
+    const char* markers[] = { "7472", "7473", "7474" };
+    for (const auto& m : t.models()) {
+        for (const auto& i : m.ids) {
+            DevicePathText p;
+            p.vendorId = i.vendorId;
+            p.productId = i.productId;
+            p.interfaceNumber = m.reportInterface;
+            p.osPath = "/dev/hidraw1";
+            const QString text = QString::fromStdString(p.format());
+            int mode = -1;
+            for (int k = 0; k < 3 && mode < 0; ++k)
+                if (text.indexOf(markers[k], 1) > 0)
+                    mode = k;
+            QCOMPARE(mode, i.gamepadMode);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestHidTable)
+#include "tst_hidtable.moc"
