@@ -1,12 +1,12 @@
-// The per-user single-instance key: a one-byte shared-memory segment named by
-// the key in the user's runtime folder. A segment left behind by a copy that
-// crashed is released before the key is taken, so it never blocks a start.
+// The per-user single-instance key: a one-byte shared-memory object named by
+// the key and the user's runtime folder, held with an exclusive lock for the
+// life of the process. The kernel drops the lock when a copy dies, so a copy
+// that crashed never blocks the next start.
 #ifndef SINGLEINSTANCEKEY_H
 #define SINGLEINSTANCEKEY_H
 
+#include <QByteArray>
 #include <QString>
-
-class QSharedMemory;
 
 class SingleInstanceKey
 {
@@ -17,16 +17,18 @@ public:
     SingleInstanceKey(const SingleInstanceKey &) = delete;
     SingleInstanceKey &operator=(const SingleInstanceKey &) = delete;
 
-    // True when this process created the key; false when a running copy holds it.
+    // True when this process holds the key; false when a running copy does
+    // (or the key cannot be made at all, which is logged).
     bool acquire();
     bool isOwner() const { return m_owner; }
 
     // The user's runtime folder (XDG_RUNTIME_DIR or Qt's per-user fallback),
-    // where the key and the hand-over socket live.
+    // where the hand-over socket lives.
     static QString runtimeDir();
 
 private:
-    QSharedMemory *m_memory;
+    QByteArray m_name;
+    int m_fd = -1;
     bool m_owner = false;
 };
 
