@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/record.h>
@@ -17,6 +18,10 @@ constexpr int kKeyPress = 2;
 constexpr int kKeyRelease = 3;
 constexpr int kButtonPress = 4;
 constexpr int kButtonRelease = 5;
+
+// A keyboard held by another client is asked for this often, this far apart.
+constexpr int kGrabAttempts = 5;
+constexpr unsigned long kGrabRetryMs = 20;
 
 } // namespace
 
@@ -175,8 +180,17 @@ bool X11InputHook::setKeyboardGrab(bool grab)
     clearError();
     if (!openControl())
         return false;
-    const int status = XGrabKeyboard(m_control, DefaultRootWindow(m_control), False, GrabModeAsync,
-                                     GrabModeAsync, CurrentTime);
+    // Window managers and menus of other applications hold the keyboard for
+    // moments (while a window is activated, say): try again a few times.
+    int status = GrabSuccess;
+    for (int attempt = 0; attempt < kGrabAttempts; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(kGrabRetryMs);
+        status = XGrabKeyboard(m_control, DefaultRootWindow(m_control), False, GrabModeAsync, GrabModeAsync,
+                               CurrentTime);
+        if (status != AlreadyGrabbed && status != GrabFrozen)
+            break;
+    }
     if (status != GrabSuccess) {
         closeControlIfIdle();
         static const char *const reasons[] = {"", "another application holds it", "invalid time",
