@@ -1,0 +1,106 @@
+#include "widgets/ArrowWidget.h"
+
+#include "core/DDataManager.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
+    : QDialog(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
+    setWindowOpacity(0.9);
+
+    auto *shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setOffset(0, 0);
+    shadow->setColor(Qt::gray);
+    shadow->setBlurRadius(15);
+    setGraphicsEffect(shadow);
+
+    installEventFilter(this);
+    m_arrowDirection = arrowDirection;
+    m_backgroundColor = opaqueThemeColor(DDataManager::getInstance()->themeColor().AllBgColor);
+}
+
+QColor ArrowWidget::opaqueThemeColor(const QString &text)
+{
+    const auto component = [&text](int i) { return qBound(0, text.section(QLatin1Char(','), i, i).trimmed().toInt(), 255); };
+    return QColor(component(0), component(1), component(2), 255);
+}
+
+void ArrowWidget::setWidgetSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void ArrowWidget::setArrowPos(int x)
+{
+    m_arrowPos = x;
+}
+
+void ArrowWidget::setCenterWidget(QWidget *content)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(content);
+    layout->setSpacing(0);
+    if (m_arrowDirection == 0)
+        layout->setContentsMargins(15, 25, 15, 15);
+    else
+        layout->setContentsMargins(15, 15, 15, 15);
+}
+
+void ArrowWidget::setBackgroundColor(int r, int g, int b)
+{
+    m_backgroundColor = QColor(r, g, b, 255);
+    update();
+}
+
+bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Hidden only once: hiding must not report a second deactivation.
+    if (watched == this && event->type() == QEvent::WindowDeactivate && isVisible()) {
+        hide();
+        emit sigArrowWidgetHide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::enterEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseEnter();
+    QDialog::enterEvent(event);
+}
+
+void ArrowWidget::leaveEvent(QEvent *event)
+{
+    emit sigArrowWidgetMouseLeave();
+    QDialog::leaveEvent(event);
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_backgroundColor);
+
+    const int w = width();
+    const int h = height();
+    const int a = m_arrowPos;
+    QPainterPath path;
+    if (m_arrowDirection == 0) {
+        path.addPolygon(QPolygon({QPoint(a, 25), QPoint(a + 7, 15), QPoint(a + 15, 25)}));
+        path.addRoundedRect(QRect(15, 25, w - 30, h - 40), 5, 5, Qt::AbsoluteSize);
+    } else {
+        path.addPolygon(QPolygon({QPoint(a, h - 15), QPoint(a + 7, h), QPoint(a + 15, h - 15)}));
+        path.addRoundedRect(QRect(15, 15, w - 30, h - 30), 5, 5, Qt::AbsoluteSize);
+    }
+    // Body and arrow overlap at the edge: fill their union, not their odd-even parts.
+    path.setFillRule(Qt::WindingFill);
+    painter.drawPath(path);
+}

@@ -1,0 +1,46 @@
+// A floating panel with a small arrow on its top or bottom edge that points
+// at the control that opened it. It hides itself when it loses activation.
+#ifndef ARROWWIDGET_H
+#define ARROWWIDGET_H
+
+#include <QColor>
+#include <QDialog>
+
+class ArrowWidget : public QDialog
+{
+    Q_OBJECT
+public:
+    // arrowDirection: 0 arrow on the top edge, 1 on the bottom edge.
+    explicit ArrowWidget(int arrowDirection, QWidget *parent = nullptr);
+
+    void setWidgetSize(int width, int height);
+    void setArrowPos(int x);
+    void setCenterWidget(QWidget *content);
+    void setBackgroundColor(int r, int g, int b);
+
+    int arrowPos() const { return m_arrowPos; }
+    int arrowDirection() const { return m_arrowDirection; }
+    QColor backgroundColor() const { return m_backgroundColor; }
+
+    // A theme colour text ("r,g,b" or "r,g,b,a") as an opaque colour; missing
+    // or unreadable components count as 0.
+    static QColor opaqueThemeColor(const QString &text);
+
+signals:
+    void sigArrowWidgetHide();
+    void sigArrowWidgetMouseEnter();
+    void sigArrowWidgetMouseLeave();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_arrowPos = 50;
+    int m_arrowDirection = 0;
+    QColor m_backgroundColor;
+};
+
+#endif
