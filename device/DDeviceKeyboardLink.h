@@ -1,0 +1,151 @@
+// The host-side representative of one listed keyboard: opens it, owns its
+// I/O thread and command builder, asks for its serial number and lighting
+// capabilities, and dispatches every input report it sends. GUI thread only.
+#ifndef DDEVICEKEYBOARDLINK_H
+#define DDEVICEKEYBOARDLINK_H
+
+#include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarRecords.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+class DDeviceHidCmdSend;
+class HostInput;
+class MainHidInterFace;
+
+class DDeviceKeyboardLink : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int ProfilePathSize = 256;
+
+    explicit DDeviceKeyboardLink(QObject *parent = nullptr);
+    ~DDeviceKeyboardLink() override;
+
+    void openDevice(int index, hidStructInfoAll record);
+
+    void setProfileIndex(int index);
+    // Copies the path; a path that does not fit the buffer is refused and logged.
+    void setXmlProfilePath(const char *path);
+    void setDongleTracking(bool on);
+    void queryDeviceInfo();
+    void saveLightInfoToProFile(int ledType);
+
+    // Forwarders to the command builder; they do nothing when the device never opened.
+    void sendReset();
+    void sendCheckSleepTime();
+    int sendSetGamePadMode(int mode);
+    void sendSetSleepTime(int lightSleepSeconds, int keyboardSleepSeconds, int prohibitSleep);
+    int sendLockWin(int winKey, int shiftTab, int altTab, int altF4);
+
+    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    QString serialNumber() const { return m_serialNumber; }
+    LightSupportInfo lightModeList() const { return m_lightModeList; }
+    LightSupportInfo sideLightModeList() const { return m_sideLightModeList; }
+    QList<QPair<int, int>> customKeyPosList() const { return m_customKeyPosList; }
+    bool isDeviceInfoReady() const { return m_deviceInfoReady; }
+    bool isLightInfoSaved() const { return m_lightInfoSaved; }
+    void setLightInfoSaved(bool saved) { m_lightInfoSaved = saved; }
+    void setOneKeyQueryPending(bool pending);
+    void setOneKeyQueryContext(int context1, int context2, int context3);
+    QList<QVector<int>> oneKeySensitivityList() const { return m_oneKeySensitivityList; }
+    QMap<int, int> allKeysCalibrationMap() const { return m_allKeysCalibrationMap; }
+
+    // The two light records as the keyboard last reported them.
+    colorInfoData keyboardLightConfig() const { return m_keyboardLightConfig; }
+    colorInfoData sideLightConfig() const { return m_sideLightConfig; }
+
+    // Key-report relay (the relay report holds modifier bits and six key slots).
+    void updatePendingKey(int usage, bool pressed);
+    static int modifierBitToUsage(int mask);
+    void handleFunctionKeyEvent(const unsigned char *d);
+    void runDisableFunction(const KeyOperateInfoStu &item, bool pressed);
+    void runTextFunction(const KeyOperateInfoStu &item, bool pressed);
+    void runSwitchProfileFunction(const KeyOperateInfoStu &item, bool pressed);
+    void runLaunchAppFunction(const KeyOperateInfoStu &item, bool pressed);
+
+    // Where typing and launching go; the system's own when none is given.
+    void setHostInput(HostInput *hostInput);
+
+    // The count of bytes a reply must hold before it is read (0: not a reply we read).
+    static int requiredReplyLength(const unsigned char *d, int length);
+
+signals:
+    void sigCustomEventChangProfile(int changeProfileIndex);
+    void sigSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
+                                             int is24GValid, QString strCurrentSN);
+    void sigDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void sigWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void sigSleepTimeSetSuccessful();
+    void sigRuningOnboard0x19Cmd();
+    void sigRuningOnboard0x18Cmd();
+    void sigRuningOnboardDownloadStatus(int statusNun);
+    void sigQN9080Recv0x0bCmd(int recvNum);
+    void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void sigTheKeyboardModeChanged(int mode);
+    void sigQueryMagneticAxisOneKeyDataBack();
+
+public slots:
+    void onOpenHidSuccessful();
+    void onHidWriteErrorInfo(QString errorInfo);
+    void onHidSNDataArrived(unsigned char *data, QString strHidName);
+    void onHidDataArrived(unsigned char *data, int length, int threadIndex);
+
+private:
+    void dispatch(const unsigned char *d, int length);
+    void handleStatusReport(const unsigned char *d);
+    void handleKeyReport(const unsigned char *d);
+    bool handleModeList(const unsigned char *d, int length, LightSupportInfo &list);
+    void handleSideLightModeList(const unsigned char *d, int length);
+    void handleLightConfig(const unsigned char *d, int kind);
+    void handleCustomKeyBitmap(const unsigned char *d);
+    void handleSleepTimeInfo(const unsigned char *d);
+    void handleTextReply(const unsigned char *d, int length);
+    void handleMagneticReply(const unsigned char *d);
+    void filterRelayReport();
+    QString profileIndexText() const;
+    HostInput *hostInput();
+
+    hidStructInfoAll m_deviceInfo{};
+    QString m_hidName;
+    MainHidInterFace *m_hidInterface = nullptr;
+    DDeviceHidCmdSend *m_cmdSend = nullptr;
+    char m_xmlProfilePath[ProfilePathSize] = {};
+    int m_profileIndex = 1;
+    bool m_deviceInfoReady = false;
+    QString m_serialNumber;
+    bool m_keyRelayFilter = false;
+    QList<int> m_modifierUsages;
+    unsigned char m_lastKeyReport[8] = {};
+    unsigned char m_relayReport[8] = {};
+    int m_relayNextSlot = 2;
+    LightSupportInfo m_lightModeList;
+    bool m_keyboardConfigReceived = false;
+    LightSupportInfo m_sideLightModeList;
+    bool m_sideConfigReceived = false;
+    QMap<int, int> m_customKeyMap;
+    QList<QPair<int, int>> m_customKeyPosList;
+    colorInfoData m_keyboardLightConfig;
+    colorInfoData m_sideLightConfig;
+    bool m_lightSync = false;
+    int m_lastDongleLinkState = -1;
+    bool m_dongleTracking = false;
+    int m_lastKeyboardMode = -1;
+    bool m_lightInfoSaved = false;
+    QMap<int, int> m_allKeysCalibrationMap;
+    bool m_oneKeyQueryPending = false;
+    int m_oneKeyContext[3] = {0, 0, 0};
+    QList<QVector<int>> m_oneKeySensitivityList;
+
+    HostInput *m_hostInput = nullptr;
+    // Set while the link goes away: reports still on their way are only freed.
+    bool m_discardInput = false;
+};
+
+#endif

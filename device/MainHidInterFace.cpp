@@ -1,0 +1,211 @@
+#include "device/MainHidInterFace.h"
+
+#include "device/DeviceModelLists.h"
+#include "device/HidReportBuff.h"
+
+#include <QDebug>
+#include <QMetaType>
+#include <QMutexLocker>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+unsigned char *heapCopy(const unsigned char *src, int count)
+{
+    auto *copy = new unsigned char[HidReportBuff::Size]();
+    if (count > 0)
+        std::memcpy(copy, src, static_cast<size_t>(qMin(count, HidReportBuff::Size)));
+    return copy;
+}
+
+// The serial-number reply carries its 32 characters in bytes 6..37.
+constexpr int kSerialReplyLength = 38;
+
+} // namespace
+
+MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObject *parent)
+    : QThread(parent)
+    , m_threadIndex(threadIndex)
+    , m_hidName(hidName)
+{
+    qRegisterMetaType<unsigned char *>("unsigned char*");
+    m_lightBatchLimit = DeviceModelLists::hasLargeLightBatch(hidName) ? 10 : 9;
+
+    m_shakeHandsTimer = new QTimer(this);
+    m_shakeHandsTimer->setInterval(1000);
+    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+
+    CLumtarHid_highPrecisionTimerInit(&m_timerContext);
+    CLumtarHid_highPrecisionTimerStart(m_timerContext);
+    m_timerStarted = true;
+}
+
+MainHidInterFace::~MainHidInterFace()
+{
+    qDebug() << "________________________ MainHidInterFace::~MainHidInterFace() ........";
+    // A QThread must not be destroyed while it runs: close first, which waits.
+    closeHid();
+    stopTimer();
+    QMutexLocker cmdLock(&m_cmdMutex);
+    qDeleteAll(m_cmdQueue);
+    m_cmdQueue.clear();
+    cmdLock.unlock();
+    QMutexLocker lightLock(&m_lightMutex);
+    qDeleteAll(m_lightQueue);
+    m_lightQueue.clear();
+}
+
+int MainHidInterFace::openHid(const QString &path)
+{
+    if (m_isOpen.load())
+        return 0;
+    m_hidPath = path;
+    m_hidPathLatin1 = path.toLatin1();
+    const int handle = CLumtarHid_OpenPath(m_hidPathLatin1.constData());
+    if (handle == 0) {
+        qDebug() << "Unable to open device [Error]";
+        return -1;
+    }
+    m_handle = handle;
+    qDebug().noquote() << "Open device success; HidName:" << m_hidName;
+    m_isOpen.store(true);
+
+    HidReportBuff serialInquiry;
+    serialInquiry[0] = 0x00;
+    serialInquiry[1] = 0x14;
+    writeHidCmd(serialInquiry.constData());
+
+    m_shakeHandsTimer->start();
+    CLumtarHid_SetNonblocking(m_handle, 1);
+    emit sigOpenHidSuccessful();
+    return 0;
+}
+
+int MainHidInterFace::closeHid()
+{
+    if (!m_isOpen.exchange(false))
+        return 0;
+    if (m_shakeHandsTimer->isActive())
+        m_shakeHandsTimer->stop();
+    // The loop sees the cleared flag at its next check; the handle is released
+    // only once no read or write on it can be under way.
+    if (isRunning())
+        wait();
+    CLumtarHid_Close(m_handle);
+    m_handle = 0;
+    stopTimer();
+    return 0;
+}
+
+bool MainHidInterFace::isOpen() const
+{
+    return m_isOpen.load();
+}
+
+void MainHidInterFace::stopTimer()
+{
+    if (!m_timerStarted)
+        return;
+    m_timerStarted = false;
+    CLumtarHid_highPrecisionTimerStop(m_timerContext);
+}
+
+int MainHidInterFace::writeHidCmd(const char *report)
+{
+    if (!m_isOpen.load() || !report)
+        return -1;
+    unsigned char *copy = heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size);
+    QMutexLocker lock(&m_cmdMutex);
+    m_cmdQueue.append(copy);
+    return 0;
+}
+
+int MainHidInterFace::writeHidLightCmd(const char *report)
+{
+    if (!m_isOpen.load() || !report)
+        return -1;
+    QMutexLocker lock(&m_lightMutex);
+    if (m_lightQueue.isEmpty())
+        m_lightAccepting = true;
+    if (!m_lightSendEnabled.load() || !m_lightAccepting)
+        return 0;
+    if (m_lightQueue.size() >= m_lightBatchLimit)
+        m_lightAccepting = false;
+    m_lightQueue.append(heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size));
+    return 0;
+}
+
+void MainHidInterFace::setLightSendEnabled(bool enabled)
+{
+    m_lightSendEnabled.store(enabled);
+}
+
+void MainHidInterFace::onShakeHandsRuning()
+{
+    if (!m_isOpen.load())
+        return;
+    HidReportBuff shakeHands(0x00, 0, 1, 0x00);
+    writeHidCmd(shakeHands.constData());
+}
+
+void MainHidInterFace::run()
+{
+    m_turnIsWrite = true;
+    while (m_isOpen.load()) {
+        if (m_turnIsWrite)
+            writeTurn();
+        else
+            readTurn();
+        m_turnIsWrite = !m_turnIsWrite;
+        CLumtarHid_highPrecisionTimerRuning(100, m_timerContext);
+    }
+}
+
+void MainHidInterFace::writeTurn()
+{
+    unsigned char *report = nullptr;
+    {
+        QMutexLocker lock(&m_cmdMutex);
+        if (!m_cmdQueue.isEmpty())
+            report = m_cmdQueue.takeFirst();
+    }
+    if (!report && m_lightSendEnabled.load()) {
+        QMutexLocker lock(&m_lightMutex);
+        if (!m_lightAccepting && !m_lightQueue.isEmpty())
+            report = m_lightQueue.takeFirst();
+    }
+    if (!report)
+        return;
+    if (m_isOpen.load())
+        CLumtarHid_HidWriteBuff(m_handle, report, m_hidPathLatin1.constData());
+    delete[] report;
+}
+
+void MainHidInterFace::readTurn()
+{
+    if (!m_isOpen.load())
+        return;
+    unsigned char buffer[HidReportBuff::Size] = {};
+    const int count = CLumtarHid_HidReadBuff(m_handle, buffer);
+    if (count < 0) {
+        if (!m_readFailureLogged) {
+            m_readFailureLogged = true;
+            qDebug().noquote() << "HID read failed, the device is gone:" << m_hidName;
+        }
+        return;
+    }
+    if (count == 0)
+        return;
+    const int length = qMin(count, HidReportBuff::Size);
+    if (length >= 2 && buffer[1] == 0x15) {
+        if (length < kSerialReplyLength) {
+            qDebug().noquote() << "Short serial number report ignored, length:" << length;
+            return;
+        }
+        emit sigHidSnGetOver(heapCopy(buffer, length), m_hidName);
+        return;
+    }
+    emit sigHidDataArrived(heapCopy(buffer, length), length, m_threadIndex);
+}

@@ -1,0 +1,63 @@
+#include "platform/hostinput/HostInput.h"
+
+#include "platform/hostinput/X11HostInput.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+HostInput::~HostInput() = default;
+
+bool HostInput::typeText(const QString &text)
+{
+    if (!setClipboardText(text)) {
+        qDebug() << "Type text: the clipboard could not take the text";
+        return false;
+    }
+    // All four events go out even when one fails, so no key is left held down.
+    bool ok = sendKeyEvent(VkControl, true);
+    ok = sendKeyEvent(VkV, true) && ok;
+    ok = sendKeyEvent(VkV, false) && ok;
+    ok = sendKeyEvent(VkControl, false) && ok;
+    if (!ok)
+        qDebug() << "Type text: the paste keys could not be sent";
+    return ok;
+}
+
+bool HostInput::launch(const QString &target)
+{
+    const QString path = target.trimmed();
+    if (path.isEmpty()) {
+        qDebug() << "Launch: no program or document is stored";
+        return false;
+    }
+    const QFileInfo info(path);
+    bool ok = false;
+    if (info.isAbsolute() && info.exists()) {
+        // A program file is started as it is; anything else opens with the
+        // desktop's handler for it. No shell ever sees the stored text.
+        if (info.isFile() && info.isExecutable())
+            ok = startProgram(info.absoluteFilePath(), QStringList());
+        else
+            ok = openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    } else if (!info.isAbsolute() && !path.contains(QLatin1Char('/'))
+               && !QStandardPaths::findExecutable(path).isEmpty()) {
+        // A bare program name is looked up on the search path.
+        ok = startProgram(QStandardPaths::findExecutable(path), QStringList());
+    } else {
+        const QUrl url(path, QUrl::StrictMode);
+        if (url.isValid() && url.scheme().size() > 1)
+            ok = openUrl(url);
+        else
+            qDebug().noquote() << "Launch: no such program or document:" << path;
+    }
+    if (!ok)
+        qDebug().noquote() << "Launch failed:" << path;
+    return ok;
+}
+
+HostInput *HostInput::systemInput()
+{
+    static X11HostInput instance;
+    return &instance;
+}
