@@ -2,18 +2,18 @@
 
 const QStringList &DeviceModelLists::magneticModels()
 {
-    static const QStringList models{QStringLiteral("LT-M98"), QStringLiteral("LT-M68")};
+    static const QStringList models{QStringLiteral("LT108HE"), QStringLiteral("LT68HE")};
     return models;
 }
 
 const QStringList &DeviceModelLists::largeLightBatchModels()
 {
-    static const QStringList models{QStringLiteral("LT-M98")};
+    static const QStringList models{QStringLiteral("LT108HE")};
     return models;
 }
 
 const QStringList &DeviceModelLists::keyboardModeModels()
 {
-    static const QStringList models{QStringLiteral("LT-M98")};
+    static const QStringList models{QStringLiteral("LT108HE")};
     return models;
 }
