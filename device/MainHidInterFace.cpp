@@ -48,12 +48,15 @@ MainHidInterFace::~MainHidInterFace()
     // A QThread must not be destroyed while it runs: close first, which waits.
     closeHid();
     stopTimer();
+    // Reports still queued are never sent.
     QMutexLocker cmdLock(&m_cmdMutex);
-    qDeleteAll(m_cmdQueue);
+    for (unsigned char *report : qAsConst(m_cmdQueue))
+        delete[] report;
     m_cmdQueue.clear();
     cmdLock.unlock();
     QMutexLocker lightLock(&m_lightMutex);
-    qDeleteAll(m_lightQueue);
+    for (unsigned char *report : qAsConst(m_lightQueue))
+        delete[] report;
     m_lightQueue.clear();
 }
 

@@ -260,10 +260,20 @@ void tst_HidInterface::shortReadsCarryNoStaleBytes()
     faults.shortReadBytes = 10;
     QVERIFY(SimController::instance().setFaults(m_path, faults));
     // The light-configuration reply is a full report; only 10 bytes arrive.
+    sync();
+    m_inputs.clear();
+    m_inputLengths.clear();
     QCOMPARE(m_io->writeHidCmd(report({{0, 1}, {1, 0x06}, {2, 1}}).constData()), 0);
-    QTRY_VERIFY(!m_inputs.isEmpty());
-    QCOMPARE(m_inputLengths.first(), 10);
-    QCOMPARE(m_inputs.first().mid(10), QByteArray(54, '\0'));
+    auto replyAt = [this] {
+        for (int i = 0; i < m_inputs.size(); ++i) {
+            if (m_inputs.at(i).at(1) == 0x07)
+                return i;
+        }
+        return -1;
+    };
+    QTRY_VERIFY(replyAt() >= 0);
+    QCOMPARE(m_inputLengths.at(replyAt()), 10);
+    QCOMPARE(m_inputs.at(replyAt()).mid(10), QByteArray(54, '\0'));
 }
 
 void tst_HidInterface::shortSerialReplyIgnored()

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 using lumtar::sim::SimController;
@@ -42,6 +43,14 @@ QByteArray payload(int id, const QList<int> &bytesFrom6, int byte2 = 0)
     for (int i = 0; i < bytesFrom6.size() && 6 + i < 64; ++i)
         r[6 + i] = static_cast<char>(bytesFrom6.at(i));
     return r;
+}
+
+QList<int> filled(int count, int value)
+{
+    QList<int> list;
+    for (int i = 0; i < count; ++i)
+        list << value;
+    return list;
 }
 
 std::vector<int> toVector(const QList<int> &list)
@@ -273,13 +282,15 @@ void tst_KeyboardLink::keyboardModeOfTheListedModel()
 {
     QVERIFY(m_fx->open("LT108HE"));
     QVERIFY(m_fx->waitUntilReady());
+    QVERIFY(m_fx->sync());
+    // The keyboard's own status reports may have set a mode already; 5 and 6 are new.
     QSignalSpy mode(m_fx->link(), &DDeviceKeyboardLink::sigTheKeyboardModeChanged);
-    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 0}}));
-    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 0}}));
-    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 2}}));
+    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 5}}));
+    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 5}}));
+    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x01}, {5, 9}, {14, 6}}));
     QCOMPARE(mode.count(), 2);
-    QCOMPARE(mode.at(0).first().toInt(), 0);
-    QCOMPARE(mode.at(1).first().toInt(), 2);
+    QCOMPARE(mode.at(0).first().toInt(), 5);
+    QCOMPARE(mode.at(1).first().toInt(), 6);
 
     DeviceLinkFixture other;
     QVERIFY(other.open("LT104RGB"));
@@ -307,10 +318,10 @@ void tst_KeyboardLink::modeLists_data()
         for (int i = 0; i < 58; ++i)
             full << (i % 11) + 1;
         QTest::newRow(tag + "no marker: all 58 bytes") << id << full << full << 0 << 0;
-        QList<int> lateMarker = QList<int>(56, 1) << 0xA5 << 9;
-        QTest::newRow(tag + "second value past byte 63") << id << lateMarker << QList<int>(56, 1) << 9 << 0;
-        QList<int> lastMarker = QList<int>(57, 2) << 0xA5;
-        QTest::newRow(tag + "both values past byte 63") << id << lastMarker << QList<int>(57, 2) << 0 << 0;
+        QList<int> lateMarker = filled(56, 1) << 0xA5 << 9;
+        QTest::newRow(tag + "second value past byte 63") << id << lateMarker << filled(56, 1) << 9 << 0;
+        QList<int> lastMarker = filled(57, 2) << 0xA5;
+        QTest::newRow(tag + "both values past byte 63") << id << lastMarker << filled(57, 2) << 0 << 0;
     }
 }
 
@@ -400,7 +411,7 @@ void tst_KeyboardLink::customKeyListRebuilt()
     QVERIFY(m_fx->open("LT104RGB"));
     QVERIFY(m_fx->waitUntilReady());
     QVERIFY(m_fx->sync());
-    QList<int> columns(22, 0);
+    QList<int> columns = filled(22, 0);
     columns[0] = 0x3F; // all six rows of column 0
     columns[5] = 0x04; // row 2
     QVERIFY(m_fx->deliver(payload(0x0E, columns)));
@@ -408,7 +419,7 @@ void tst_KeyboardLink::customKeyListRebuilt()
     QCOMPARE(m_fx->link()->customKeyPosList(), expected);
     QVERIFY(m_fx->deliver(payload(0x0E, columns)));
     QCOMPARE(m_fx->link()->customKeyPosList(), expected);
-    QVERIFY(m_fx->deliver(payload(0x0E, QList<int>(22, 0))));
+    QVERIFY(m_fx->deliver(payload(0x0E, filled(22, 0))));
     QCOMPARE(m_fx->link()->customKeyPosList(), (QList<QPair<int, int>>{}));
 }
 
@@ -608,12 +619,12 @@ void tst_KeyboardLink::shortReportsIgnored_data()
     QTest::addColumn<int>("delivered");
     QTest::newRow("light configuration in 12 bytes")
         << payload(0x07, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}) << 12;
-    QTest::newRow("custom keys in 20 bytes") << payload(0x0E, QList<int>(22, 0x3F)) << 20;
+    QTest::newRow("custom keys in 20 bytes") << payload(0x0E, filled(22, 0x3F)) << 20;
     QTest::newRow("side mode list without its values") << payload(0x02, {1, 2, 0xA5, 5, 5}) << 9;
     QTest::newRow("keyboard mode list without marker") << payload(0x0A, {1, 2, 3, 4, 5, 6}) << 12;
-    QTest::newRow("text without its end") << payload(0x0D, QList<int>(40, 'x')) << 30;
+    QTest::newRow("text without its end") << payload(0x0D, filled(40, 'x')) << 30;
     QTest::newRow("sleep times in 12 bytes") << payload(0x14, {0, 0, 0, 9, 9, 9, 9, 1}, 2) << 12;
-    QTest::newRow("all-keys calibration in 20 bytes") << payload(0x21, QList<int>{8, 1} << QList<int>(22, 1)) << 20;
+    QTest::newRow("all-keys calibration in 20 bytes") << payload(0x21, QList<int>{8, 1} << filled(22, 1)) << 20;
     QTest::newRow("function key in 10 bytes") << payload(0x20, {0, 0, 0, 4, 1}) << 10;
 }
 
@@ -623,6 +634,7 @@ void tst_KeyboardLink::shortReportsIgnored()
     QFETCH(int, delivered);
     QVERIFY(m_fx->open("LT104RGB"));
     QVERIFY(m_fx->waitUntilReady());
+    QTRY_VERIFY(!m_fx->link()->customKeyPosList().isEmpty());
     QVERIFY(m_fx->sync());
     DDeviceKeyboardLink *link = m_fx->link();
     const colorInfoData kbBefore = link->keyboardLightConfig();
