@@ -84,7 +84,12 @@ bool DeviceLinkFixture::open(const char *model, int connectType)
 
 bool DeviceLinkFixture::waitUntilReady(int timeoutMs)
 {
-    return waitFor([this] { return m_link->isDeviceInfoReady() && !m_link->serialNumber().isEmpty(); }, timeoutMs);
+    // The last reply of the chain is the custom-key bitmap (every simulated
+    // model has keys with custom colours).
+    return waitFor([this] {
+        return m_link->isDeviceInfoReady() && !m_link->serialNumber().isEmpty()
+               && !m_link->customKeyPosList().isEmpty();
+    }, timeoutMs);
 }
 
 bool DeviceLinkFixture::sync()

@@ -26,7 +26,8 @@ public:
     // Plugs `model` (after setting the faults, if any), opens a link on it,
     // and points the link at the profile file. False when any step failed.
     bool open(const char *model, int connectType = 0);
-    // Waits until the keyboard answered the serial inquiry and sent both mode lists.
+    // Waits until the open sequence ran to its end: serial number, both mode
+    // lists and the custom-key bitmap.
     bool waitUntilReady(int timeoutMs = 5000);
     // Sends an input report from the keyboard and waits until the link
     // handled it.
