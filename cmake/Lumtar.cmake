@@ -33,6 +33,18 @@ function(lumtar_layer name)
   endif()
   add_library(${name} STATIC ${sources})
   target_compile_options(${name} PRIVATE ${LUMTAR_WARNINGS})
+  # When the glob finds a new or removed file, moc and uic must look at the
+  # layer again; their step only watches the files it saw last time, so drop
+  # its stamp and let the build run it anew.
+  set(source_list ${CMAKE_CURRENT_BINARY_DIR}/${name}_sources.txt)
+  set(previous "")
+  if(EXISTS ${source_list})
+    file(READ ${source_list} previous)
+  endif()
+  if(NOT previous STREQUAL "${sources}")
+    file(WRITE ${source_list} "${sources}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp)
+  endif()
   # Headers are found by their path below the repository root ("core/DDataManager.h").
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   if(ARG_LIBS)
