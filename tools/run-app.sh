@@ -10,4 +10,13 @@ bash tools/setup-debian.sh
 build=${LUMTAR_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)"
+
+# Let a normal user open the supported keyboards (hidraw nodes are root's).
+if [ "$(id -u)" -eq 0 ] && [ -d /etc/udev/rules.d ] && [ -f "$build/bin/70-lumtar.rules" ]; then
+  if ! cmp -s "$build/bin/70-lumtar.rules" /etc/udev/rules.d/70-lumtar.rules; then
+    install -m 0644 "$build/bin/70-lumtar.rules" /etc/udev/rules.d/70-lumtar.rules
+    command -v udevadm >/dev/null && udevadm control --reload-rules 2>/dev/null && udevadm trigger 2>/dev/null || true
+  fi
+fi
+
 exec "$build/bin/lumtar" "$@"
