@@ -7,6 +7,7 @@ void lumtarInitResources()
     static const bool done = [] {
         Q_INIT_RESOURCE(lumtar);
         Q_INIT_RESOURCE(lumtar_images);
+        Q_INIT_RESOURCE(layouts);
         return true;
     }();
     Q_UNUSED(done);
