@@ -77,3 +77,14 @@ void CustomButton::leaveEvent(QEvent *event)
     }
     QToolButton::leaveEvent(event);
 }
+
+void CustomButton::setThemeColors(QColor selectedBackground, QColor hoverBackground, QColor normalBackground,
+                                  QColor text, QColor selectedText, QString fontFamily)
+{
+    m_selectedBg = selectedBackground;
+    m_hoverBg = hoverBackground;
+    m_normalBg = normalBackground;
+    m_captionColor = text;
+    m_selectedCaptionColor = selectedText;
+    m_captionFamily = fontFamily;
+}

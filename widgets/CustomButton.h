@@ -15,6 +15,9 @@ public:
 
     void setIconAndText(QString iconPath, QString caption);
     void setSelected(bool selected);
+    // The six drawing attributes a page takes from its theme; painted at the next repaint.
+    void setThemeColors(QColor selectedBackground, QColor hoverBackground, QColor normalBackground, QColor text,
+                        QColor selectedText, QString fontFamily);
 
     QString iconPath() const { return m_iconPath; }
     QString caption() const { return m_caption; }

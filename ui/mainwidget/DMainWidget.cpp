@@ -1,16 +1,935 @@
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui_DMainWidget.h"
 
-DMainWidget::DMainWidget(QWidget *parent)
-    : QWidget(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibrary>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include "core/DDataManager.h"
+#include "platform/autostart/AutoStartEntry.h"
+#include "platform/udev/DeviceChangeMonitor.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/macro/DMacroPage.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/seniorKeys/DSeniorKeysPage.h"
+#include "ui/settings/DSettingsDia.h"
+
+namespace {
+
+const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.ini";
+const char kFirmwareLibraryName[] = "jl_firmware_upgrade";
+const int kMinimumWidth = 1700;
+const int kMinimumHeight = 950;
+const int kEdgeBand = 4;
+const int kDeviceChangeDelayMs = 300;
+const int kBootloaderStartDelayMs = 600;
+const int kUpgradeCheckDelayMs = 2000;
+const int kFirmwareWindowDelayMs = 1000;
+const int kJlUpgradeDelayMs = 2000;
+
+// The window the firmware engine's C callbacks report to.
+DMainWidget *g_mainWidget = nullptr;
+
+// Keyboards in their bootloader, by vendor and product id text.
+const char *const kBootloaderIds[][2] = {{"0416", "3f00"}, {"1FC9", "F7DF"}, {"0416", "3f01"}};
+
+// Model families of the firmware update: flashed by the chip vendor's
+// library, or through the bootloader once it arrives.
+const QStringList &jlUpgradeModels()
 {
-    setObjectName(QStringLiteral("DMainWidget"));
-    resize(1280, 800);
+    static const QStringList models = {QStringLiteral("LT68HE")};
+    return models;
 }
 
-DMainWidget::~DMainWidget() = default;
+const QStringList &bootloaderUpgradeModels()
+{
+    static const QStringList models = {QStringLiteral("LT108HE"), QStringLiteral("LT104RGB")};
+    return models;
+}
+
+QColor opaqueThemeColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
+                  parts.value(2).trimmed().toInt(), 255);
+}
+
+QString themeName(int themeIndex)
+{
+    switch (themeIndex) {
+    case 0: return QStringLiteral("Black");
+    case 1: return QStringLiteral("Light");
+    case 2: return QStringLiteral("Blue");
+    case 3: return QStringLiteral("Pink");
+    case 4: return QStringLiteral("Other");
+    default: return QString();
+    }
+}
+
+QString buttonPictureSheet(const QString &normal, const QString &active)
+{
+    return QStringLiteral("QPushButton{border-image: url(%1);}"
+                          "QPushButton:hover{border-image: url(%2);}"
+                          "QPushButton:pressed{border-image: url(%2);}")
+        .arg(normal, active);
+}
+
+// Copies a path's local 8-bit form into a 256-byte buffer; a path that does
+// not fit is refused (logged) and the buffer stays empty: a cut path would
+// name another file.
+bool storePath(char (&buffer)[256], const QString &path)
+{
+    const QByteArray local = path.toLocal8Bit();
+    if (local.size() >= int(sizeof(buffer))) {
+        qDebug() << "Store path too long, not used:" << path;
+        buffer[0] = '\0';
+        return false;
+    }
+    lumtarCopyField(buffer, local.constData());
+    return true;
+}
+
+} // namespace
+
+DMainWidget::DMainWidget(QWidget *parent)
+    : DMainWidget(LumtarSdkStartup::linked(), parent)
+{
+}
+
+DMainWidget::DMainWidget(const LumtarSdkStartup &sdk, QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::DMainWidget)
+    , m_sdk(sdk)
+{
+    construct();
+}
+
+DMainWidget::~DMainWidget()
+{
+    if (m_devicePage)
+        m_devicePage->closeAllDevices();
+    if (g_mainWidget == this)
+        g_mainWidget = nullptr;
+    delete ui;
+}
+
+void DMainWidget::construct()
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+    g_mainWidget = this;
+    // Never ask for more than the screen can show.
+    QSize minimum(kMinimumWidth, kMinimumHeight);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        minimum = minimum.boundedTo(screen->availableGeometry().size());
+    setMinimumSize(minimum);
+    ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+
+    ui->frame_Bg->setMouseTracking(true);
+    ui->frame_Title->setMouseTracking(true);
+    ui->frame_Main->setMouseTracking(true);
+    ui->stackedWidget_Main->setMouseTracking(true);
+    setMouseTracking(true);
+    m_leftButtonHeld = false;
+    m_resizeRegion = None;
+    setCursor(Qt::ArrowCursor);
+    installEventFilter(this);
+    ui->frame_Bg->installEventFilter(this);
+    ui->frame_Title->installEventFilter(this);
+    ui->frame_Main->installEventFilter(this);
+
+    DDataManager *data = DDataManager::getInstance();
+    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    if (defaults.contains(QStringLiteral("CompanyName/ComName")))
+        m_titleText = defaults.value(QStringLiteral("CompanyName/ComName")).toString();
+    setWindowTitle(m_titleText);
+
+    QFont titleFont = data->themeFont(0);
+    titleFont.setPointSize(16);
+    ui->label_AppName->setFont(titleFont);
+    ui->label_AppName->setText(m_titleText);
+    ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}")
+                                   .arg(QStringLiteral(":/images/lumtarLogo.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/images/lumtarLogo.png")));
+    ui->pushButton_Close->setStyleSheet(buttonPictureSheet(QStringLiteral(":/images/mainpage/closeWindowDef.png"),
+                                                           QStringLiteral(":/images/mainpage/closeWindowSel.png")));
+    ui->pushButton_Max->setStyleSheet(buttonPictureSheet(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+                                                         QStringLiteral(":/images/mainpage/maxWindowSel.png")));
+    ui->pushButton_Min->setStyleSheet(buttonPictureSheet(QStringLiteral(":/images/mainpage/minWindowDef.png"),
+                                                         QStringLiteral(":/images/mainpage/minWindowSel.png")));
+    ui->pushButton_Setting->setStyleSheet(buttonPictureSheet(QStringLiteral(":/images/mainpage/settingDef.png"),
+                                                             QStringLiteral(":/images/mainpage/settingSel.png")));
+
+    m_userConfigPath = data->userConfigDir() + QStringLiteral("/LumtarConfig.ini");
+    m_userSettings = new QSettings(m_userConfigPath, QSettings::IniFormat, this);
+    writeFirstRunDefaults();
+
+    m_bootloaderTimer = new QTimer(this);
+    m_bootloaderTimer->setSingleShot(true);
+    m_bootloaderTimer->setInterval(kBootloaderStartDelayMs);
+    connect(m_bootloaderTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+    m_upgradeCheckTimer = new QTimer(this);
+    m_upgradeCheckTimer->setSingleShot(true);
+    m_upgradeCheckTimer->setInterval(kUpgradeCheckDelayMs);
+    connect(m_upgradeCheckTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgradeWait);
+    m_firmwareOpenTimer = new QTimer(this);
+    m_firmwareOpenTimer->setSingleShot(true);
+    m_firmwareOpenTimer->setInterval(kFirmwareWindowDelayMs);
+    connect(m_firmwareOpenTimer, &QTimer::timeout, this, &DMainWidget::onUpdateFirmwareWindowOpen);
+
+    qDebug() << "1.CreatTrayIcon  and  registerDevice";
+    createTray();
+    registerDeviceNotify();
+    qDebug() << "2.Init Lumtar Sdk";
+    initSdk();
+    qDebug() << "3.Init Widgets";
+    initWidgets();
+
+    data->setMacroXmlPath(m_macroXmlPath);
+    data->setSeniorKeyXmlPath(m_seniorKeyXmlPath);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
+            &DMainWidget::onHidDeviceConnectChanging_Remove);
+    // Whatever ends the event loop, the devices are closed before the process goes.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this]() {
+        if (m_devicePage)
+            m_devicePage->closeAllDevices();
+    });
+
+    const int themeIndex = m_userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt();
+    qDebug() << "Start Chang App Theme ... ThemeSelectIndex:" << themeIndex;
+    onChangAppTheme(themeIndex);
+
+    if (!m_sdkReady) {
+        // Without the SDK no keyboard is ever found: say so instead of
+        // showing an empty page.
+        auto *box = new QMessageBox(QMessageBox::Warning, QObject::tr("Tip"),
+                                    QObject::tr("The device service could not be started, no keyboard can be found. "
+                                                "Please restart the program."),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("sdkFailureNotice"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        QTimer::singleShot(0, box, &QMessageBox::show);
+    }
+}
+
+void DMainWidget::writeFirstRunDefaults()
+{
+    if (!m_userSettings->contains(QStringLiteral("AutoStart/isAutoStart"))) {
+        m_userSettings->beginGroup(QStringLiteral("AutoStart"));
+        m_userSettings->setValue(QStringLiteral("isAutoStart"), true);
+        m_userSettings->endGroup();
+        if (!AutoStartEntry::write(QCoreApplication::applicationName(), QCoreApplication::applicationFilePath(),
+                                   QStringLiteral("--AutoUp")))
+            qDebug() << "Autostart entry not written:" << AutoStartEntry::entryPath(QCoreApplication::applicationName());
+    }
+    if (!m_userSettings->contains(QStringLiteral("MinimizeToTray/isMinimizeToTray"))) {
+        m_userSettings->beginGroup(QStringLiteral("MinimizeToTray"));
+        m_userSettings->setValue(QStringLiteral("isMinimizeToTray"), true);
+        m_userSettings->endGroup();
+    }
+    if (!m_userSettings->contains(QStringLiteral("CloseToTray/isCloseToTray"))) {
+        m_userSettings->beginGroup(QStringLiteral("CloseToTray"));
+        m_userSettings->setValue(QStringLiteral("isCloseToTray"), true);
+        m_userSettings->endGroup();
+    }
+    m_userSettings->sync();
+}
+
+void DMainWidget::createTray()
+{
+    m_minimizeAction = new QAction(QObject::tr("Minimize(&N)"), this);
+    connect(m_minimizeAction, &QAction::triggered, this, &DMainWidget::onMinApp);
+    m_maximizeAction = new QAction(QObject::tr("Maximize(&X)"), this);
+    connect(m_maximizeAction, &QAction::triggered, this, &QWidget::showMaximized);
+    m_restoreAction = new QAction(QObject::tr("Revert(&R)"), this);
+    connect(m_restoreAction, &QAction::triggered, this, &QWidget::showNormal);
+    m_quitAction = new QAction(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")),
+                               QObject::tr("Quit(&Q)"), this);
+    connect(m_quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
+
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(m_minimizeAction);
+    m_trayMenu->addAction(m_maximizeAction);
+    m_trayMenu->addAction(m_restoreAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
+    m_trayIcon->setToolTip(m_titleText);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->show();
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+void DMainWidget::registerDeviceNotify()
+{
+    m_deviceMonitor = new DeviceChangeMonitor(this);
+    connect(m_deviceMonitor, &DeviceChangeMonitor::sigDeviceChanged, this, &DMainWidget::onDeviceChangeNotify);
+    if (!m_deviceMonitor->start())
+        qDebug() << "registerDeviceNotify failed, GetLastError:" << m_deviceMonitor->errorText();
+}
+
+void DMainWidget::initSdk()
+{
+    char version[LUMTAR_VERSION_BUFFER_SIZE] = {};
+    m_sdk.versionStr(version);
+    ui->label_SdkVer->setText(QString::fromLocal8Bit(version));
+    ui->label_SdkVer->hide();
+
+    const int xmlResult = m_sdk.xmlInit();
+    const int hidResult = m_sdk.hidInit();
+    const int lightResult = m_sdk.lightInit();
+    if (xmlResult != 0 || hidResult != 0 || lightResult != 0) {
+        qDebug() << "Init Lumtar Sdk Failed, XML:" << xmlResult << "HID:" << hidResult << "Light:" << lightResult;
+        m_sdkReady = false;
+        return;
+    }
+    m_sdkReady = true;
+
+    const QString userDir = DDataManager::getInstance()->userConfigDir();
+    const QString macroPath = userDir + QStringLiteral("/appMacro.xml");
+    if (storePath(m_macroXmlPath, macroPath) && !QFileInfo(macroPath).isFile())
+        m_sdk.createMacroXmlFile(m_macroXmlPath);
+
+    const QString seniorKeyPath = userDir + QStringLiteral("/SeniorKeyConfig.xml");
+    if (storePath(m_seniorKeyXmlPath, seniorKeyPath) && !QFileInfo::exists(seniorKeyPath)) {
+        m_sdk.createSeniorKeyXmlFile(m_seniorKeyXmlPath);
+        m_sdk.createSeniorKeyParentNode(m_seniorKeyXmlPath);
+    }
+
+    m_supportInfoList.clear();
+    m_sdk.getSupportInfoList(&m_supportInfoList);
+
+    // Looked up beside the program first, then where the system keeps libraries.
+    QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kFirmwareLibraryName));
+    if (!library.load()) {
+        library.setFileName(QLatin1String(kFirmwareLibraryName));
+        library.load();
+    }
+    if (library.isLoaded()) {
+        m_jlLoadUfwData = reinterpret_cast<JL_loadUfwData_t>(library.resolve("JL_loadUfwData"));
+        m_jlGetUfwCrc = reinterpret_cast<JL_getUfwCrc_t>(library.resolve("JL_getUfwCrc"));
+        m_jlGetUfwPidVid = reinterpret_cast<JL_getUfwPidVid_t>(library.resolve("JL_getUfwPidVid"));
+        m_jlUpgradeDevice = reinterpret_cast<JL_upgradeDevice_t>(library.resolve("JL_upgradeDevice"));
+        m_jlQueryDevicePidVid = reinterpret_cast<JL_queryDevicePidVid_t>(library.resolve("JL_queryDevicePidVid"));
+    }
+    if (!library.isLoaded() || !m_jlLoadUfwData || !m_jlGetUfwCrc || !m_jlGetUfwPidVid || !m_jlUpgradeDevice
+        || !m_jlQueryDevicePidVid)
+        qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+}
+
+void DMainWidget::initWidgets()
+{
+    m_devicePage = new DDevicePage(ui->page_Device);
+    ui->page_Device->layout()->addWidget(m_devicePage);
+    connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
+    connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
+    connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
+            &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
+    connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
+    connect(m_devicePage, &DDevicePage::sigShowSeniorKeysPage, this, &DMainWidget::onShowSeniorKeysPage);
+}
+
+// ---- device-change notification ---------------------------------------------
+
+bool DMainWidget::nameHoldsIds(const QString &name, const QString &vendor, const QString &product)
+{
+    return !vendor.isEmpty() && !product.isEmpty() && name.contains(vendor, Qt::CaseInsensitive)
+        && name.contains(product, Qt::CaseInsensitive);
+}
+
+void DMainWidget::onDeviceChangeNotify(bool arrived, QString interfaceName)
+{
+    // The device page's re-enumeration processes events while it waits for a
+    // keyboard; a change that comes meanwhile is handled after it, not inside it.
+    const QPair<bool, QString> change(arrived, interfaceName);
+    if (m_handlingDeviceChange) {
+        if (!m_pendingDeviceChanges.contains(change))
+            m_pendingDeviceChanges.append(change);
+        return;
+    }
+    m_handlingDeviceChange = true;
+    handleDeviceChange(arrived, interfaceName);
+    while (!m_pendingDeviceChanges.isEmpty()) {
+        const QPair<bool, QString> next = m_pendingDeviceChanges.takeFirst();
+        handleDeviceChange(next.first, next.second);
+    }
+    m_handlingDeviceChange = false;
+}
+
+void DMainWidget::handleDeviceChange(bool arrived, const QString &interfaceName)
+{
+    for (const SupportInfoStu &info : m_supportInfoList) {
+        if (!nameHoldsIds(interfaceName, QString::fromLatin1(info.vendorId), QString::fromLatin1(info.productId)))
+            continue;
+        QThread::msleep(kDeviceChangeDelayMs);
+        if (arrived)
+            emit sigHidDeviceConnectChanging_Into(interfaceName);
+        else
+            emit sigHidDeviceConnectChanging_Remove(interfaceName);
+        break;
+    }
+    if (!arrived)
+        return;
+    for (const auto &ids : kBootloaderIds) {
+        if (!nameHoldsIds(interfaceName, QLatin1String(ids[0]), QLatin1String(ids[1])))
+            continue;
+        // One upgrade start, however many interfaces of the bootloader arrive.
+        if (!m_bootloaderTimer->isActive())
+            m_bootloaderTimer->start();
+        break;
+    }
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
+{
+    if (m_devicePage)
+        m_devicePage->updateHidDeviceList(DDevicePage::DeviceArrived, hidPath);
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
+{
+    if (m_devicePage)
+        m_devicePage->updateHidDeviceList(DDevicePage::DeviceRemoved, hidPath);
+}
+
+// ---- edges, dragging and painting -------------------------------------------
+
+DMainWidget::ResizeRegion DMainWidget::resizeRegionAt(const QPoint &global) const
+{
+    const QPoint topLeft = mapToGlobal(rect().topLeft());
+    const QPoint bottomRight = mapToGlobal(rect().bottomRight());
+    const int x = global.x();
+    const int y = global.y();
+    const bool left = topLeft.x() <= x && x <= topLeft.x() + kEdgeBand;
+    const bool right = bottomRight.x() - kEdgeBand <= x && x <= bottomRight.x();
+    const bool top = topLeft.y() <= y && y <= topLeft.y() + kEdgeBand;
+    const bool bottom = bottomRight.y() - kEdgeBand <= y && y <= bottomRight.y();
+    if (left && top)
+        return LeftTop;
+    if (right && bottom)
+        return RightBottom;
+    if (left && bottom)
+        return LeftBottom;
+    if (right && top)
+        return RightTop;
+    if (left)
+        return Left;
+    if (right)
+        return Right;
+    if (top)
+        return Up;
+    if (bottom)
+        return Down;
+    return None;
+}
+
+void DMainWidget::applyRegionCursor(ResizeRegion region)
+{
+    switch (region) {
+    case Up:
+    case Down: setCursor(Qt::SizeVerCursor); break;
+    case Left:
+    case Right: setCursor(Qt::SizeHorCursor); break;
+    case LeftTop:
+    case RightBottom: setCursor(Qt::SizeFDiagCursor); break;
+    case LeftBottom:
+    case RightTop: setCursor(Qt::SizeBDiagCursor); break;
+    case None: setCursor(Qt::ArrowCursor); break;
+    }
+}
 
 void DMainWidget::hitTestResizeEdge(int globalX, int globalY)
 {
-    Q_UNUSED(globalX);
-    Q_UNUSED(globalY);
+    if (m_leftButtonHeld)
+        return;
+    applyRegionCursor(resizeRegionAt(QPoint(globalX, globalY)));
+}
+
+void DMainWidget::updateResizeRegion(const QPoint &global)
+{
+    const ResizeRegion region = resizeRegionAt(global);
+    m_resizeRegion = region;
+    applyRegionCursor(region);
+}
+
+bool DMainWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->frame_Main && event->type() == QEvent::Enter)
+        setCursor(Qt::ArrowCursor);
+    return QWidget::eventFilter(watched, event);
+}
+
+void DMainWidget::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        m_leftButtonHeld = true;
+        if (ui->frame_4->geometry().contains(event->pos())) {
+            m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+            event->accept();
+            m_dragging = true;
+        }
+        break;
+    case Qt::RightButton:
+        break;
+    default:
+        QWidget::mousePressEvent(event);
+        break;
+    }
+}
+
+void DMainWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_leftButtonHeld = false;
+        m_dragging = false;
+        if (m_resizeRegion != None) {
+            releaseMouse();
+            setCursor(Qt::ArrowCursor);
+            m_resizeRegion = None;
+        }
+    }
+}
+
+void DMainWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint g = event->globalPos();
+    if (!m_leftButtonHeld) {
+        updateResizeRegion(g);
+    } else if (m_dragging || isMaximized() || isFullScreen()) {
+        if (m_dragging && !isMaximized() && !isFullScreen()) {
+            move(g - m_dragOffset);
+            event->accept();
+        }
+    } else {
+        const QPoint topLeft = mapToGlobal(rect().topLeft());
+        const QPoint bottomRight = mapToGlobal(rect().bottomRight());
+        QRect r(topLeft, bottomRight);
+        auto applyLeft = [&]() {
+            r.setLeft(bottomRight.x() - g.x() > minimumWidth() ? g.x() : topLeft.x());
+        };
+        auto applyUp = [&]() {
+            r.setTop(bottomRight.y() - g.y() > minimumHeight() ? g.y() : topLeft.y());
+        };
+        switch (m_resizeRegion) {
+        case Up: applyUp(); break;
+        case Down: r.setHeight(g.y() - topLeft.y()); break;
+        case Left: applyLeft(); break;
+        case Right: r.setWidth(g.x() - topLeft.x()); break;
+        case LeftTop:
+            applyLeft();
+            applyUp();
+            break;
+        case LeftBottom:
+            r.setHeight(g.y() - topLeft.y());
+            applyLeft();
+            break;
+        case RightBottom:
+            r.setWidth(g.x() - topLeft.x());
+            r.setHeight(g.y() - topLeft.y());
+            break;
+        case RightTop:
+            r.setWidth(g.x() - topLeft.x());
+            applyUp();
+            break;
+        default: break;
+        }
+        setGeometry(r);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void DMainWidget::paintEvent(QPaintEvent *event)
+{
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect contents = contentsRect();
+    painter.fillRect(QRect(0, 45, 231, contents.height()), opaqueThemeColor(theme.DeviceLeftBgColor));
+    painter.fillRect(QRect(231, 45, contents.width(), contents.height()), opaqueThemeColor(theme.DeviceRightBgColor));
+    painter.end();
+    QWidget::paintEvent(event);
+}
+
+void DMainWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_overlay)
+        m_overlay->resize(size());
+    if (m_firmwareOverlay)
+        m_firmwareOverlay->resize(size());
+    update();
+}
+
+void DMainWidget::closeEvent(QCloseEvent *event)
+{
+    if (m_devicePage)
+        m_devicePage->stopBeforeClose();
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    QWidget::closeEvent(event);
+}
+
+// ---- theme and language -------------------------------------------------------
+
+void DMainWidget::onChangAppTheme(int themeIndex)
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+
+    QFont titleFont = data->themeFont(0);
+    titleFont.setPointSize(16);
+    ui->label_AppName->setFont(titleFont);
+    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+
+    const QString name = themeName(themeIndex);
+    ui->pushButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
+
+    if (data->isBgImageUsing()) {
+        const QString titlePicture = data->appDirPath() + QStringLiteral("/images/bgImageTitle_") + name
+            + QStringLiteral(".png");
+        const QString mainPicture = data->appDirPath() + QStringLiteral("/images/bgImageMain_") + name
+            + QStringLiteral(".png");
+        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(titlePicture));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(mainPicture));
+    } else {
+        ui->frame_Title->setStyleSheet(
+            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(theme.MainWidgetTitleColorStart));
+        ui->frame_Bg->setStyleSheet(
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
+                .arg(theme.MainWidgetBorderColor));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
+                                          .arg(theme.MainWidgetBorderColor));
+        ui->label_ProductName->setStyleSheet(
+            QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+        ui->label_DeviceName->setStyleSheet(
+            QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}").arg(theme.TextDefaultColor));
+        QFont labelFont = data->themeFont(0);
+        labelFont.setPointSize(14);
+        ui->label_ProductName->setFont(labelFont);
+        ui->label_DeviceName->setFont(labelFont);
+    }
+
+    if (m_devicePage)
+        m_devicePage->updateAppTheme();
+    update();
+}
+
+void DMainWidget::omUpdataAllUI()
+{
+    ui->retranslateUi(this);
+    setWindowTitle(m_titleText);
+    ui->label_AppName->setText(m_titleText);
+    ui->label_ProductName->setText(m_productName);
+    ui->label_DeviceName->setText(m_likeName);
+    m_minimizeAction->setText(QObject::tr("Minimize(&N)"));
+    m_maximizeAction->setText(QObject::tr("Maximize(&X)"));
+    m_restoreAction->setText(QObject::tr("Revert(&R)"));
+    m_quitAction->setText(QObject::tr("Quit(&Q)"));
+    if (m_devicePage)
+        m_devicePage->updateAllUI();
+}
+
+void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
+{
+    m_productName = productName;
+    m_likeName = likeName;
+    ui->label_ProductName->setText(productName);
+    ui->label_DeviceName->setText(likeName);
+}
+
+// ---- dialogs over the overlay -------------------------------------------------
+
+QWidget *DMainWidget::createOverlay(const QString &styleSheet)
+{
+    auto *overlay = new QWidget(this, Qt::FramelessWindowHint);
+    overlay->setObjectName(QStringLiteral("widget"));
+    overlay->setStyleSheet(styleSheet);
+    overlay->resize(size());
+    overlay->raise();
+    return overlay;
+}
+
+void DMainWidget::placeDialog(QWidget *dialog)
+{
+    dialog->move(pos().x() + (width() - dialog->width()) / 2, pos().y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+bool DMainWidget::overlayDialogOpen() const
+{
+    return m_overlayDialog && m_overlayDialog->isVisible();
+}
+
+void DMainWidget::onShowMacroPage()
+{
+    if (overlayDialogOpen())
+        return;
+    if (!m_overlay)
+        m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    m_overlay->resize(size());
+    m_overlay->show();
+
+    auto *dialog = new DMacroPage(this);
+    connect(dialog, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
+    connect(dialog, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
+            &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    dialog->setMacroXmlPath(m_macroXmlPath);
+    connect(dialog, &QObject::destroyed, this, &DMainWidget::onMacroPageClose);
+    m_overlayDialog = dialog;
+    placeDialog(dialog);
+}
+
+void DMainWidget::onMacroPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::onShowSeniorKeysPage()
+{
+    if (overlayDialogOpen())
+        return;
+    if (!m_overlay)
+        m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    m_overlay->resize(size());
+    m_overlay->show();
+
+    auto *dialog = new DSeniorKeysPage(this);
+    connect(dialog, &DSeniorKeysPage::sigSeniorKeysPageClose, this, &DMainWidget::onSeniorKeysPageClose);
+    connect(dialog, &QObject::destroyed, this, &DMainWidget::onSeniorKeysPageClose);
+    m_overlayDialog = dialog;
+    placeDialog(dialog);
+}
+
+void DMainWidget::onSeniorKeysPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::on_pushButton_Setting_clicked()
+{
+    if (overlayDialogOpen())
+        return;
+    if (!m_overlay)
+        m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    m_overlay->resize(size());
+    m_overlay->show();
+
+    auto *dialog = new DSettingsDia(this);
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+    connect(dialog, &QObject::destroyed, this, &DMainWidget::onSettingsWindowClose);
+    m_overlayDialog = dialog;
+    placeDialog(dialog);
+}
+
+void DMainWidget::onSettingsWindowClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+// ---- firmware update ------------------------------------------------------------
+
+void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
+{
+    if (DDataManager::getInstance()->isVersionChanged() && !m_upgradeCheckTimer->isActive())
+        m_upgradeCheckTimer->start();
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
+{
+    checkUpgradeableDevices(false);
+}
+
+bool DMainWidget::checkUpgradeableDevices(bool openNow)
+{
+    m_upgradeCandidates.clear();
+    if (m_devicePage) {
+        const QMap<QString, hidStructInfoAll> devices = m_devicePage->deviceInfoMap();
+        for (const hidStructInfoAll &device : devices) {
+            const QString current = QString::fromLatin1(device.firmwareVersion);
+            const QString image = QString::fromLatin1(device.newFirmwareVersion);
+            if (!image.isEmpty() && !current.isEmpty() && image > current)
+                m_upgradeCandidates.append(device);
+        }
+    }
+    if (m_upgradeCandidates.isEmpty())
+        return false;
+    m_checkFromSettings = openNow;
+    if (openNow)
+        onUpdateFirmwareWindowOpen();
+    else if (!m_firmwareOpenTimer->isActive())
+        m_firmwareOpenTimer->start();
+    return true;
+}
+
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    auto *settings = qobject_cast<DSettingsDia *>(sender());
+    if (!checkUpgradeableDevices(true) && settings)
+        settings->showNoUpgradeNotice();
+}
+
+void DMainWidget::onUpdateFirmwareWindowOpen()
+{
+    if (m_updateFirmwareDia)
+        return;
+    if (!m_firmwareOverlay)
+        m_firmwareOverlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
+    m_firmwareOverlay->resize(size());
+    if (!m_checkFromSettings)
+        m_firmwareOverlay->show();
+
+    auto *dialog = new DUpdateFirmwareDia(this);
+    dialog->setDevices(m_devicePage ? m_devicePage->likeNameMap() : QMap<QString, QString>(), m_upgradeCandidates);
+    connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this,
+            &DMainWidget::onUpdateFirmwareWindowClose);
+    connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
+    connect(dialog, &QObject::destroyed, this, [this]() {
+        if (m_firmwareOverlay)
+            m_firmwareOverlay->hide();
+    });
+    m_updateFirmwareDia = dialog;
+    placeDialog(dialog);
+}
+
+void DMainWidget::onUpdateFirmwareWindowClose()
+{
+    if (m_firmwareOverlay)
+        m_firmwareOverlay->hide();
+    // The dialog deletes itself once its own close has finished.
+    m_updateFirmwareDia = nullptr;
+}
+
+void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle)
+{
+    Q_UNUSED(strHidPath);
+    Q_UNUSED(strSN);
+    m_upgradeRetryCount = 0;
+    if (jlUpgradeModels().contains(strHidName)) {
+        QThread::msleep(kJlUpgradeDelayMs);
+        runJlUpgrade();
+    } else if (bootloaderUpgradeModels().contains(strHidName)) {
+        m_upgradeModelName = strHidName;
+        m_upgradeConnectType = hidUsbOrDongle;
+    }
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    openBootloaderAndFlash();
+}
+
+void DMainWidget::runJlUpgrade()
+{
+    if (!m_jlQueryDevicePidVid || !m_jlUpgradeDevice)
+        qDebug() << "JL upgrade not available: the upgrade library is missing";
+}
+
+void DMainWidget::openBootloaderAndFlash()
+{
+    if (m_upgradeModelName.isEmpty())
+        return;
+    qDebug() << "Bootloader arrived for" << m_upgradeModelName << "connection" << m_upgradeConnectType;
+}
+
+void DMainWidget::onIntoOrRemoveHidOver() {}
+
+void DMainWidget::onUpdateApp() {}
+
+// ---- window buttons, tray and quitting -------------------------------------------
+
+void DMainWidget::onMinApp()
+{
+    hide();
+}
+
+void DMainWidget::onQuitApp()
+{
+    quitApplication();
+}
+
+void DMainWidget::quitApplication()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    // Every device is closed and its I/O thread joined before the process ends.
+    if (m_devicePage) {
+        m_devicePage->stopBeforeClose();
+        m_devicePage->closeAllDevices();
+    }
+    close();
+    QCoreApplication::exit(0);
+}
+
+void DMainWidget::on_pushButton_Close_clicked()
+{
+    QSettings settings(m_userConfigPath, QSettings::IniFormat);
+    const bool closeToTray = settings.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool();
+    // Hiding without a tray icon would leave nothing to bring the window back.
+    if (closeToTray && m_trayIcon && m_trayIcon->isVisible()) {
+        hide();
+        return;
+    }
+    qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+    quitApplication();
+}
+
+void DMainWidget::on_pushButton_Max_clicked()
+{
+    if (isMaximized() || isFullScreen()) {
+        ui->pushButton_Max->setStyleSheet(buttonPictureSheet(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+                                                             QStringLiteral(":/images/mainpage/maxWindowSel.png")));
+        showNormal();
+        setCursor(Qt::ArrowCursor);
+    } else {
+        ui->pushButton_Max->setStyleSheet(
+            buttonPictureSheet(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
+                               QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
+        showMaximized();
+    }
+}
+
+void DMainWidget::on_pushButton_Min_clicked()
+{
+    showMinimized();
+}
+
+void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+        showNormal();
 }

@@ -1,19 +1,181 @@
-// The main window.
+// The application's only top-level window: frameless, with its own title
+// bar, edge resizing, the tray icon, the device-change notification, the
+// device SDK start-up, the device page and the window-modal dialogs over a
+// dimming overlay.
 #ifndef DMAINWIDGET_H
 #define DMAINWIDGET_H
 
+#include <QList>
+#include <QPair>
+#include <QPoint>
+#include <QPointer>
+#include <QSettings>
+#include <QString>
+#include <QSystemTrayIcon>
 #include <QWidget>
+
+#include <list>
+
+#include "sdk/include/LumtarHid.h"
+#include "ui/mainwidget/LumtarSdkStartup.h"
+
+namespace Ui {
+class DMainWidget;
+}
+
+class DDevicePage;
+class DUpdateFirmwareDia;
+class DeviceChangeMonitor;
+class QAction;
+class QMenu;
+class QTimer;
+
+// The chip vendor's firmware-upgrade library: its five entry points.
+typedef int (*JL_loadUfwData_t)(const unsigned char *image, int length);
+typedef int (*JL_getUfwCrc_t)(unsigned int *crc, unsigned int *second);
+typedef int (*JL_getUfwPidVid_t)(char *id, int idSize, char *version, int versionSize);
+typedef int (*JL_upgradeDevice_t)(int driveLetter, int arg1, int arg2, void (*progress)(int percent));
+typedef int (*JL_queryDevicePidVid_t)(int driveLetter, char *id, int idSize, char *version, int versionSize);
 
 class DMainWidget : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Region under the pointer for resizing; the values are the stored codes.
+    enum ResizeRegion { Up = 0, Down, Left, Right, LeftTop, LeftBottom, RightBottom, RightTop, None };
+
     explicit DMainWidget(QWidget *parent = nullptr);
+    DMainWidget(const LumtarSdkStartup &sdk, QWidget *parent = nullptr);
     ~DMainWidget() override;
 
     // Sets the resize cursor when the pointer is over an edge of the frameless window.
     void hitTestResizeEdge(int globalX, int globalY);
+    // The region of a global position (first match of the corner and edge bands).
+    ResizeRegion resizeRegionAt(const QPoint &global) const;
+
+    // Firmware engine.
+    bool checkUpgradeableDevices(bool openNow);
+    void runJlUpgrade();
+    void openBootloaderAndFlash();
+
+    DDevicePage *devicePage() const { return m_devicePage; }
+
+signals:
+    void sigHidDeviceConnectChanging_Into(QString hidPath);
+    void sigHidDeviceConnectChanging_Remove(QString hidPath);
+
+public slots:
+    void onMinApp();
+    void onQuitApp();
+    void onShowMacroPage();
+    void onMacroPageClose();
+    void onShowSeniorKeysPage();
+    void onSeniorKeysPageClose();
+    void onReturnHidLikeName(QString productName, QString likeName);
+    void onHaveCheckUpgradeFirmwareNUC();
+    void ontheHidIntoFirmwareUpgradeWait();
+    void onIntoOrRemoveHidOver();
+    void onSettingsWindowClose();
+    void omUpdataAllUI();
+    void onUpdateApp();
+    void onChangAppTheme(int themeIndex);
+    void onFirmwareUpgradeCheck();
+    void onHidDeviceConnectChanging_Into(QString hidPath);
+    void onHidDeviceConnectChanging_Remove(QString hidPath);
+    void onUpdateFirmwareWindowOpen();
+    void onUpdateFirmwareWindowClose();
+    void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle);
+    void ontheHidIntoFirmwareUpgrade();
+    void on_pushButton_Close_clicked();
+    void on_pushButton_Max_clicked();
+    void on_pushButton_Min_clicked();
+    void on_pushButton_Setting_clicked();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+
+    // A device interface arrived (true) or went (false); the name holds its
+    // vendor and product ids.
+    void onDeviceChangeNotify(bool arrived, QString interfaceName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    friend class tst_MainWidget;
+
+    void construct();
+    void registerDeviceNotify();
+    void initSdk();
+    void initWidgets();
+    void createTray();
+    void writeFirstRunDefaults();
+    void updateResizeRegion(const QPoint &global);
+    void applyRegionCursor(ResizeRegion region);
+    QWidget *createOverlay(const QString &styleSheet);
+    void placeDialog(QWidget *dialog);
+    bool overlayDialogOpen() const;
+    void handleDeviceChange(bool arrived, const QString &interfaceName);
+    void quitApplication();
+    static bool nameHoldsIds(const QString &name, const QString &vendor, const QString &product);
+
+    Ui::DMainWidget *ui;
+    LumtarSdkStartup m_sdk;
+
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_leftButtonHeld = false;
+    int m_resizeRegion = None;
+
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_minimizeAction = nullptr;
+    QAction *m_maximizeAction = nullptr;
+    QAction *m_restoreAction = nullptr;
+    QAction *m_quitAction = nullptr;
+
+    DDevicePage *m_devicePage = nullptr;
+    QPointer<QWidget> m_overlay;
+    QPointer<QWidget> m_overlayDialog;
+    QPointer<QWidget> m_firmwareOverlay;
+    QPointer<DUpdateFirmwareDia> m_updateFirmwareDia;
+
+    QString m_titleText = QStringLiteral("CompanyName");
+    char m_macroXmlPath[256] = {};
+    char m_seniorKeyXmlPath[256] = {};
+    QString m_userConfigPath;
+    QSettings *m_userSettings = nullptr;
+    QString m_productName = QStringLiteral("HID");
+    QString m_likeName = QStringLiteral("RGB");
+
+    // SDK start-up result and the supported devices.
+    bool m_sdkReady = false;
+    std::list<SupportInfoStu> m_supportInfoList;
+    DeviceChangeMonitor *m_deviceMonitor = nullptr;
+    bool m_handlingDeviceChange = false;
+    QList<QPair<bool, QString>> m_pendingDeviceChanges;
+
+    // Firmware engine.
+    QList<hidStructInfoAll> m_upgradeCandidates;
+    bool m_checkFromSettings = false;
+    int m_upgradeRetryCount = 0;
+    QString m_upgradeModelName;
+    int m_upgradeConnectType = 0;
+    QTimer *m_bootloaderTimer = nullptr;
+    QTimer *m_upgradeCheckTimer = nullptr;
+    QTimer *m_firmwareOpenTimer = nullptr;
+    JL_loadUfwData_t m_jlLoadUfwData = nullptr;
+    JL_getUfwCrc_t m_jlGetUfwCrc = nullptr;
+    JL_getUfwPidVid_t m_jlGetUfwPidVid = nullptr;
+    JL_upgradeDevice_t m_jlUpgradeDevice = nullptr;
+    JL_queryDevicePidVid_t m_jlQueryDevicePidVid = nullptr;
+
+    bool m_quitting = false;
 };
 
 #endif

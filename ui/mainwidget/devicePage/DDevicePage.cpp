@@ -1,0 +1,702 @@
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLayoutItem>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include "core/DDataManager.h"
+#include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+#include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
+#include "widgets/CbNotice.h"
+
+namespace {
+
+const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.ini";
+const char kBuiltInCompanyLink[] = "https://lumtar.example.org";
+const char kLinkColor[] = "255,143,31";
+const char kLinkFontFamily[] = "Microsoft YaHei";
+
+QColor themeRgb(const QString &text, int alpha = -1)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    const int r = parts.value(0).trimmed().toInt();
+    const int g = parts.value(1).trimmed().toInt();
+    const int b = parts.value(2).trimmed().toInt();
+    int a = parts.size() > 3 ? parts.value(3).trimmed().toInt() : 255;
+    if (alpha >= 0)
+        a = alpha;
+    return QColor(r, g, b, a);
+}
+
+QFont sizedFont(QFont font, int pointSize)
+{
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace
+
+DDevicePage::DDevicePage(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::DDevicePage)
+{
+    ui->setupUi(this);
+
+    // The developer row of the keyboard view stays hidden.
+    ui->pushButton_Test->hide();
+    ui->pushButton_ChangModeTest->hide();
+    ui->label_ChangModeTest->hide();
+    ui->label_Multiple->hide();
+    ui->pushButton_MoreBig->hide();
+    ui->pushButton_MoreSmall->hide();
+
+    ui->label->setText(QObject::tr("Device List"));
+    ui->label_Tip->setText(QObject::tr("Device not connected"));
+    ui->pushButton_Reset->setText(QObject::tr("Reset"));
+
+    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    m_companyLink = QString::fromLatin1(kBuiltInCompanyLink);
+    if (defaults.contains(QStringLiteral("CompanyLink/ComLink")))
+        m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink")).toString();
+
+    ui->label_Url->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    ui->label_Url->setText(companyLinkRichText(QString::fromLatin1(kLinkColor)));
+    const bool showLink = defaults.contains(QStringLiteral("MainPageCompanyLinkFrame/showStatus"))
+        && defaults.value(QStringLiteral("MainPageCompanyLinkFrame/showStatus")).toBool();
+    ui->frame_Url->setVisible(showLink);
+    connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
+
+    ui->label_ElectricityNum->setBatteryLevel(60);
+
+    m_notice = new CbNotice(this);
+    m_notice->setFontPixelSize(24);
+
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+
+    m_lightDealMain = new lightDealMain(nullptr);
+
+    initSubPages();
+
+    m_mainPageButtonGroup = new QButtonGroup(this);
+    m_mainPageButtonGroup->addButton(ui->toolButton_CustomKey, CustomKeysPage);
+    m_mainPageButtonGroup->addButton(ui->toolButton_LightConfig, LightsConfigPage);
+    m_mainPageButtonGroup->addButton(ui->toolButton_Performance, PerformancePage);
+    m_mainPageButtonGroup->addButton(ui->toolButton_TriggerSetting, TriggerSettingPage);
+    ui->toolButton_CustomKey->setChecked(true);
+    connect(m_mainPageButtonGroup, &QButtonGroup::idClicked, this,
+            &DDevicePage::onCurIndexChangedMainPage);
+
+    resetMainPageButtons();
+    ui->label_Charging->hide();
+    m_chargingStep = 0;
+    m_chargingTimer = new QTimer(this);
+    m_chargingTimer->setInterval(50);
+    connect(m_chargingTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
+
+    connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this,
+            &DDevicePage::onMacroListHaveChangedSendToDevice);
+    DDataManager *data = DDataManager::getInstance();
+    connect(data, &DDataManager::sigQueryDynamicDisplaySensitivityNum, this,
+            &DDevicePage::onQueryDynamicDisplaySensitivityNum);
+    connect(data, &DDataManager::sigTheMagneticKeyboardCalibrationPoint, this,
+            &DDevicePage::onTheMagneticKeyboardCalibrationPoint);
+    connect(data, &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack, this,
+            &DDevicePage::onTheMagneticKeyboardCalibrationStatusBack);
+    connect(data, &DDataManager::sigMagneticKeyboardAllKeysCalibrationStatusBack, this,
+            &DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack);
+
+    // The first enumeration runs once the main window is up.
+    QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
+}
+
+DDevicePage::~DDevicePage()
+{
+    closeAllDevices();
+    delete m_lightDealMain;
+    delete ui;
+}
+
+void DDevicePage::initSubPages()
+{
+    m_customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
+    ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigDefaultLayerAndFnLayerSwitch, this,
+            &DDevicePage::onDefaultLayerAndFnLayerSwitch);
+    connect(m_customKeysPage, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage, this,
+            &DDevicePage::onEveryPageBackTip);
+    connect(m_customKeysPage, &DCustomKeysPage::sigTheKeyboardIntoDownloading, this,
+            &DDevicePage::onTheKeyboardIntoDownloading);
+    connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this,
+            &DDevicePage::onAutoIntoCustomKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this,
+            &DDevicePage::onInteractLightsPointXY);
+
+    m_lightsConfigPage = new DLightsConfigPage(ui->page_LightsConfig);
+    ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this,
+            &DDevicePage::onEveryPageBackTip);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB, this,
+            &DDevicePage::onSelectCurrentLightTypeIndex_KB);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_Side, this,
+            &DDevicePage::onSelectCurrentLightTypeIndex_Side);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged, this,
+            &DDevicePage::onLightConfigHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigCustomLightItemHaveChanged, this,
+            &DDevicePage::onCustomLightItemHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged_Custom, this,
+            &DDevicePage::onLightConfigHaveChanged_Custom);
+
+    m_performancePage = new DPerformancePage(ui->page_Performance);
+    ui->page_Performance->layout()->addWidget(m_performancePage);
+    connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this,
+            &DDevicePage::onResetoreCurrentProfile);
+    connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this,
+            &DDevicePage::onLightAndKeyboardSleepTime);
+    connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+    connect(m_performancePage, &DPerformancePage::sigSetCurrentGamePadModeIndex, this,
+            &DDevicePage::onSetCurrentGamePadModeIndex);
+
+    m_triggerSettingPage = new DTriggerSettingPage(ui->page_TriggerSetting);
+    ui->page_TriggerSetting->layout()->addWidget(m_triggerSettingPage);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigMagnetsKeysApplyConfig, this,
+            &DDevicePage::onMagnetsKeysApplyConfig);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigMagnetsKeyboardDefaultSensitivity, this,
+            &DDevicePage::onMagnetsKeyboardDefaultSensitivity);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyAntiShakeCurrentNum, this,
+            &DDevicePage::onKeyAntiShakeCurrentNum);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyRateOfReturnCurrentNum, this,
+            &DDevicePage::onKeyRateOfReturnCurrentNum);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigCalibrationMode, this, &DDevicePage::onCalibrationMode);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigKeyCalibrationStartRuning, this,
+            &DDevicePage::onKeyCalibrationStartRuning);
+    connect(m_triggerSettingPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this,
+            &DDevicePage::onAllKeysCalibrationMode);
+}
+
+QString DDevicePage::companyLinkRichText(const QString &color) const
+{
+    return QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span>"
+                          "<a href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
+                          "color:rgb(%2);\">%1</span>")
+        .arg(m_companyLink, color, QString::fromLatin1(kLinkFontFamily));
+}
+
+QPoint DDevicePage::noticePoint() const
+{
+    return QPoint(rect().center().x(), ui->frame_Right->height() - ui->widget_RightBottom->height() - 60);
+}
+
+QMap<QString, QString> DDevicePage::likeNameMap() const
+{
+    QMap<QString, QString> names;
+    for (auto it = m_hidInfoMap.cbegin(); it != m_hidInfoMap.cend(); ++it)
+        names.insert(it.key(), QString::fromLocal8Bit(it.value().likeName));
+    return names;
+}
+
+void DDevicePage::onEveryPageBackTip(QString strTip)
+{
+    m_notice->showNotice(strTip, noticePoint());
+}
+
+void DDevicePage::resetMainPageButtons()
+{
+    ui->toolButton_CustomKey->setIconAndText(QStringLiteral(":/images/customMadeDef.png"), QObject::tr("Key Custom"));
+    ui->toolButton_TriggerSetting->setIconAndText(QStringLiteral(":/images/triggerSettingDef.png"),
+                                                  QObject::tr("Trigger Setting"));
+    ui->toolButton_SeniorKey->setIconAndText(QStringLiteral(":/images/SeniorKeyDef.png"), QObject::tr("Senior Keys"));
+    ui->toolButton_LightConfig->setIconAndText(QStringLiteral(":/images/ledDef.png"), QObject::tr("Light Setting"));
+    ui->toolButton_Performance->setIconAndText(QStringLiteral(":/images/performanceDef.png"),
+                                               QObject::tr("Performance"));
+    ui->toolButton_MacroDialog->setIconAndText(QStringLiteral(":/images/macroDef.png"), QObject::tr("Macro"));
+    const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
+                                           ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,
+                                           ui->toolButton_Performance, ui->toolButton_MacroDialog};
+    for (CustomButton *button : buttons)
+        button->setSelected(false);
+}
+
+void DDevicePage::markCurrentMainPageButton()
+{
+    switch (m_currentMainPage) {
+    case CustomKeysPage: ui->toolButton_CustomKey->setSelected(true); break;
+    case LightsConfigPage: ui->toolButton_LightConfig->setSelected(true); break;
+    case PerformancePage: ui->toolButton_Performance->setSelected(true); break;
+    case TriggerSettingPage: ui->toolButton_TriggerSetting->setSelected(true); break;
+    default: break;
+    }
+}
+
+void DDevicePage::clearDeviceList()
+{
+    QLayout *strip = ui->verticalLayout_17;
+    while (strip->count() > 1) {
+        QLayoutItem *item = strip->takeAt(0);
+        if (QWidget *widget = item->widget()) {
+            widget->setParent(nullptr);
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+void DDevicePage::onCurIndexChangedMainPage(int selIndex)
+{
+    if (!m_currentKeyboardLink) {
+        onEveryPageBackTip(QObject::tr("Device not connected"));
+        return;
+    }
+
+    if (selIndex == TriggerSettingPage) {
+        ui->frame_4->hide();
+        ui->frame_5->hide();
+        ui->frame_2->setContentsMargins(9, 0, 182, 0);
+    } else {
+        ui->frame_4->show();
+        ui->frame_5->show();
+        ui->frame_2->setContentsMargins(9, 0, 0, 0);
+    }
+
+    DDataManager *data = DDataManager::getInstance();
+    if (m_currentMainPage == TriggerSettingPage && data->isKeyCalibrationMode()) {
+        ui->toolButton_TriggerSetting->setChecked(true);
+        onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
+        return;
+    }
+
+    m_keyboardLightMode = -1;
+    m_currentMainPage = selIndex;
+    m_calibrationKeyRow = -1;
+    m_calibrationKeyColumn = -1;
+
+    const QList<keyboardButCustom *> keys = data->keyButtonList();
+    if (selIndex == TriggerSettingPage) {
+        for (keyboardButCustom *key : keys) {
+            if (!key)
+                continue;
+            key->setCalibrationShow(false);
+            key->setTravelShow(true);
+            key->setLightColorShow(false);
+            key->setLightColor(QColor(0, 0, 0, 0));
+        }
+    } else {
+        for (keyboardButCustom *key : keys) {
+            if (!key)
+                continue;
+            key->setCalibrationShow(false);
+            key->setTravelShow(false);
+        }
+    }
+
+    m_triggerSettingPage->exitCalibrationMode();
+    resetMainPageButtons();
+
+    switch (selIndex) {
+    case CustomKeysPage:
+        ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
+        m_customKeysPage->initCustomKeysStatus(m_currentLayerIndex);
+        ui->label_ChangModeTest->setText(QStringLiteral("CustomKeys"));
+        break;
+    case LightsConfigPage:
+        ui->stackedWidget->setCurrentWidget(ui->page_LightsConfig);
+        m_lightsConfigPage->reloadLightConfig();
+        ui->label_ChangModeTest->setText(QStringLiteral("LightsConfig"));
+        break;
+    case PerformancePage:
+        ui->stackedWidget->setCurrentWidget(ui->page_Performance);
+        m_performancePage->loadPerformanceInfo();
+        ui->label_ChangModeTest->setText(QStringLiteral("Performance"));
+        break;
+    case MacroPage:
+        emit sigShowMacroPage();
+        break;
+    case TriggerSettingPage:
+        ui->stackedWidget->setCurrentWidget(ui->page_TriggerSetting);
+        m_triggerSettingPage->initTriggerSettingData();
+        ui->label_ChangModeTest->setText(QStringLiteral("TriggerSetting"));
+        break;
+    default:
+        break;
+    }
+    markCurrentMainPageButton();
+
+    qDebug() << "Operate changed:" << ui->label_ChangModeTest->text();
+}
+
+QString DDevicePage::calibrationTipText() const
+{
+    return QObject::tr("All keys calibration in progress ...") + QStringLiteral("(")
+        + QObject::tr("Please press all keys") + QStringLiteral(")");
+}
+
+void DDevicePage::updateAllUI()
+{
+    ui->retranslateUi(this);
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
+    ui->label->setText(QObject::tr("Device List"));
+    ui->label_Tip->setText(QObject::tr("Device not connected"));
+    ui->pushButton_Reset->setText(QObject::tr("Reset"));
+    ui->widget_MoveTip->setMaximumWidth(850);
+    ui->widget_MoveTip->setText(calibrationTipText());
+
+    if (m_currentHidItem && m_currentKeyboardLink) {
+        m_customKeysPage->updateAllUI();
+        m_lightsConfigPage->updateAllUI();
+        m_performancePage->updateAllUI();
+        m_triggerSettingPage->updateAllUI();
+    }
+
+    const int gamePadMode = DDataManager::getInstance()->gamePadMode();
+    if (gamePadMode == -1) {
+        ui->frame_10->hide();
+    } else {
+        ui->frame_10->show();
+        if (gamePadMode == 0) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
+            ui->frame_10->hide();
+        } else if (gamePadMode == 1) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
+        } else if (gamePadMode == 2) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
+        }
+    }
+
+    resetMainPageButtons();
+    markCurrentMainPageButton();
+}
+
+void DDevicePage::updateAppTheme()
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    const QFont boldFont = data->themeFont(0);
+    const QFont normalFont = data->themeFont(1);
+
+    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
+
+    m_notice->setBackgroundColor(themeRgb(theme.AllBgColor, 200));
+    m_notice->setTextColor(themeRgb(theme.TextCheckedColor, 255));
+    QFont noticeFont(theme.TextFont);
+    noticeFont.setPixelSize(24);
+    m_notice->setNoticeFont(noticeFont);
+
+    ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 12);
+    ui->widget_MoveTip->setBackground(QColor(0, 0, 0, 1));
+    ui->widget_MoveTip->setForeground(themeRgb(theme.TextCheckedColor));
+    ui->widget_MoveTip->setText(calibrationTipText());
+    ui->widget_MoveTip->hide();
+
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
+    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    ui->frame_Url->setStyleSheet(QStringLiteral("QFrame#frame_Url{border: none; border-top: 3px solid rgb(%1); "
+                                                "background-color: rgb(%2);}")
+                                     .arg(theme.DeviceBorderColor, theme.DeviceLeftBgColor));
+    ui->frame_11->setStyleSheet(
+        QStringLiteral("QFrame#frame_11{border: none; border-top: 3px solid rgb(%1);}").arg(theme.DeviceBorderColor));
+    ui->label_Url->setStyleSheet(QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->scrollAreaWidgetContents_2->setStyleSheet(
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
+    m_scrollBarStyleSheet =
+        QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
+                       "QScrollBar::handle:vertical{min-height: 20px; border-radius: 2px; background: rgb(%2);}"
+                       "QScrollBar::handle:vertical:hover{background: rgb(%3);}"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{border-radius: 3px; "
+                       "background: rgb(%1);}")
+            .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
+    ui->frame_Right->setStyleSheet(
+        QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
+    ui->comboBox_profileList->setStyleSheet(
+        QStringLiteral("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
+                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px;}"
+                       "QComboBox:hover{border: 1px solid rgb(%4);}"
+                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
+                       "QComboBox::down-arrow{width: 10px; height: 10px; "
+                       "border-image: url(:/images/publicIco/comboxDef.png);}"
+                       "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);}"
+                       "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
+                 theme.TextFont));
+    ui->lineEdit_profileName->setStyleSheet(
+        QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
+                       "border: 1px solid rgb(%5); border-radius: 4px;}"
+                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
+            .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+                 theme.DeviceBorderColor));
+    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_GamePadMode->setStyleSheet(
+        QStringLiteral("QLabel#label_GamePadMode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->widget_RightBottom->setStyleSheet(
+        QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
+            .arg(theme.DeviceBorderColor));
+    ui->pushButton_Reset->setStyleSheet(
+        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
+                       "color: rgb(%3);}"
+                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
+                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
+            .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor));
+
+    ui->label_Tip->setFont(sizedFont(boldFont, 20));
+    ui->label_Mode->setFont(sizedFont(normalFont, 13));
+    ui->label_GamePadMode->setFont(sizedFont(normalFont, 13));
+    ui->label->setFont(sizedFont(normalFont, 12));
+    ui->pushButton_Reset->setFont(sizedFont(normalFont, 11));
+
+    // The strip's scroll bar follows a moment later.
+    QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);
+
+    m_performancePage->updateAppTheme();
+    m_lightsConfigPage->updateAppTheme();
+    m_customKeysPage->updateAppTheme();
+    m_triggerSettingPage->updateAppTheme();
+
+    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
+    for (keyboardButCustom *key : data->keyButtonList()) {
+        if (!key)
+            continue;
+        key->setThemeColors(QColor(220, 40, 45), accent);
+        key->setLightColorShow(true);
+    }
+
+    const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
+                                           ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,
+                                           ui->toolButton_Performance, ui->toolButton_MacroDialog};
+    for (CustomButton *button : buttons)
+        button->setThemeColors(themeRgb(theme.DeviceBorderColor, 255), themeRgb(theme.MacroListItemHoverColor, 255),
+                               themeRgb(theme.MacroListItemSelectedColor, 255),
+                               themeRgb(theme.TextDefaultColor, 255), themeRgb(theme.TextCheckedColor, 255),
+                               theme.TextFont);
+}
+
+void DDevicePage::onScrollSheetSet()
+{
+    ui->widget_4->setStyleSheet(m_scrollBarStyleSheet);
+}
+
+void DDevicePage::stopBeforeClose()
+{
+    if (m_lightDealMain->isKeyboardPreviewRunning() || m_lightDealMain->isSidePreviewRunning())
+        stopLightEngine();
+}
+
+void DDevicePage::stopLightEngine()
+{
+    m_lightDealMain->setLightPreviewRunning(false);
+}
+
+void DDevicePage::closeAllDevices()
+{
+    // Filled by the open sequence; the links' I/O threads are stopped and
+    // joined before the links go.
+    m_currentHidItem = nullptr;
+    m_currentKeyboardLink = nullptr;
+    m_currentHidInterface = nullptr;
+}
+
+// ---- device list and hot-plug ---------------------------------------------
+
+void DDevicePage::onLoadDeviceList()
+{
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+    emit sigReturnHidLikeName(QStringLiteral("RGB"), QStringLiteral("HID"));
+    emit sigHaveCheckUpgradeFirmwareNUC();
+}
+
+void DDevicePage::updateHidDeviceList(int changeType, QString hidPath)
+{
+    Q_UNUSED(hidPath);
+    if (m_isUpdatingHidList)
+        return;
+    m_isUpdatingHidList = true;
+    if (changeType == DeviceArrived)
+        qDebug() << "-------------------- *** [Insert Start] *** --------------------";
+    else if (changeType == DeviceRemoved)
+        qDebug() << "--------------- *** [OutPut Start] *** ---------------";
+    if (changeType == DeviceRemoved)
+        emit sigIntoOrRemoveHidOver();
+    m_isUpdatingHidList = false;
+}
+
+// ---- slots whose work belongs to the device status, magnetic-switch and
+// coordination code of the page ---------------------------------------------
+
+void DDevicePage::onTimerChangingBatteryNum() {}
+
+void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
+{
+    Q_UNUSED(indexX);
+    Q_UNUSED(indexY);
+}
+
+void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
+{
+    Q_UNUSED(keyPointX);
+    Q_UNUSED(keyPointY);
+}
+
+void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
+{
+    Q_UNUSED(keyCalibrationStatus);
+}
+
+void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
+{
+    Q_UNUSED(keyCalibrationStatus);
+}
+
+void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
+{
+    Q_UNUSED(pageIndex);
+}
+
+void DDevicePage::onTheKeyboardIntoDownloading() {}
+
+void DDevicePage::onAutoIntoCustomKeysPage() {}
+
+void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
+{
+    Q_UNUSED(indexX);
+    Q_UNUSED(indexY);
+}
+
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
+{
+    Q_UNUSED(lightIndex);
+    Q_UNUSED(data);
+}
+
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data)
+{
+    Q_UNUSED(lightIndex);
+    Q_UNUSED(data);
+}
+
+void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data)
+{
+    Q_UNUSED(lightConfigChangedFrom);
+    Q_UNUSED(data);
+}
+
+void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex,
+                                               QString strCustomLightName)
+{
+    Q_UNUSED(flagIndex);
+    Q_UNUSED(strCustomLightIndex);
+    Q_UNUSED(strCustomLightName);
+}
+
+void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data)
+{
+    Q_UNUSED(lightConfigChangedFrom);
+    Q_UNUSED(data);
+}
+
+void DDevicePage::onResetoreCurrentProfile() {}
+
+void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepSeconds, int keyboardSleepSeconds,
+                                              int prohibitSleepStatus)
+{
+    Q_UNUSED(lightSleepSeconds);
+    Q_UNUSED(keyboardSleepSeconds);
+    Q_UNUSED(prohibitSleepStatus);
+}
+
+void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
+{
+    Q_UNUSED(feature1);
+    Q_UNUSED(feature2);
+    Q_UNUSED(feature3);
+    Q_UNUSED(feature4);
+}
+
+void DDevicePage::onSetCurrentGamePadModeIndex(int gamePadIndex)
+{
+    Q_UNUSED(gamePadIndex);
+}
+
+void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
+                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
+{
+    Q_UNUSED(selMode);
+    Q_UNUSED(strengthNum_L);
+    Q_UNUSED(strengthNum_R);
+    Q_UNUSED(strengthNum_QuickTrigger_L);
+    Q_UNUSED(strengthNum_QuickTrigger_R);
+}
+
+void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
+
+void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
+{
+    Q_UNUSED(KeyAntiShakeNum);
+}
+
+void DDevicePage::onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel)
+{
+    Q_UNUSED(rateOfReturnNumDel);
+}
+
+void DDevicePage::onCalibrationMode(int selMode)
+{
+    Q_UNUSED(selMode);
+}
+
+void DDevicePage::onKeyCalibrationStartRuning() {}
+
+void DDevicePage::onAllKeysCalibrationMode(int selMode)
+{
+    Q_UNUSED(selMode);
+}
+
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
+{
+    Q_UNUSED(strMacroIndex);
+    Q_UNUSED(strMacroName);
+}
+
+void DDevicePage::onLickActivited(QString link)
+{
+    Q_UNUSED(link);
+    QDesktopServices::openUrl(QUrl(m_companyLink, QUrl::TolerantMode));
+}
+
+void DDevicePage::on_toolButton_MacroDialog_clicked()
+{
+    qDebug() << "Operate changed:" << "MacroDialog";
+    m_customKeysPage->setLightInteractionHook(false, 0);
+    emit sigShowMacroPage();
+}
+
+void DDevicePage::on_toolButton_SeniorKey_clicked()
+{
+    qDebug() << "Operate changed:" << "SeniorKeyDialog";
+    emit sigShowSeniorKeysPage();
+}
+
+void DDevicePage::on_pushButton_Test_clicked() {}
+void DDevicePage::on_pushButton_ChangModeTest_clicked() {}
+void DDevicePage::on_pushButton_MoreBig_clicked() {}
+void DDevicePage::on_pushButton_MoreSmall_clicked() {}
+void DDevicePage::on_pushButton_ProfileOperate_clicked() {}
+void DDevicePage::on_pushButton_Save_clicked() {}
+void DDevicePage::on_pushButton_Cancel_clicked() {}
+
+void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
+{
+    Q_UNUSED(text);
+}
+
+void DDevicePage::on_pushButton_Reset_clicked() {}

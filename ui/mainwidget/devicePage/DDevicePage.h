@@ -1,0 +1,192 @@
+// The central page of the main window: the strip of attached keyboards, the
+// page shown while none is attached, the connection and battery indicators,
+// the profile box, the keyboard view, the main-page buttons and the stack of
+// the four feature pages. It owns the lighting engine, the device links and
+// the records of the listed devices, and relays between the feature pages,
+// the shared state and the open keyboard. GUI thread only.
+#ifndef DDEVICEPAGE_H
+#define DDEVICEPAGE_H
+
+#include <QMap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarRecords.h"
+
+namespace Ui {
+class DDevicePage;
+}
+
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class DTriggerSettingPage;
+class MainHidInterFace;
+class QButtonGroup;
+class QTimer;
+class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
+class lightDealMain;
+
+class DDevicePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Ids of the main-page button group; they are not indices of the feature stack.
+    enum MainPage { CustomKeysPage = 0, LightsConfigPage = 1, PerformancePage = 2, MacroPage = 3, TriggerSettingPage = 4 };
+    // Change codes of a hot-plug notification.
+    enum { DeviceArrived = 11, DeviceRemoved = 12 };
+
+    explicit DDevicePage(QWidget *parent = nullptr);
+    ~DDevicePage() override;
+
+    void updateAllUI();
+    void updateAppTheme();
+    // Stops the light engine when a preview runs; called before the window closes.
+    void stopBeforeClose();
+    // Closes every listed device and waits for its I/O thread; the page shows
+    // no keyboard afterwards. Called before the process ends.
+    void closeAllDevices();
+    QPoint noticePoint() const;
+
+    void resetMainPageButtons();
+    void clearDeviceList();
+
+    QMap<QString, hidStructInfoAll> deviceInfoMap() const { return m_hidInfoMap; }
+    QMap<QString, QString> likeNameMap() const;
+
+    int currentMainPage() const { return m_currentMainPage; }
+
+    void stopLightEngine();
+
+signals:
+    void sigShowMacroPage();
+    void sigShowSeniorKeysPage();
+    void sigReturnHidLikeName(QString productName, QString likeName);
+    void sigHaveCheckUpgradeFirmwareNUC();
+    void sigIntoOrRemoveHidOver();
+    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void sigUpdateDeviceListShow();
+
+public slots:
+    void onCurIndexChangedMainPage(int selIndex);
+    void onEveryPageBackTip(QString strTip);
+
+    // Device list and hot-plug.
+    void onLoadDeviceList();
+    void updateHidDeviceList(int changeType, QString hidPath);
+
+    // Device status.
+    void onTimerChangingBatteryNum();
+
+    // Magnetic-switch relays of the shared state.
+    void onQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
+    void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
+    void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+    void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
+
+    // Key-assignment page.
+    void onDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void onTheKeyboardIntoDownloading();
+    void onAutoIntoCustomKeysPage();
+    void onInteractLightsPointXY(int indexX, int indexY);
+
+    // Lighting page.
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data);
+    void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data);
+    void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
+    void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data);
+
+    // Performance page.
+    void onResetoreCurrentProfile();
+    void onLightAndKeyboardSleepTime(int lightSleepSeconds, int keyboardSleepSeconds, int prohibitSleepStatus);
+    void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onSetCurrentGamePadModeIndex(int gamePadIndex);
+
+    // Trigger settings page.
+    void onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R, int strengthNum_QuickTrigger_L,
+                                  int strengthNum_QuickTrigger_R);
+    void onMagnetsKeyboardDefaultSensitivity();
+    void onKeyAntiShakeCurrentNum(int KeyAntiShakeNum);
+    void onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel);
+    void onCalibrationMode(int selMode);
+    void onKeyCalibrationStartRuning();
+    void onAllKeysCalibrationMode(int selMode);
+
+    // Coordination.
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void onLickActivited(QString link);
+    void onScrollSheetSet();
+
+private slots:
+    void on_toolButton_MacroDialog_clicked();
+    void on_toolButton_SeniorKey_clicked();
+    void on_pushButton_Test_clicked();
+    void on_pushButton_ChangModeTest_clicked();
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
+    void on_pushButton_ProfileOperate_clicked();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(QString text);
+    void on_pushButton_Reset_clicked();
+
+private:
+    friend class tst_DevicePage;
+
+    void initSubPages();
+    QString companyLinkRichText(const QString &color) const;
+    void markCurrentMainPageButton();
+    QString calibrationTipText() const;
+
+    Ui::DDevicePage *ui;
+
+    DCustomKeysPage *m_customKeysPage = nullptr;
+    DLightsConfigPage *m_lightsConfigPage = nullptr;
+    DPerformancePage *m_performancePage = nullptr;
+    DTriggerSettingPage *m_triggerSettingPage = nullptr;
+    lightDealMain *m_lightDealMain = nullptr;
+    CbNotice *m_notice = nullptr;
+
+    QString m_companyLink;
+    QString m_scrollBarStyleSheet;
+    int m_currentMainPage = -1;
+    int m_keyboardLightMode = -1;
+    int m_currentLayerIndex = -1;
+    int m_currentProfileIndex = 1;
+    char m_xmlProfilePath[256] = {};
+    float m_zoomFactor = 1.0f;
+    bool m_lightViewTest = false;
+    bool m_sleepTimeAcked = false;
+    bool m_oneKeyReplied = false;
+    int m_customLightUsingIndex = -1;
+    int m_chargingStep = 0;
+    QTimer *m_chargingTimer = nullptr;
+    QButtonGroup *m_mainPageButtonGroup = nullptr;
+    hidDeviceJoinFrame *m_hidDeviceJoinFrame = nullptr;
+    dragShowArea *m_dragShowArea = nullptr;
+    int m_calibrationKeyRow = -1;
+    int m_calibrationKeyColumn = -1;
+
+    hidStructInfoAll m_currentHidInfo{};
+    DDeviceListItem *m_currentHidItem = nullptr;
+    DDeviceKeyboardLink *m_currentKeyboardLink = nullptr;
+    MainHidInterFace *m_currentHidInterface = nullptr;
+    keyboardButCustom *m_keyButtonGrid[6][22] = {};
+
+    QMap<QString, hidStructInfoAll> m_hidInfoMap;
+    QMap<QString, DDeviceListItem *> m_hidItemMap;
+    QMap<QString, DDeviceKeyboardLink *> KeyboardLinkListMap;
+    bool m_isUpdatingHidList = false;
+    bool m_isOpeningDevice = false;
+};
+
+#endif

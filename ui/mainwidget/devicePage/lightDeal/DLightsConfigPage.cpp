@@ -1,0 +1,69 @@
+#include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+
+#include "core/DDataManager.h"
+
+#include "sdk/include/LumtarHid.h"
+
+DLightsConfigPage::DLightsConfigPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DLightsConfigPage"));
+}
+
+DLightsConfigPage::~DLightsConfigPage() = default;
+
+void DLightsConfigPage::setCurrentProfileIndex(int index)
+{
+    m_currentProfileIndex = index;
+}
+
+void DLightsConfigPage::setXmlProfilePath(const char *path)
+{
+    lumtarCopyField(m_xmlProfilePath, path);
+}
+
+void DLightsConfigPage::setHidInterface(MainHidInterFace *hidInterface)
+{
+    m_hidInterface = hidInterface;
+}
+
+void DLightsConfigPage::setLightSupportInfo(LightSupportInfo keyboard, LightSupportInfo side)
+{
+    Q_UNUSED(keyboard);
+    Q_UNUSED(side);
+}
+
+void DLightsConfigPage::reloadLightConfig() {}
+
+void DLightsConfigPage::sendSideLightConfig(colorInfoData data)
+{
+    Q_UNUSED(data);
+}
+
+void DLightsConfigPage::showLightTypeFromDevice(int hidType, int ledType)
+{
+    Q_UNUSED(hidType);
+    Q_UNUSED(ledType);
+}
+
+void DLightsConfigPage::showCustomLightFromDevice(int hidType, int ledType, int usingCustomIndex)
+{
+    Q_UNUSED(hidType);
+    Q_UNUSED(ledType);
+    Q_UNUSED(usingCustomIndex);
+}
+
+int DLightsConfigPage::currentCustomLightIndex() const
+{
+    return m_customLightIndex;
+}
+
+void DLightsConfigPage::writeCurrentCustomLight() {}
+
+void DLightsConfigPage::updateAllUI() {}
+
+void DLightsConfigPage::updateAppTheme()
+{
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    setStyleSheet(QStringLiteral("#DLightsConfigPage{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
+}
