@@ -1,0 +1,147 @@
+// Speed of the profile store: a cached key-item select, a key-item replace
+// (delete + add, one atomic write), and reading every key item and macro
+// copy of a full profile file (10 profiles x 132 keys, each key bound to a
+// macro whose copy the profile holds).
+//
+// Usage: bench_store [folder]   (default: a new folder below /tmp)
+#include "sdk/include/LumtarXml.h"
+#include "sdk/store/XmlDocumentCache.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kProfiles = 10;
+constexpr int kKeys = 132;
+constexpr int kEventsPerMacro = 6;
+
+using Clock = std::chrono::steady_clock;
+
+double microseconds(Clock::time_point a, Clock::time_point b)
+{
+    return std::chrono::duration<double, std::micro>(b - a).count();
+}
+
+// The full file, written in the store's own layout (sdk/store/README.md).
+void writeFullProfileFile(const std::string &path)
+{
+    std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lumtarStore version=\"1\" currentProfile=\"1\">\n";
+    for (int p = 1; p <= kProfiles; ++p) {
+        x += "  <profile index=\"" + std::to_string(p) + "\" name=\"Profile" + std::to_string(p) + "\">\n    <keys>\n";
+        for (int k = 0; k < kKeys; ++k)
+            x += "      <key code=\"" + std::to_string(k + 1) + "\" name=\"Key" + std::to_string(k + 1)
+                 + "\" type=\"1\" count=\"1\" mode=\"1\" value=\"" + std::to_string(k + 1) + "\" />\n";
+        x += "    </keys>\n    <macros>\n";
+        for (int k = 0; k < kKeys; ++k) {
+            x += "      <macro index=\"" + std::to_string(k + 1) + "\" name=\"Macro" + std::to_string(k + 1) + "\">\n";
+            for (int e = 0; e < kEventsPerMacro; ++e)
+                x += "        <event mark=\"" + std::to_string(e / 2) + "\" delay=\"25\" type=\"key\" keyCode=\""
+                     + std::to_string(4 + e / 2) + "\" codeName=\"A\" operateExplain=\"" + (e % 2 ? "up" : "down")
+                     + "\" />\n";
+            x += "      </macro>\n";
+        }
+        x += "    </macros>\n  </profile>\n";
+    }
+    x += "</lumtarStore>\n";
+    std::ofstream(path, std::ios::binary) << x;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string folder;
+    if (argc > 1) {
+        folder = argv[1];
+    } else {
+        char templ[] = "/tmp/lumtar-bench-XXXXXX";
+        if (!mkdtemp(templ)) {
+            std::perror("mkdtemp");
+            return 0;
+        }
+        folder = templ;
+    }
+    CLumtarXML_Init();
+    const std::string path = folder + "/appProfile_Default.xml";
+    writeFullProfileFile(path);
+    const char *p = path.c_str();
+
+    // First read parses the file.
+    lumtar::store::XmlDocumentCache::instance().clear();
+    KeyOperateInfoStu item;
+    auto t0 = Clock::now();
+    CLumtarXML_SelectProFileKeyOperateInfo(p, "1", "1", &item);
+    auto t1 = Clock::now();
+    std::printf("file: %d profiles x %d keys, %d events per macro copy\n", kProfiles, kKeys, kEventsPerMacro);
+    std::printf("first select (parse):          %10.1f us\n", microseconds(t0, t1));
+
+    // Cached select, keys spread over the whole file.
+    const int selects = 20000;
+    char profile[16], code[16];
+    t0 = Clock::now();
+    for (int i = 0; i < selects; ++i) {
+        std::snprintf(profile, sizeof profile, "%d", 1 + (i % kProfiles));
+        std::snprintf(code, sizeof code, "%d", 1 + (i * 7) % kKeys);
+        std::strcpy(item.type, "-1");
+        CLumtarXML_SelectProFileKeyOperateInfo(p, profile, code, &item);
+    }
+    t1 = Clock::now();
+    std::printf("cached key-item select:        %10.2f us  (mean of %d)\n", microseconds(t0, t1) / selects, selects);
+
+    // Replace: delete + add, as every key page saves.
+    const int replaces = 40;
+    double writeTotal = 0;
+    for (int i = 0; i < replaces; ++i) {
+        std::snprintf(code, sizeof code, "%d", 1 + i % kKeys);
+        const std::string value = std::to_string(1000 + i);
+        auto a = Clock::now();
+        CLumtarXML_DeleteProFileMacroWithKeyInfoItem(p, "5", code, "Key");
+        CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "5", code, "Key", "0", "1", "1", value.c_str());
+        writeTotal += microseconds(a, Clock::now());
+    }
+    std::printf("key-item replace (2 writes):   %10.1f us  (mean of %d)\n", writeTotal / replaces, replaces);
+
+    // The part of a write that is not the disk: turning the document into text.
+    {
+        pugi::xml_document doc;
+        doc.load_file(p, lumtar::store::XmlDocumentCache::parseOptions());
+        const int rounds = 20;
+        size_t bytes = 0;
+        auto a = Clock::now();
+        for (int i = 0; i < rounds; ++i)
+            bytes = lumtar::store::XmlDocumentCache::serialise(doc).size();
+        std::printf("  of which serialising:        %10.1f us  (%zu bytes, mean of %d)\n",
+                    microseconds(a, Clock::now()) / rounds, bytes, rounds);
+    }
+
+    // Everything the onboard download reads, for every profile of the file.
+    t0 = Clock::now();
+    size_t items = 0, events = 0;
+    for (int prof = 1; prof <= kProfiles; ++prof) {
+        std::snprintf(profile, sizeof profile, "%d", prof);
+        std::list<std::string> codes;
+        CLumtarXML_ProFileKeyInfoSelectAll(p, profile, &codes);
+        for (const std::string &c : codes) {
+            std::strcpy(item.type, "-1");
+            if (CLumtarXML_SelectProFileKeyOperateInfo(p, profile, c.c_str(), &item))
+                ++items;
+            std::list<KeyOrMouseEventStu> macro;
+            CLumtarXML_ProFileMacroWithKeyInfoSelectAll(p, profile, item.value, "", &macro);
+            events += macro.size();
+        }
+    }
+    t1 = Clock::now();
+    std::printf("read all key items + copies:   %10.1f us  (%zu items, %zu events)\n", microseconds(t0, t1),
+                items, events);
+
+    std::remove(path.c_str());
+    if (argc <= 1)
+        rmdir(folder.c_str());
+    return 0;
+}
