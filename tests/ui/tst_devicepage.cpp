@@ -10,6 +10,11 @@
 #include <QVBoxLayout>
 
 #include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/include/LumtarHid.h"
+#include "sdk/sim/SimController.h"
+#include "support/SimReportLog.h"
 #include "support/TempHome.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
@@ -36,6 +41,8 @@ private slots:
     void languageRefresh_data();
     void languageRefresh();
     void clearDeviceListKeepsTheStretch();
+    void leavingTriggerPageTellsTheKeyboardOnce();
+    void closeAllDevicesJoinsEveryThread();
 
 private:
     template <typename T> static T *child(QWidget *page, const char *name)
@@ -45,12 +52,10 @@ private:
             qFatal("missing %s", name);
         return w;
     }
-    // A shown keyboard, as far as the switch looks at it.
-    static void pretendDeviceShown(DDevicePage &page)
-    {
-        static QObject link;
-        page.m_currentKeyboardLink = reinterpret_cast<DDeviceKeyboardLink *>(&link);
-    }
+    // A shown keyboard, as far as the switch looks at it: a link that was
+    // never opened.
+    void pretendDeviceShown(DDevicePage &page) { page.m_currentKeyboardLink = &m_idleLink; }
+    DDeviceKeyboardLink m_idleLink;
     static QStringList shownNotices(const DDevicePage &page);
 };
 
@@ -66,6 +71,7 @@ QStringList tst_DevicePage::shownNotices(const DDevicePage &page)
 void tst_DevicePage::initTestCase()
 {
     DDataManager::getInstance();
+    QCOMPARE(CLumtarHid_Init(), 0);
 }
 
 void tst_DevicePage::init()
@@ -280,6 +286,85 @@ void tst_DevicePage::clearDeviceListKeepsTheStretch()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const QPointer<QLabel> &item : items)
         QVERIFY(!item);
+}
+
+void tst_DevicePage::leavingTriggerPageTellsTheKeyboardOnce()
+{
+    const std::string path = lumtar::sim::SimController::instance().plug("LT108HE");
+    QVERIFY(!path.empty());
+    MainHidInterFace io(0, QStringLiteral("LT108HE"));
+    QCOMPARE(io.openHid(QString::fromStdString(path)), 0);
+    // The keyboard's replies are not looked at here; their copies are freed.
+    connect(&io, &MainHidInterFace::sigHidDataArrived, this,
+            [](unsigned char *data, int, int) { delete[] data; });
+    connect(&io, &MainHidInterFace::sigHidSnGetOver, this, [](unsigned char *data, QString) { delete[] data; });
+    io.start();
+
+    DDevicePage page;
+    pretendDeviceShown(page);
+    page.m_currentHidInterface = &io;
+    auto leaveCommands = [&] {
+        int count = 0;
+        for (const QByteArray &r : SimReportLog::all(path))
+            if (quint8(r.at(1)) == 0x29)
+                ++count;
+        return count;
+    };
+    const QByteArray expected = SimReportLog::report({{0, 0x01}, {1, 0x29}, {5, 0x18}, {6, 3}});
+
+    page.onCurIndexChangedMainPage(0);
+    page.onCurIndexChangedMainPage(4);
+    page.onCurIndexChangedMainPage(4);
+    page.onCurIndexChangedMainPage(1);
+    QTRY_COMPARE(leaveCommands(), 1);
+    QVERIFY(SimReportLog::all(path).contains(expected));
+    page.onCurIndexChangedMainPage(2);
+    page.onCurIndexChangedMainPage(0);
+    QTest::qWait(100);
+    QCOMPARE(leaveCommands(), 1);
+
+    page.m_currentHidInterface = nullptr;
+    io.closeHid();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    lumtar::sim::SimController::instance().unplugAll();
+}
+
+void tst_DevicePage::closeAllDevicesJoinsEveryThread()
+{
+    auto &sim = lumtar::sim::SimController::instance();
+    std::map<std::string, HidInfoStu> models;
+    QVERIFY(CLumtarHid_GetHidInfoStuMapList(&models) > 0);
+
+    DDevicePage page;
+    QList<QPointer<MainHidInterFace>> threads;
+    QList<QPointer<DDeviceKeyboardLink>> links;
+    for (const char *model : {"LT108HE", "LT68HE"}) {
+        const std::string path = sim.plug(model);
+        QVERIFY(!path.empty());
+        HidDeviceInfoStu device = {};
+        FirmwareInfoStu firmware = {};
+        QVERIFY(CLumtarHid_GetHidAndFirmwareInfoStu(path.c_str(), &device, &firmware));
+        auto *link = new DDeviceKeyboardLink(&page);
+        link->openDevice(int(links.size()), lumtarDeviceRecord(device, firmware, models[device.hidModel]));
+        QVERIFY(link->hidInterface());
+        QTRY_VERIFY(link->hidInterface()->isRunning());
+        threads << link->hidInterface();
+        links << link;
+        page.KeyboardLinkListMap.insert(QString::fromStdString(path), link);
+    }
+    page.m_currentKeyboardLink = links.first();
+    page.m_currentHidInterface = threads.first();
+
+    page.closeAllDevices();
+
+    QVERIFY(page.KeyboardLinkListMap.isEmpty());
+    QVERIFY(!page.m_currentKeyboardLink);
+    QVERIFY(!page.m_currentHidInterface);
+    for (const auto &link : links)
+        QVERIFY(!link);
+    for (const auto &thread : threads)
+        QVERIFY(!thread);
+    sim.unplugAll();
 }
 
 int main(int argc, char **argv)

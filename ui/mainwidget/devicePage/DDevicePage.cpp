@@ -11,6 +11,13 @@
 #include <QUrl>
 
 #include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "device/HidReportBuff.h"
+#include "device/MainHidInterFace.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/dragShowArea.h"
+#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
@@ -275,27 +282,67 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         return;
     }
 
+    if (m_currentMainPage == TriggerSettingPage && selIndex != TriggerSettingPage && m_currentHidInterface) {
+        // Tell the keyboard the trigger page is left.
+        HidReportBuff report(0x29, 0x00, 0x18);
+        report[6] = 3;
+        if (m_currentHidInterface->writeHidCmd(report.constData()) < 0)
+            qDebug() << "USB serial port [Write Sensitivity-data] Failed ... 11";
+        else
+            qDebug() << "USB serial port [Write Sensitivity-data] Successful ...";
+    }
+
     m_keyboardLightMode = -1;
     m_currentMainPage = selIndex;
+    keySelectFrame *keyLayer = data->currentKeySelectFrame();
+    if (keyLayer)
+        keyLayer->setCalibrationShowMode(false);
     m_calibrationKeyRow = -1;
     m_calibrationKeyColumn = -1;
+
+    if (m_hidDeviceJoinFrame && m_dragShowArea) {
+        if (selIndex == LightsConfigPage) {
+            m_hidDeviceJoinFrame->lower();
+            m_dragShowArea->raise();
+            m_dragShowArea->show();
+            m_hidDeviceJoinFrame->setLightShowMode(true);
+            if (keyLayer)
+                keyLayer->setSideLightsVisible(true);
+        } else {
+            m_dragShowArea->lower();
+            m_hidDeviceJoinFrame->raise();
+            m_hidDeviceJoinFrame->show();
+            m_hidDeviceJoinFrame->setLightShowMode(false);
+            if (keyLayer) {
+                keyLayer->setSideLightsVisible(false);
+                keyLayer->setKeysHoverEnabled(true);
+            }
+        }
+        if (selIndex == TriggerSettingPage) {
+            m_dragShowArea->raise();
+            m_dragShowArea->show();
+            m_hidDeviceJoinFrame->setLightShowMode(true);
+            m_dragShowArea->setDragEnabled(true);
+            if (keyLayer) {
+                keyLayer->setSideLightsVisible(false);
+                keyLayer->setKeysHoverEnabled(true);
+            }
+        }
+    }
 
     const QList<keyboardButCustom *> keys = data->keyButtonList();
     if (selIndex == TriggerSettingPage) {
         for (keyboardButCustom *key : keys) {
             if (!key)
                 continue;
-            key->setCalibrationShow(false);
             key->setTravelShow(true);
             key->setLightColorShow(false);
             key->setLightColor(QColor(0, 0, 0, 0));
         }
     } else {
         for (keyboardButCustom *key : keys) {
-            if (!key)
-                continue;
-            key->setCalibrationShow(false);
-            key->setTravelShow(false);
+            if (key)
+                key->setTravelShow(false);
         }
     }
 
@@ -391,6 +438,11 @@ void DDevicePage::updateAppTheme()
     QFont noticeFont(theme.TextFont);
     noticeFont.setPixelSize(24);
     m_notice->setNoticeFont(noticeFont);
+
+    if (m_dragShowArea) {
+        const QColor band = themeRgb(theme.TextCheckedColor, 255);
+        m_dragShowArea->setColor(band.red(), band.green(), band.blue());
+    }
 
     ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 12);
     ui->widget_MoveTip->setBackground(QColor(0, 0, 0, 1));
@@ -499,11 +551,19 @@ void DDevicePage::stopLightEngine()
 
 void DDevicePage::closeAllDevices()
 {
-    // Filled by the open sequence; the links' I/O threads are stopped and
-    // joined before the links go.
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;
+    const QMap<QString, DDeviceKeyboardLink *> links = KeyboardLinkListMap;
+    KeyboardLinkListMap.clear();
+    for (DDeviceKeyboardLink *link : links) {
+        if (!link)
+            continue;
+        // The I/O thread is stopped and joined before its handle is released.
+        if (MainHidInterFace *io = link->hidInterface())
+            io->closeHid();
+        delete link;
+    }
 }
 
 // ---- device list and hot-plug ---------------------------------------------
