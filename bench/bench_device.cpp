@@ -1,0 +1,213 @@
+// Figures of the per-device I/O thread against the simulated keyboard:
+// CPU time of idle open keyboards, the round trip from writeHidCmd to the
+// reply's signal in the GUI thread, and the drain rate of light frames.
+#include "device/HidReportBuff.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/include/LumtarHid.h"
+#include "sdk/sim/SimController.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
+#include <memory>
+#include <vector>
+
+using lumtar::sim::SimController;
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+// Runs the GUI event loop for `ms` milliseconds, the way the application idles.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct OpenKeyboard {
+    std::string path;
+    std::unique_ptr<MainHidInterFace> io;
+    std::vector<std::vector<unsigned char>> replies;
+};
+
+std::unique_ptr<OpenKeyboard> openKeyboard(const char *model, int index)
+{
+    auto kb = std::make_unique<OpenKeyboard>();
+    kb->path = SimController::instance().plug(model);
+    kb->io = std::make_unique<MainHidInterFace>(index, QString::fromLatin1(model));
+    OpenKeyboard *raw = kb.get();
+    QObject::connect(kb->io.get(), &MainHidInterFace::sigHidDataArrived, [raw](unsigned char *d, int, int) {
+        raw->replies.emplace_back(d, d + HidReportBuff::Size);
+        delete[] d;
+    });
+    QObject::connect(kb->io.get(), &MainHidInterFace::sigHidSnGetOver, [](unsigned char *d, QString) { delete[] d; });
+    if (kb->path.empty() || kb->io->openHid(QString::fromStdString(kb->path)) != 0) {
+        std::printf("cannot open a simulated %s\n", model);
+        return nullptr;
+    }
+    kb->io->start();
+    return kb;
+}
+
+// CPU seconds of this process's threads whose name starts with `prefix`.
+double threadCpuSeconds(const QByteArray &prefix)
+{
+    double total = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(prefix))
+            continue;
+        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        // utime and stime are fields 14 and 15 of the line, 12 and 13 after the name.
+        if (fields.size() > 12)
+            total += (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    }
+    return total;
+}
+
+double idleCpuPercent(int keyboards, int ms, double *ioThreadsPercent)
+{
+    std::vector<std::unique_ptr<OpenKeyboard>> open;
+    for (int i = 0; i < keyboards; ++i) {
+        open.push_back(openKeyboard("LT108HE", i));
+        if (!open.back())
+            return -1;
+    }
+    idle(300); // let the serial inquiry and its replies pass
+    const double cpu0 = processCpuSeconds();
+    const double io0 = threadCpuSeconds("MainHidInterFac");
+    QElapsedTimer wall;
+    wall.start();
+    idle(ms);
+    const double cpu = processCpuSeconds() - cpu0;
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    *ioThreadsPercent = 100.0 * (threadCpuSeconds("MainHidInterFac") - io0) / seconds;
+    open.clear();
+    SimController::instance().unplugAll();
+    return 100.0 * cpu / seconds;
+}
+
+double baselineCpuPercent(int keyboards, int ms)
+{
+    for (int i = 0; i < keyboards; ++i)
+        SimController::instance().plug("LT108HE");
+    const double cpu0 = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    idle(ms);
+    const double cpu = processCpuSeconds() - cpu0;
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    SimController::instance().unplugAll();
+    return 100.0 * cpu / seconds;
+}
+
+void roundTrip(int samples)
+{
+    auto kb = openKeyboard("LT108HE", 0);
+    if (!kb)
+        return;
+    idle(300);
+    HidReportBuff inquiry(0x06, 1, 0);
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        kb->replies.clear();
+        QElapsedTimer t;
+        t.start();
+        kb->io->writeHidCmd(inquiry.constData());
+        bool got = false;
+        while (!got && t.elapsed() < 1000) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            for (const auto &r : kb->replies)
+                got = got || r[1] == 0x07;
+        }
+        if (got)
+            ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty()) {
+        std::printf("round trip: no replies\n");
+        return;
+    }
+    const double turnMs = 2.0; // CLumtarHid_highPrecisionTimerRuning(100): 100 x 20 us
+    auto at = [&ms](double q) { return ms[std::min(ms.size() - 1, static_cast<size_t>(q * static_cast<double>(ms.size())))]; };
+    std::printf("writeHidCmd -> reply signal (%zu of %d): median %.2f ms (%.1f turns), p95 %.2f ms, max %.2f ms\n",
+                ms.size(), samples, at(0.5), at(0.5) / turnMs, at(0.95), ms.back());
+    kb.reset();
+    SimController::instance().unplugAll();
+}
+
+void lightDrain(int ms)
+{
+    auto kb = openKeyboard("LT104RGB", 0);
+    if (!kb)
+        return;
+    idle(300);
+    SimController::instance().clearReceivedReports(kb->path);
+    kb->io->setLightSendEnabled(true);
+    HidReportBuff frame(0x0E, 0, 54);
+    long offered = 0;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        // The lighting engine offers a frame every few milliseconds.
+        kb->io->writeHidLightCmd(frame.constData());
+        ++offered;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QThread::usleep(1000);
+    }
+    const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    kb->io->setLightSendEnabled(false);
+    long sent = 0;
+    for (const auto &r : SimController::instance().receivedReports(kb->path))
+        sent += r[1] == 0x0E ? 1 : 0;
+    std::printf("light frames: offered %.0f/s, reached the keyboard %.0f/s (%.0f%% of offered; batch limit %d)\n",
+                static_cast<double>(offered) / seconds, static_cast<double>(sent) / seconds,
+                offered ? 100.0 * static_cast<double>(sent) / static_cast<double>(offered) : 0.0,
+                kb->io->lightBatchLimit());
+    kb.reset();
+    SimController::instance().unplugAll();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (CLumtarHid_Init() != 0) {
+        std::printf("the SDK did not start\n");
+        return 0;
+    }
+    const int ms = 10000;
+    for (int n : {1, 4}) {
+        const double base = baselineCpuPercent(n, ms);
+        double ioThreads = 0;
+        const double open = idleCpuPercent(n, ms, &ioThreads);
+        std::printf("idle, %d open keyboard(s): process %.2f%% of one core (%.2f%% with them plugged but closed); "
+                    "I/O threads %.2f%%, %.2f%% per keyboard\n",
+                    n, open, base, ioThreads, ioThreads / n);
+    }
+    roundTrip(300);
+    lightDrain(ms);
+    return 0;
+}
