@@ -16,6 +16,8 @@ namespace {
 
 // Store files beyond this size are refused rather than read into memory.
 constexpr off_t kMaxFileBytes = 256 * 1024 * 1024;
+// Store files nest five levels deep; anything far deeper is not ours.
+constexpr int kMaxDepth = 32;
 // Parsed files kept at most; the least recently used goes first.
 constexpr size_t kMaxEntries = 24;
 
@@ -74,6 +76,29 @@ std::string XmlDocumentCache::serialise(const pugi::xml_document &doc)
     return w.out;
 }
 
+bool XmlDocumentCache::nestedTooDeep(const pugi::xml_node &top)
+{
+    pugi::xml_node n = top.first_child();
+    int depth = 1;
+    while (n) {
+        if (depth > kMaxDepth)
+            return true;
+        if (n.first_child()) {
+            n = n.first_child();
+            ++depth;
+            continue;
+        }
+        while (n != top && !n.next_sibling()) {
+            n = n.parent();
+            --depth;
+        }
+        if (n == top)
+            break;
+        n = n.next_sibling();
+    }
+    return false;
+}
+
 std::string XmlDocumentCache::serialiseNode(const pugi::xml_node &node)
 {
     StringWriter w;
@@ -129,6 +154,8 @@ XmlDocumentCache::Entry *XmlDocumentCache::load(const std::string &path, std::st
                           + std::to_string(static_cast<long long>(res.offset)) + ")";
         } else if (!doc->document_element()) {
             fresh.error = "no root element";
+        } else if (nestedTooDeep(*doc)) {
+            fresh.error = "elements nested more than " + std::to_string(kMaxDepth) + " levels deep";
         } else {
             fresh.doc = std::move(doc);
         }
@@ -161,6 +188,41 @@ void XmlDocumentCache::evictIfFull()
 bool XmlDocumentCache::read(const std::string &path, const char *rootName, const Reader &reader)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    try {
+        return readLocked(path, rootName, reader);
+    } catch (const std::exception &ex) {
+        StoreLog::write("store file \"" + path + "\" not read: " + ex.what());
+        m_entries.erase(path);
+        return false;
+    }
+}
+
+bool XmlDocumentCache::modify(const std::string &path, const Writer &writer)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    try {
+        return modifyLocked(path, writer);
+    } catch (const std::exception &ex) {
+        StoreLog::write("store file \"" + path + "\" not changed: " + ex.what());
+        m_entries.erase(path);
+        return false;
+    }
+}
+
+bool XmlDocumentCache::createStore(const std::string &path, const Writer &init)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    try {
+        return createLocked(path, init);
+    } catch (const std::exception &ex) {
+        StoreLog::write("store file \"" + path + "\" not created: " + ex.what());
+        m_entries.erase(path);
+        return false;
+    }
+}
+
+bool XmlDocumentCache::readLocked(const std::string &path, const char *rootName, const Reader &reader)
+{
     std::string error;
     Entry *e = load(path, &error);
     if (!e)
@@ -171,9 +233,8 @@ bool XmlDocumentCache::read(const std::string &path, const char *rootName, const
     return reader(root);
 }
 
-bool XmlDocumentCache::modify(const std::string &path, const Writer &writer)
+bool XmlDocumentCache::modifyLocked(const std::string &path, const Writer &writer)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     std::string error;
     Entry *e = load(path, &error);
     if (!e) {
@@ -205,9 +266,8 @@ bool XmlDocumentCache::modify(const std::string &path, const Writer &writer)
     return true;
 }
 
-bool XmlDocumentCache::createStore(const std::string &path, const Writer &init)
+bool XmlDocumentCache::createLocked(const std::string &path, const Writer &init)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     auto doc = std::make_unique<pugi::xml_document>();
     pugi::xml_node decl = doc->append_child(pugi::node_declaration);
     decl.append_attribute("version") = "1.0";

@@ -49,6 +49,10 @@ public:
     // Drops every cached document (tests).
     void clear();
 
+    // True when elements nest deeper than any store file does (such a file
+    // is refused: writing it back would cost memory out of all measure).
+    static bool nestedTooDeep(const pugi::xml_node &top);
+
     // Serialises a document the way the stores write it.
     static std::string serialise(const pugi::xml_document &doc);
     // One element in compact form (to tell whether an edit changed it).
@@ -63,6 +67,11 @@ private:
         unsigned long long lastUse = 0;
     };
 
+    // The public calls lock, run these and turn an exception (out of
+    // memory) into a plain failure.
+    bool readLocked(const std::string &path, const char *rootName, const Reader &reader);
+    bool modifyLocked(const std::string &path, const Writer &writer);
+    bool createLocked(const std::string &path, const Writer &init);
     Entry *load(const std::string &path, std::string *error);
     void evictIfFull();
 

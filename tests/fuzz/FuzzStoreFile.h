@@ -55,7 +55,8 @@ inline void checkWriteRoundTrip(const uint8_t *data, size_t size)
 {
     using lumtar::store::XmlDocumentCache;
     pugi::xml_document doc;
-    if (!doc.load_buffer(data, size, XmlDocumentCache::parseOptions(), pugi::encoding_auto))
+    if (!doc.load_buffer(data, size, XmlDocumentCache::parseOptions(), pugi::encoding_auto)
+        || XmlDocumentCache::nestedTooDeep(doc))
         return;
     const std::string once = XmlDocumentCache::serialise(doc);
     pugi::xml_document again;

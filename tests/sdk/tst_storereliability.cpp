@@ -114,6 +114,9 @@ private slots:
         QTest::newRow("cut off") << QByteArray("<?xml version=\"1.0\"?>\n<lumtarStore version=\"1\"><profile index=\"1\" na");
         QTest::newRow("not XML") << QByteArray("\x00\x01\x02 garbage", 12);
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("nested far too deep")
+            << QByteArray("<lumtarStore version=\"1\"><profile index=\"1\" name=\"x\"/>") + QByteArray(100000, 'x').replace("x", "<a>")
+                   + QByteArray(100000, 'x').replace("x", "</a>") + "</lumtarStore>";
         QTest::newRow("another program's file") << QByteArray("<settings><profile index=\"1\" name=\"x\"/></settings>");
     }
     void damagedFileIsRefusedAndLeftUntouched()
