@@ -13,6 +13,7 @@
 
 #include "core/DDataManager.h"
 #include "platform/autostart/AutoStartEntry.h"
+#include "sdk/sim/SimController.h"
 #include "support/TempHome.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -135,6 +136,7 @@ private slots:
     void deviceChangeMatching_data();
     void deviceChangeMatching();
     void deviceChangeDuringHandlingWaitsItsTurn();
+    void simulatedKeyboardReachesDevicePage();
 
 private:
     static QWidget *overlayOf(DMainWidget &w) { return w.m_overlay; }
@@ -493,6 +495,42 @@ void tst_MainWidget::deviceChangeDuringHandlingWaitsItsTurn()
     QCOMPARE(order, (QStringList{"into a", "remove b", "into b"}));
     QCOMPARE(maxDepth, 1);
     QVERIFY(!w.m_handlingDeviceChange);
+}
+
+namespace {
+
+QStringList g_log;
+QtMessageHandler g_previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    g_log << text;
+    g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+void tst_MainWidget::simulatedKeyboardReachesDevicePage()
+{
+    DMainWidget w; // the SDK linked into the program
+    QVERIFY(w.m_sdkReady);
+    QVERIFY(!w.m_supportInfoList.empty());
+    g_log.clear();
+    g_previousHandler = qInstallMessageHandler(recordMessage);
+    auto count = [](const char *line) { return int(g_log.count(QString::fromLatin1(line))); };
+    const char *insert = "-------------------- *** [Insert Start] *** --------------------";
+    const char *removal = "--------------- *** [OutPut Start] *** ---------------";
+
+    auto &sim = lumtar::sim::SimController::instance();
+    const std::string path = sim.plug("LT108HE");
+    QVERIFY(!path.empty());
+    QTRY_COMPARE(count(insert), 1);
+    QVERIFY(sim.unplug(path));
+    QTRY_COMPARE(count(removal), 1);
+    QTest::qWait(400);
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(count(insert), 1);
+    QCOMPARE(count(removal), 1);
 }
 
 int main(int argc, char **argv)
