@@ -1,0 +1,133 @@
+// Writes the key functions of the current profile into the onboard memory of
+// the open keyboard: for the default and then the Fn layer the key records
+// (0x17, fourteen positions a report), with each macro key's slot (0x18,
+// stop-and-wait on the keyboard's 0x19 acknowledgement) and each advanced
+// key's record (0x2A) sent when the key is met; then, after a pause, the
+// macro slots no key took, written empty, and on magnetic keyboards, after
+// another pause, the empty advanced-key records.
+//
+// One call of download() runs the whole sequence on the GUI thread. While it
+// waits for an acknowledgement it lets the event loop run, so the window
+// stays live; callers refuse keyboard, layer and profile switches while
+// isRunning() is true, and a second download() is refused outright.
+//
+// Before anything is sent the whole profile is read and encoded, so that a
+// profile the keyboard cannot hold (more macro keys than slots, more
+// advanced keys than records) is refused without touching the keyboard. An
+// attempt abandoned for want of an acknowledgement, or a layer file without
+// a current profile, is repeated once; then the download fails. A keyboard
+// that goes away ends the download at once.
+#ifndef DONBOARDDOWNLOADER_H
+#define DONBOARDDOWNLOADER_H
+
+#include "device/HidReportBuff.h"
+#include "sdk/include/LumtarRecords.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+class DDataManager;
+class DDeviceKeyboardLink;
+class MainHidInterFace;
+class QEventLoop;
+
+class DOnboardDownloader : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Outcome {
+        Succeeded,
+        Failed,
+        TooManyMacroKeys,
+        TooManySeniorKeys,
+        AlreadyRunning,
+    };
+
+    static constexpr int AckWaitMs = 100;
+    static constexpr int MaxResends = 3;
+    static constexpr int PauseMs = 400;
+    static constexpr int MaxAttempts = 2;
+
+    explicit DOnboardDownloader(QObject *parent = nullptr);
+    ~DOnboardDownloader() override;
+
+    // The key codes of the keyboard shown, in layout order, placeholders as
+    // 0. Asked afresh for every layer.
+    void setKeyCodeSource(std::function<QVector<int>()> source);
+    // The shared state to read the keyboard kind and the advanced-key store
+    // path from; the process-wide one unless set.
+    void setDataManager(DDataManager *dataManager);
+
+    // Runs the download through the link's I/O thread, reading the layer
+    // files of `profileFolder`; returns when it is over.
+    Outcome download(DDeviceKeyboardLink *link, const QString &profileFolder);
+    bool isRunning() const { return m_running; }
+
+    // The message that tells the user the outcome.
+    static QString outcomeText(Outcome outcome);
+
+    // What the last download did, for the log and for tests.
+    int attemptsMade() const { return m_attemptsMade; }
+    int macroReportsResent() const { return m_resendCount; }
+
+signals:
+    void sigDownloadingChanged(bool running);
+
+public slots:
+    // The keyboard acknowledged the last macro report (input report 0x19).
+    void onRuningOnboard0x19Cmd();
+
+private:
+    struct Step
+    {
+        enum Kind { KeyReport, MacroReport, SeniorReport };
+        Kind kind;
+        HidReportBuff report;
+    };
+    enum class AttemptResult { Done, Abandoned, NoProfileIndex, TooManyMacroKeys, TooManySeniorKeys, DeviceLost };
+
+    void readSeniorKeys();
+    AttemptResult runAttempt(const QString &profileFolder);
+    AttemptResult planLayer(const QString &profileFolder, int layer, QVector<Step> &steps);
+    void appendMacroSlot(const KeyOperateInfoStu &item, QVector<Step> &steps);
+    void sendAckedPacket(const HidReportBuff &report);
+    bool waitForAcknowledgement();
+    bool writeReport(const HidReportBuff &report, const char *failureText);
+    bool deviceUsable() const;
+    void onDeviceGone();
+    void pause();
+
+    std::function<QVector<int>()> m_keyCodeSource;
+    QPointer<DDataManager> m_dataManager;
+    QPointer<DDeviceKeyboardLink> m_link;
+    QPointer<MainHidInterFace> m_hid;
+    bool m_running = false;
+    bool m_deviceLost = false;
+    bool m_writeRefused = false;
+    QEventLoop *m_waitLoop = nullptr;
+
+    // State of the running attempt.
+    bool m_acknowledged = true;
+    bool m_alive = true;
+    HidReportBuff m_lastMacroReport;
+    bool m_macroReportSent = false;
+    int m_macroSlot = -1;
+    int m_seniorIndex = -1;
+    QByteArray m_layerFilePath;
+    int m_layerProfileIndex = -1;
+    QMap<int, SeniorKeyInfoStu> m_seniorKeys;
+    bool m_magnetic = false;
+    QElapsedTimer m_waitTimer;
+
+    int m_attemptsMade = 0;
+    int m_resendCount = 0;
+};
+
+#endif

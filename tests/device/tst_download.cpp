@@ -1,0 +1,634 @@
+// The onboard download against the simulated keyboard through the real I/O
+// thread and device link: what the keyboard holds afterwards, the order of
+// the reports, acknowledgements lost and the one repeat, profiles the
+// keyboard cannot hold, and keyboards that go away in the middle.
+#include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "device/DOnboardDownloader.h"
+#include "device/MainHidInterFace.h"
+#include "device/OnboardKeyPacket.h"
+#include "device/OnboardSeniorKeyPacket.h"
+#include "sdk/include/LumtarXml.h"
+#include "sdk/sim/SimController.h"
+#include "support/DeviceLinkFixture.h"
+#include "support/LogCapture.h"
+#include "support/SimReportLog.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+#include <functional>
+#include <list>
+#include <memory>
+
+using lumtar::sim::SimController;
+using lumtar::sim::SimFaults;
+using Outcome = DOnboardDownloader::Outcome;
+
+Q_DECLARE_METATYPE(DOnboardDownloader::Outcome)
+
+namespace {
+
+constexpr char kMagneticModel[] = "LT108HE";
+constexpr char kPlainModel[] = "LT104RGB";
+
+// A 6 x 22 layout: placeholders (code 0) at the end of every row, the Fn
+// key and a code above 255 among the keys.
+QVector<int> layoutCodes(int count)
+{
+    QVector<int> codes;
+    for (int i = 0; i < count; ++i) {
+        if (i % 22 == 21)
+            codes << 0;
+        else if (i == 100)
+            codes << LUMTAR_FN_KEY_CODE;
+        else if (i == 101)
+            codes << 300;
+        else
+            codes << 4 + i;
+    }
+    return codes;
+}
+
+QList<QByteArray> reportsOf(const std::string &path, int command)
+{
+    QList<QByteArray> out;
+    for (const QByteArray &r : SimReportLog::commands(path)) {
+        if (static_cast<unsigned char>(r.at(1)) == command)
+            out << r;
+    }
+    return out;
+}
+
+int byteAt(const QByteArray &r, int i)
+{
+    return static_cast<unsigned char>(r.at(i));
+}
+
+QByteArray toBytes(const std::vector<uint8_t> &v)
+{
+    return QByteArray(reinterpret_cast<const char *>(v.data()), static_cast<int>(v.size()));
+}
+
+KeyOrMouseEventStu keyEvent(int code, const char *explain, int delay)
+{
+    KeyOrMouseEventStu e;
+    std::memset(&e, 0, sizeof(e));
+    lumtarCopyField(e.mark, "1");
+    lumtarCopyField(e.delay, QByteArray::number(delay).constData());
+    lumtarCopyField(e.type, "key");
+    lumtarCopyField(e.keyCode, QByteArray::number(code).constData());
+    lumtarCopyField(e.codeName, "A");
+    lumtarCopyField(e.operateExplain, explain);
+    return e;
+}
+
+std::list<KeyOrMouseEventStu> pressAndRelease(int code, int delay)
+{
+    return { keyEvent(code, "down", 0), keyEvent(code, "up", delay) };
+}
+
+} // namespace
+
+class tst_Download : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void profileWithoutMacroKeys();
+    void keyReportCounts_data();
+    void keyReportCounts();
+    void keyRecordsOfBothLayers();
+    void macroKeys();
+    void longMacroIsCut();
+    void tenMacroKeysLeaveNoEmptySlot();
+    void advancedKeys();
+    void plainKeyboardSendsNoAdvancedKeyRecord();
+
+    void lostAcknowledgements_data();
+    void lostAcknowledgements();
+    void refusedBeforeSending_data();
+    void refusedBeforeSending();
+
+    void layerFileWithoutProfile();
+    void keyboardGoesAway_data();
+    void keyboardGoesAway();
+    void closedDevice();
+    void noKeyboard();
+    void secondDownloadRefused();
+
+private:
+    bool openKeyboard(const char *model, bool magnetic);
+    void bindKey(bool fnLayer, int code, int type, const QByteArray &value, int mode = 0, int count = 1);
+    void bindMacro(bool fnLayer, int macroIndex, const std::list<KeyOrMouseEventStu> &events);
+    int addSeniorKey(int id, int kind, const char *slot1, const char *slot2 = "");
+    // Calls `hook` with the running count of acknowledgements the link passes on.
+    void onAcknowledgement(std::function<void(int)> hook);
+    Outcome download();
+    bool waitForReports(int count);
+    QString folder() const { return QFileInfo(QFile::decodeName(m_fx->profilePath())).path(); }
+
+    std::unique_ptr<DeviceLinkFixture> m_fx;
+    std::unique_ptr<DDataManager> m_data;
+    std::unique_ptr<DOnboardDownloader> m_downloader;
+    QVector<int> m_codes;
+    QByteArray m_fnPath;
+    QByteArray m_seniorPath;
+    int m_ackCount = 0;
+};
+
+void tst_Download::initTestCase()
+{
+    qRegisterMetaType<DOnboardDownloader::Outcome>();
+    QVERIFY(DeviceLinkFixture::prepareEnvironment());
+}
+
+void tst_Download::init()
+{
+    m_fx = std::make_unique<DeviceLinkFixture>();
+    m_data = std::make_unique<DDataManager>();
+    m_downloader = std::make_unique<DOnboardDownloader>();
+    m_downloader->setDataManager(m_data.get());
+    m_downloader->setKeyCodeSource([this] { return m_codes; });
+    m_codes = layoutCodes(132);
+    m_ackCount = 0;
+
+    m_fnPath = QFile::encodeName(folder() + QStringLiteral("/appProfile_FN.xml"));
+    QVERIFY(CLumtarXML_CreateXMLFile(m_fnPath.constData()));
+    QVERIFY(CLumtarXML_CreateProFileXmlParentNode(m_fnPath.constData(), "1", "Profile1", 0));
+    QVERIFY(CLumtarXML_ModifyXMLFileProfileIndex(m_fnPath.constData(), 1));
+    m_seniorPath = QFile::encodeName(folder() + QStringLiteral("/SeniorKeyConfig.xml"));
+    QVERIFY(CLumtarXML_SeniorKey_CreateXMLFile(m_seniorPath.constData()));
+    CLumtarXML_SeniorKey_CreateProFileXmlParentNode(m_seniorPath.constData());
+    QVERIFY(m_data->setSeniorKeyXmlPath(m_seniorPath.constData()));
+}
+
+void tst_Download::cleanup()
+{
+    m_downloader.reset();
+    m_fx.reset();
+    m_data.reset();
+}
+
+bool tst_Download::openKeyboard(const char *model, bool magnetic)
+{
+    m_data->setMagneticKeyboard(magnetic);
+    if (!m_fx->open(model) || !m_fx->waitUntilReady())
+        return false;
+    SimController::instance().clearReceivedReports(m_fx->path());
+    return true;
+}
+
+void tst_Download::bindKey(bool fnLayer, int code, int type, const QByteArray &value, int mode, int count)
+{
+    const QByteArray path = fnLayer ? m_fnPath : m_fx->profilePath();
+    QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(
+        path.constData(), "1", QByteArray::number(code).constData(), "key", QByteArray::number(type).constData(),
+        QByteArray::number(count).constData(), QByteArray::number(mode).constData(), value.constData()));
+}
+
+void tst_Download::bindMacro(bool fnLayer, int macroIndex, const std::list<KeyOrMouseEventStu> &events)
+{
+    const QByteArray path = fnLayer ? m_fnPath : m_fx->profilePath();
+    const QByteArray index = QByteArray::number(macroIndex);
+    QVERIFY(CLumtarXML_AddProFileBindMacroItem(path.constData(), "1", events, index.constData(),
+                                               ("Macro" + index).constData()));
+}
+
+int tst_Download::addSeniorKey(int id, int kind, const char *slot1, const char *slot2)
+{
+    SeniorKeyInfoStu r;
+    std::memset(&r, 0, sizeof(r));
+    r.id = id;
+    lumtarCopyField(r.name, "key");
+    r.kind = kind;
+    lumtarCopyField(r.keySlot[0], slot1);
+    lumtarCopyField(r.keySlot[1], slot2);
+    for (int p = 0; p < 4; ++p) {
+        r.triggerPoint[p] = 5 + 5 * p;
+        r.dksAction[0][p] = p + 1;
+    }
+    r.holdDuration = 150;
+    return CLumtarXML_SeniorKey_AddInfoItem(m_seniorPath.constData(), kind, r) ? id : -1;
+}
+
+void tst_Download::onAcknowledgement(std::function<void(int)> hook)
+{
+    // Connected before the download connects its own slot, so the hook runs
+    // before the next macro report is handed over.
+    connect(m_fx->link(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, [this, hook] { hook(++m_ackCount); });
+}
+
+Outcome tst_Download::download()
+{
+    return m_downloader->download(m_fx->link(), folder());
+}
+
+bool tst_Download::waitForReports(int count)
+{
+    // The last reports may still be on their way through the I/O thread
+    // when the download returns.
+    QDeadlineTimer deadline(5000);
+    while (SimReportLog::commands(m_fx->path()).size() < count) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return SimReportLog::commands(m_fx->path()).size() == count;
+}
+
+void tst_Download::profileWithoutMacroKeys()
+{
+    QVERIFY(openKeyboard(kMagneticModel, false));
+    QSignalSpy running(m_downloader.get(), &DOnboardDownloader::sigDownloadingChanged);
+    QCOMPARE(download(), Outcome::Succeeded);
+    QCOMPARE(m_downloader->attemptsMade(), 1);
+    QCOMPARE(m_downloader->macroReportsResent(), 0);
+    QCOMPARE(running.count(), 2);
+    QCOMPARE(running.at(0).at(0).toBool(), true);
+    QCOMPARE(running.at(1).at(0).toBool(), false);
+    QVERIFY(!m_downloader->isRunning());
+
+    // Both layers' key reports, then the ten empty slots, five reports each
+    // in slot and packet order; no advanced-key record on this keyboard.
+    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    QCOMPARE(sent.size(), 20 + 50);
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(byteAt(sent.at(i), 1), 0x17);
+        QCOMPARE(byteAt(sent.at(i), 2), i < 10 ? 0 : 2);
+    }
+    for (int i = 0; i < 50; ++i) {
+        const QByteArray &r = sent.at(20 + i);
+        QCOMPARE(byteAt(r, 1), 0x18);
+        QCOMPARE(byteAt(r, 2), i / 5);
+        QCOMPARE(byteAt(r, 4), i % 5);
+    }
+    for (int slot = 0; slot < 10; ++slot)
+        QCOMPARE(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), QByteArray(256, '\0'));
+}
+
+void tst_Download::keyReportCounts_data()
+{
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<QList<int>>("lengths");
+    QTest::newRow("132") << 132 << QList<int>{ 56, 56, 56, 56, 56, 56, 56, 56, 56, 24 };
+    QTest::newRow("14") << 14 << QList<int>{ 56 };
+    QTest::newRow("15") << 15 << QList<int>{ 56, 4 };
+    QTest::newRow("0") << 0 << QList<int>{};
+}
+
+void tst_Download::keyReportCounts()
+{
+    QFETCH(int, positions);
+    QFETCH(QList<int>, lengths);
+    QVERIFY(openKeyboard(kPlainModel, false));
+    m_codes = layoutCodes(positions);
+    QCOMPARE(download(), Outcome::Succeeded);
+    const QList<QByteArray> keyReports = reportsOf(m_fx->path(), 0x17);
+    QCOMPARE(keyReports.size(), 2 * lengths.size());
+    for (int layer = 0; layer < 2; ++layer) {
+        for (int k = 0; k < lengths.size(); ++k) {
+            const QByteArray &r = keyReports.at(layer * lengths.size() + k);
+            QCOMPARE(byteAt(r, 2), layer == 0 ? 0 : 2);
+            QCOMPARE(byteAt(r, 4), k);
+            QCOMPARE(byteAt(r, 5), lengths.at(k));
+        }
+        const int stored = static_cast<int>(SimController::instance().onboardKeys(m_fx->path(), layer * 2).size());
+        QCOMPARE(stored, 4 * positions);
+    }
+}
+
+void tst_Download::keyRecordsOfBothLayers()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    bindKey(false, 4, KeyOperate_Remap, "5");
+    bindKey(true, 4, KeyOperate_Multimedia, "3");
+    bindKey(false, 10, KeyOperate_Combination, "5,4");
+    bindKey(true, 11, KeyOperate_Text, "hello");
+    QCOMPARE(download(), Outcome::Succeeded);
+
+    const QByteArray base = toBytes(SimController::instance().onboardKeys(m_fx->path(), 0));
+    const QByteArray fn = toBytes(SimController::instance().onboardKeys(m_fx->path(), 2));
+    QCOMPARE(base.size(), 528);
+    QCOMPARE(fn.size(), 528);
+    auto at = [](const QByteArray &layer, int position) { return layer.mid(4 * position, 4).toHex(); };
+    QCOMPARE(at(base, 0), QByteArray("00050000"));   // code 4 remapped
+    QCOMPARE(at(fn, 0), QByteArray("07130000"));     // play/pause on the Fn layer
+    QCOMPARE(at(base, 6), QByteArray("13e0e204"));   // code 10
+    QCOMPARE(at(fn, 6), QByteArray("000a0000"));
+    QCOMPARE(at(fn, 7), QByteArray("1600000b"));     // code 11, typed by the application
+    QCOMPARE(at(base, 1), QByteArray("00050000"));   // code 5 unbound
+    QCOMPARE(at(base, 21), QByteArray("00000000"));  // placeholder
+    QCOMPARE(at(base, 100), QByteArray("01000000")); // the Fn key
+    QCOMPARE(at(base, 101), QByteArray("00ff0000")); // a code above 255
+}
+
+void tst_Download::macroKeys()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    bindMacro(false, 1, pressAndRelease(4, 100));
+    bindKey(false, 30, KeyOperate_Macro, "1", 2, 3);
+    bindMacro(true, 2, pressAndRelease(5, 300));
+    bindMacro(true, 1, pressAndRelease(4, 100));
+    bindKey(true, 31, KeyOperate_Macro, "2", 1, 1);
+    bindKey(true, 40, KeyOperate_Macro, "1", 1, 1); // the same macro again takes a slot of its own
+    QCOMPARE(download(), Outcome::Succeeded);
+    QCOMPARE(m_downloader->macroReportsResent(), 0);
+
+    const QByteArray slot0 = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
+    QCOMPARE(slot0.left(16).toHex(), QByteArray("0001000800030000" "0410006404000000"));
+    const QByteArray slot1 = toBytes(SimController::instance().onboardMacro(m_fx->path(), 1));
+    QCOMPARE(slot1.left(16).toHex(), QByteArray("0000000800010000" "0510012c05000000"));
+    const QByteArray slot2 = toBytes(SimController::instance().onboardMacro(m_fx->path(), 2));
+    QCOMPARE(slot2.left(8).toHex(), QByteArray("0000000800010000"));
+    QCOMPARE(slot2.mid(8), slot0.mid(8));
+    for (int slot = 3; slot < 10; ++slot)
+        QCOMPARE(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), QByteArray(256, '\0'));
+
+    const QByteArray base = toBytes(SimController::instance().onboardKeys(m_fx->path(), 0));
+    const QByteArray fn = toBytes(SimController::instance().onboardKeys(m_fx->path(), 2));
+    QCOMPARE(base.mid(4 * 26, 4).toHex(), QByteArray("101e0000"));
+    QCOMPARE(fn.mid(4 * 27, 4).toHex(), QByteArray("101f0100"));
+    QCOMPARE(fn.mid(4 * 36, 4).toHex(), QByteArray("10280200"));
+
+    // A macro key's slot goes out before the key report that refers to it.
+    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    QStringList order;
+    for (const QByteArray &r : sent) {
+        if (byteAt(r, 1) == 0x17)
+            order << QStringLiteral("K%1.%2").arg(byteAt(r, 2)).arg(byteAt(r, 4));
+        else if (byteAt(r, 1) == 0x18 && byteAt(r, 4) == 0)
+            order << QStringLiteral("M%1").arg(byteAt(r, 2));
+    }
+    QCOMPARE(order.mid(0, 4), QStringList({ "K0.0", "M0", "K0.1", "K0.2" }));
+    QCOMPARE(order.mid(10, 6), QStringList({ "K0.9", "K2.0", "M1", "K2.1", "M2", "K2.2" }));
+    QCOMPARE(order.mid(order.indexOf("K2.9") + 1), QStringList({ "M3", "M4", "M5", "M6", "M7", "M8", "M9" }));
+}
+
+void tst_Download::longMacroIsCut()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    std::list<KeyOrMouseEventStu> events;
+    for (int i = 0; i < 70; ++i)
+        events.push_back(keyEvent(4 + i % 20, i % 2 ? "up" : "down", i == 0 ? 0 : 70000));
+    bindMacro(false, 3, events);
+    bindKey(false, 30, KeyOperate_Macro, "3");
+    LogCapture log;
+    QCOMPARE(download(), Outcome::Succeeded);
+    QCOMPARE(log.countContaining(QStringLiteral("Warning: macro 3 has 70 events")), 1);
+    const QByteArray slot = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
+    QCOMPARE(byteAt(slot, 3), 248);
+    QCOMPARE(slot.mid(8, 4).toHex(), QByteArray("0410ffff")); // 70 s held at 65.535 s
+    QCOMPARE(slot.mid(252, 4).toHex(), QByteArray("05000000")); // the 62nd event ends the macro
+}
+
+void tst_Download::tenMacroKeysLeaveNoEmptySlot()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    bindMacro(false, 1, pressAndRelease(4, 100));
+    bindMacro(true, 1, pressAndRelease(4, 100));
+    for (int i = 0; i < 10; ++i)
+        bindKey(i >= 6, 30 + i, KeyOperate_Macro, "1");
+    QCOMPARE(download(), Outcome::Succeeded);
+    const QList<QByteArray> macroReports = reportsOf(m_fx->path(), 0x18);
+    QCOMPARE(macroReports.size(), 50);
+    for (int slot = 0; slot < 10; ++slot)
+        QCOMPARE(byteAt(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), 3), 8);
+}
+
+void tst_Download::advancedKeys()
+{
+    QVERIFY(openKeyboard(kMagneticModel, true));
+    QCOMPARE(addSeniorKey(1, LUMTAR_SENIOR_DKS, "4", "1,5"), 1);
+    QCOMPARE(addSeniorKey(2, LUMTAR_SENIOR_MT, "6", "7"), 2);
+    QCOMPARE(addSeniorKey(3, LUMTAR_SENIOR_TGL, "5,4"), 3);
+    bindKey(false, 30, KeyOperate_SeniorKey, "2");
+    bindKey(false, 31, KeyOperate_SeniorKey, "1");
+    bindKey(true, 30, KeyOperate_SeniorKey, "3");
+    bindKey(true, 32, KeyOperate_SeniorKey, "99"); // deleted after it was bound
+    QCOMPARE(download(), Outcome::Succeeded);
+    QVERIFY(waitForReports(20 + 3 + 50 + 37));
+
+    std::list<SeniorKeyInfoStu> stored;
+    QVERIFY(CLumtarXML_SeniorKey_SelectAllInfoItem(m_seniorPath.constData(), &stored));
+    QMap<int, SeniorKeyInfoStu> byId;
+    for (const SeniorKeyInfoStu &r : stored)
+        byId.insert(r.id, r);
+    const int expectedIds[3] = { 2, 1, 3 };
+    for (int index = 0; index < 3; ++index) {
+        const HidReportBuff expected = OnboardSeniorKeyPacket::build(index, byId.value(expectedIds[index]));
+        QCOMPARE(toBytes(SimController::instance().onboardSeniorKey(m_fx->path(), index)).toHex(),
+                 QByteArray(reinterpret_cast<const char *>(expected.data()), 64).toHex());
+    }
+    const QByteArray tgl = toBytes(SimController::instance().onboardSeniorKey(m_fx->path(), 2));
+    QCOMPARE(tgl.mid(5, 6).toHex(), QByteArray("320313e0e204"));
+    for (int index = 3; index < 40; ++index) {
+        const QByteArray r = toBytes(SimController::instance().onboardSeniorKey(m_fx->path(), index));
+        QCOMPARE(r.left(7).toHex(), QByteArray("012a") + QByteArray::number(index, 16).rightJustified(2, '0')
+                                        + QByteArray("00003200"));
+        QCOMPARE(r.mid(7), QByteArray(57, '\0'));
+    }
+
+    const QByteArray base = toBytes(SimController::instance().onboardKeys(m_fx->path(), 0));
+    const QByteArray fn = toBytes(SimController::instance().onboardKeys(m_fx->path(), 2));
+    QCOMPARE(base.mid(4 * 26, 4).toHex(), QByteArray("17000000"));
+    QCOMPARE(base.mid(4 * 27, 4).toHex(), QByteArray("17010000"));
+    QCOMPARE(fn.mid(4 * 26, 4).toHex(), QByteArray("17020000"));
+    QCOMPARE(fn.mid(4 * 28, 4).toHex(), QByteArray("00200000"));
+
+    // Bound records go out with their keys; the empty ones come last, after
+    // the macro slots.
+    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    QCOMPARE(byteAt(sent.at(0), 1), 0x17);
+    QCOMPARE(sent.at(1).left(3).toHex(), QByteArray("012a00"));
+    QCOMPARE(sent.at(2).left(3).toHex(), QByteArray("012a01"));
+    QCOMPARE(sent.at(3).left(5).toHex(), QByteArray("0117000001"));
+    for (int i = 0; i < 37; ++i)
+        QCOMPARE(byteAt(sent.at(73 + i), 1), 0x2A);
+}
+
+void tst_Download::plainKeyboardSendsNoAdvancedKeyRecord()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    QCOMPARE(addSeniorKey(1, LUMTAR_SENIOR_TGL, "4"), 1);
+    bindKey(false, 30, KeyOperate_SeniorKey, "1");
+    QCOMPARE(download(), Outcome::Succeeded);
+    QVERIFY(reportsOf(m_fx->path(), 0x2A).isEmpty());
+    const QByteArray base = toBytes(SimController::instance().onboardKeys(m_fx->path(), 0));
+    QCOMPARE(base.mid(4 * 26, 4).toHex(), QByteArray("001e0000"));
+}
+
+void tst_Download::lostAcknowledgements_data()
+{
+    QTest::addColumn<int>("dropFromStart");  // acknowledgements lost from the first report on
+    QTest::addColumn<int>("dropAfter49");    // lost from the last report on (its 49 predecessors acked)
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<int>("attempts");
+    QTest::addColumn<int>("resent");
+    QTest::newRow("one lost, resent") << 1 << 0 << Outcome::Succeeded << 1 << 1;
+    QTest::newRow("first report never taken, the repeat succeeds") << 4 << 0 << Outcome::Succeeded << 2 << 3;
+    QTest::newRow("never acknowledged") << -1 << 0 << Outcome::Failed << 2 << 6;
+    QTest::newRow("last report lost once") << 0 << 1 << Outcome::Succeeded << 1 << 1;
+    QTest::newRow("last report never taken, the repeat succeeds") << 0 << 4 << Outcome::Succeeded << 2 << 3;
+    QTest::newRow("last report never acknowledged") << 0 << -1 << Outcome::Failed << 2 << 6;
+}
+
+void tst_Download::lostAcknowledgements()
+{
+    QFETCH(int, dropFromStart);
+    QFETCH(int, dropAfter49);
+    QFETCH(Outcome, outcome);
+    QFETCH(int, attempts);
+    QFETCH(int, resent);
+    QVERIFY(openKeyboard(kPlainModel, false));
+    SimFaults faults;
+    faults.dropAcks = dropFromStart;
+    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
+    if (dropAfter49 != 0) {
+        const std::string path = m_fx->path();
+        onAcknowledgement([path, dropAfter49](int count) {
+            if (count == 49) {
+                SimFaults late;
+                late.dropAcks = dropAfter49;
+                SimController::instance().setFaults(path, late);
+            }
+        });
+    }
+    QCOMPARE(download(), outcome);
+    QCOMPARE(m_downloader->attemptsMade(), attempts);
+    // A keyboard slowed down by a busy machine may cost further resends.
+    QVERIFY2(m_downloader->macroReportsResent() >= resent, qPrintable(QString::number(m_downloader->macroReportsResent())));
+    QCOMPARE(DOnboardDownloader::outcomeText(outcome),
+             outcome == Outcome::Succeeded ? QStringLiteral("Download config successful")
+                                           : QStringLiteral("Download config failed, Please try again"));
+
+    const QList<QByteArray> macroReports = reportsOf(m_fx->path(), 0x18);
+    if (dropFromStart == -1) {
+        // Per attempt: the first report and its three resends, nothing more.
+        QCOMPARE(macroReports.size(), 8);
+        for (const QByteArray &r : macroReports)
+            QCOMPARE(r.left(6).toHex(), QByteArray("01180000003a"));
+    }
+    if (outcome == Outcome::Succeeded) {
+        for (int slot = 0; slot < 10; ++slot)
+            QCOMPARE(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), QByteArray(256, '\0'));
+        QCOMPARE(SimController::instance().onboardKeys(m_fx->path(), 2).size(), size_t(528));
+    }
+}
+
+void tst_Download::refusedBeforeSending_data()
+{
+    QTest::addColumn<int>("macroKeys");
+    QTest::addColumn<int>("advancedKeys");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("eleven macro keys") << 11 << 0 << Outcome::TooManyMacroKeys;
+    QTest::newRow("forty-one advanced keys") << 0 << 41 << Outcome::TooManySeniorKeys;
+}
+
+void tst_Download::refusedBeforeSending()
+{
+    QFETCH(int, macroKeys);
+    QFETCH(int, advancedKeys);
+    QFETCH(Outcome, outcome);
+    QVERIFY(openKeyboard(kMagneticModel, true));
+    bindMacro(false, 1, pressAndRelease(4, 100));
+    bindMacro(true, 1, pressAndRelease(4, 100));
+    QCOMPARE(addSeniorKey(1, LUMTAR_SENIOR_TGL, "4"), 1);
+    // Half of the keys on each layer, the last one on the default layer.
+    QVector<int> keys;
+    for (int code : qAsConst(m_codes)) {
+        if (code > 0 && code < 255)
+            keys << code;
+    }
+    for (int i = 0; i < macroKeys; ++i)
+        bindKey(i % 2 == 1, keys.at(i / 2), KeyOperate_Macro, "1");
+    for (int i = 0; i < advancedKeys; ++i)
+        bindKey(i % 2 == 1, keys.at(i / 2), KeyOperate_SeniorKey, "1");
+    QCOMPARE(download(), outcome);
+    QCOMPARE(m_downloader->attemptsMade(), 1);
+    QVERIFY2(SimReportLog::commands(m_fx->path()).isEmpty(), "nothing reaches the keyboard");
+    QVERIFY(!DOnboardDownloader::outcomeText(outcome).isEmpty());
+    QVERIFY(DOnboardDownloader::outcomeText(outcome) != DOnboardDownloader::outcomeText(Outcome::Failed));
+}
+
+void tst_Download::layerFileWithoutProfile()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    QVERIFY(QFile::remove(QFile::decodeName(m_fnPath)));
+    QCOMPARE(download(), Outcome::Failed);
+    QCOMPARE(m_downloader->attemptsMade(), 2);
+    QVERIFY2(SimReportLog::commands(m_fx->path()).isEmpty(), "nothing reaches the keyboard");
+}
+
+void tst_Download::keyboardGoesAway_data()
+{
+    QTest::addColumn<bool>("linkDropped");
+    QTest::addColumn<int>("attempts");
+    QTest::newRow("unplugged") << false << 2;
+    QTest::newRow("unplugged and its link closed") << true << 1;
+}
+
+void tst_Download::keyboardGoesAway()
+{
+    QFETCH(bool, linkDropped);
+    QFETCH(int, attempts);
+    QVERIFY(openKeyboard(kPlainModel, false));
+    const std::string path = m_fx->path();
+    DeviceLinkFixture *fx = m_fx.get();
+    onAcknowledgement([path, linkDropped, fx](int count) {
+        if (count != 20)
+            return;
+        SimController::instance().unplug(path);
+        // The device page lets the link go from the event loop.
+        if (linkDropped)
+            QTimer::singleShot(0, [fx] { fx->closeLink(); });
+    });
+    QCOMPARE(download(), Outcome::Failed);
+    QCOMPARE(m_downloader->attemptsMade(), attempts);
+    QVERIFY(!m_downloader->isRunning());
+}
+
+void tst_Download::closedDevice()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    m_fx->link()->hidInterface()->closeHid();
+    LogCapture log;
+    QCOMPARE(download(), Outcome::Failed);
+    QCOMPARE(m_downloader->attemptsMade(), 1);
+    QCOMPARE(log.count(QStringLiteral("USB serial port [Write keyboard Onboard-data] Failed ...")), 1);
+}
+
+void tst_Download::noKeyboard()
+{
+    LogCapture log;
+    QCOMPARE(m_downloader->download(nullptr, folder()), Outcome::Failed);
+    QCOMPARE(log.countContaining(QStringLiteral("Failed ...")), 0);
+}
+
+void tst_Download::secondDownloadRefused()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    Outcome second = Outcome::Succeeded;
+    bool runningMeanwhile = false;
+    onAcknowledgement([&](int count) {
+        if (count != 5)
+            return;
+        runningMeanwhile = m_downloader->isRunning();
+        second = download();
+    });
+    QCOMPARE(download(), Outcome::Succeeded);
+    QVERIFY(runningMeanwhile);
+    QCOMPARE(second, Outcome::AlreadyRunning);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50);
+}
+
+QTEST_MAIN(tst_Download)
+#include "tst_download.moc"
