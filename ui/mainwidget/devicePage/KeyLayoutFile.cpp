@@ -4,6 +4,7 @@
 
 #include <cjson/cJSON.h>
 
+#include <climits>
 #include <cmath>
 #include <memory>
 
@@ -21,12 +22,33 @@ QString rowName(int row)
     return QStringLiteral("EveryKeyInfo_Row0%1").arg(row);
 }
 
+// What a problem is about: the header, or one element of a row. The text
+// is only made when there is a problem to tell.
+struct Where {
+    const char *element; // "cell", "side light" or null for the header
+    int index;
+    QString container;
+    QString text() const
+    {
+        return element ? QStringLiteral("%1 %2 of %3").arg(QLatin1String(element)).arg(index).arg(container)
+                       : container;
+    }
+};
+
 // Reads one whole number of an object; false (with the problem in *error)
 // when the member is missing, not a number, not whole or out of [low, high].
-bool readInt(const cJSON *object, const char *name, int low, int high, const QString &where,
-             int *value, QString *error)
+bool readInt(const cJSON *object, const char *name, int low, int high, const Where &place, int *value,
+             QString *error)
 {
     const cJSON *item = cJSON_GetObjectItem(object, name); // letter case ignored
+    if (item && cJSON_IsNumber(item)) {
+        const double d = item->valuedouble;
+        if (std::isfinite(d) && d == std::floor(d) && d >= low && d <= high) {
+            *value = static_cast<int>(d);
+            return true;
+        }
+    }
+    const QString where = place.text();
     if (!item) {
         *error = QStringLiteral("%1 lacks %2").arg(where, quoted(name));
         return false;
@@ -35,16 +57,11 @@ bool readInt(const cJSON *object, const char *name, int low, int high, const QSt
         *error = QStringLiteral("%1 has a %2 that is not a number").arg(where, quoted(name));
         return false;
     }
-    const double d = item->valuedouble;
-    if (!std::isfinite(d) || d != std::floor(d) || d < low || d > high) {
-        *error = QStringLiteral("%1 has %2 %3, outside %4..%5 or not whole")
-                     .arg(where, quoted(name), QString::number(d, 'g', 12))
-                     .arg(low)
-                     .arg(high);
-        return false;
-    }
-    *value = static_cast<int>(d);
-    return true;
+    *error = QStringLiteral("%1 has %2 %3, outside %4..%5 or not whole")
+                 .arg(where, quoted(name), QString::number(item->valuedouble, 'g', 12))
+                 .arg(low)
+                 .arg(high);
+    return false;
 }
 
 } // namespace
@@ -89,9 +106,9 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     bool hasHeader = false, hasSideLights = false, specialEnter = false;
     int enterShape = 0, deviceType = 0;
     if (const cJSON *header = cJSON_GetObjectItem(root.get(), "Keyboard")) {
-        const QString where = quoted("Keyboard");
+        const Where where{nullptr, 0, quoted("Keyboard")};
         if (!cJSON_IsObject(header)) {
-            m_error = QStringLiteral("%1 is not an object").arg(where);
+            m_error = QStringLiteral("%1 is not an object").arg(where.text());
             return false;
         }
         int sideLightHave = 0, specialEnterKey = 0;
@@ -109,6 +126,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     }
 
     QVector<Segment> segments;
+    const QString segmentRow = quoted("EveryKeyInfo_Row00");
     if (hasSideLights) {
         // A model may announce side lights and still list none.
         if (const cJSON *row = cJSON_GetObjectItem(root.get(), "EveryKeyInfo_Row00")) {
@@ -119,9 +137,9 @@ bool KeyLayoutFile::parse(const QByteArray &text)
             QSet<int> indexes;
             int i = 0;
             for (const cJSON *cell = row->child; cell; cell = cell->next, ++i) {
-                const QString where = QStringLiteral("side light %1 of %2").arg(i).arg(quoted("EveryKeyInfo_Row00"));
+                const Where where{"side light", i, segmentRow};
                 if (!cJSON_IsObject(cell)) {
-                    m_error = QStringLiteral("%1 is not an object").arg(where);
+                    m_error = QStringLiteral("%1 is not an object").arg(where.text());
                     return false;
                 }
                 Segment s;
@@ -137,7 +155,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
                     return false;
                 }
                 if (indexes.contains(r.code)) {
-                    m_error = QStringLiteral("%1 repeats the index %2").arg(where).arg(r.code);
+                    m_error = QStringLiteral("%1 repeats the index %2").arg(where.text()).arg(r.code);
                     return false;
                 }
                 indexes.insert(r.code);
@@ -150,29 +168,30 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     QVector<Key> keys;
     keys.reserve(KeyCount);
     for (int j = 1; j <= Rows; ++j) {
-        const QString name = rowName(j);
-        const cJSON *row = cJSON_GetObjectItem(root.get(), name.toLatin1().constData());
+        const QByteArray name = rowName(j).toLatin1();
+        const QString label = quoted(name.constData());
+        const cJSON *row = cJSON_GetObjectItem(root.get(), name.constData());
         if (!row) {
-            m_error = QStringLiteral("%1 is missing").arg(quoted(name.toLatin1().constData()));
+            m_error = QStringLiteral("%1 is missing").arg(label);
             return false;
         }
         if (!cJSON_IsArray(row)) {
-            m_error = QStringLiteral("%1 is not an array").arg(quoted(name.toLatin1().constData()));
+            m_error = QStringLiteral("%1 is not an array").arg(label);
             return false;
         }
         const int cells = cJSON_GetArraySize(row);
         if (cells != Columns) {
             m_error = QStringLiteral("%1 has %2 cells instead of %3")
-                          .arg(quoted(name.toLatin1().constData()))
+                          .arg(label)
                           .arg(cells)
                           .arg(Columns);
             return false;
         }
         int i = 0;
         for (const cJSON *cell = row->child; cell; cell = cell->next, ++i) {
-            const QString where = QStringLiteral("cell %1 of %2").arg(i).arg(quoted(name.toLatin1().constData()));
+            const Where where{"cell", i, label};
             if (!cJSON_IsObject(cell)) {
-                m_error = QStringLiteral("%1 is not an object").arg(where);
+                m_error = QStringLiteral("%1 is not an object").arg(where.text());
                 return false;
             }
             Key k;
@@ -186,7 +205,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
                 return false;
             }
             if (r.code != 0 && (r.x < 0 || r.y < 0)) {
-                m_error = QStringLiteral("%1 places the key %2 at a negative position").arg(where).arg(r.code);
+                m_error = QStringLiteral("%1 places the key %2 at a negative position").arg(where.text()).arg(r.code);
                 return false;
             }
             r.kind = KeyLayoutInfoStu::KeyCell;
