@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLayoutItem>
 #include <QScrollBar>
 #include <QSettings>
@@ -12,6 +13,7 @@
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "device/DOnboardDownloader.h"
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -94,6 +96,19 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_lightDealMain = new lightDealMain(nullptr);
 
     initSubPages();
+
+    m_onboardDownloader = new DOnboardDownloader(this);
+    m_onboardDownloader->setKeyCodeSource([] {
+        QVector<int> codes;
+        for (keyboardButCustom *button : DDataManager::getInstance()->keyButtonList())
+            codes << (button ? button->keyCode() : 0);
+        return codes;
+    });
+    connect(m_onboardDownloader, &DOnboardDownloader::sigDownloadingChanged, this, [this](bool running) {
+        ui->scrollAreaWidgetContents_2->setEnabled(!running);
+        ui->comboBox_profileList->setEnabled(!running);
+        ui->pushButton_ProfileOperate->setEnabled(!running);
+    });
 
     m_mainPageButtonGroup = new QButtonGroup(this);
     m_mainPageButtonGroup->addButton(ui->toolButton_CustomKey, CustomKeysPage);
@@ -619,10 +634,46 @@ void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrat
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
+    if (isDownloadRunning())
+        return;
     Q_UNUSED(pageIndex);
 }
 
-void DDevicePage::onTheKeyboardIntoDownloading() {}
+bool DDevicePage::isDownloadRunning() const
+{
+    return m_onboardDownloader && m_onboardDownloader->isRunning();
+}
+
+void DDevicePage::onTheKeyboardIntoDownloading()
+{
+    const QString profileFolder =
+        m_xmlProfilePath[0] ? QFileInfo(QFile::decodeName(m_xmlProfilePath)).path() : QString();
+    const DOnboardDownloader::Outcome outcome = m_onboardDownloader->download(m_currentKeyboardLink, profileFolder);
+    // A second request leaves the running download's busy state alone.
+    if (outcome == DOnboardDownloader::Outcome::AlreadyRunning)
+        return;
+    m_customKeysPage->stopDownloadingAnimation();
+    m_notice->showNotice(DOnboardDownloader::outcomeText(outcome), noticePoint());
+}
+
+void DDevicePage::onRuningOnboard0x19Cmd()
+{
+    m_onboardDownloader->onRuningOnboard0x19Cmd();
+}
+
+// Neither the keyboard's own 0x18 report, its download status nor a 0x0B
+// count is waited for by the download.
+void DDevicePage::onRuningOnboard0x18Cmd() {}
+
+void DDevicePage::onRuningOnboardDownloadStatus(int statusNun)
+{
+    Q_UNUSED(statusNun);
+}
+
+void DDevicePage::onQN9080Recv0x0bCmd(int recvNum)
+{
+    Q_UNUSED(recvNum);
+}
 
 void DDevicePage::onAutoIntoCustomKeysPage() {}
 

@@ -24,6 +24,7 @@ class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DLightsConfigPage;
+class DOnboardDownloader;
 class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
@@ -66,6 +67,9 @@ public:
 
     void stopLightEngine();
 
+    // While the onboard download runs, keyboard, profile and layer stay as they are.
+    bool isDownloadRunning() const;
+
 signals:
     void sigShowMacroPage();
     void sigShowSeniorKeysPage();
@@ -95,6 +99,10 @@ public slots:
     // Key-assignment page.
     void onDefaultLayerAndFnLayerSwitch(int pageIndex);
     void onTheKeyboardIntoDownloading();
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNun);
+    void onQN9080Recv0x0bCmd(int recvNum);
     void onAutoIntoCustomKeysPage();
     void onInteractLightsPointXY(int indexX, int indexY);
 
@@ -155,6 +163,7 @@ private:
     DTriggerSettingPage *m_triggerSettingPage = nullptr;
     lightDealMain *m_lightDealMain = nullptr;
     CbNotice *m_notice = nullptr;
+    DOnboardDownloader *m_onboardDownloader = nullptr;
 
     QString m_companyLink;
     QString m_scrollBarStyleSheet;
