@@ -153,12 +153,14 @@ void DAppllication::startLocalServer()
     m_localServer = new QLocalServer(this);
     m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
-    if (m_localServer->listen(m_serverName))
-        return;
-    if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
+    bool listening = m_localServer->listen(m_serverName);
+    if (!listening && m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(m_serverName);
-        if (m_localServer->listen(m_serverName))
-            return;
+        listening = m_localServer->listen(m_serverName);
+    }
+    if (listening) {
+        qDebug() << "Single-instance server listening on" << m_serverName;
+        return;
     }
     qDebug() << "Single-instance server not listening:" << m_localServer->errorString();
 }

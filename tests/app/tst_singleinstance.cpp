@@ -41,7 +41,7 @@ bool startFirstCopy(QProcess &process, const TempHome &home, int startsBefore = 
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 20000) {
-        if (QFile::exists(socket) && logText(home).count(QLatin1String("App Runing")) > startsBefore)
+        if (QFile::exists(socket) && logText(home).count(QLatin1String("server listening")) > startsBefore)
             return true;
         if (process.state() == QProcess::NotRunning)
             return false;
