@@ -5,7 +5,6 @@
 
 #include <QDebug>
 #include <QMetaType>
-#include <QMutexLocker>
 #include <QTimer>
 
 #include <cstring>
@@ -49,12 +48,12 @@ MainHidInterFace::~MainHidInterFace()
     closeHid();
     stopTimer();
     // Reports still queued are never sent.
-    QMutexLocker cmdLock(&m_cmdMutex);
+    std::unique_lock<std::mutex> cmdLock(m_cmdMutex);
     for (unsigned char *report : qAsConst(m_cmdQueue))
         delete[] report;
     m_cmdQueue.clear();
     cmdLock.unlock();
-    QMutexLocker lightLock(&m_lightMutex);
+    std::lock_guard<std::mutex> lightLock(m_lightMutex);
     for (unsigned char *report : qAsConst(m_lightQueue))
         delete[] report;
     m_lightQueue.clear();
@@ -120,7 +119,7 @@ int MainHidInterFace::writeHidCmd(const char *report)
     if (!m_isOpen.load() || !report)
         return -1;
     unsigned char *copy = heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size);
-    QMutexLocker lock(&m_cmdMutex);
+    std::lock_guard<std::mutex> lock(m_cmdMutex);
     m_cmdQueue.append(copy);
     return 0;
 }
@@ -129,7 +128,7 @@ int MainHidInterFace::writeHidLightCmd(const char *report)
 {
     if (!m_isOpen.load() || !report)
         return -1;
-    QMutexLocker lock(&m_lightMutex);
+    std::lock_guard<std::mutex> lock(m_lightMutex);
     if (m_lightQueue.isEmpty())
         m_lightAccepting = true;
     if (!m_lightSendEnabled.load() || !m_lightAccepting)
@@ -170,12 +169,12 @@ void MainHidInterFace::writeTurn()
 {
     unsigned char *report = nullptr;
     {
-        QMutexLocker lock(&m_cmdMutex);
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
         if (!m_cmdQueue.isEmpty())
             report = m_cmdQueue.takeFirst();
     }
     if (!report && m_lightSendEnabled.load()) {
-        QMutexLocker lock(&m_lightMutex);
+        std::lock_guard<std::mutex> lock(m_lightMutex);
         if (!m_lightAccepting && !m_lightQueue.isEmpty())
             report = m_lightQueue.takeFirst();
     }

@@ -12,11 +12,11 @@
 #include "sdk/include/LumtarHid.h"
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
 
 class QTimer;
 
@@ -76,9 +76,9 @@ private:
     bool m_turnIsWrite = true;
     bool m_lightAccepting = false; // guarded by m_lightMutex
     QList<unsigned char *> m_cmdQueue;
-    QMutex m_cmdMutex;
+    std::mutex m_cmdMutex;
     QList<unsigned char *> m_lightQueue;
-    QMutex m_lightMutex;
+    std::mutex m_lightMutex;
 
     int m_lightBatchLimit = 9;
     bool m_timerStarted = false;

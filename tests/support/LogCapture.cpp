@@ -1,33 +1,33 @@
 #include "support/LogCapture.h"
 
-#include <QMutexLocker>
+
 
 namespace {
 LogCapture *g_current = nullptr;
-QMutex g_currentMutex;
+std::mutex g_currentMutex;
 } // namespace
 
 LogCapture::LogCapture()
 {
-    QMutexLocker lock(&g_currentMutex);
+    std::lock_guard<std::mutex> lock(g_currentMutex);
     g_current = this;
     m_previous = qInstallMessageHandler(&LogCapture::handler);
 }
 
 LogCapture::~LogCapture()
 {
-    QMutexLocker lock(&g_currentMutex);
+    std::lock_guard<std::mutex> lock(g_currentMutex);
     qInstallMessageHandler(m_previous);
     g_current = nullptr;
 }
 
 void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    QMutexLocker lock(&g_currentMutex);
+    std::lock_guard<std::mutex> lock(g_currentMutex);
     if (!g_current)
         return;
     {
-        QMutexLocker own(&g_current->m_mutex);
+        std::lock_guard<std::mutex> own(g_current->m_mutex);
         g_current->m_messages.append(message);
     }
     if (g_current->m_previous)
@@ -36,19 +36,19 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
 
 QStringList LogCapture::messages() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_messages;
 }
 
 int LogCapture::count(const QString &text) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_messages.count(text);
 }
 
 int LogCapture::countContaining(const QString &text) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int n = 0;
     for (const QString &m : m_messages)
         n += m.contains(text) ? 1 : 0;
@@ -57,6 +57,6 @@ int LogCapture::countContaining(const QString &text) const
 
 void LogCapture::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_messages.clear();
 }

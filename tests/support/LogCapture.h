@@ -3,7 +3,7 @@
 #ifndef LOGCAPTURE_H
 #define LOGCAPTURE_H
 
-#include <QMutex>
+#include <mutex>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -25,7 +25,7 @@ public:
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QStringList m_messages;
     QtMessageHandler m_previous = nullptr;
 };
