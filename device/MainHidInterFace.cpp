@@ -66,7 +66,7 @@ int MainHidInterFace::openHid(const QString &path)
     m_hidPath = path;
     m_hidPathLatin1 = path.toLatin1();
     const int handle = CLumtarHid_OpenPath(m_hidPathLatin1.constData());
-    if (handle == 0) {
+    if (handle <= 0) {
         qDebug() << "Unable to open device [Error]";
         return -1;
     }
