@@ -559,11 +559,6 @@ void DDevicePage::stopBeforeClose()
         stopLightEngine();
 }
 
-void DDevicePage::stopLightEngine()
-{
-    m_lightDealMain->setLightPreviewRunning(false);
-}
-
 void DDevicePage::closeAllDevices()
 {
     m_currentHidItem = nullptr;
@@ -579,30 +574,7 @@ void DDevicePage::closeAllDevices()
             io->closeHid();
         delete link;
     }
-}
-
-// ---- device list and hot-plug ---------------------------------------------
-
-void DDevicePage::onLoadDeviceList()
-{
-    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
-    emit sigReturnHidLikeName(QStringLiteral("RGB"), QStringLiteral("HID"));
-    emit sigHaveCheckUpgradeFirmwareNUC();
-}
-
-void DDevicePage::updateHidDeviceList(int changeType, QString hidPath)
-{
-    Q_UNUSED(hidPath);
-    if (m_isUpdatingHidList)
-        return;
-    m_isUpdatingHidList = true;
-    if (changeType == DeviceArrived)
-        qDebug() << "-------------------- *** [Insert Start] *** --------------------";
-    else if (changeType == DeviceRemoved)
-        qDebug() << "--------------- *** [OutPut Start] *** ---------------";
-    if (changeType == DeviceRemoved)
-        emit sigIntoOrRemoveHidOver();
-    m_isUpdatingHidList = false;
+    deleteRetiredLinks();
 }
 
 // ---- slots whose work belongs to the device status, magnetic-switch and
@@ -612,8 +584,13 @@ void DDevicePage::onTimerChangingBatteryNum() {}
 
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
 {
-    Q_UNUSED(indexX);
-    Q_UNUSED(indexY);
+    // Asks the keyboard for the travel settings of the key at (row, column).
+    HidReportBuff report(0x29, 0x00, 0x18);
+    report[6] = 5;
+    report[7] = static_cast<uint8_t>(indexX);
+    report[8] = static_cast<uint8_t>(indexY);
+    if (!m_currentHidInterface || m_currentHidInterface->writeHidCmd(report.constData()) < 0)
+        qDebug() << "USB serial port [Write Sensitivity-data] Failed ... 4";
 }
 
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
@@ -799,8 +776,26 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
 
 void DDevicePage::on_pushButton_Test_clicked() {}
 void DDevicePage::on_pushButton_ChangModeTest_clicked() {}
-void DDevicePage::on_pushButton_MoreBig_clicked() {}
-void DDevicePage::on_pushButton_MoreSmall_clicked() {}
+void DDevicePage::on_pushButton_MoreBig_clicked()
+{
+    // The limits compare the label, whatever rounding the factor carries.
+    if (ui->label_Multiple->text() == QLatin1String("2.0"))
+        return;
+    m_zoomFactor += 0.1f;
+    ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->setZoom(m_zoomFactor);
+}
+
+void DDevicePage::on_pushButton_MoreSmall_clicked()
+{
+    if (ui->label_Multiple->text() == QLatin1String("1.0"))
+        return;
+    m_zoomFactor -= 0.1f;
+    ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->setZoom(m_zoomFactor);
+}
 void DDevicePage::on_pushButton_ProfileOperate_clicked() {}
 void DDevicePage::on_pushButton_Save_clicked() {}
 void DDevicePage::on_pushButton_Cancel_clicked() {}

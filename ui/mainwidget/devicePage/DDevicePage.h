@@ -7,10 +7,20 @@
 #ifndef DDEVICEPAGE_H
 #define DDEVICEPAGE_H
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
+#include <QSet>
 #include <QString>
+#include <QVector>
 #include <QWidget>
+
+#include <functional>
+#include <list>
+#include <map>
+#include <string>
 
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarRecords.h"
@@ -180,15 +190,15 @@ private:
     int m_chargingStep = 0;
     QTimer *m_chargingTimer = nullptr;
     QButtonGroup *m_mainPageButtonGroup = nullptr;
-    hidDeviceJoinFrame *m_hidDeviceJoinFrame = nullptr;
-    dragShowArea *m_dragShowArea = nullptr;
+    QPointer<hidDeviceJoinFrame> m_hidDeviceJoinFrame;
+    QPointer<dragShowArea> m_dragShowArea;
     int m_calibrationKeyRow = -1;
     int m_calibrationKeyColumn = -1;
 
     hidStructInfoAll m_currentHidInfo{};
-    DDeviceListItem *m_currentHidItem = nullptr;
-    DDeviceKeyboardLink *m_currentKeyboardLink = nullptr;
-    MainHidInterFace *m_currentHidInterface = nullptr;
+    QPointer<DDeviceListItem> m_currentHidItem;
+    QPointer<DDeviceKeyboardLink> m_currentKeyboardLink;
+    QPointer<MainHidInterFace> m_currentHidInterface;
     keyboardButCustom *m_keyButtonGrid[6][22] = {};
 
     QMap<QString, hidStructInfoAll> m_hidInfoMap;
@@ -196,6 +206,109 @@ private:
     QMap<QString, DDeviceKeyboardLink *> KeyboardLinkListMap;
     bool m_isUpdatingHidList = false;
     bool m_isOpeningDevice = false;
+
+    // ---- attached keyboards: discovery, hot-plug, the open sequence and
+    // loading a profile into the pages (DDevicePageDevices.cpp) ----
+public:
+    void createKeyboardLink(hidStructInfoAll record);
+    void openTheUsingDevice(hidStructInfoAll record);
+    void initProfileXmlFiles(hidStructInfoAll record, int unused);
+    void loadProfileKeyAndLightInfo();
+    void loadProfileList();
+    void startLightEngine();
+    void addDefaultLightInfo(int profileIndex);
+    void addDefaultCustomLightNodes(int profileIndex);
+    void importDefaultCustomLight(int profileIndex, int nodeIndex);
+
+    // The gamepad mode named by a device path: 0 off, 1 Xbox360, 2 Classical,
+    // -1 for a keyboard without one.
+    static int gamePadModeFromPath(const QString &path);
+    // A serial number may name a folder only when it is letters and digits.
+    static bool isSerialNumberFolderSafe(const QString &serial);
+    QString profileFolder() const { return m_profileFolder; }
+
+public slots:
+    void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onUpdateDeviceListShow();
+
+    // Signals of the device links.
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode, int is24GValid,
+                                            QString strCurrentSN);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onSleepTimeSetSuccessful();
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void onTheKeyboardModeChanged(int mode);
+    void onQueryMagneticAxisOneKeyDataBack();
+
+    // Signals of the keyboard view.
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
+
+private:
+    friend class DevicePageProbe;
+
+    // One key whose travel values were asked for and not yet answered.
+    struct OneKeyQuery
+    {
+        int keyCode;
+        int row;
+        int column;
+        qint64 sentAtMs;
+    };
+
+    bool buildDeviceRecord(const std::string &path, const std::map<std::string, HidInfoStu> &models,
+                           hidStructInfoAll *record) const;
+    DDeviceListItem *createDeviceListItem(const hidStructInfoAll &record);
+    void rescanDevices(int changeType);
+    void listArrivedDevice(const hidStructInfoAll &record);
+    void unlistRemovedDevice(const QString &path);
+    void leaveShownKeyboard();
+    void chooseReplacementKeyboard();
+    void showNoDevice();
+    void arrangeDeviceStrip(bool offlineReceiversWithReceivers);
+    void applyDongleStatus(const QString &path, int status);
+    int dongleStatus(const QString &path) const;
+    void retireKeyboardLink(const QString &path);
+    void deleteRetiredLinks();
+    bool isDeviceWorkRunning() const;
+    void scheduleDeviceWork();
+    void runPendingDeviceWork();
+    bool isShownLink(const DDeviceKeyboardLink *link) const;
+    bool waitFor(const std::function<bool()> &done, int limitMs);
+    void failOpen(const char *logLine);
+    void buildKeyboardView(const hidStructInfoAll &record);
+    void readKeyTravelValues();
+    bool storeProfilePath(const QByteArray &path);
+
+    QMap<QString, int> m_dongleStatusMap;
+    // Keys of m_hidItemMap whose item is an offline placeholder of a model.
+    QSet<QString> m_placeholderKeys;
+    int m_linkCount = 0;
+    bool m_isFirstOpen = true;
+    bool m_isLoadingList = false;
+    bool m_arrivalPending = false;
+    bool m_removalPending = false;
+    bool m_dongleRecheckPending = false;
+    bool m_deviceWorkScheduled = false;
+    QList<QPointer<DDeviceKeyboardLink>> m_retiredLinks;
+    QString m_currentSN;
+    QString m_profileFolder;
+    QPointer<QWidget> m_keyboardViewContainer;
+    int m_keyboardLightIndex = 2;
+    int m_sideLightIndex = 2;
+    int m_lightRunningStatus = 0;
+    int m_lightSyncStatus = 0;
+    QElapsedTimer m_waitTimer;
+    QList<OneKeyQuery> m_oneKeyQueries;
+    QVector<OneKeyQuery> m_oneKeyAnswers;
+    QElapsedTimer m_oneKeyClock;
+    bool m_readingKeyTravel = false;
 };
 
 #endif
