@@ -903,7 +903,8 @@ void DDevicePage::readKeyTravelValues()
         m_oneKeyReplied = false;
         onQueryDynamicDisplaySensitivityNum(key->gridRow(), key->gridColumn());
     }
-    waitFor([this]() { return m_oneKeyReplied; }, kOneKeyWaitMs);
+    // The last replies: a late one still counts while it is not overdue.
+    waitFor([this]() { return m_oneKeyQueries.isEmpty(); }, kOneKeyReplyLostMs);
     m_oneKeyReplied = false;
     m_readingKeyTravel = false;
     if (!m_currentKeyboardLink || m_currentKeyboardLink != link)
