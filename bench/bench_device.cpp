@@ -149,7 +149,7 @@ void roundTrip(int samples)
         std::printf("round trip: no replies\n");
         return;
     }
-    const double turnMs = 2.0; // CLumtarHid_highPrecisionTimerRuning(100): 100 x 20 us
+    const double turnMs = 100 * LUMTAR_TIMER_UNIT_US / 1000.0; // CLumtarHid_highPrecisionTimerRuning(100)
     auto at = [&ms](double q) { return ms[std::min(ms.size() - 1, static_cast<size_t>(q * static_cast<double>(ms.size())))]; };
     std::printf("writeHidCmd -> reply signal (%zu of %d): median %.2f ms (%.1f turns), p95 %.2f ms, max %.2f ms\n",
                 ms.size(), samples, at(0.5), at(0.5) / turnMs, at(0.95), ms.back());

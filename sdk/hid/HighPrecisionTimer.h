@@ -7,12 +7,14 @@
 #include <map>
 #include <mutex>
 
+#include "sdk/include/LumtarHid.h"
+
 namespace lumtar {
 
 class HighPrecisionTimer {
 public:
     // Length of one unit of the wait interval.
-    static constexpr int kUnitMicroseconds = 20;
+    static constexpr int kUnitMicroseconds = LUMTAR_TIMER_UNIT_US;
     // Longest wait, in units (one second).
     static constexpr int kMaxUnits = 50000;
 

@@ -185,7 +185,10 @@ int CLumtarHid_highPrecisionTimerInit(void* context);
  * was never initialised (or is stopped already, for Stop). */
 int CLumtarHid_highPrecisionTimerStart(LumtarTimerContext context);
 int CLumtarHid_highPrecisionTimerStop(LumtarTimerContext context);
-/* Blocks the calling thread for interval × 20 µs (100: 2 ms; at least one
+/* Length of one unit of the timer's wait interval, in microseconds. */
+#define LUMTAR_TIMER_UNIT_US 25
+
+/* Blocks the calling thread for interval units (100: 2.5 ms; at least one
  * unit, at most one second), sleeping, not spinning. Returns 0, or -1 when
  * the context is not started (it has waited all the same). */
 int CLumtarHid_highPrecisionTimerRuning(int interval, LumtarTimerContext context);
