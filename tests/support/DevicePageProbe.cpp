@@ -120,7 +120,8 @@ void DevicePageProbe::clearSleepAcknowledged()
 
 bool DevicePageProbe::isIdle() const
 {
-    return !m_page->isDeviceWorkRunning() && !m_page->m_deviceWorkScheduled && !m_page->m_arrivalPending
+    return m_page->m_deviceListLoaded && !m_page->isDeviceWorkRunning() && !m_page->m_deviceWorkScheduled
+        && !m_page->m_loadListPending && !m_page->m_arrivalPending
         && !m_page->m_removalPending && !m_page->m_dongleRecheckPending;
 }
 

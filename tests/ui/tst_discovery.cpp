@@ -64,6 +64,7 @@ private slots:
     void clicksOnOfflineAndShownItems();
     void oneRescanListsAndRemovesEveryChangedDevice();
     void changeDuringEnumerationIsNotLost();
+    void arrivalBeforeTheFirstEnumeration();
 
 private:
     // The window with its device page, after the first enumeration.
@@ -425,6 +426,23 @@ void tst_Discovery::changeDuringEnumerationIsNotLost()
     QCOMPARE(probe.links().keys(), QStringList({qpath(slow), qpath(b), qpath(c)}));
     QCOMPARE(probe.strip().size(), 3);
     QCOMPARE(probe.currentLink(), probe.links().value(qpath(slow)));
+}
+
+void tst_Discovery::arrivalBeforeTheFirstEnumeration()
+{
+    // A keyboard announced before the first enumeration ran is listed by it,
+    // beside the placeholders of the other models.
+    m_window.reset(new DMainWidget);
+    DDevicePage *page = m_window->devicePage();
+    QSignalSpy firmwareCheck(page, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC);
+    const QString path = qpath(SimController::instance().plug("LT108HE"));
+    DevicePageProbe probe(page);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.links().contains(path), kSettleMs);
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    QCOMPARE(probe.stripTexts(), QStringList({"LT108 HE(USB)", "LT104 RGB(OffLine)", "LT68 HE(OffLine)"}));
+    QCOMPARE(probe.links().size(), 1);
+    QCOMPARE(probe.currentLink(), probe.links().value(path));
+    QCOMPARE(firmwareCheck.count(), 1);
 }
 
 int main(int argc, char **argv)

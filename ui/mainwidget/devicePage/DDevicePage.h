@@ -292,6 +292,8 @@ private:
     int m_linkCount = 0;
     bool m_isFirstOpen = true;
     bool m_isLoadingList = false;
+    bool m_deviceListLoaded = false;
+    bool m_loadListPending = false;
     bool m_arrivalPending = false;
     bool m_removalPending = false;
     bool m_dongleRecheckPending = false;

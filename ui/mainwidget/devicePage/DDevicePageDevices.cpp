@@ -154,7 +154,7 @@ void DDevicePage::scheduleDeviceWork()
 {
     if (m_deviceWorkScheduled || isDeviceWorkRunning())
         return;
-    if (!m_arrivalPending && !m_removalPending && !m_dongleRecheckPending)
+    if (!m_loadListPending && !m_arrivalPending && !m_removalPending && !m_dongleRecheckPending)
         return;
     // Run from the event loop, out of the stack of whatever just ended.
     m_deviceWorkScheduled = true;
@@ -166,7 +166,12 @@ void DDevicePage::runPendingDeviceWork()
     m_deviceWorkScheduled = false;
     if (isDeviceWorkRunning())
         return; // the running sequence schedules it again when it ends
-    if (m_arrivalPending) {
+    if (m_loadListPending) {
+        m_loadListPending = false;
+        onLoadDeviceList();
+    } else if (!m_deviceListLoaded) {
+        return; // changes wait for the first enumeration, which sees them all
+    } else if (m_arrivalPending) {
         m_arrivalPending = false;
         updateHidDeviceList(DeviceArrived, QString());
     } else if (m_removalPending) {
@@ -240,8 +245,10 @@ DDeviceListItem *DDevicePage::createDeviceListItem(const hidStructInfoAll &recor
 
 void DDevicePage::onLoadDeviceList()
 {
-    if (isDeviceWorkRunning())
+    if (isDeviceWorkRunning()) {
+        m_loadListPending = true;
         return;
+    }
     m_isLoadingList = true;
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
 
@@ -308,13 +315,14 @@ void DDevicePage::onLoadDeviceList()
         showNoDevice();
     emit sigHaveCheckUpgradeFirmwareNUC();
     m_isLoadingList = false;
+    m_deviceListLoaded = true;
     scheduleDeviceWork();
 }
 
 void DDevicePage::updateHidDeviceList(int changeType, QString hidPath)
 {
     Q_UNUSED(hidPath);
-    if (isDeviceWorkRunning()) {
+    if (!m_deviceListLoaded || isDeviceWorkRunning()) {
         // Looked at again, over the whole difference, once the running
         // enumeration or open is over.
         if (changeType == DeviceArrived)
@@ -1094,6 +1102,10 @@ void DDevicePage::importDefaultCustomLight(int profileIndex, int nodeIndex)
         const QString target = dir.filePath(fileName);
         if (QFile::copy(QStringLiteral(":/images/configDir/") + fileName, target))
             filePath = target.toLocal8Bit();
+    }
+    if (filePath.isEmpty()) {
+        qDebug().noquote() << "No default custom-light file" << fileName << "; the scheme stays empty";
+        return;
     }
     const QByteArray node = QByteArray::number(nodeIndex);
     const QByteArray index = QByteArray::number(profileIndex);
