@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>DDevicePage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -9,6 +67,52 @@
     </message>
     <message>
         <source>Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LUMTAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V1.0.0.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DOnboardDownloader</name>
+    <message>
+        <source>Download config successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than %1 keys are bound to macros; the keyboard holds %1 macros. Nothing was downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than %1 keys are bound to advanced keys; the keyboard holds %1. Nothing was downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A download is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -24,6 +128,642 @@
     </message>
     <message>
         <source>Unknow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interaction light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction +1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction -1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into full color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom color changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close back light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X Axis Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X Axis Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y Axis Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y Axis Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z Axis Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z Axis Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z Rotation Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z Rotation Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X Rotation Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X Rotation Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y Rotation Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y Rotation Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accelerator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left joystick Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left joystick Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left joystick Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left joystick Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right joystick Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right joystick Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right joystick Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right joystick Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Trigger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left joystick Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right joystick Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Bumper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Bumper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key calibration in progress, please wait a moment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All keys calibration in progress ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please press all keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GamePad Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GamePad Xbox360</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GamePad Classical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard not accessible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keyboard is connected, but this user is not allowed to open it. Install the program&apos;s device rule (70-lumtar.rules) and plug the keyboard in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the device, please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K56</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K131</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K132</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K133</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>hidDeviceJoinFrame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>keyboardImageFrameItem</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

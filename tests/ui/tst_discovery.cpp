@@ -3,6 +3,7 @@
 // comes and goes, the order of the strip, switching by click, and device
 // changes that come while an enumeration runs. Every case drives the real
 // page and I/O threads against simulated keyboards.
+#include <QMessageBox>
 #include <QtTest>
 
 #include <QPointer>
@@ -65,6 +66,7 @@ private slots:
     void oneRescanListsAndRemovesEveryChangedDevice();
     void changeDuringEnumerationIsNotLost();
     void arrivalBeforeTheFirstEnumeration();
+    void inaccessibleKeyboardIsToldOnce();
 
 private:
     // The window with its device page, after the first enumeration.
@@ -455,3 +457,22 @@ int main(int argc, char **argv)
 }
 
 #include "tst_discovery.moc"
+
+void tst_Discovery::inaccessibleKeyboardIsToldOnce()
+{
+    m_window.reset(new DMainWidget);
+    DDevicePage *page = m_window->devicePage();
+    DevicePageProbe probe(page);
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    auto notices = [page] {
+        return page->findChildren<QMessageBox *>(QStringLiteral("inaccessibleKeyboardNotice")).size();
+    };
+    QCOMPARE(notices(), 0); // the simulated keyboards are all accessible
+
+    const QStringList paths{QStringLiteral("hid#vid_1209&pid_7472&mi_00#/dev/hidraw7")};
+    QVERIFY(page->noticeInaccessibleKeyboards(paths));
+    QCOMPARE(notices(), 1);
+    QVERIFY(!page->noticeInaccessibleKeyboards(paths)); // the same keyboard again: nothing new
+    QVERIFY(page->noticeInaccessibleKeyboards(paths + QStringList{QStringLiteral("hid#vid_1209&pid_7476&mi_00#/dev/hidraw9")}));
+    QVERIFY(!page->noticeInaccessibleKeyboards({}));
+}

@@ -227,6 +227,10 @@ public:
     static bool isSerialNumberFolderSafe(const QString &serial);
     QString profileFolder() const { return m_profileFolder; }
 
+    // Tells the user, once per device, about keyboards that are attached but
+    // that this user may not open. Returns true when a message was shown.
+    bool noticeInaccessibleKeyboards(const QStringList &paths);
+
 public slots:
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
     void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
@@ -293,6 +297,7 @@ private:
     bool m_isFirstOpen = true;
     bool m_isLoadingList = false;
     bool m_deviceListLoaded = false;
+    QSet<QString> m_toldInaccessible;
     bool m_loadListPending = false;
     bool m_arrivalPending = false;
     bool m_removalPending = false;

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QStackedLayout>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -243,6 +244,44 @@ DDeviceListItem *DDevicePage::createDeviceListItem(const hidStructInfoAll &recor
     return item;
 }
 
+namespace {
+
+QStringList inaccessibleKeyboardPaths()
+{
+    std::list<std::string> paths;
+    CLumtarHid_GetInaccessibleList(&paths);
+    QStringList out;
+    for (const std::string &path : paths)
+        out << QString::fromLatin1(path.c_str());
+    return out;
+}
+
+} // namespace
+
+bool DDevicePage::noticeInaccessibleKeyboards(const QStringList &paths)
+{
+    bool fresh = false;
+    for (const QString &path : paths) {
+        if (!m_toldInaccessible.contains(path)) {
+            m_toldInaccessible.insert(path);
+            fresh = true;
+            qDebug() << "Keyboard present but not accessible to this user:" << path;
+        }
+    }
+    if (!fresh)
+        return false;
+    auto *box = new QMessageBox(QMessageBox::Warning, QObject::tr("Keyboard not accessible"),
+                                QObject::tr("A keyboard is connected, but this user is not allowed to open it. "
+                                            "Install the program's device rule (70-lumtar.rules) and plug the "
+                                            "keyboard in again."),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("inaccessibleKeyboardNotice"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+    return true;
+}
+
 void DDevicePage::onLoadDeviceList()
 {
     if (isDeviceWorkRunning()) {
@@ -316,6 +355,7 @@ void DDevicePage::onLoadDeviceList()
     emit sigHaveCheckUpgradeFirmwareNUC();
     m_isLoadingList = false;
     m_deviceListLoaded = true;
+    noticeInaccessibleKeyboards(inaccessibleKeyboardPaths());
     scheduleDeviceWork();
 }
 
@@ -385,6 +425,8 @@ void DDevicePage::rescanDevices(int changeType)
                 showNoDevice();
             qDebug() << "-------------------- *** [Insert end] *** --------------------";
         }
+        if (changeType == DeviceArrived)
+            noticeInaccessibleKeyboards(inaccessibleKeyboardPaths());
         if (!changed)
             return;
     }
