@@ -687,23 +687,36 @@ bool DMainWidget::overlayDialogOpen() const
     return m_overlayDialog && m_overlayDialog->isVisible();
 }
 
-void DMainWidget::onShowMacroPage()
+bool DMainWidget::dimForDialog()
 {
     if (overlayDialogOpen())
-        return;
+        return false;
     if (!m_overlay)
         m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
     m_overlay->resize(size());
     m_overlay->show();
+    return true;
+}
+
+void DMainWidget::hostDialog(QWidget *dialog, void (DMainWidget::*onClosed)())
+{
+    // Closing or destroying the dialog lifts the overlay either way.
+    connect(dialog, &QObject::destroyed, this, onClosed);
+    m_overlayDialog = dialog;
+    placeDialog(dialog);
+}
+
+void DMainWidget::onShowMacroPage()
+{
+    if (!dimForDialog())
+        return;
 
     auto *dialog = new DMacroPage(this);
     connect(dialog, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
     connect(dialog, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
             &DDevicePage::sigMacroListHaveChangedSendToDevice);
     dialog->setMacroXmlPath(m_macroXmlPath);
-    connect(dialog, &QObject::destroyed, this, &DMainWidget::onMacroPageClose);
-    m_overlayDialog = dialog;
-    placeDialog(dialog);
+    hostDialog(dialog, &DMainWidget::onMacroPageClose);
 }
 
 void DMainWidget::onMacroPageClose()
@@ -714,18 +727,12 @@ void DMainWidget::onMacroPageClose()
 
 void DMainWidget::onShowSeniorKeysPage()
 {
-    if (overlayDialogOpen())
+    if (!dimForDialog())
         return;
-    if (!m_overlay)
-        m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
-    m_overlay->resize(size());
-    m_overlay->show();
 
     auto *dialog = new DSeniorKeysPage(this);
     connect(dialog, &DSeniorKeysPage::sigSeniorKeysPageClose, this, &DMainWidget::onSeniorKeysPageClose);
-    connect(dialog, &QObject::destroyed, this, &DMainWidget::onSeniorKeysPageClose);
-    m_overlayDialog = dialog;
-    placeDialog(dialog);
+    hostDialog(dialog, &DMainWidget::onSeniorKeysPageClose);
 }
 
 void DMainWidget::onSeniorKeysPageClose()
@@ -736,12 +743,8 @@ void DMainWidget::onSeniorKeysPageClose()
 
 void DMainWidget::on_pushButton_Setting_clicked()
 {
-    if (overlayDialogOpen())
+    if (!dimForDialog())
         return;
-    if (!m_overlay)
-        m_overlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
-    m_overlay->resize(size());
-    m_overlay->show();
 
     auto *dialog = new DSettingsDia(this);
     connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
@@ -749,9 +752,7 @@ void DMainWidget::on_pushButton_Setting_clicked()
     connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
     connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
     connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
-    connect(dialog, &QObject::destroyed, this, &DMainWidget::onSettingsWindowClose);
-    m_overlayDialog = dialog;
-    placeDialog(dialog);
+    hostDialog(dialog, &DMainWidget::onSettingsWindowClose);
 }
 
 void DMainWidget::onSettingsWindowClose()

@@ -120,6 +120,10 @@ private:
     QWidget *createOverlay(const QString &styleSheet);
     void placeDialog(QWidget *dialog);
     bool overlayDialogOpen() const;
+    // Dims the window for a dialog; false while another dialog is open.
+    bool dimForDialog();
+    // Shows the dialog window-modal over the overlay and remembers it.
+    void hostDialog(QWidget *dialog, void (DMainWidget::*onClosed)());
     void handleDeviceChange(bool arrived, const QString &interfaceName);
     void quitApplication();
     static bool nameHoldsIds(const QString &name, const QString &vendor, const QString &product);
