@@ -23,12 +23,12 @@ const DeviceTable& table()
 
 // "i=v,a-b=v": byte i, or bytes a to b, get the hex value v. named
 // receives the indexes given.
-std::array<uint8_t, 64> parseReport(const QString& spec, std::vector<bool>* named = nullptr)
+std::array<uint8_t, 64> parseReport(const QString& text, std::vector<bool>* named = nullptr)
 {
     std::array<uint8_t, 64> r{};
     if (named)
         named->assign(64, false);
-    for (const QString& part : spec.split(',', Qt::SkipEmptyParts)) {
+    for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
         const QStringList iv = part.trimmed().split('=');
         const QStringList range = iv[0].split('-');
         const int first = range[0].toInt();
@@ -145,8 +145,8 @@ void TestSimKeyboard::keepsWhatItWasSent()
 {
     SimKeyboard kb(*table().findModel("LT108HE"), 0, 0);
     SimFaults faults;
-    auto send = [&](const QString& spec) {
-        const auto r = parseReport(spec);
+    auto send = [&](const QString& text) {
+        const auto r = parseReport(text);
         return kb.handle(r.data(), r.size(), faults);
     };
     // Serial number: written, then reported.
