@@ -259,7 +259,9 @@ void DDataManager::emitDynamicDisplaySensitivityBackInfo(int type, int pressNum,
 bool DDataManager::emitHookRuningStrtusCtrlMacroRecord(bool start)
 {
     // The listener starts or stops the hook inside the emission and stores
-    // its outcome through setHookRunning().
+    // its outcome through setHookRunning(). Without a listener nothing ran:
+    // the outcome of an earlier request must not answer this one.
+    m_hookRequestResult = false;
     emit sigHookRuningStrtusCtrl_MacroRecord(start);
     return m_hookRequestResult;
 }

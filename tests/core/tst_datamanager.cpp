@@ -157,6 +157,11 @@ void tst_DataManager::hookRequestResult()
     QCOMPARE(data.emitHookRuningStrtusCtrlMacroRecord(false), true);
     hookCanStart = true;
     QCOMPARE(data.emitHookRuningStrtusCtrlMacroRecord(true), true);
+
+    // Once nobody listens, no request succeeds on an earlier one's outcome.
+    disconnect(&data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this, nullptr);
+    QCOMPARE(data.emitHookRuningStrtusCtrlMacroRecord(true), false);
+    QCOMPARE(data.emitHookRuningStrtusCtrlMacroRecord(false), false);
 }
 
 void tst_DataManager::clickedKey()
