@@ -36,12 +36,6 @@ const char kMacroWriteFailed[] = "USB serial port [Write keyboard Macro-data lis
 const char kSeniorWriteFailed[] = "USB serial port [Write SeniorKes-data] Failed ...";
 const char kEmptySeniorWriteFailed[] = "USB serial port [Write ADD SeniorKes-data] Failed ...";
 
-template <size_t N>
-int fieldNumber(const char (&field)[N])
-{
-    return OnboardKeyPacket::textNumber(field, static_cast<int>(N));
-}
-
 void appendRecord(QVector<uint8_t> &bytes, const OnboardKeyPacket::KeyRecord &record)
 {
     for (uint8_t b : record)
@@ -264,7 +258,7 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
             lumtarCopyField(item->type, "-1");
             CLumtarXML_SelectProFileKeyOperateInfo(path.constData(), indexText.constData(),
                                                    QByteArray::number(code).constData(), item.get());
-            const int type = fieldNumber(item->type);
+            const int type = OnboardKeyPacket::fieldNumber(item->type);
             int macroSlot = -1;
             int seniorIndex = -1;
             if (type == KeyOperate_Macro) {
@@ -276,10 +270,11 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
                 macroSlot = ++m_macroSlot;
                 appendMacroSlot(*item, steps);
             } else if (type == KeyOperate_SeniorKey) {
-                const auto found = m_seniorKeys.constFind(fieldNumber(item->value));
+                const int seniorId = OnboardKeyPacket::fieldNumber(item->value);
+                const auto found = m_seniorKeys.constFind(seniorId);
                 if (found == m_seniorKeys.constEnd()) {
-                    qDebug() << "Onboard download: key" << code << "is bound to the advanced key"
-                             << fieldNumber(item->value) << "that is not stored; it stays the key itself";
+                    qDebug() << "Onboard download: key" << code << "is bound to the advanced key" << seniorId
+                             << "that is not stored; it stays the key itself";
                 } else {
                     if (m_seniorIndex + 1 >= OnboardSeniorKeyPacket::RecordCount) {
                         qDebug() << "Onboard download refused: more than" << OnboardSeniorKeyPacket::RecordCount
@@ -313,7 +308,8 @@ void DOnboardDownloader::appendMacroSlot(const KeyOperateInfoStu &item, QVector<
                                                 macroIndex.constData(), "", &events);
     int dropped = 0;
     const OnboardMacroPacket::SlotImage image =
-        OnboardMacroPacket::slotImage(events, fieldNumber(item.mode), fieldNumber(item.count), &dropped);
+        OnboardMacroPacket::slotImage(events, OnboardKeyPacket::fieldNumber(item.mode),
+                                      OnboardKeyPacket::fieldNumber(item.count), &dropped);
     if (dropped > 0) {
         qDebug() << "Warning: macro" << macroIndex.constData() << "has" << events.size() << "events; only the first"
                  << OnboardMacroPacket::MaxEvents << "fit the keyboard's slot" << slot;
@@ -343,7 +339,6 @@ bool DOnboardDownloader::waitForAcknowledgement()
             QTimer timeout;
             timeout.setSingleShot(true);
             connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-            m_waitTimer.start();
             timeout.start(AckWaitMs);
             m_waitLoop = &loop;
             loop.exec();

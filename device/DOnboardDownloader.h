@@ -24,7 +24,6 @@
 #include "sdk/include/LumtarRecords.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QMap>
 #include <QObject>
 #include <QPointer>
@@ -124,7 +123,6 @@ private:
     int m_layerProfileIndex = -1;
     QMap<int, SeniorKeyInfoStu> m_seniorKeys;
     bool m_magnetic = false;
-    QElapsedTimer m_waitTimer;
 
     int m_attemptsMade = 0;
     int m_resendCount = 0;

@@ -18,12 +18,6 @@ OnboardKeyPacket::KeyRecord record(int a, int b = 0, int c = 0, int d = 0)
 }
 
 template <size_t N>
-int fieldNumber(const char (&field)[N])
-{
-    return OnboardKeyPacket::textNumber(field, static_cast<int>(N));
-}
-
-template <size_t N>
 QString fieldText(const char (&field)[N])
 {
     return QString::fromUtf8(field, static_cast<int>(strnlen(field, N)));
@@ -37,7 +31,7 @@ bool isPlainDeviceFunction(int subCode)
 
 OnboardKeyPacket::KeyRecord deviceFunctionRecord(uint8_t ownKey, const KeyOperateInfoStu &item)
 {
-    const int subCode = fieldNumber(item.mode);
+    const int subCode = OnboardKeyPacket::fieldNumber(item.mode);
     if (subCode == 0)
         return record(0x11);
     if (subCode == 11) {
@@ -46,7 +40,7 @@ OnboardKeyPacket::KeyRecord deviceFunctionRecord(uint8_t ownKey, const KeyOperat
         const int b = OnboardKeyPacket::textNumber(parts.value(1));
         return record(0x11, 0x0B, a, b);
     }
-    const int a = fieldNumber(item.value);
+    const int a = OnboardKeyPacket::fieldNumber(item.value);
     if (subCode == 3) {
         // A 16-bit big-endian argument; larger values are held at the top.
         const int clamped = a < 0 ? 0 : (a > 0xFFFF ? 0xFFFF : a);

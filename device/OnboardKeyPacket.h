@@ -64,6 +64,12 @@ public:
     // for fixed-size fields that may lack their terminating zero.
     static int textNumber(const char *text, int capacity = -1);
     static int textNumber(const QString &text);
+    // textNumber of a fixed-size record field.
+    template <size_t N>
+    static int fieldNumber(const char (&field)[N])
+    {
+        return textNumber(field, static_cast<int>(N));
+    }
     // The key code as it fits one byte: 255 for codes of 255 and above.
     static uint8_t limitedKeyCode(int keyCode);
 };

@@ -19,12 +19,6 @@ bool fieldContains(const char (&field)[N], const char *word)
     return false;
 }
 
-template <size_t N>
-int fieldNumber(const char (&field)[N])
-{
-    return OnboardKeyPacket::textNumber(field, static_cast<int>(N));
-}
-
 int mouseButtonCode(int message)
 {
     switch (message) {
@@ -50,9 +44,9 @@ OnboardMacroPacket::EventBytes OnboardMacroPacket::eventBytes(const KeyOrMouseEv
     const bool isMouse = fieldContains(event.type, "mouse");
     int code = 0;
     if (isKey)
-        code = fieldNumber(event.keyCode);
+        code = OnboardKeyPacket::fieldNumber(event.keyCode);
     else if (isMouse)
-        code = mouseButtonCode(fieldNumber(event.keyCode));
+        code = mouseButtonCode(OnboardKeyPacket::fieldNumber(event.keyCode));
 
     uint8_t flags = 0;
     if (strncmp(event.operateExplain, "down", sizeof(event.operateExplain)) == 0)
@@ -86,7 +80,8 @@ OnboardMacroPacket::SlotImage OnboardMacroPacket::slotImage(const std::list<KeyO
     image[3] = static_cast<uint8_t>(kept * EventSize); // at most 248
     image[5] = static_cast<uint8_t>(repeatCount & 0xFF);
     for (int i = 0; i < kept; ++i) {
-        const int delayToNext = i + 1 < kept ? fieldNumber(list[static_cast<size_t>(i + 1)]->delay) : 0;
+        const int delayToNext =
+            i + 1 < kept ? OnboardKeyPacket::fieldNumber(list[static_cast<size_t>(i + 1)]->delay) : 0;
         const EventBytes bytes = eventBytes(*list[static_cast<size_t>(i)], delayToNext);
         std::memcpy(image.data() + HeaderSize + i * EventSize, bytes.data(), EventSize);
     }
