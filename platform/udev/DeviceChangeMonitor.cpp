@@ -55,7 +55,9 @@ bool DeviceChangeMonitor::start()
     if (m_notifier)
         return true;
 
-    m_udev = udev_new();
+    // A start that failed before keeps its udev context for the next one.
+    if (!m_udev)
+        m_udev = udev_new();
     if (!m_udev) {
         m_errorText = QStringLiteral("udev_new failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
