@@ -9,6 +9,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <cstring>
+
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
@@ -43,6 +45,7 @@ private slots:
     void clearDeviceListKeepsTheStretch();
     void leavingTriggerPageTellsTheKeyboardOnce();
     void closeAllDevicesJoinsEveryThread();
+    void likeNamesStopAtTheirField();
 
 private:
     template <typename T> static T *child(QWidget *page, const char *name)
@@ -365,6 +368,24 @@ void tst_DevicePage::closeAllDevicesJoinsEveryThread()
     for (const auto &thread : threads)
         QVERIFY(!thread);
     sim.unplugAll();
+}
+
+void tst_DevicePage::likeNamesStopAtTheirField()
+{
+    // A record whose name fills its whole field, without a closing NUL: the
+    // name ends with the field, nothing of the next field is taken in.
+    DDevicePage page;
+    hidStructInfoAll record = {};
+    std::memset(record.likeName, 'K', sizeof record.likeName);
+    std::memset(record.firmwareVersion, 'V', sizeof record.firmwareVersion);
+    page.m_hidInfoMap.insert(QStringLiteral("/dev/hidraw9"), record);
+    hidStructInfoAll plain = {};
+    lumtarCopyField(plain.likeName, "Board");
+    page.m_hidInfoMap.insert(QStringLiteral("/dev/hidraw8"), plain);
+
+    const QMap<QString, QString> names = page.likeNameMap();
+    QCOMPARE(names.value(QStringLiteral("/dev/hidraw9")), QString(int(sizeof record.likeName), QLatin1Char('K')));
+    QCOMPARE(names.value(QStringLiteral("/dev/hidraw8")), QStringLiteral("Board"));
 }
 
 int main(int argc, char **argv)

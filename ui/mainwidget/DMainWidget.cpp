@@ -25,6 +25,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui/RecordFieldText.h"
 
 namespace {
 
@@ -379,7 +380,8 @@ void DMainWidget::onDeviceChangeNotify(bool arrived, QString interfaceName)
 void DMainWidget::handleDeviceChange(bool arrived, const QString &interfaceName)
 {
     for (const SupportInfoStu &info : m_supportInfoList) {
-        if (!nameHoldsIds(interfaceName, QString::fromLatin1(info.vendorId), QString::fromLatin1(info.productId)))
+        if (!nameHoldsIds(interfaceName, QString::fromLatin1(recordFieldText(info.vendorId)),
+                          QString::fromLatin1(recordFieldText(info.productId))))
             continue;
         QThread::msleep(kDeviceChangeDelayMs);
         if (arrived)
@@ -780,8 +782,8 @@ bool DMainWidget::checkUpgradeableDevices(bool openNow)
     if (m_devicePage) {
         const QMap<QString, hidStructInfoAll> devices = m_devicePage->deviceInfoMap();
         for (const hidStructInfoAll &device : devices) {
-            const QString current = QString::fromLatin1(device.firmwareVersion);
-            const QString image = QString::fromLatin1(device.newFirmwareVersion);
+            const QString current = QString::fromLatin1(recordFieldText(device.firmwareVersion));
+            const QString image = QString::fromLatin1(recordFieldText(device.newFirmwareVersion));
             if (!image.isEmpty() && !current.isEmpty() && image > current)
                 m_upgradeCandidates.append(device);
         }

@@ -2,6 +2,7 @@
 #include "ui_DDeviceListItem.h"
 
 #include "core/DDataManager.h"
+#include "ui/RecordFieldText.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -12,13 +13,6 @@ namespace {
 
 const int kTileWidth = 190;
 const int kTileHeight = 140;
-
-// The text of a fixed-size record field: up to its first NUL, never past its end.
-template <size_t N>
-QByteArray fieldText(const char (&field)[N])
-{
-    return QByteArray(field, static_cast<int>(strnlen(field, N)));
-}
 
 } // namespace
 
@@ -54,7 +48,7 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll info)
 {
     m_info = info;
 
-    const QByteArray product = fieldText(m_info.productName);
+    const QByteArray product = recordFieldText(m_info.productName);
     if (product.isEmpty()) {
         ui->label_ProductName->hide();
         ui->label_DeviceName->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -64,12 +58,12 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll info)
         ui->label_DeviceName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
-    ui->label_DeviceName->setText(QString::fromLocal8Bit(fieldText(m_info.likeName)) + connectionSuffix(m_info));
+    ui->label_DeviceName->setText(QString::fromLocal8Bit(recordFieldText(m_info.likeName)) + connectionSuffix(m_info));
 
     // The keyboard's picture beside the program; a missing file shows nothing.
     const QSize box(kTileWidth - 4, kTileHeight - 4);
     const QString picture = DDataManager::getInstance()->appDirPath() + QStringLiteral("/images/hidImages/Keyboard_")
-        + QString::fromLocal8Bit(fieldText(m_info.hidModel)) + QStringLiteral(".png");
+        + QString::fromLocal8Bit(recordFieldText(m_info.hidModel)) + QStringLiteral(".png");
     QPixmap pixmap(picture);
     if (!pixmap.isNull())
         pixmap = pixmap.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation);

@@ -26,6 +26,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
+#include "ui/RecordFieldText.h"
 #include "widgets/CbNotice.h"
 
 namespace {
@@ -223,7 +224,7 @@ QMap<QString, QString> DDevicePage::likeNameMap() const
 {
     QMap<QString, QString> names;
     for (auto it = m_hidInfoMap.cbegin(); it != m_hidInfoMap.cend(); ++it)
-        names.insert(it.key(), QString::fromLocal8Bit(it.value().likeName));
+        names.insert(it.key(), QString::fromLocal8Bit(recordFieldText(it.value().likeName)));
     return names;
 }
 

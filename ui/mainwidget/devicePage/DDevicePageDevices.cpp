@@ -30,6 +30,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarXml.h"
+#include "ui/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
@@ -52,20 +53,14 @@ const int kOneKeyReplyLostMs = 1000;
 const int kDongleAbsent = 1;
 const int kDonglePresent = 0;
 
-template <size_t N>
-QByteArray fieldText(const char (&field)[N])
-{
-    return QByteArray(field, static_cast<int>(strnlen(field, N)));
-}
-
 QString pathOf(const hidStructInfoAll &record)
 {
-    return QString::fromLatin1(fieldText(record.hidPath));
+    return QString::fromLatin1(recordFieldText(record.hidPath));
 }
 
 QString modelOf(const hidStructInfoAll &record)
 {
-    return QString::fromLocal8Bit(fieldText(record.hidModel));
+    return QString::fromLocal8Bit(recordFieldText(record.hidModel));
 }
 
 QColor opaqueThemeColor(const QString &text)
@@ -228,7 +223,7 @@ bool DDevicePage::buildDeviceRecord(const std::string &path, const std::map<std:
     FirmwareInfoStu firmware = {};
     if (!CLumtarHid_GetHidAndFirmwareInfoStu(path.c_str(), &device, &firmware))
         return false;
-    const auto model = models.find(std::string(fieldText(device.hidModel).constData()));
+    const auto model = models.find(std::string(recordFieldText(device.hidModel).constData()));
     if (model == models.end())
         return false;
     *record = lumtarDeviceRecord(device, firmware, model->second);
@@ -304,7 +299,7 @@ void DDevicePage::onLoadDeviceList()
         hidStructInfoAll record;
         if (!buildDeviceRecord(path, allModels, &record))
             continue;
-        models.erase(std::string(fieldText(record.hidModel).constData()));
+        models.erase(std::string(recordFieldText(record.hidModel).constData()));
         if (record.connectType == LUMTAR_CONNECT_RECEIVER) {
             receiverList.append(record);
             // Its keyboard counts as absent until the receiver reports it.
@@ -343,8 +338,8 @@ void DDevicePage::onLoadDeviceList()
             createKeyboardLink(record);
         const hidStructInfoAll first = merged.first();
         if (first.connectType == LUMTAR_CONNECT_USB && first.isOnline == 1) {
-            qDebug().noquote() << "Start open first device, HidName:" << fieldText(first.hidModel)
-                               << " LikeName:" << fieldText(first.productName) << fieldText(first.likeName);
+            qDebug().noquote() << "Start open first device, HidName:" << recordFieldText(first.hidModel)
+                               << " LikeName:" << recordFieldText(first.productName) << recordFieldText(first.likeName);
             openTheUsingDevice(first);
             qDebug() << "Over open first device";
             opened = true;
@@ -671,15 +666,15 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     }
 
     leaveShownKeyboard();
-    emit sigReturnHidLikeName(QString::fromLocal8Bit(fieldText(hidStuInfo.productName)),
-                              QString::fromLocal8Bit(fieldText(hidStuInfo.likeName)));
+    emit sigReturnHidLikeName(QString::fromLocal8Bit(recordFieldText(hidStuInfo.productName)),
+                              QString::fromLocal8Bit(recordFieldText(hidStuInfo.likeName)));
     for (DDeviceListItem *other : qAsConst(m_hidItemMap))
         if (other)
             other->setSelected(other == item);
     m_currentHidItem = item;
 
-    qDebug().noquote() << "Start chang device, HidName:" << fieldText(hidStuInfo.hidModel)
-                       << " LikeName:" << fieldText(hidStuInfo.productName) << fieldText(hidStuInfo.likeName);
+    qDebug().noquote() << "Start chang device, HidName:" << recordFieldText(hidStuInfo.hidModel)
+                       << " LikeName:" << recordFieldText(hidStuInfo.productName) << recordFieldText(hidStuInfo.likeName);
     openTheUsingDevice(hidStuInfo);
     qDebug() << "Over chang device";
 }
@@ -832,15 +827,15 @@ void DDevicePage::openTheUsingDevice(hidStructInfoAll record)
     data->setGamePadMode(gamePadModeFromPath(path));
     if (m_isFirstOpen) {
         m_isFirstOpen = false;
-        emit sigReturnHidLikeName(QString::fromLocal8Bit(fieldText(record.productName)),
-                                  QString::fromLocal8Bit(fieldText(record.likeName)));
+        emit sigReturnHidLikeName(QString::fromLocal8Bit(recordFieldText(record.productName)),
+                                  QString::fromLocal8Bit(recordFieldText(record.likeName)));
         DDeviceListItem *item = m_hidItemMap.value(path);
         for (DDeviceListItem *other : qAsConst(m_hidItemMap))
             if (other)
                 other->setSelected(other == item);
         m_currentHidItem = item;
     }
-    qDebug().noquote() << "openTheUsingDevice  Step1, hidFirmwareVer:" << fieldText(record.firmwareVersion);
+    qDebug().noquote() << "openTheUsingDevice  Step1, hidFirmwareVer:" << recordFieldText(record.firmwareVersion);
 
     DDeviceKeyboardLink *link = KeyboardLinkListMap.value(path);
     if (!link || path.isEmpty()) {
@@ -1034,7 +1029,7 @@ void DDevicePage::initProfileXmlFiles(hidStructInfoAll record, int unused)
     m_lightDealMain->setDeviceInfo(record);
     m_lightDealMain->setLightSupportInfo(link->lightModeList(), link->sideLightModeList());
 
-    if (std::strcmp(fieldText(record.deviceKind).constData(), "keyboard") != 0)
+    if (std::strcmp(recordFieldText(record.deviceKind).constData(), "keyboard") != 0)
         return;
     qDebug() << "openTheUsingDevice  Step6, XML Init Start...";
     const QString model = modelOf(record);
