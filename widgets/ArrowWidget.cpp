@@ -1,6 +1,7 @@
 #include "widgets/ArrowWidget.h"
 
 #include "core/DDataManager.h"
+#include "widgets/ThemeColorText.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -29,8 +30,7 @@ ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
 
 QColor ArrowWidget::opaqueThemeColor(const QString &text)
 {
-    const auto component = [&text](int i) { return qBound(0, text.section(QLatin1Char(','), i, i).trimmed().toInt(), 255); };
-    return QColor(component(0), component(1), component(2), 255);
+    return themeRgb(text, 255);
 }
 
 void ArrowWidget::setWidgetSize(int width, int height)

@@ -26,6 +26,7 @@
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/RecordFieldText.h"
+#include "widgets/ThemeColorText.h"
 
 namespace {
 
@@ -58,13 +59,6 @@ const QStringList &bootloaderUpgradeModels()
 {
     static const QStringList models = {QStringLiteral("LT108HE"), QStringLiteral("LT104RGB")};
     return models;
-}
-
-QColor opaqueThemeColor(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
-                  parts.value(2).trimmed().toInt(), 255);
 }
 
 QString themeName(int themeIndex)
@@ -568,8 +562,8 @@ void DMainWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect contents = contentsRect();
-    painter.fillRect(QRect(0, 45, 231, contents.height()), opaqueThemeColor(theme.DeviceLeftBgColor));
-    painter.fillRect(QRect(231, 45, contents.width(), contents.height()), opaqueThemeColor(theme.DeviceRightBgColor));
+    painter.fillRect(QRect(0, 45, 231, contents.height()), themeRgb(theme.DeviceLeftBgColor, 255));
+    painter.fillRect(QRect(231, 45, contents.width(), contents.height()), themeRgb(theme.DeviceRightBgColor, 255));
     painter.end();
     QWidget::paintEvent(event);
 }

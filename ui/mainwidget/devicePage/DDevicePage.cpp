@@ -28,6 +28,7 @@
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "ui/RecordFieldText.h"
 #include "widgets/CbNotice.h"
+#include "widgets/ThemeColorText.h"
 
 namespace {
 
@@ -35,18 +36,6 @@ const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.in
 const char kBuiltInCompanyLink[] = "https://lumtar.example.org";
 const char kLinkColor[] = "255,143,31";
 const char kLinkFontFamily[] = "Microsoft YaHei";
-
-QColor themeRgb(const QString &text, int alpha = -1)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    const int r = parts.value(0).trimmed().toInt();
-    const int g = parts.value(1).trimmed().toInt();
-    const int b = parts.value(2).trimmed().toInt();
-    int a = parts.size() > 3 ? parts.value(3).trimmed().toInt() : 255;
-    if (alpha >= 0)
-        a = alpha;
-    return QColor(r, g, b, a);
-}
 
 QFont sizedFont(QFont font, int pointSize)
 {

@@ -41,6 +41,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "widgets/CbNotice.h"
+#include "widgets/ThemeColorText.h"
 
 namespace {
 
@@ -61,13 +62,6 @@ QString pathOf(const hidStructInfoAll &record)
 QString modelOf(const hidStructInfoAll &record)
 {
     return QString::fromLocal8Bit(recordFieldText(record.hidModel));
-}
-
-QColor opaqueThemeColor(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
-                  parts.value(2).trimmed().toInt(), 255);
 }
 
 // The default custom-light file of a keyboard with this many keys.
@@ -795,7 +789,7 @@ void DDevicePage::buildKeyboardView(const hidStructInfoAll &record)
             &DDevicePage::onDragShowAreaMouseMovePoint);
     connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this,
             &DDevicePage::onDragAreaMousePressOrRelease);
-    const QColor band = opaqueThemeColor(DDataManager::getInstance()->themeColor().TextCheckedColor);
+    const QColor band = themeRgb(DDataManager::getInstance()->themeColor().TextCheckedColor, 255);
     m_dragShowArea->setColor(band.red(), band.green(), band.blue());
 
     m_hidDeviceJoinFrame->setWindowFlags(m_hidDeviceJoinFrame->windowFlags() | Qt::WindowStaysOnTopHint);
@@ -974,7 +968,7 @@ void DDevicePage::readKeyTravelValues()
     for (keyboardButCustom *key : data->keyButtonList()) {
         if (!key)
             continue;
-        key->setThemeColors(QColor(220, 40, 45), opaqueThemeColor(theme.TextCheckedColor));
+        key->setThemeColors(QColor(220, 40, 45), themeRgb(theme.TextCheckedColor, 255));
         key->setLightColorShow(true);
     }
 }
@@ -1246,7 +1240,7 @@ void DDevicePage::loadProfileList()
     qDebug() << "openTheUsingDevice  Step6B  002";
 
     DDataManager *data = DDataManager::getInstance();
-    const QColor checked = opaqueThemeColor(data->themeColor().TextCheckedColor);
+    const QColor checked = themeRgb(data->themeColor().TextCheckedColor, 255);
     qDebug() << "openTheUsingDevice  Step6B  002A";
     const QByteArray index = QByteArray::number(m_currentProfileIndex);
     std::list<std::string> codes;

@@ -15,6 +15,7 @@
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/DCustomEventTipExplain.h"
+#include "widgets/ThemeColorText.h"
 
 namespace {
 
@@ -23,17 +24,6 @@ bool isUnselectableCaption(const QString &caption)
 {
     return caption == QLatin1String("fn") || caption == QLatin1String("Fn") || caption == QLatin1String("FN")
         || caption == QLatin1String("Win+D");
-}
-
-// The first three comma-separated parts of a theme colour; a part that is
-// not a number counts as 0.
-QColor themeRgb(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    int rgb[3] = {0, 0, 0};
-    for (int i = 0; i < 3 && i < parts.size(); ++i)
-        rgb[i] = qBound(0, parts.at(i).trimmed().toInt(), 255);
-    return QColor(rgb[0], rgb[1], rgb[2]);
 }
 
 } // namespace
@@ -134,7 +124,7 @@ bool keySelectFrame::parseKeyboardInfo(const QByteArray &text, const QString &fi
 {
     clearLayer();
     DDataManager *data = DDataManager::getInstance();
-    const QColor accent = themeRgb(data->themeColor().TextCheckedColor);
+    const QColor accent = themeRgb(data->themeColor().TextCheckedColor, 255);
 
     KeyLayoutFile layout;
     if (!layout.parse(text)) {
