@@ -25,6 +25,15 @@ std::string text(const cJSON* obj, const char* key)
     return cJSON_IsString(v) && v->valuestring ? std::string(v->valuestring) : std::string();
 }
 
+// A whole number that fits an int; false for anything else.
+bool integerValue(const cJSON* v, int* out)
+{
+    if (!cJSON_IsNumber(v) || !(v->valuedouble >= INT_MIN && v->valuedouble <= INT_MAX))
+        return false;
+    *out = static_cast<int>(v->valuedouble);
+    return static_cast<double>(*out) == v->valuedouble;
+}
+
 bool integer(const cJSON* obj, const char* key, int* out, int fallback)
 {
     const cJSON* v = cJSON_GetObjectItemCaseSensitive(obj, key);
@@ -32,10 +41,7 @@ bool integer(const cJSON* obj, const char* key, int* out, int fallback)
         *out = fallback;
         return true;
     }
-    if (!cJSON_IsNumber(v) || v->valuedouble < INT_MIN || v->valuedouble > INT_MAX)
-        return false;
-    *out = static_cast<int>(v->valuedouble);
-    return static_cast<double>(*out) == v->valuedouble;
+    return integerValue(v, out);
 }
 
 // Four hex digits at most ("1209", "ff60"); -1 when malformed.
@@ -70,9 +76,10 @@ bool intList(const cJSON* obj, const char* key, std::vector<int>* out)
     const cJSON* e = nullptr;
     cJSON_ArrayForEach(e, arr)
     {
-        if (!cJSON_IsNumber(e) || e->valuedouble < 0 || e->valuedouble > 255)
+        int v = 0;
+        if (!integerValue(e, &v) || v < 0 || v > 255)
             return false;
-        out->push_back(static_cast<int>(e->valuedouble));
+        out->push_back(v);
     }
     return true;
 }
@@ -138,9 +145,8 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
             const cJSON* e = nullptr;
             cJSON_ArrayForEach(e, mv)
             {
-                if (!cJSON_IsNumber(e))
+                if (!integerValue(e, &d.modelValues[static_cast<size_t>(k++)]))
                     return fail(error, where + "modelValues must hold four integers");
-                d.modelValues[static_cast<size_t>(k++)] = static_cast<int>(e->valuedouble);
             }
         }
         const cJSON* mag = cJSON_GetObjectItemCaseSensitive(m, "magnetic");

@@ -73,6 +73,9 @@ void TestHidTable::badTablesAreRefused_data()
     QTest::newRow("model twice") << QByteArray(R"({"models":[)" + ok + "," + ok + "]}");
     QTest::newRow("ids shared") << QByteArray(R"({"models":[)" + ok + R"(,{"model":"B","ids":[{"vendorId":"1209","productId":"0001"}]}]})");
     QTest::newRow("three model values") << QByteArray(R"({"models":[{"model":"A","modelValues":[1,2,3],"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("model value beyond int") << QByteArray(R"({"models":[{"model":"A","modelValues":[1e300,2,3,4],"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("fractional model value") << QByteArray(R"({"models":[{"model":"A","modelValues":[1,2.5,3,4],"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("fractional mode") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[1.5]}}]})");
     QTest::newRow("mode out of range") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[300]}}]})");
 }
 
