@@ -114,6 +114,14 @@ XmlDocumentCache::Entry *XmlDocumentCache::load(const std::string &path, std::st
         *error = std::string("cannot open: ") + strerror(errno);
         return nullptr;
     }
+    if (!S_ISREG(st.st_mode)) {
+        // Never opened: a pipe or a device node could block the caller for
+        // good.
+        m_entries.erase(path);
+        *error = "not a regular file";
+        StoreLog::write("store file \"" + path + "\" cannot be used: " + *error + "; it is left untouched");
+        return nullptr;
+    }
     auto it = m_entries.find(path);
     if (it != m_entries.end() && it->second.stamp == FileStamp::fromStat(st)) {
         it->second.lastUse = ++m_useCounter;
@@ -127,7 +135,8 @@ XmlDocumentCache::Entry *XmlDocumentCache::load(const std::string &path, std::st
     // New or changed on disk: read it again.
     Entry fresh;
     fresh.lastUse = ++m_useCounter;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking in case the path was swapped for a pipe since the stat.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat fst;
     if (fd < 0 || ::fstat(fd, &fst) != 0) {
         *error = std::string("cannot open: ") + strerror(errno);

@@ -139,6 +139,31 @@ private slots:
         QVERIFY(g_log.join('\n').contains(QString::fromStdString(m_path)));
     }
 
+    void pipeOrFolderIsRefusedWithoutWaiting_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("named pipe") << true;
+        QTest::newRow("folder") << false;
+    }
+    void pipeOrFolderIsRefusedWithoutWaiting()
+    {
+        // Nobody writes to the pipe: opening it for reading would wait for good.
+        QFETCH(bool, pipe);
+        const std::string path = newPath(pipe ? "pipe.xml" : "folder.xml");
+        QCOMPARE(pipe ? ::mkfifo(path.c_str(), 0600) : ::mkdir(path.c_str(), 0700), 0);
+        const char *p = path.c_str();
+        LumtarIndexNameList profiles;
+        QVERIFY(!CLumtarXML_SelectProFileAllNodes(p, &profiles));
+        QVERIFY(!CLumtarXML_CreateProFileXmlParentNode(p, "1", "Profile1", 0));
+        QVERIFY(!CLumtarXML_ProFileImport(m_path.c_str(), p, "1"));
+        QVERIFY(!CLumtarXML_ProFileExport(m_path.c_str(), p, "1", 0));
+        QVERIFY(!CLumtarXML_CreateXMLFile(p));
+        QVERIFY(g_log.join('\n').contains(QString::fromStdString(path)));
+        struct stat st;
+        QCOMPARE(::stat(p, &st), 0);
+        QCOMPARE(bool(S_ISFIFO(st.st_mode)), pipe);
+    }
+
     void interruptedWriteLeavesTheOldFile_data()
     {
         QTest::addColumn<int>("fault");
