@@ -56,6 +56,33 @@ bool writeAll(int fd, const char *data, size_t size, int *err)
     return true;
 }
 
+// Moves tmp to path unless something exists at path; tmp stays on failure.
+bool moveToNewName(const std::string &tmp, const std::string &path, bool noHardLinks, int *err)
+{
+    // link() refuses an existing target, so a file that appeared in the
+    // meantime is never replaced.
+    if (!noHardLinks && ::link(tmp.c_str(), path.c_str()) == 0) {
+        ::unlink(tmp.c_str());
+        return true;
+    }
+    *err = noHardLinks ? EPERM : errno;
+    if (*err == EEXIST)
+        return false;
+    // No hard links on this file system (FAT, exFAT): claim the name with an
+    // empty file of our own, then rename the content over it.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        *err = errno;
+        return false;
+    }
+    ::close(fd);
+    if (::rename(tmp.c_str(), path.c_str()) == 0)
+        return true;
+    *err = errno;
+    ::unlink(path.c_str());
+    return false;
+}
+
 void syncFolder(const std::string &folder)
 {
     int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -122,15 +149,11 @@ bool AtomicFileWriter::write(const std::string &path, const std::string &data, b
     }
 
     if (noReplace) {
-        // link() refuses an existing target, so a file that appeared in the
-        // meantime is never replaced.
-        if (::link(tmp.c_str(), path.c_str()) != 0) {
-            err = errno;
+        if (!moveToNewName(tmp, path, fault == Fault::NoHardLinks, &err)) {
             ::unlink(tmp.c_str());
             *error = errnoText("cannot create the file", err);
             return false;
         }
-        ::unlink(tmp.c_str());
     } else if (::rename(tmp.c_str(), path.c_str()) != 0) {
         err = errno;
         ::unlink(tmp.c_str());

@@ -19,7 +19,8 @@ public:
     enum class Fault {
         None,
         DiskFull,       // writing the temporary file fails with ENOSPC
-        NoRename        // the process "dies" after the flush, before the rename
+        NoRename,       // the process "dies" after the flush, before the rename
+        NoHardLinks     // the file system refuses hard links (FAT, exFAT)
     };
 
     // Writes data to path. With noReplace the call fails when something

@@ -192,6 +192,30 @@ private slots:
         QVERIFY(holdsKey(m_path, "4", "new"));
     }
 
+    void newFilesWhereHardLinksAreRefused()
+    {
+        // As on a FAT-formatted stick: a new store or an export is still
+        // made, and an existing file is still never replaced.
+        const int temporaries = leftoverTemporaryFiles();
+        const QByteArray before = readFile(m_path);
+        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::NoHardLinks);
+        QVERIFY(!CLumtarXML_CreateXMLFile(m_path.c_str()));
+        const std::string fresh = newPath("fresh.xml");
+        QVERIFY(CLumtarXML_CreateXMLFile(fresh.c_str()));
+        const std::string exported = newPath("export.xml");
+        QVERIFY(CLumtarXML_ProFileExport(m_path.c_str(), exported.c_str(), "1", 0));
+        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
+        QCOMPARE(readFile(m_path), before);
+        QCOMPARE(leftoverTemporaryFiles(), temporaries);
+        fromDisk();
+        LumtarIndexNameList profiles;
+        QVERIFY(CLumtarXML_SelectProFileAllNodes(fresh.c_str(), &profiles));
+        QVERIFY(profiles.empty());
+        QVERIFY(CLumtarXML_SelectProFileAllNodes(exported.c_str(), &profiles));
+        QCOMPARE(profiles.size(), size_t(1));
+        QVERIFY(holdsKey(exported, "4", "old"));
+    }
+
     void fileChangedOnDiskIsReadAgain()
     {
         QVERIFY(holdsKey(m_path, "4", "old"));
