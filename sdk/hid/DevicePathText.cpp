@@ -14,7 +14,7 @@ std::string DevicePathText::format() const
 
 bool DevicePathText::parse(const std::string& text, DevicePathText* out)
 {
-    // Fixed head of 26 characters, then the os path.
+    // Fixed head of 28 characters, then the os path.
     static const char kPattern[] = "hid#vid_....&pid_....&mi_..#";
     const size_t headLen = sizeof kPattern - 1;
     if (text.size() <= headLen)
