@@ -256,30 +256,6 @@ inline void lumtarCopyField(char (&dst)[N], const char* src)
     lumtarCopyField(dst, N, src);
 }
 
-/* The record of one attached device, built from the SDK's three records. */
-inline hidStructInfoAll lumtarDeviceRecord(const HidDeviceInfoStu& device, const FirmwareInfoStu& firmware,
-                                           const HidInfoStu& model)
-{
-    hidStructInfoAll r = {};
-    lumtarCopyField(r.deviceKind, model.deviceKind);
-    lumtarCopyField(r.productName, model.productName);
-    lumtarCopyField(r.likeName, model.likeName);
-    r.modelValue1 = model.modelValue1;
-    r.modelValue2 = model.modelValue2;
-    r.modelValue3 = model.modelValue3;
-    r.modelValue4 = model.modelValue4;
-    r.keyCount = model.keyCount;
-    lumtarCopyField(r.hidPath, device.hidPath);
-    lumtarCopyField(r.hidModel, device.hidModel);
-    r.connectType = device.connectType;
-    lumtarCopyField(r.firmwareVersion, firmware.firmwareVersion);
-    lumtarCopyField(r.chipFamily, firmware.chipFamily);
-    lumtarCopyField(r.chipCode, firmware.chipCode);
-    lumtarCopyField(r.customerCode, firmware.customerCode);
-    r.isOnline = device.connectType == LUMTAR_CONNECT_USB ? 1 : 0;
-    return r;
-}
-
 /* The offline placeholder of a model without an attached device. */
 inline hidStructInfoAll lumtarPlaceholderRecord(const HidInfoStu& model)
 {
@@ -293,6 +269,22 @@ inline hidStructInfoAll lumtarPlaceholderRecord(const HidInfoStu& model)
     r.modelValue3 = model.modelValue3;
     r.modelValue4 = model.modelValue4;
     r.keyCount = model.keyCount;
+    return r;
+}
+
+/* The record of one attached device, built from the SDK's three records. */
+inline hidStructInfoAll lumtarDeviceRecord(const HidDeviceInfoStu& device, const FirmwareInfoStu& firmware,
+                                           const HidInfoStu& model)
+{
+    hidStructInfoAll r = lumtarPlaceholderRecord(model);
+    lumtarCopyField(r.hidPath, device.hidPath);
+    lumtarCopyField(r.hidModel, device.hidModel);
+    r.connectType = device.connectType;
+    lumtarCopyField(r.firmwareVersion, firmware.firmwareVersion);
+    lumtarCopyField(r.chipFamily, firmware.chipFamily);
+    lumtarCopyField(r.chipCode, firmware.chipCode);
+    lumtarCopyField(r.customerCode, firmware.customerCode);
+    r.isOnline = device.connectType == LUMTAR_CONNECT_USB ? 1 : 0;
     return r;
 }
 
