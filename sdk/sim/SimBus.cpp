@@ -210,6 +210,8 @@ void SimBus::deliver(SimDevice& device, const std::vector<uint8_t>& report)
     if (device.presence != SimDevice::Presence::Attached)
         return;
     device.inputs.push_back(report);
+    if (device.inputs.size() > kInputLimit)
+        device.inputs.pop_front();
     m_inputCv.notify_all();
 }
 

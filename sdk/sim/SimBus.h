@@ -31,6 +31,9 @@ public:
     // Time a keyboard stays away while it restarts.
     static constexpr int kRestartMs = 300;
     static constexpr size_t kReceivedLimit = 4096;
+    // Input reports a device keeps for its reader at most; when nobody reads,
+    // the oldest goes first.
+    static constexpr size_t kInputLimit = 4096;
 
     static SimBus& instance();
     ~SimBus();

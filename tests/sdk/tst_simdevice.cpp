@@ -2,6 +2,7 @@
 // notification, re-enumeration, receiver state, onboard memory and every
 // injected fault as a reader meets it.
 #include "sdk/include/lumtarSdk.h"
+#include "sdk/sim/SimBus.h"
 #include "sdk/sim/SimController.h"
 
 #include "support/SimHotplugRecorder.h"
@@ -49,6 +50,7 @@ private slots:
     void bootloaderEntry();
     void receiverReportsItsKeyboard();
     void keyEventsAndBattery();
+    void unreadInputIsBounded();
     void onboardDownloadReadBack();
     void droppedAndDelayedAcknowledgements();
     void lateRepliesComeAfterLaterReports();
@@ -194,6 +196,35 @@ void TestSimDevice::keyEventsAndBattery()
     QCOMPARE(int(got[3].bytes[9]), 1);
     QCOMPARE(int(got[3].bytes[10]), 42);
     QVERIFY(!sim.sendFunctionKey("hid#vid_1209&pid_7478&mi_01#sim/0", 0, 1, true));
+    CLumtarHid_Close(h);
+}
+
+void TestSimDevice::unreadInputIsBounded()
+{
+    // A keyboard typed on while nobody reads keeps only the latest reports.
+    auto& sim = SimController::instance();
+    const std::string p = sim.plug("LT104RGB");
+    const int h = openNonblocking(p);
+    const int sent = int(lumtar::sim::SimBus::kInputLimit) + 100;
+    for (int i = 0; i < sent; ++i) {
+        std::array<uint8_t, 64> r{};
+        r[0] = 0x01;
+        r[1] = 0x20;
+        r[6] = uint8_t(i >> 8);
+        r[7] = uint8_t(i);
+        QVERIFY(sim.sendInputReport(p, r));
+    }
+    unsigned char buffer[64];
+    int count = 0, first = -1, last = -1;
+    while (CLumtarHid_HidReadBuff(h, buffer) > 0) {
+        last = buffer[6] * 256 + buffer[7];
+        if (first < 0)
+            first = last;
+        ++count;
+    }
+    QCOMPARE(count, int(lumtar::sim::SimBus::kInputLimit));
+    QCOMPARE(first, sent - count);
+    QCOMPARE(last, sent - 1);
     CLumtarHid_Close(h);
 }
 
