@@ -734,6 +734,10 @@
         <source>Quit(&amp;Q)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The keyboard is busy, please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>hidDeviceJoinFrame</name>

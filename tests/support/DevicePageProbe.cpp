@@ -137,3 +137,8 @@ bool DevicePageProbe::waitUntilIdle(int timeoutMs) const
     }
     return true;
 }
+
+void DevicePageProbe::setOpeningDevice(bool opening)
+{
+    m_page->m_isOpeningDevice = opening;
+}

@@ -45,6 +45,9 @@ public:
     bool sleepAcknowledged() const;
     void clearSleepAcknowledged();
 
+    // Pretends an open sequence is under way (or over again).
+    void setOpeningDevice(bool opening);
+
     // No enumeration, open or deferred device work runs or waits.
     bool isIdle() const;
     // Waits until the first enumeration has run and the page is idle.

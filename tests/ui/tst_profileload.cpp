@@ -15,7 +15,9 @@
 #include "support/TempHome.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "widgets/CbNotice.h"
 
 #include <memory>
 
@@ -58,6 +60,7 @@ private slots:
     void marksFollowTheCurrentProfile();
     void currentIndexNamingNoProfile();
     void keyboardSwitchesTheProfile();
+    void busyPageIgnoresSwitchAndRefusesDownload();
 
 private:
     DDevicePage *startWindow(const char *model);
@@ -162,6 +165,35 @@ void tst_ProfileLoad::keyboardSwitchesTheProfile()
     QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(defaults.constData()), 2);
     QCOMPARE(markedKeys(), QList<int>({kB}));
     QCOMPARE(probe.profileBox()->currentText(), QString("Work"));
+}
+
+void tst_ProfileLoad::busyPageIgnoresSwitchAndRefusesDownload()
+{
+    DDevicePage *page = startWindow("LT104RGB");
+    DevicePageProbe probe(page);
+    QVERIFY(probe.isKeyboardShown());
+    const QByteArray defaults = probe.xmlProfilePath();
+    QVERIFY(CLumtarXML_CreateProFileXmlParentNode(defaults.constData(), "2", "Work", 0));
+    addKey(defaults, "1", kQ, "7", "2"); // Q switches to profile 2
+    page->loadProfileKeyAndLightInfo();
+
+    probe.setOpeningDevice(true);
+    QVERIFY(SimController::instance().sendFunctionKey(m_path, 0, kQ, true));
+    QTest::qWait(300); // the key report has long been dispatched
+    QCOMPARE(probe.currentProfileIndex(), 1);
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(defaults.constData()), 1);
+
+    auto *customKeys = page->findChild<DCustomKeysPage *>();
+    QVERIFY(customKeys);
+    emit customKeys->sigTheKeyboardIntoDownloading();
+    QStringList told; // the window is not shown here: read the toast's text
+    for (const CbNotice *notice : page->findChildren<CbNotice *>())
+        told << notice->text();
+    QVERIFY2(told.contains(QStringLiteral("The keyboard is busy, please try again")), qPrintable(told.join('|')));
+    QVERIFY(!page->isDownloadRunning());
+    QTest::qWait(100);
+    QVERIFY(SimController::instance().onboardKeys(m_path, 0).empty());
+    probe.setOpeningDevice(false);
 }
 
 int main(int argc, char **argv)

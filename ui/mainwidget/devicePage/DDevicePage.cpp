@@ -613,6 +613,13 @@ bool DDevicePage::isDownloadRunning() const
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
+    if (isDeviceWorkRunning()) {
+        // The keyboard list or an open sequence is talking to the keyboards:
+        // a download now would mix its reports with theirs.
+        m_customKeysPage->stopDownloadingAnimation();
+        m_notice->showNotice(QObject::tr("The keyboard is busy, please try again"), noticePoint());
+        return;
+    }
     const QString profileFolder =
         m_xmlProfilePath[0] ? QFileInfo(QFile::decodeName(m_xmlProfilePath)).path() : QString();
     const DOnboardDownloader::Outcome outcome = m_onboardDownloader->download(m_currentKeyboardLink, profileFolder);

@@ -1334,7 +1334,9 @@ void DDevicePage::onSleepTimeSetSuccessful()
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    if (!m_currentKeyboardLink || isDownloadRunning())
+    // While a download, an enumeration or an open runs, the shown keyboard
+    // and its profile file may change under the switch: ignore it.
+    if (!m_currentKeyboardLink || isDownloadRunning() || isDeviceWorkRunning())
         return;
     m_currentProfileIndex = changeProfileIndex;
     CLumtarXML_ModifyXMLFileProfileIndex(m_xmlProfilePath, changeProfileIndex);
