@@ -42,6 +42,7 @@ private slots:
     void lightColourWhileNotShownIsCleared();
     void travelPlan_data();
     void travelPlan();
+    void travelColorsFromTheTheme();
     void travelText_data();
     void travelText();
     void notchUsesTheSizeAtTheTimeOfTheCall();
@@ -213,6 +214,22 @@ void TestKeyButtons::travelPlan()
         QCOMPARE(plan.last().rect, QRect(1, 8, 40, 15));
         QCOMPARE(plan.last().pointSize, 8);
     }
+}
+
+void TestKeyButtons::travelColorsFromTheTheme()
+{
+    keyboardButCustom key;
+    key.setKeySize(40, 38);
+    key.setTravelValues(13, 15, 20, 3, 4, 6, false);
+    key.setTravelShow(true);
+    key.setTravelColors(QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9), QColor(10, 11, 12), QColor(13, 14, 15),
+                        QStringLiteral("Some Family"));
+    const auto plan = key.travelPlan();
+    QCOMPARE(plan.size(), 3);
+    QCOMPARE(plan.at(0).color, QColor(4, 5, 6));  // rapid-trigger press
+    QCOMPARE(plan.at(1).color, QColor(7, 8, 9));  // rapid-trigger release
+    QCOMPARE(plan.at(2).color, QColor(1, 2, 3));  // travel value
+    QVERIFY(!key.grab().isNull());
 }
 
 void TestKeyButtons::travelText_data()

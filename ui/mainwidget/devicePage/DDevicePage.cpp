@@ -429,6 +429,23 @@ void DDevicePage::updateAllUI()
     markCurrentMainPageButton();
 }
 
+void DDevicePage::restyleKeyButtons()
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
+    for (keyboardButCustom *key : data->keyButtonList()) {
+        if (!key)
+            continue;
+        key->setTravelColors(themeRgb(theme.MagneticAxisTravelValueColor, 255),
+                             themeRgb(theme.QuickTriggerPressColor, 255), themeRgb(theme.QuickTriggerReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseBgColor, 255), theme.TextFont);
+        key->setThemeColors(QColor(220, 40, 45), accent);
+        key->setLightColorShow(true);
+    }
+}
+
 void DDevicePage::updateAppTheme()
 {
     DDataManager *data = DDataManager::getInstance();
@@ -520,13 +537,7 @@ void DDevicePage::updateAppTheme()
     m_customKeysPage->updateAppTheme();
     m_triggerSettingPage->updateAppTheme();
 
-    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
-    for (keyboardButCustom *key : data->keyButtonList()) {
-        if (!key)
-            continue;
-        key->setThemeColors(QColor(220, 40, 45), accent);
-        key->setLightColorShow(true);
-    }
+    restyleKeyButtons();
 
     const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
                                            ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,

@@ -257,6 +257,10 @@ public slots:
 private:
     friend class DevicePageProbe;
 
+    // Gives every key button of the shown keyboard the theme's travel and
+    // state colours and shows light colours again.
+    void restyleKeyButtons();
+
     // One key whose travel values were asked for and not yet answered.
     struct OneKeyQuery
     {

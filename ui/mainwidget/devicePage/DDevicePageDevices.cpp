@@ -964,13 +964,7 @@ void DDevicePage::readKeyTravelValues()
     m_oneKeyAnswers.clear();
 
     qDebug() << "openTheUsingDevice  Step7A";
-    const ThemeColor theme = data->themeColor();
-    for (keyboardButCustom *key : data->keyButtonList()) {
-        if (!key)
-            continue;
-        key->setThemeColors(QColor(220, 40, 45), themeRgb(theme.TextCheckedColor, 255));
-        key->setLightColorShow(true);
-    }
+    restyleKeyButtons();
 }
 
 void DDevicePage::onQueryMagneticAxisOneKeyDataBack()

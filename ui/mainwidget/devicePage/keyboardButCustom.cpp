@@ -99,6 +99,20 @@ void keyboardButCustom::setMarked(bool marked) { m_marked = marked; update(); }
 void keyboardButCustom::setCalibrationShow(bool show) { m_calibrationShow = show; update(); }
 void keyboardButCustom::setTravelShow(bool show) { m_travelShow = show; update(); }
 
+void keyboardButCustom::setTravelColors(QColor text, QColor press, QColor release, QColor pressAndRelease,
+                                        QColor band, QString fontFamily)
+{
+    // Both rapid-trigger lines are drawn in their own colours; the
+    // press-and-release colour has no line of its own on a key.
+    Q_UNUSED(pressAndRelease);
+    m_travelTextColor = text;
+    m_travelPressColor = press;
+    m_travelReleaseColor = release;
+    m_travelBandColor = band;
+    if (!fontFamily.isEmpty())
+        m_travelFontFamily = fontFamily;
+}
+
 void keyboardButCustom::setChecked(bool checked, bool repaint)
 {
     m_checked = checked;
@@ -250,7 +264,7 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
     if (m_travelShow) {
         painter.fillRect(QRect(1, m_height - 15, m_width - 2, 15), m_travelBandColor);
         for (const TravelLine &line : travelPlan()) {
-            painter.setFont(QFont(QStringLiteral("Microsoft YaHei"), line.pointSize));
+            painter.setFont(QFont(m_travelFontFamily, line.pointSize));
             painter.setPen(QPen(line.color, 1));
             painter.drawText(line.rect, Qt::AlignLeft, line.text);
         }

@@ -54,6 +54,10 @@ public:
     void setMarked(bool marked);
     void setCalibrationShow(bool show);
     void setTravelShow(bool show);
+    // The colours and font of the travel display: the travel value, the
+    // rapid-trigger press and release values, press-and-release, the band.
+    void setTravelColors(QColor text, QColor press, QColor release, QColor pressAndRelease, QColor band,
+                         QString fontFamily);
     void setChecked(bool checked, bool repaint);
     void setEditable(bool editable);
     void setHoverEnabled(bool enabled);
@@ -140,6 +144,7 @@ private:
     QColor m_travelPressColor{255, 0, 0};
     QColor m_travelReleaseColor{0, 255, 0};
     QColor m_travelBandColor{65, 65, 65};
+    QString m_travelFontFamily = QStringLiteral("Microsoft YaHei");
     int m_selMode = 0;
     int m_travel = 0;
     int m_travelRelease = 0;
