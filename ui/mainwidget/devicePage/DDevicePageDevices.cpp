@@ -769,12 +769,7 @@ void DDevicePage::buildKeyboardView(const hidStructInfoAll &record)
     m_hidDeviceJoinFrame = nullptr;
     m_dragShowArea = nullptr;
 
-    QLayout *frameLayout = ui->hidDeviceShowFrame->layout();
-    if (!frameLayout) {
-        frameLayout = new QHBoxLayout(ui->hidDeviceShowFrame);
-        frameLayout->setObjectName(QStringLiteral("horizontalLayout_17"));
-        frameLayout->setContentsMargins(0, 0, 0, 0);
-    }
+    QLayout *frameLayout = ui->horizontalLayout_17;
     m_keyboardViewContainer = new QWidget(ui->hidDeviceShowFrame);
     qDebug() << "openTheUsingDevice  Step2";
 
