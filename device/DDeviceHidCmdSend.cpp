@@ -1,10 +1,10 @@
 #include "device/DDeviceHidCmdSend.h"
 
+#include "device/DeviceSerialNumber.h"
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
 
 #include <QDebug>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -15,16 +15,10 @@ uint16_t clampWord(int value)
     return static_cast<uint16_t>(std::clamp(value, 0, 0xFFFF));
 }
 
-// 32 hexadecimal digits of a new random UUID.
-QString generateSerialNumber()
-{
-    return QUuid::createUuid().toString(QUuid::Id128);
-}
-
 HidReportBuff writeSNReport(const QByteArray &serialLocal8Bit)
 {
-    HidReportBuff r(0x15, 0, 32);
-    const int n = std::min(serialLocal8Bit.size(), 32);
+    HidReportBuff r(0x15, 0, DeviceSerialNumber::Length);
+    const int n = std::min(serialLocal8Bit.size(), DeviceSerialNumber::Length);
     for (int i = 0; i < n; ++i)
         r[6 + i] = static_cast<uint8_t>(serialLocal8Bit.at(i));
     return r;
@@ -73,7 +67,7 @@ int DDeviceHidCmdSend::send(const HidReportBuff &report, const char *failureText
 
 QString DDeviceHidCmdSend::sendWriteSN(const QString &serialNumber)
 {
-    const QString text = serialNumber.isEmpty() ? generateSerialNumber() : serialNumber;
+    const QString text = serialNumber.isEmpty() ? DeviceSerialNumber::generate() : serialNumber;
     send(writeSNReport(text.toLocal8Bit()), "USB serial port [Write SN] Failed ...");
     return text;
 }

@@ -1,9 +1,13 @@
 // The host-side representative of one listed keyboard: opens it, owns its
 // I/O thread and command builder, asks for its serial number and lighting
-// capabilities, and dispatches every input report it sends. GUI thread only.
+// capabilities, and acts on every input report it sends. The bytes are
+// decoded by InputReportDecoder; key reports are relayed by KeyReportRelay
+// and function keys run by HostFunctionRunner. GUI thread only.
 #ifndef DDEVICEKEYBOARDLINK_H
 #define DDEVICEKEYBOARDLINK_H
 
+#include "device/InputReport.h"
+#include "device/KeyReportRelay.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarRecords.h"
 
@@ -15,6 +19,7 @@
 #include <QVector>
 
 class DDeviceHidCmdSend;
+class HostFunctionRunner;
 class HostInput;
 class MainHidInterFace;
 
@@ -72,7 +77,7 @@ public:
     // Where typing and launching go; the system's own when none is given.
     void setHostInput(HostInput *hostInput);
 
-    // The count of bytes a reply must hold before it is read (0: not a reply we read).
+    // The count of bytes a reply must hold before it is read (2: not a reply we read).
     static int requiredReplyLength(const unsigned char *d, int length);
 
 signals:
@@ -98,33 +103,30 @@ public slots:
     void onHidDataArrived(unsigned char *data, int length, int threadIndex);
 
 private:
-    void dispatch(const unsigned char *d, int length);
-    void handleStatusReport(const unsigned char *d);
-    void handleKeyReport(const unsigned char *d);
-    bool handleModeList(const unsigned char *d, int length, LightSupportInfo &list);
-    void handleSideLightModeList(const unsigned char *d, int length);
-    void handleLightConfig(const unsigned char *d, int kind);
-    void handleCustomKeyBitmap(const unsigned char *d);
-    void handleSleepTimeInfo(const unsigned char *d);
-    void handleTextReply(const unsigned char *d, int length);
-    void handleMagneticReply(const unsigned char *d);
-    void filterRelayReport();
+    void dispatch(const InputReport::Event &event);
+    void handleStatusReport(const InputReport::Status &status);
+    void handleKeyReport(const InputReport::KeyReport &report);
+    void handleModeList(const InputReport::LightModeList &list);
+    void handleLightConfig(const colorInfoData &config);
+    void handleCustomKeyBitmap(const InputReport::CustomKeyBitmap &bitmap);
+    void handleSleepTimes(const InputReport::SleepTimes &times);
+    void handleMagneticReply(const InputReport::Event &event);
+    void handleSerialNumber(const QString &serial, const QString &hidName);
+    KeyReportRelay::Locks profileLocks() const;
     QString profileIndexText() const;
-    HostInput *hostInput();
+    QString devicePath() const;
 
     hidStructInfoAll m_deviceInfo{};
     QString m_hidName;
     MainHidInterFace *m_hidInterface = nullptr;
     DDeviceHidCmdSend *m_cmdSend = nullptr;
+    HostFunctionRunner *m_hostFunctions = nullptr;
     char m_xmlProfilePath[ProfilePathSize] = {};
     int m_profileIndex = 1;
     bool m_deviceInfoReady = false;
     QString m_serialNumber;
     bool m_keyRelayFilter = false;
-    QList<int> m_modifierUsages;
-    unsigned char m_lastKeyReport[8] = {};
-    unsigned char m_relayReport[8] = {};
-    int m_relayNextSlot = 2;
+    KeyReportRelay m_keyRelay;
     LightSupportInfo m_lightModeList;
     bool m_keyboardConfigReceived = false;
     LightSupportInfo m_sideLightModeList;
@@ -143,7 +145,6 @@ private:
     int m_oneKeyContext[3] = {0, 0, 0};
     QList<QVector<int>> m_oneKeySensitivityList;
 
-    HostInput *m_hostInput = nullptr;
     // Set while the link goes away: reports still on their way are only freed.
     bool m_discardInput = false;
 };

@@ -1,16 +1,3 @@
-// The text of a fixed-size character field of a device record: up to its
-// first NUL and never past its end, whether or not the field is terminated.
-#ifndef RECORDFIELDTEXT_H
-#define RECORDFIELDTEXT_H
-
-#include <QByteArray>
-
-#include <cstring>
-
-template <size_t N>
-inline QByteArray recordFieldText(const char (&field)[N])
-{
-    return QByteArray(field, static_cast<int>(strnlen(field, N)));
-}
-
-#endif
+// The helper now lives with the device record; kept so that includes of the
+// old place still build.
+#include "device/RecordFieldText.h"
