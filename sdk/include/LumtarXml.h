@@ -10,9 +10,11 @@
 //
 // A file that cannot be parsed is never overwritten: every call on it fails
 // and the reason is logged. Writes go to a temporary file beside the store,
-// which is flushed and renamed over it. Parsed files stay in memory and are
-// read again only when they changed on disk. The layout of each file kind is
-// described in sdk/store/README.md.
+// which is flushed and renamed over it; a file keeps its mode, a new one gets
+// 0666 less the umask, a read-only file is refused, and a path that is a
+// symbolic link is written through to its target. Parsed files stay in
+// memory and are read again only when they changed on disk. The layout of
+// each file kind is described in sdk/store/README.md.
 #ifndef LUMTAR_XML_H
 #define LUMTAR_XML_H
 
@@ -143,9 +145,8 @@ bool CLumtarXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *p
 
 /* ---- Light records: one per (profile, kind, mode), a current mode per kind ---- */
 
-/* The current mode of the kind; a profile that never chose one reports the
- * mode of its first record of that kind (2 without any); -1 when the profile
- * cannot be read. */
+/* The current mode of the kind; -1 when the profile never chose one (a new
+ * profile opens with no mode selected) or cannot be read. */
 int CLumtarXML_SelectProFileMouseLightTypeUsingIndex(const char *path, const char *profileIndex,
                                                      int kind);
 bool CLumtarXML_ModifyProFileMouseLightUsingIndex(const char *path, const char *profileIndex,

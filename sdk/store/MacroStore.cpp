@@ -117,13 +117,7 @@ bool MacroStore::deleteMacro(const char *path, const char *macroIndex)
     if (!macroIndex || !acceptPath(path, &p))
         return false;
     return cache().modify(p, [&](pugi::xml_node &root) {
-        bool changed = false;
-        for (pugi::xml_node m = findChild(root, "macro", "index", macroIndex); m;
-             m = findChild(root, "macro", "index", macroIndex)) {
-            root.remove_child(m);
-            changed = true;
-        }
-        return changed ? Change::Changed : Change::Unchanged;
+        return removeFirst(root, "macro", "index", macroIndex) ? Change::Changed : Change::Unchanged;
     });
 }
 

@@ -261,14 +261,8 @@ bool ProfileStore::deleteKey(const char *path, const char *profileIndex, const c
     if (!keyCode)
         return false;
     return modifyProfile(path, profileIndex, [&](pugi::xml_node &profile) {
-        pugi::xml_node keys = profile.child("keys");
-        bool changed = false;
-        for (pugi::xml_node key = findChild(keys, "key", "code", keyCode); key;
-             key = findChild(keys, "key", "code", keyCode)) {
-            keys.remove_child(key);
-            changed = true;
-        }
-        return changed ? Change::Changed : Change::Unchanged;
+        return removeFirst(profile.child("keys"), "key", "code", keyCode) ? Change::Changed
+                                                                          : Change::Unchanged;
     });
 }
 
@@ -356,14 +350,8 @@ bool ProfileStore::deleteMacroCopy(const char *path, const char *profileIndex, c
     if (!macroIndex)
         return false;
     return modifyProfile(path, profileIndex, [&](pugi::xml_node &profile) {
-        pugi::xml_node macros = profile.child("macros");
-        bool changed = false;
-        for (pugi::xml_node m = findChild(macros, "macro", "index", macroIndex); m;
-             m = findChild(macros, "macro", "index", macroIndex)) {
-            macros.remove_child(m);
-            changed = true;
-        }
-        return changed ? Change::Changed : Change::Unchanged;
+        return removeFirst(profile.child("macros"), "macro", "index", macroIndex) ? Change::Changed
+                                                                                  : Change::Unchanged;
     });
 }
 
@@ -387,19 +375,10 @@ int ProfileStore::currentLightMode(const char *path, const char *profileIndex, i
 {
     int mode = -1;
     readProfile(path, profileIndex, [&](const pugi::xml_node &profile) {
+        // A profile that never chose a mode of the kind has none (-1).
         pugi::xml_node current = findCurrentMode(profile, kind);
-        if (current) {
+        if (current)
             mode = toInt32(current.attribute("mode").value(), -1);
-            return true;
-        }
-        // Never chosen: the first record of the kind, else the default mode.
-        mode = lumtarDefaultColorInfo(kind).modeCode;
-        pugi::xml_node lights = profile.child("lights");
-        for (pugi::xml_node n = lights.child("light"); n; n = n.next_sibling("light"))
-            if (toInt32(n.attribute("kind").value(), -1) == kind) {
-                mode = toInt32(n.attribute("mode").value(), mode);
-                break;
-            }
         return true;
     });
     return mode;

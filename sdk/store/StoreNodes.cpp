@@ -27,6 +27,12 @@ pugi::xml_node findChild(const pugi::xml_node &parent, const char *name, const c
     return pugi::xml_node();
 }
 
+bool removeFirst(pugi::xml_node parent, const char *name, const char *attr, const char *key)
+{
+    pugi::xml_node n = findChild(parent, name, attr, key);
+    return n && parent.remove_child(n);
+}
+
 pugi::xml_node childOrCreate(pugi::xml_node &parent, const char *name)
 {
     pugi::xml_node n = parent.child(name);

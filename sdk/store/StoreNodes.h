@@ -13,6 +13,10 @@ namespace store {
 // as numbers, other texts exactly).
 pugi::xml_node findChild(const pugi::xml_node &parent, const char *name, const char *attr,
                          const char *key);
+// Removes the first child findChild finds; false when there is none. Every
+// store acts on the first match only, also where a hand-edited file holds
+// an element twice.
+bool removeFirst(pugi::xml_node parent, const char *name, const char *attr, const char *key);
 // The child element `name`, appended when missing.
 pugi::xml_node childOrCreate(pugi::xml_node &parent, const char *name);
 // Sets an attribute; true when that changed the element.

@@ -304,8 +304,9 @@ private slots:
             colorInfoData d = {kind, 2, 3, 3, 255, 0, 0, 0, 0, 0, 0, 1, 0, 0};
             QVERIFY(CLumtarXML_AddProFileLightInfoItem(p, "1", d));
         }
-        // A profile that never chose a mode reports its first record's mode.
-        QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 0), 2);
+        // A profile that never chose a mode reports none (-1), records or not.
+        QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 0), -1);
+        QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 1), -1);
         QVERIFY(!CLumtarXML_IsProFileAlreadyHaveLightInfo(p, "1", 0, 7));
         colorInfoData seven = {0, 7, 4, 1, 1, 2, 3, 4, 5, 6, -1, 0, 123456789, -2147483647 - 1};
         QVERIFY(!CLumtarXML_ModifyProFileLightInfoItem(p, "1", 0, 7, seven)); // none yet

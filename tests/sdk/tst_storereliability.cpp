@@ -192,13 +192,20 @@ private slots:
         QVERIFY(holdsKey(m_path, "4", "new"));
     }
 
+    void newFilesWhereHardLinksAreRefused_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("rename refusing to replace") << int(AtomicFileWriter::Fault::NoHardLinks);
+        QTest::newRow("neither") << int(AtomicFileWriter::Fault::NoHardLinksNoRenameat2);
+    }
     void newFilesWhereHardLinksAreRefused()
     {
         // As on a FAT-formatted stick: a new store or an export is still
         // made, and an existing file is still never replaced.
+        QFETCH(int, fault);
         const int temporaries = leftoverTemporaryFiles();
         const QByteArray before = readFile(m_path);
-        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::NoHardLinks);
+        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault(fault));
         QVERIFY(!CLumtarXML_CreateXMLFile(m_path.c_str()));
         const std::string fresh = newPath("fresh.xml");
         QVERIFY(CLumtarXML_CreateXMLFile(fresh.c_str()));
@@ -229,6 +236,96 @@ private slots:
         QVERIFY(QFile::remove(QString::fromStdString(m_path)));
         QVERIFY(!holdsKey(m_path, "4", "elsewhere"));
         QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(m_path.c_str()), -1);
+    }
+
+    // A file edited by hand may hold an element twice (or once as "4" and
+    // once as "04"): every store acts on the first match, the rest stays.
+    void handEditedDuplicates_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("remains");
+        const QByteArray keys = "<profile index=\"1\" name=\"P\"><keys>"
+                                "<key code=\"4\" name=\"A\" type=\"0\" count=\"1\" mode=\"1\" value=\"first\"/>"
+                                "<key code=\"04\" name=\"A\" type=\"0\" count=\"1\" mode=\"1\" value=\"second\"/>"
+                                "</keys><macros><macro index=\"3\" name=\"first\"/>"
+                                "<macro index=\"03\" name=\"second\"><event mark=\"0\"/></macro></macros></profile>";
+        QTest::newRow("profile") << QByteArray("<profile index=\"1\" name=\"first\"/><profile index=\"01\" name=\"second\"/>")
+                                 << 0 << "01 second";
+        QTest::newRow("key item") << keys << 1 << "second";
+        QTest::newRow("macro copy") << keys << 2 << "1 event";
+        QTest::newRow("macro") << QByteArray("<macro index=\"7\" name=\"first\"/><macro index=\"007\" name=\"second\"/>")
+                               << 3 << "007 second";
+        QTest::newRow("advanced key") << QByteArray("<seniorKeys><seniorKey id=\"5\" name=\"first\"/>"
+                                                    "<seniorKey id=\"5\" name=\"second\"/></seniorKeys>")
+                                      << 4 << "5 second";
+        QTest::newRow("key item added as 4 over 04")
+            << QByteArray("<profile index=\"1\" name=\"P\"><keys>"
+                          "<key code=\"04\" name=\"A\" type=\"0\" count=\"1\" mode=\"1\" value=\"old\"/>"
+                          "<key code=\"5\" name=\"B\" type=\"0\" count=\"1\" mode=\"1\" value=\"other\"/>"
+                          "</keys></profile>")
+            << 5 << "4 new, 5 other";
+    }
+    void handEditedDuplicates()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, operation);
+        QFETCH(QString, remains);
+        const std::string path = newPath("edited.xml");
+        writeFile(path, "<lumtarStore version=\"1\">" + content + "</lumtarStore>");
+        const char *p = path.c_str();
+        QStringList left;
+        KeyOperateInfoStu item;
+        std::memset(&item, 0, sizeof item);
+        switch (operation) {
+        case 0: {
+            QVERIFY(CLumtarXML_DeleteProFileSelectedNode(p, "1"));
+            LumtarIndexNameList profiles;
+            QVERIFY(CLumtarXML_SelectProFileAllNodes(p, &profiles));
+            for (const auto &pr : profiles)
+                left << QString::fromStdString(pr.first + " " + pr.second);
+            break;
+        }
+        case 1:
+            QVERIFY(CLumtarXML_DeleteProFileMacroWithKeyInfoItem(p, "1", "4", "A"));
+            QVERIFY(CLumtarXML_SelectProFileKeyOperateInfo(p, "1", "4", &item));
+            left << QString::fromUtf8(item.value);
+            break;
+        case 2: {
+            QVERIFY(CLumtarXML_DeleteProFileBindMacroNode(p, "1", "3", "Macro3"));
+            std::list<KeyOrMouseEventStu> events;
+            QVERIFY(CLumtarXML_ProFileMacroWithKeyInfoSelectAll(p, "1", "3", "", &events));
+            left << QString::number(events.size()) + " event";
+            break;
+        }
+        case 3: {
+            QVERIFY(CLumtarXML_DeleteMacroNode(p, "7"));
+            LumtarIndexNameList macros;
+            QVERIFY(CLumtarXML_SelectMacroAllNodes(p, &macros));
+            for (const auto &m : macros)
+                left << QString::fromStdString(m.first + " " + m.second);
+            break;
+        }
+        case 4: {
+            QVERIFY(CLumtarXML_SeniorKey_DeleteInfoItem(p, 1, 5));
+            std::list<SeniorKeyInfoStu> records;
+            QVERIFY(CLumtarXML_SeniorKey_SelectAllInfoItem(p, &records));
+            for (const auto &r : records)
+                left << QString::number(r.id) + " " + QString::fromUtf8(r.name);
+            break;
+        }
+        case 5: {
+            QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "new"));
+            std::list<std::string> codes;
+            QVERIFY(CLumtarXML_ProFileKeyInfoSelectAll(p, "1", &codes));
+            for (const std::string &code : codes) {
+                QVERIFY(CLumtarXML_SelectProFileKeyOperateInfo(p, "1", code.c_str(), &item));
+                left << QString::fromStdString(code) + " " + QString::fromUtf8(item.value);
+            }
+            break;
+        }
+        }
+        QCOMPARE(left.join(", "), remains);
     }
 
     void writesOnlyOnChange()
