@@ -13,8 +13,9 @@
 // which is flushed and renamed over it; a file keeps its mode, a new one gets
 // 0666 less the umask, a read-only file is refused, and a path that is a
 // symbolic link is written through to its target. Parsed files stay in
-// memory and are read again only when they changed on disk. The layout of
-// each file kind is described in sdk/store/README.md.
+// memory and are read again only when they changed on disk. A batch
+// (CLumtarXML_BeginBatch) gathers many changes of one file into one write.
+// The layout of each file kind is described in sdk/store/README.md.
 #ifndef LUMTAR_XML_H
 #define LUMTAR_XML_H
 
@@ -83,6 +84,24 @@ void CLumtarXML_SetLogCallback(LumtarXmlLogCallback callback);
 /* Creates an empty store file (profile, macro or export file). Refuses, and
  * leaves it alone, when something already exists at the path. */
 bool CLumtarXML_CreateXMLFile(const char *path);
+
+/* ---- Batches: many changes of one file, one write ---- */
+
+/* From CLumtarXML_BeginBatch (path) to the matching CLumtarXML_CommitBatch
+ * (path), every call that changes the file at path (CLumtarXML_CreateXMLFile
+ * included) changes it in memory only and reports as usual whether that
+ * worked; reads see the changes, from any thread. The commit writes them all
+ * in one atomic write (a file created in the batch appears on disk only
+ * then, and only if nothing has appeared at the path meanwhile). Batches
+ * nest: only the outermost commit writes. Changes made on disk by another
+ * program during a batch are overwritten by its commit.
+ * Begin returns false only for a bad path. Commit returns false when no
+ * batch was open, when the write failed (the file on disk stays as it was
+ * and the next call reads it again) or when a change of the batch was lost
+ * before it (out of memory). Keep a batch to one sequence of calls: its
+ * changes are not on disk until the commit. */
+bool CLumtarXML_BeginBatch(const char *path);
+bool CLumtarXML_CommitBatch(const char *path);
 
 /* ---- Profiles of a profile file ---- */
 
@@ -185,6 +204,11 @@ bool CLumtarXML_ModifyProFileCustomLightNodeName(const char *path, const char *p
 /* Appends one key to the scheme. */
 bool CLumtarXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex,
                                               const char *nodeIndex, CustomLightItemStu item);
+/* Appends the keys to the scheme in list order, in one write; nothing when
+ * the scheme is missing. */
+bool CLumtarXML_AddProFileCustomLightDataInfoList(const char *path, const char *profileIndex,
+                                                  const char *nodeIndex,
+                                                  const std::list<CustomLightItemStu> &items);
 /* True when the scheme exists and its keys were removed. */
 bool CLumtarXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex,
                                             const char *nodeIndex);
@@ -246,6 +270,36 @@ bool CLumtarXML_SeniorKey_ModifyInfoItem(const char *path, int kind, SeniorKeyIn
 bool CLumtarXML_SeniorKey_DeleteInfoItem(const char *path, int kind, int id);
 
 } /* extern "C" */
+
+/* A batch on one file for the lifetime of the object (see
+ * CLumtarXML_BeginBatch): the destructor commits unless commit () did. The
+ * path is copied, so the caller's buffer may change meanwhile. */
+class LumtarXmlBatch
+{
+public:
+    explicit LumtarXmlBatch(const char *path)
+        : m_path(path ? path : ""), m_open(CLumtarXML_BeginBatch(path))
+    {
+    }
+    ~LumtarXmlBatch() { commit(); }
+    LumtarXmlBatch(const LumtarXmlBatch &) = delete;
+    LumtarXmlBatch &operator=(const LumtarXmlBatch &) = delete;
+
+    /* Writes the batch's changes now; true when they are on disk. */
+    bool commit()
+    {
+        if (m_open) {
+            m_open = false;
+            m_written = CLumtarXML_CommitBatch(m_path.c_str());
+        }
+        return m_written;
+    }
+
+private:
+    std::string m_path;
+    bool m_open;
+    bool m_written = false;
+};
 #endif /* __cplusplus */
 
 #endif

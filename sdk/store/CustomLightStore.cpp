@@ -146,18 +146,18 @@ bool CustomLightStore::renameScheme(const char *path, const char *profileIndex,
     });
 }
 
-bool CustomLightStore::addItem(const char *path, const char *profileIndex, const char *nodeIndex,
-                               const CustomLightItemStu &item)
+bool CustomLightStore::addItems(const char *path, const char *profileIndex, const char *nodeIndex,
+                                const std::list<CustomLightItemStu> &items)
 {
-    const std::string code = fieldText(item.keyCode, sizeof item.keyCode);
-    const std::string name = fieldText(item.codeName, sizeof item.codeName);
     return modifyScheme(path, profileIndex, nodeIndex, [&](pugi::xml_node &scheme) {
-        pugi::xml_node n = scheme.append_child("item");
-        n.append_attribute("keyCode") = code.c_str();
-        n.append_attribute("codeName") = name.c_str();
-        for (int i = 0; i < 6; ++i)
-            n.append_attribute(kItemIntAttrs[i]) = item.*kItemIntFields[i];
-        return Change::Changed;
+        for (const CustomLightItemStu &item : items) {
+            pugi::xml_node n = scheme.append_child("item");
+            n.append_attribute("keyCode") = fieldText(item.keyCode, sizeof item.keyCode).c_str();
+            n.append_attribute("codeName") = fieldText(item.codeName, sizeof item.codeName).c_str();
+            for (int i = 0; i < 6; ++i)
+                n.append_attribute(kItemIntAttrs[i]) = item.*kItemIntFields[i];
+        }
+        return items.empty() ? Change::Unchanged : Change::Changed;
     });
 }
 

@@ -22,8 +22,9 @@ public:
                                const char *isUsing, int usingFlagIndex);
     static bool renameScheme(const char *path, const char *profileIndex, const char *nodeIndex,
                              const char *name);
-    static bool addItem(const char *path, const char *profileIndex, const char *nodeIndex,
-                        const CustomLightItemStu &item);
+    // Appends the keys in list order, in one change.
+    static bool addItems(const char *path, const char *profileIndex, const char *nodeIndex,
+                         const std::list<CustomLightItemStu> &items);
     static bool clearScheme(const char *path, const char *profileIndex, const char *nodeIndex);
     static bool schemeItems(const char *path, const char *profileIndex, const char *nodeIndex,
                             std::list<CustomLightItemStu> *items);

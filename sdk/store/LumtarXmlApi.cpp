@@ -36,6 +36,23 @@ bool CLumtarXML_CreateXMLFile(const char *path)
     return lumtar::store::XmlDocumentCache::instance().createStore(p, nullptr);
 }
 
+bool CLumtarXML_BeginBatch(const char *path)
+{
+    std::string p;
+    if (!lumtar::store::acceptPath(path, &p))
+        return false;
+    lumtar::store::XmlDocumentCache::instance().beginBatch(p);
+    return true;
+}
+
+bool CLumtarXML_CommitBatch(const char *path)
+{
+    std::string p;
+    if (!lumtar::store::acceptPath(path, &p))
+        return false;
+    return lumtar::store::XmlDocumentCache::instance().commitBatch(p);
+}
+
 // ---- Profiles ----
 
 bool CLumtarXML_CreateProFileXmlParentNode(const char *path, const char *profileIndex,
@@ -231,7 +248,14 @@ bool CLumtarXML_ModifyProFileCustomLightNodeName(const char *path, const char *p
 bool CLumtarXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex,
                                               const char *nodeIndex, CustomLightItemStu item)
 {
-    return CustomLightStore::addItem(path, profileIndex, nodeIndex, item);
+    return CustomLightStore::addItems(path, profileIndex, nodeIndex, {item});
+}
+
+bool CLumtarXML_AddProFileCustomLightDataInfoList(const char *path, const char *profileIndex,
+                                                  const char *nodeIndex,
+                                                  const std::list<CustomLightItemStu> &items)
+{
+    return CustomLightStore::addItems(path, profileIndex, nodeIndex, items);
 }
 
 bool CLumtarXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex,

@@ -108,6 +108,12 @@ std::string XmlDocumentCache::serialiseNode(const pugi::xml_node &node)
 
 XmlDocumentCache::Entry *XmlDocumentCache::load(const std::string &path, std::string *error)
 {
+    // Changes of an open batch are what this process knows of the file.
+    auto pending = m_entries.find(path);
+    if (pending != m_entries.end() && pending->second.pending) {
+        pending->second.lastUse = ++m_useCounter;
+        return &pending->second;
+    }
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         m_entries.erase(path);
@@ -186,12 +192,28 @@ XmlDocumentCache::Entry *XmlDocumentCache::load(const std::string &path, std::st
 void XmlDocumentCache::evictIfFull()
 {
     while (m_entries.size() >= kMaxEntries) {
-        auto oldest = m_entries.begin();
+        // Changes of an open batch stay until it ends.
+        auto oldest = m_entries.end();
         for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
-            if (it->second.lastUse < oldest->second.lastUse)
+            if (!it->second.pending && (oldest == m_entries.end() || it->second.lastUse < oldest->second.lastUse))
                 oldest = it;
+        if (oldest == m_entries.end())
+            return;
         m_entries.erase(oldest);
     }
+}
+
+void XmlDocumentCache::forget(const std::string &path)
+{
+    auto it = m_entries.find(path);
+    if (it == m_entries.end())
+        return;
+    if (it->second.pending) {
+        auto batch = m_batches.find(path);
+        if (batch != m_batches.end())
+            batch->second.lost = true;
+    }
+    m_entries.erase(it);
 }
 
 bool XmlDocumentCache::read(const std::string &path, const char *rootName, const Reader &reader)
@@ -201,7 +223,7 @@ bool XmlDocumentCache::read(const std::string &path, const char *rootName, const
         return readLocked(path, rootName, reader);
     } catch (const std::exception &ex) {
         StoreLog::write("store file \"" + path + "\" not read: " + ex.what());
-        m_entries.erase(path);
+        forget(path);
         return false;
     }
 }
@@ -213,7 +235,7 @@ bool XmlDocumentCache::modify(const std::string &path, const Writer &writer)
         return modifyLocked(path, writer);
     } catch (const std::exception &ex) {
         StoreLog::write("store file \"" + path + "\" not changed: " + ex.what());
-        m_entries.erase(path);
+        forget(path);
         return false;
     }
 }
@@ -225,7 +247,7 @@ bool XmlDocumentCache::createStore(const std::string &path, const Writer &init)
         return createLocked(path, init);
     } catch (const std::exception &ex) {
         StoreLog::write("store file \"" + path + "\" not created: " + ex.what());
-        m_entries.erase(path);
+        forget(path);
         return false;
     }
 }
@@ -256,13 +278,26 @@ bool XmlDocumentCache::modifyLocked(const std::string &path, const Writer &write
                         + root.name() + "\", not a store of this program");
         return false;
     }
+    // The writer may touch the copy before it gives up: without a batch the
+    // disk version is read again, a batch's changes come back from a copy.
+    std::unique_ptr<pugi::xml_document> before;
+    if (e->pending) {
+        before = std::make_unique<pugi::xml_document>();
+        before->reset(*e->doc);
+    }
     Change change = writer(root);
     if (change == Change::Unchanged)
         return true;
     if (change == Change::Failed) {
-        // The writer may have touched the copy before it gave up.
-        m_entries.erase(path);
+        if (before)
+            e->doc = std::move(before);
+        else
+            m_entries.erase(path);
         return false;
+    }
+    if (m_batches.count(path)) {
+        e->pending = true;
+        return true;
     }
     FileStamp stamp;
     if (!AtomicFileWriter::write(path, serialise(*e->doc), false, &stamp, &error)) {
@@ -287,7 +322,16 @@ bool XmlDocumentCache::createLocked(const std::string &path, const Writer &init)
         return false;
     FileStamp stamp;
     std::string error;
-    if (!AtomicFileWriter::write(path, serialise(*doc), true, &stamp, &error)) {
+    const bool batched = m_batches.count(path) != 0;
+    if (batched) {
+        // Written at the end of the batch, still only where nothing exists.
+        struct stat st;
+        auto known = m_entries.find(path);
+        if ((known != m_entries.end() && known->second.pending) || ::lstat(path.c_str(), &st) == 0) {
+            StoreLog::write("store file \"" + path + "\" not created: something exists at the path");
+            return false;
+        }
+    } else if (!AtomicFileWriter::write(path, serialise(*doc), true, &stamp, &error)) {
         StoreLog::write("store file \"" + path + "\" not created: " + error);
         return false;
     }
@@ -297,13 +341,60 @@ bool XmlDocumentCache::createLocked(const std::string &path, const Writer &init)
     slot.doc = std::move(doc);
     slot.error.clear();
     slot.lastUse = ++m_useCounter;
+    slot.pending = batched;
+    slot.created = batched;
     return true;
+}
+
+void XmlDocumentCache::beginBatch(const std::string &path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_batches[path].depth;
+}
+
+bool XmlDocumentCache::commitBatch(const std::string &path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto batch = m_batches.find(path);
+    if (batch == m_batches.end()) {
+        StoreLog::write("store file \"" + path + "\": a batch was ended that was never begun");
+        return false;
+    }
+    if (--batch->second.depth > 0)
+        return true;
+    const bool lost = batch->second.lost;
+    m_batches.erase(batch);
+    if (lost)
+        StoreLog::write("store file \"" + path + "\": changes of a batch were lost before its end");
+    auto it = m_entries.find(path);
+    if (it == m_entries.end() || !it->second.pending)
+        return !lost;
+    Entry &e = it->second;
+    FileStamp stamp;
+    std::string error;
+    bool written = false;
+    try {
+        written = AtomicFileWriter::write(path, serialise(*e.doc), e.created, &stamp, &error);
+    } catch (const std::exception &ex) {
+        error = ex.what();
+    }
+    if (!written) {
+        StoreLog::write("store file \"" + path + "\" not " + (e.created ? "created: " : "written: ") + error);
+        m_entries.erase(it);
+        return false;
+    }
+    e.stamp = stamp;
+    e.pending = false;
+    e.created = false;
+    e.lastUse = ++m_useCounter;
+    return !lost;
 }
 
 void XmlDocumentCache::clear()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_entries.clear();
+    m_batches.clear();
 }
 
 } // namespace store

@@ -2,7 +2,8 @@
 // again only when its stamp on disk changed; a file that cannot be parsed is
 // remembered as broken (and logged once) until it changes, and is never
 // written. Changes are written through AtomicFileWriter, only when a caller
-// reports that it changed something.
+// reports that it changed something; while a batch is open on a file, its
+// changes stay in memory and the end of the batch writes them at once.
 #ifndef LUMTAR_XML_DOCUMENT_CACHE_H
 #define LUMTAR_XML_DOCUMENT_CACHE_H
 
@@ -46,6 +47,15 @@ public:
     // Creates a new store file holding an empty root; refuses an existing path.
     bool createStore(const std::string &path, const Writer &init);
 
+    // Opens a batch on path (batches nest). Until the matching commit, the
+    // changes to path (a new store included) are made in memory only and
+    // reads see them.
+    void beginBatch(const std::string &path);
+    // Ends one level of the batch; the outermost writes what changed in one
+    // atomic write. false when there was no batch, the write failed, or a
+    // change made in the batch was lost before it.
+    bool commitBatch(const std::string &path);
+
     // Drops every cached document (tests).
     void clear();
 
@@ -65,6 +75,13 @@ private:
         std::unique_ptr<pugi::xml_document> doc;
         std::string error; // set when the file cannot be parsed
         unsigned long long lastUse = 0;
+        bool pending = false; // changed in a batch, not yet written
+        bool created = false; // made in a batch: nothing on disk yet
+    };
+    struct Batch
+    {
+        int depth = 0;
+        bool lost = false; // a pending change was dropped (out of memory)
     };
 
     // The public calls lock, run these and turn an exception (out of
@@ -74,9 +91,12 @@ private:
     bool createLocked(const std::string &path, const Writer &init);
     Entry *load(const std::string &path, std::string *error);
     void evictIfFull();
+    // Drops the parsed copy of path; a batch whose changes it held fails.
+    void forget(const std::string &path);
 
     std::mutex m_mutex;
     std::map<std::string, Entry> m_entries;
+    std::map<std::string, Batch> m_batches;
     unsigned long long m_useCounter = 0;
 };
 

@@ -1,6 +1,6 @@
 // How the stores put a file on disk: the user's file mode and umask, files
 // the user made read-only, store paths that are symbolic links, file systems
-// without hard links.
+// without hard links, and batches of changes written as one.
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
@@ -250,6 +250,189 @@ private slots:
         QVERIFY(CLumtarXML_SelectProFileAllNodes(path.c_str(), &profiles));
     }
 
+    // Many changes inside a batch: reads see them at once, the disk only at
+    // the commit, in one write (a file flush and a folder flush).
+    void batchWritesOnce()
+    {
+        const std::string path = newProfileFile();
+        QVERIFY(!path.empty());
+        const char *p = path.c_str();
+        QVERIFY(CLumtarXML_AddProFileCustomLightNode(p, "1", "0", "Alphabets", "Using", 0));
+        const QByteArray before = readFile(path);
+        const unsigned long long syncs = AtomicFileWriter::syncCount();
+
+        QVERIFY(CLumtarXML_BeginBatch(p));
+        for (int kind = 0; kind < 3; ++kind)
+            QVERIFY(CLumtarXML_AddProFileLightInfoItem(p, "1", lumtarDefaultColorInfo(kind)));
+        QVERIFY(CLumtarXML_ModifyProFileMouseLightUsingIndex(p, "1", 0, 2));
+        QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "new"));
+        std::list<CustomLightItemStu> items(30);
+        int n = 0;
+        for (CustomLightItemStu &item : items) {
+            std::memset(&item, 0, sizeof item);
+            std::snprintf(item.keyCode, sizeof item.keyCode, "%d", 4 + n++);
+            item.colorB = 255;
+        }
+        for (const CustomLightItemStu &item : items)
+            QVERIFY(CLumtarXML_AddProFileCustomLightDataInfo(p, "1", "0", item));
+        QVERIFY(holdsKey(path, "4", "new"));
+        QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(p, "1", 0), 2);
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(AtomicFileWriter::syncCount(), syncs);
+
+        QVERIFY(CLumtarXML_CommitBatch(p));
+        QCOMPARE(AtomicFileWriter::syncCount(), syncs + 2);
+        QVERIFY(!CLumtarXML_CommitBatch(p)); // none open any more
+        fromDisk();
+        QVERIFY(holdsKey(path, "4", "new"));
+        QVERIFY(CLumtarXML_IsProFileAlreadyHaveLightInfo(p, "1", 2, 2));
+        std::list<CustomLightItemStu> read;
+        QVERIFY(CLumtarXML_ProFileCustomLightInfoSelectAll(p, "1", "0", &read));
+        QCOMPARE(read.size(), items.size());
+        // Outside a batch every change is its own write again.
+        QVERIFY(CLumtarXML_ModifyProFileMouseLightUsingIndex(p, "1", 0, 3));
+        QCOMPARE(AtomicFileWriter::syncCount(), syncs + 4);
+    }
+
+    // A store made in a batch appears on disk whole at the commit, with the
+    // mode of a new file; before that, a crash leaves nothing.
+    void batchCreatesTheFileWhole()
+    {
+        UmaskScope mask(027);
+        const std::string path = newPath("appProfile_FN.xml");
+        const char *p = path.c_str();
+        {
+            LumtarXmlBatch batch(p);
+            QVERIFY(CLumtarXML_CreateXMLFile(p));
+            QVERIFY(!CLumtarXML_CreateXMLFile(p));
+            QVERIFY(CLumtarXML_CreateProFileXmlParentNode(p, "1", "Profile1", 0));
+            QVERIFY(CLumtarXML_ModifyXMLFileProfileIndex(p, 1));
+            QVERIFY(CLumtarXML_AddProFileCustomLightNode(p, "1", "0", "Alphabets", "Using", 0));
+            QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(p), 1);
+            QCOMPARE(modeOf(path), -1);
+        }
+        QCOMPARE(modeOf(path), 0640);
+        fromDisk();
+        QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(p), 1);
+        std::list<CustomLightNodeStu> nodes;
+        QVERIFY(CLumtarXML_SelectProFileCustomLightAllNodes(p, "1", &nodes));
+        QCOMPARE(nodes.size(), size_t(1));
+
+        // Something appeared at the path before the commit: it stays.
+        const std::string raced = newPath("raced.xml");
+        QVERIFY(CLumtarXML_BeginBatch(raced.c_str()));
+        QVERIFY(CLumtarXML_CreateXMLFile(raced.c_str()));
+        QVERIFY(CLumtarXML_CreateProFileXmlParentNode(raced.c_str(), "1", "Profile1", 0));
+        {
+            QFile other(QString::fromStdString(raced));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write("theirs");
+        }
+        QVERIFY(!CLumtarXML_CommitBatch(raced.c_str()));
+        QCOMPARE(readFile(raced), QByteArray("theirs"));
+    }
+
+    // A call that fails inside a batch takes back only its own change.
+    void batchKeepsEarlierChangesWhenACallFails()
+    {
+        const std::string path = newProfileFile();
+        QVERIFY(!path.empty());
+        const char *p = path.c_str();
+        QVERIFY(CLumtarXML_BeginBatch(p));
+        QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "5", "B", "0", "1", "1", "five"));
+        QVERIFY(!CLumtarXML_ModifyProFileLightInfoItem(p, "1", 0, 7, lumtarDefaultColorInfo(0)));
+        QVERIFY(!CLumtarXML_AddProFileCustomLightDataInfo(p, "1", "3", CustomLightItemStu{}));
+        QVERIFY(!CLumtarXML_CreateProFileXmlParentNode(p, "1", "again", 0));
+        QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "6", "C", "0", "1", "1", "six"));
+        QVERIFY(CLumtarXML_CommitBatch(p));
+        fromDisk();
+        QVERIFY(holdsKey(path, "4", "old"));
+        QVERIFY(holdsKey(path, "5", "five"));
+        QVERIFY(holdsKey(path, "6", "six"));
+        QVERIFY(!readFile(path).contains("<lights"));
+    }
+
+    void nestedBatchesWriteAtTheOutermostCommit()
+    {
+        const std::string path = newProfileFile();
+        QVERIFY(!path.empty());
+        const char *p = path.c_str();
+        const QByteArray before = readFile(path);
+        QVERIFY(CLumtarXML_BeginBatch(p));
+        QVERIFY(CLumtarXML_BeginBatch(p));
+        QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "inner"));
+        QVERIFY(CLumtarXML_CommitBatch(p));
+        QCOMPARE(readFile(path), before);
+        QVERIFY(CLumtarXML_CommitBatch(p));
+        fromDisk();
+        QVERIFY(holdsKey(path, "4", "inner"));
+    }
+
+    // A commit that cannot write reports it, and the disk version is what
+    // the store serves from then on.
+    void failedCommitLeavesTheOldFile_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("disk full") << false;
+        QTest::newRow("made read-only meanwhile") << true;
+    }
+    void failedCommitLeavesTheOldFile()
+    {
+        QFETCH(bool, readOnly);
+        const std::string path = newProfileFile();
+        QVERIFY(!path.empty());
+        const char *p = path.c_str();
+        const QByteArray before = readFile(path);
+        QVERIFY(CLumtarXML_BeginBatch(p));
+        QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(p, "1", "4", "A", "0", "1", "1", "lost"));
+        if (readOnly)
+            QCOMPARE(::chmod(p, 0444), 0);
+        else
+            AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::DiskFull);
+        QVERIFY(!CLumtarXML_CommitBatch(p));
+        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
+        QCOMPARE(readFile(path), before);
+        QVERIFY(holdsKey(path, "4", "old"));
+        QVERIFY(g_log.join('\n').contains(QString::fromStdString(path)));
+        QCOMPARE(temporaryFilesIn(m_dir.path()), 0);
+    }
+
+    // The list variant of the custom-light add: one write for the whole
+    // scheme, keys in list order.
+    void customLightItemsInOneWrite()
+    {
+        const std::string path = newProfileFile();
+        QVERIFY(!path.empty());
+        const char *p = path.c_str();
+        QVERIFY(CLumtarXML_AddProFileCustomLightNode(p, "1", "2", "Custom 3", "UnUsing", -1));
+        std::list<CustomLightItemStu> items;
+        for (int i = 0; i < 108; ++i) {
+            CustomLightItemStu item;
+            std::memset(&item, 0, sizeof item);
+            std::snprintf(item.keyCode, sizeof item.keyCode, "%d", 200 - i);
+            std::snprintf(item.codeName, sizeof item.codeName, "K%d", i);
+            item.indexX = i / 22;
+            item.indexY = i % 22;
+            item.colorR = i;
+            item.transparentNum = 128;
+            items.push_back(item);
+        }
+        const unsigned long long syncs = AtomicFileWriter::syncCount();
+        QVERIFY(CLumtarXML_AddProFileCustomLightDataInfoList(p, "1", "2", items));
+        QCOMPARE(AtomicFileWriter::syncCount(), syncs + 2);
+        QVERIFY(!CLumtarXML_AddProFileCustomLightDataInfoList(p, "1", "4", items)); // no such scheme
+        QVERIFY(CLumtarXML_AddProFileCustomLightDataInfoList(p, "1", "2", {}));
+        QCOMPARE(AtomicFileWriter::syncCount(), syncs + 2);
+        fromDisk();
+        std::list<CustomLightItemStu> read;
+        QVERIFY(CLumtarXML_ProFileCustomLightInfoSelectAll(p, "1", "2", &read));
+        QCOMPARE(read.size(), items.size());
+        auto want = items.begin();
+        for (const CustomLightItemStu &item : read) {
+            QVERIFY(std::memcmp(&item, &*want, sizeof item) == 0);
+            ++want;
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStoreWrites)
