@@ -1,19 +1,26 @@
 // Speed of the profile store: a cached key-item select, a key-item replace
 // (delete + add, one atomic write), and reading every key item and macro
 // copy of a full profile file (10 profiles x 132 keys, each key bound to a
-// macro whose copy the profile holds).
+// macro whose copy the profile holds). Then the writes a keyboard's first
+// open makes (three new profile files with their defaults, and the light
+// records the keyboard reports), once with one atomic write per call and
+// once with one batch per file: flushes (fsync) and time.
 //
 // Usage: bench_store [folder]   (default: a new folder below /tmp)
 #include "sdk/include/LumtarXml.h"
+#include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -50,6 +57,97 @@ void writeFullProfileFile(const std::string &path)
     }
     x += "</lumtarStore>\n";
     std::ofstream(path, std::ios::binary) << x;
+}
+
+// What a first open of a magnetic keyboard (LT108HE) writes, call by call:
+// for each of the three profile files the file, profile 1, the current
+// profile, and in the first two the three default light records and the
+// five custom-light schemes (with defaultKeys also the 34 + 8 keys of the
+// default schemes 0 and 1); then the keyboard's two reported light records
+// (record + current mode each) in the first file. batched: one batch per
+// file for the defaults, one for the reported records, and the list add
+// for the scheme keys.
+void openTimeWrites(const std::string &folder, bool batched, bool defaultKeys)
+{
+    const char *const names[3] = {"/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml"};
+    for (int f = 0; f < 3; ++f) {
+        const std::string path = folder + names[f];
+        const char *p = path.c_str();
+        std::unique_ptr<LumtarXmlBatch> batch;
+        if (batched)
+            batch = std::make_unique<LumtarXmlBatch>(p);
+        CLumtarXML_CreateXMLFile(p);
+        CLumtarXML_CreateProFileXmlParentNode(p, "1", "Profile1", 0);
+        CLumtarXML_ModifyXMLFileProfileIndex(p, 1);
+        if (f == 2)
+            continue;
+        for (int kind = 0; kind < 3; ++kind)
+            CLumtarXML_AddProFileLightInfoItem(p, "1", lumtarDefaultColorInfo(kind));
+        const char *const schemes[5] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
+        for (int n = 0; n < 5; ++n) {
+            const std::string node = std::to_string(n);
+            CLumtarXML_AddProFileCustomLightNode(p, "1", node.c_str(), schemes[n], n < 2 ? "Using" : "UnUsing",
+                                                 n < 2 ? n : -1);
+            if (!defaultKeys || n > 1)
+                continue;
+            std::list<CustomLightItemStu> items;
+            for (int k = 0; k < (n == 0 ? 34 : 8); ++k) {
+                CustomLightItemStu item;
+                std::memset(&item, 0, sizeof item);
+                std::snprintf(item.keyCode, sizeof item.keyCode, "%d", 4 + k);
+                item.indexX = 1 + k / 11;
+                item.indexY = 1 + k % 11;
+                (n == 0 ? item.colorB : item.colorR) = 255;
+                item.transparentNum = 128;
+                items.push_back(item);
+            }
+            if (batched) {
+                CLumtarXML_AddProFileCustomLightDataInfoList(p, "1", node.c_str(), items);
+            } else {
+                for (const CustomLightItemStu &item : items)
+                    CLumtarXML_AddProFileCustomLightDataInfo(p, "1", node.c_str(), item);
+            }
+        }
+    }
+    const std::string first = folder + names[0];
+    std::unique_ptr<LumtarXmlBatch> batch;
+    if (batched)
+        batch = std::make_unique<LumtarXmlBatch>(first.c_str());
+    for (int kind = 0; kind < 2; ++kind) {
+        colorInfoData reported = lumtarDefaultColorInfo(kind);
+        reported.modeCode = 4;
+        CLumtarXML_AddProFileLightInfoItem(first.c_str(), "1", reported);
+        CLumtarXML_ModifyProFileMouseLightUsingIndex(first.c_str(), "1", kind, 4);
+    }
+}
+
+void benchOpenTimeWrites(const std::string &folder)
+{
+    std::printf("\nfirst open of LT108HE, store writes on the GUI thread (median of 9):\n");
+    using lumtar::store::AtomicFileWriter;
+    for (int defaultKeys = 0; defaultKeys < 2; ++defaultKeys) {
+        for (int batched = 0; batched < 2; ++batched) {
+            std::vector<double> times;
+            unsigned long long syncs = 0;
+            for (int round = 0; round < 9; ++round) {
+                const std::string sub = folder + "/open" + std::to_string(round);
+                mkdir(sub.c_str(), 0700);
+                lumtar::store::XmlDocumentCache::instance().clear();
+                const unsigned long long before = AtomicFileWriter::syncCount();
+                const auto a = Clock::now();
+                openTimeWrites(sub, batched != 0, defaultKeys != 0);
+                times.push_back(microseconds(a, Clock::now()) / 1000.0);
+                syncs = AtomicFileWriter::syncCount() - before;
+                for (const char *name : {"/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml"})
+                    std::remove((sub + name).c_str());
+                rmdir(sub.c_str());
+            }
+            std::sort(times.begin(), times.end());
+            std::printf("  %-34s %-9s %4llu fsyncs  %8.2f ms\n",
+                        defaultKeys ? "with 34 + 8 default scheme keys," : "as today (no default scheme keys),",
+                        batched ? "batched:" : "per call:", syncs, times[times.size() / 2]);
+        }
+    }
 }
 
 } // namespace
@@ -141,6 +239,7 @@ int main(int argc, char **argv)
                 items, events);
 
     std::remove(path.c_str());
+    benchOpenTimeWrites(folder);
     if (argc <= 1)
         rmdir(folder.c_str());
     return 0;
