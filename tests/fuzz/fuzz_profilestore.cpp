@@ -1,7 +1,57 @@
-// Profile files: every reader of a profile store on arbitrary input.
+// Profile files: every reader of a profile store on arbitrary input, and a
+// set of changes made one write each or in one batch, which must leave the
+// same file and give the same answers.
 #include "tests/fuzz/FuzzStoreFile.h"
 
+#include <fstream>
+#include <sstream>
 #include <string.h>
+
+namespace {
+
+std::string fileText(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// The answers of the changes, one letter each.
+std::string applyChanges(const char *path)
+{
+    CustomLightItemStu item;
+    memset(&item, 0, sizeof item);
+    strcpy(item.keyCode, "20");
+    const colorInfoData light = lumtarDefaultColorInfo(0);
+    const bool answers[] = {
+        CLumtarXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "x"),
+        CLumtarXML_ModifyProFileLightInfoItem(path, "1", 0, 9, light), // none: fails after a touch
+        CLumtarXML_AddProFileCustomLightDataInfoList(path, "1", "0", {item, item}),
+        CLumtarXML_DeleteProFileMacroWithKeyInfoItem(path, "1", "5", ""),
+        CLumtarXML_CreateProFileXmlParentNode(path, "2", "Profile2", 0),
+    };
+    std::string out;
+    for (bool a : answers)
+        out += a ? 'y' : 'n';
+    return out;
+}
+
+void checkBatchMatchesSingleWrites(const uint8_t *data, size_t size)
+{
+    const char *path = fuzzstore::inputFile(data, size);
+    const std::string single = applyChanges(path);
+    const std::string singleFile = fileText(path);
+    path = fuzzstore::inputFile(data, size);
+    if (!CLumtarXML_BeginBatch(path))
+        abort();
+    const std::string batched = applyChanges(path);
+    const bool committed = CLumtarXML_CommitBatch(path);
+    if (batched != single || !committed || fileText(path) != singleFile)
+        abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -46,5 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     fuzzstore::checkWriteRoundTrip(data, size);
+    checkBatchMatchesSingleWrites(data, size);
     return 0;
 }
