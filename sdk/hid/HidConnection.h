@@ -14,7 +14,10 @@ public:
     // at most capacity bytes of it. Returns the count copied, 0 when none
     // came, -1 when the device is gone.
     virtual int read(uint8_t* buffer, size_t capacity, int timeoutMs) = 0;
-    // Sends one output report; returns the count written or -1.
+    // Sends one output report as hidraw takes it: the report id first (0 on
+    // a device without numbered reports, and then it is not sent), the
+    // report's bytes after it. Returns length, or -1 when the report was
+    // refused (shorter than 2 bytes) or the device is gone.
     virtual int write(const uint8_t* report, size_t length) = 0;
 };
 

@@ -226,7 +226,13 @@ int HidManager::write(int handle, const uint8_t* report)
     auto h = find(handle);
     if (!h)
         return -1;
-    return h->connection->write(report, kReportSize);
+    // Byte 0 of a report is data (0x01, or 0x00 for the serial-number
+    // inquiry and the shake-hands report), so the report id goes before it.
+    // Without it the kernel would take byte 0 for the id and drop a 0x00.
+    uint8_t out[kReportSize + 1];
+    out[0] = kReportId;
+    std::memcpy(out + 1, report, kReportSize);
+    return h->connection->write(out, sizeof out) == static_cast<int>(sizeof out) ? static_cast<int>(kReportSize) : -1;
 }
 
 int HidManager::close(int handle)

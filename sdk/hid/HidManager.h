@@ -22,6 +22,8 @@ public:
     // Names simulated keyboards to attach at start: "model[@receiver],...".
     static constexpr const char* kSimulatedDevicesVariable = "LUMTAR_SIMULATED_DEVICES";
     static constexpr size_t kReportSize = 64;
+    // Our keyboards number no reports: every write is led by report id 0.
+    static constexpr uint8_t kReportId = 0x00;
 
     static HidManager& instance();
 
@@ -39,6 +41,7 @@ public:
     int setNonblocking(int handle, bool nonblocking);
     // Fills all 64 bytes of buffer: the report's count, zeros after it.
     int read(int handle, uint8_t* buffer);
+    // Sends the 64 bytes of report, byte 0 included; returns 64 or -1.
     int write(int handle, const uint8_t* report);
     int close(int handle);
 

@@ -16,7 +16,15 @@ int SimConnection::read(uint8_t* buffer, size_t capacity, int timeoutMs)
 
 int SimConnection::write(const uint8_t* report, size_t length)
 {
-    return sim::SimBus::instance().write(m_device, m_generation, report, length);
+    // As the kernel does (hidraw, then usbhid on the wire): fewer than two
+    // bytes are refused, and a leading report id 0 is not sent, so the
+    // device gets the bytes after it; any other first byte goes out with
+    // the report.
+    if (!report || length < 2)
+        return -1;
+    const size_t skip = report[0] == 0 ? 1 : 0;
+    const int sent = sim::SimBus::instance().write(m_device, m_generation, report + skip, length - skip);
+    return sent < 0 ? -1 : static_cast<int>(length);
 }
 
 } // namespace lumtar

@@ -169,9 +169,9 @@ int CLumtarHid_SetNonblocking(int handle, int nonblock);
  * device is gone (the buffer is then all zero). */
 int CLumtarHid_HidReadBuff(int handle, unsigned char* buffer);
 
-/* Sends one 64-byte output report. path is the handle's path text (may be
- * null; it is not used to find the device). Returns the count of bytes
- * written, or -1 on failure. */
+/* Sends one 64-byte output report, all 64 bytes as given (byte 0 is data;
+ * the report id 0 goes before it). path is the handle's path text (may be
+ * null; it is not used to find the device). Returns 64, or -1 on failure. */
 int CLumtarHid_HidWriteBuff(int handle, const unsigned char* report, const char* path);
 
 /* Releases the handle. Returns 0, or -1 for an unknown handle. */

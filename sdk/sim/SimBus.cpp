@@ -209,6 +209,10 @@ void SimBus::deliver(SimDevice& device, const std::vector<uint8_t>& report)
 {
     if (device.presence != SimDevice::Presence::Attached)
         return;
+    // The kernel drops an input report shorter than the one its report
+    // descriptor declares ("Event data for report 0 was too short").
+    if (report.size() < kReportSize)
+        return;
     device.inputs.push_back(report);
     if (device.inputs.size() > kInputLimit)
         device.inputs.pop_front();
@@ -270,7 +274,7 @@ int SimBus::write(const std::shared_ptr<SimDevice>& device, uint64_t generation,
                 --device->faults.vanishAfterWrites;
             std::array<uint8_t, 64> r{};
             std::memcpy(r.data(), report, std::min(length, r.size()));
-            device->received.push_back(r);
+            device->received.push_back({ r, length });
             if (device->received.size() > kReceivedLimit)
                 device->received.pop_front();
             schedule(0, [this, device, generation, r] { process(device, generation, r); });

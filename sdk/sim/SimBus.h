@@ -34,6 +34,8 @@ public:
     // Input reports a device keeps for its reader at most; when nobody reads,
     // the oldest goes first.
     static constexpr size_t kInputLimit = 4096;
+    // The size of every input and output report of a simulated device.
+    static constexpr size_t kReportSize = 64;
 
     static SimBus& instance();
     ~SimBus();

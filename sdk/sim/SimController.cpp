@@ -130,9 +130,12 @@ bool SimController::sendFunctionKey(const std::string& path, int layer, int keyI
 
 bool SimController::sendInputReport(const std::string& path, const std::array<uint8_t, 64>& report)
 {
-    return onKeyboard(path, [&](SimBus& bus, SimDevice& d) {
-        bus.deliver(d, std::vector<uint8_t>(report.begin(), report.end()));
-    });
+    return sendInputBytes(path, std::vector<uint8_t>(report.begin(), report.end()));
+}
+
+bool SimController::sendInputBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    return onKeyboard(path, [&](SimBus& bus, SimDevice& d) { bus.deliver(d, bytes); });
 }
 
 bool SimController::setFaults(const std::string& path, const SimFaults& faults)
@@ -166,7 +169,20 @@ SimKeyboardState SimController::state(const std::string& path) const
 std::vector<std::array<uint8_t, 64>> SimController::receivedReports(const std::string& path) const
 {
     std::vector<std::array<uint8_t, 64>> out;
-    SimBus::instance().withDevice(path, [&](SimDevice& d) { out.assign(d.received.begin(), d.received.end()); });
+    SimBus::instance().withDevice(path, [&](SimDevice& d) {
+        for (const SimDevice::Received& r : d.received)
+            out.push_back(r.bytes);
+    });
+    return out;
+}
+
+std::vector<size_t> SimController::receivedLengths(const std::string& path) const
+{
+    std::vector<size_t> out;
+    SimBus::instance().withDevice(path, [&](SimDevice& d) {
+        for (const SimDevice::Received& r : d.received)
+            out.push_back(r.length);
+    });
     return out;
 }
 

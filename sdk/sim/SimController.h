@@ -49,6 +49,9 @@ public:
     bool sendFunctionKey(const std::string& path, int layer, int keyId, bool pressed);  // 0x20
     // Any other input report, delivered as given.
     bool sendInputReport(const std::string& path, const std::array<uint8_t, 64>& report);
+    // An input report of any length, as the wire allows; like the kernel,
+    // the bus drops one shorter than 64 bytes.
+    bool sendInputBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
     bool setFaults(const std::string& path, const SimFaults& faults);
     bool setSerialNumber(const std::string& path, const std::string& serial);
@@ -57,6 +60,9 @@ public:
     // What the keyboard holds, and the reports it received, in order.
     SimKeyboardState state(const std::string& path) const;
     std::vector<std::array<uint8_t, 64>> receivedReports(const std::string& path) const;
+    // The length of each of them as the keyboard got it (64 for a report
+    // the SDK sent).
+    std::vector<size_t> receivedLengths(const std::string& path) const;
     void clearReceivedReports(const std::string& path);
     // Onboard memory: the key records of a layer (payloads of the 0x17
     // reports in report-number order), a macro slot (256 bytes; empty when

@@ -28,7 +28,11 @@ struct SimDevice {
     std::unique_ptr<SimKeyboard> keyboard; // null for a bootloader
     SimFaults faults;
     std::deque<std::vector<uint8_t>> inputs;          // reports waiting to be read
-    std::deque<std::array<uint8_t, 64>> received;     // output reports, oldest first
+    struct Received {
+        std::array<uint8_t, 64> bytes{}; // zero-padded
+        size_t length = 0;               // as the device got it
+    };
+    std::deque<Received> received;                    // output reports, oldest first
 
     std::string pathText() const;
 };
