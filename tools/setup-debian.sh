@@ -11,6 +11,7 @@ packages=(
   libx11-dev libxtst-dev libxi-dev libpulse-dev
   fonts-wqy-microhei fontconfig
   xvfb xauth x11-utils xdotool
+  qemu-system-x86 linux-image-amd64 busybox-static usbip udev
 )
 
 missing=()

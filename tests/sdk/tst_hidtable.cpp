@@ -100,7 +100,7 @@ void TestHidTable::udevRulesMatchOnlyTheTable()
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QRegularExpression re(R"re(^SUBSYSTEM=="hidraw", ATTRS\{idVendor\}=="([0-9a-f]{4})", ATTRS\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess"$)re");
+        const QRegularExpression re(R"re(^SUBSYSTEM=="hidraw", SUBSYSTEMS=="hid", KERNELS=="\*:([0-9A-F]{4}):([0-9A-F]{4})\.\*", TAG\+="uaccess"$)re");
         const auto m = re.match(line);
         QVERIFY2(m.hasMatch(), qPrintable(line));
         inRules.emplace(m.captured(1), m.captured(2));
@@ -110,7 +110,7 @@ void TestHidTable::udevRulesMatchOnlyTheTable()
     std::set<std::pair<QString, QString>> inTable;
     for (const auto& m : t.models())
         for (const auto& i : m.ids)
-            inTable.emplace(QString::asprintf("%04x", i.vendorId), QString::asprintf("%04x", i.productId));
+            inTable.emplace(QString::asprintf("%04X", i.vendorId), QString::asprintf("%04X", i.productId));
     QVERIFY(inRules == inTable);
 }
 
