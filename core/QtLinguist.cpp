@@ -9,7 +9,6 @@
 
 QtLinguist::QtLinguist(QObject *parent)
     : QObject(parent)
-    , m_translator(new QTranslator(this))
 {
     initLanguageMap();
 }
@@ -50,17 +49,32 @@ int QtLinguist::systemLanguageIndex() const
     return languageIndexFor(QLocale::system());
 }
 
+QtLinguist *QtLinguist::ofApplication()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    return app ? app->findChild<QtLinguist *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 bool QtLinguist::setLanguage(int language)
 {
-    if (!m_languageFiles.contains(language))
-        return false;
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/translation/")
-        + m_languageFiles.value(language);
-    if (!m_translator->load(path)) {
-        qDebug() << "Translation not loaded:" << path;
+    if (!m_languageFiles.contains(language)) {
+        qDebug() << "No translation for language id" << language;
         return false;
     }
-    QCoreApplication::installTranslator(m_translator);
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/translation/")
+        + m_languageFiles.value(language);
+    // A failed load empties the translator it was tried on: the new language
+    // goes into a translator of its own, and the one in use stays installed
+    // until the new one is ready.
+    auto *next = new QTranslator(this);
+    if (!next->load(path)) {
+        qDebug() << "Translation not loaded:" << path;
+        delete next;
+        return false;
+    }
+    QCoreApplication::installTranslator(next);
+    delete m_translator; // removes itself from the application
+    m_translator = next;
     return true;
 }
 

@@ -41,6 +41,13 @@ public:
     int systemLanguageIndex() const;
     static int languageIndexFor(const QLocale &locale);
 
+    // The switcher of the running application, the one the application object
+    // owns as its direct child; null when there is none.
+    static QtLinguist *ofApplication();
+
+    // Installs the translation of a language id, "<enum key>.qm" from the
+    // folder "translation" beside the program. False for an unknown id or a
+    // file that does not load; the translation in use then stays installed.
     bool setLanguage(int language);
 
     // Applies the stored language, or the system language when none is
