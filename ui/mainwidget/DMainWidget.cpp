@@ -113,6 +113,9 @@ DMainWidget::DMainWidget(const LumtarSdkStartup &sdk, QWidget *parent)
 
 DMainWidget::~DMainWidget()
 {
+    // An open dialog reports its end to this window: it goes while the window is whole.
+    delete m_overlayDialog;
+    delete m_updateFirmwareDia;
     if (m_devicePage)
         m_devicePage->closeAllDevices();
     if (g_mainWidget == this)
