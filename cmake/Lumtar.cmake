@@ -51,3 +51,23 @@ function(lumtar_layer name)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   endif()
 endfunction()
+
+# lumtar_translations_beside(<target> <ts files...>): builds the .ts files with
+# lrelease into the folder "translation" beside the target's program, where the
+# program looks for its translations.
+function(lumtar_translations_beside target)
+  get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+  set(outputs)
+  foreach(ts IN LISTS ARGN)
+    get_filename_component(name ${ts} NAME_WE)
+    set(qm ${dir}/translation/${name}.qm)
+    add_custom_command(OUTPUT ${qm}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/translation
+      COMMAND Qt5::lrelease -silent ${ts} -qm ${qm}
+      DEPENDS ${ts}
+      VERBATIM)
+    list(APPEND outputs ${qm})
+  endforeach()
+  add_custom_target(${target}_translations DEPENDS ${outputs})
+  add_dependencies(${target} ${target}_translations)
+endfunction()

@@ -34,6 +34,9 @@ void TestImages::namedPicturesExist_data()
     QTest::newRow("tray") << ":/images/trayLogo.ico" << QSize(32, 32);
     QTest::newRow("title logo") << ":/images/mainpage/leftTopLogo_Pink.png" << QSize(200, 30);
     QTest::newRow("reset") << ":/images/Reset.png" << QSize(32, 32);
+    QTest::newRow("about logo") << ":/images/aboutLogo.png" << QSize(130, 130);
+    QTest::newRow("check box") << ":/images/publicIco/checkBoxDef.png" << QSize(13, 13);
+    QTest::newRow("check box ticked") << ":/images/publicIco/checkBoxSel.png" << QSize(13, 13);
 }
 
 void TestImages::namedPicturesExist()
