@@ -38,11 +38,6 @@ int CLumtarHid_Init(void)
     return HidManager::instance().init();
 }
 
-int CLumtarLight_Init(void)
-{
-    return 0;
-}
-
 int CLumtarHid_OpenPath(const char* path)
 {
     if (!path)

@@ -150,9 +150,6 @@ int CLumtarSDK_VersionStr(char* buffer);
  * the table cannot be read. Calling it again returns the first result. */
 int CLumtarHid_Init(void);
 
-/* The light-effect engine's start-up. Returns 0. */
-int CLumtarLight_Init(void);
-
 /* ---- HID I/O --------------------------------------------------------- */
 
 /* Opens the interface given by its path text. Returns a handle > 0, or 0

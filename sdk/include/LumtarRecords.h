@@ -70,6 +70,49 @@ typedef struct colorInfoData {
 enum { LUMTAR_LIGHT_KIND_KEYBOARD = 0, LUMTAR_LIGHT_KIND_SIDE = 1 };
 enum { LUMTAR_KEYBOARD_MODE_CUSTOM = 10 };
 
+/* Keyboard light modes (colorInfoData::modeCode of kind 0). 13 is none. */
+enum LightModeCode {
+    LightMode_Static = 0,
+    LightMode_Breath = 1,
+    LightMode_Wave = 2,
+    LightMode_Neon = 3,
+    LightMode_Radar = 4,
+    LightMode_Snake = 5,
+    LightMode_Reactive = 6,
+    LightMode_Aurora = 7,
+    LightMode_Ripple = 8,
+    LightMode_Twinkle = 9,
+    LightMode_Custom = 10,        /* per-key scheme, painted by the host */
+    LightMode_Cross = 11,
+    LightMode_SpeedRespond = 12,
+    LightMode_AutoRipple = 14,
+    LightMode_Striation = 15,
+    LightMode_Fireworks = 16,
+    LightMode_MusicalRhythm = 100 /* music mode, painted by the host */
+};
+
+/* Side light modes (colorInfoData::modeCode of kind 1). */
+enum SideLightModeCode {
+    SideLightMode_Static = 0,
+    SideLightMode_Breath = 1,
+    SideLightMode_Wave = 2,
+    SideLightMode_Collision = 3,
+    SideLightMode_Neon = 4,
+    SideLightMode_Close = 5
+};
+
+/* Movement directions (colorInfoData::direction). */
+enum LightDirectionCode {
+    LightDirection_Right = 0,
+    LightDirection_Left = 1,
+    LightDirection_Up = 2,
+    LightDirection_Down = 3,
+    LightDirection_Dispersion = 4, /* out from the centre */
+    LightDirection_Gather = 5,     /* in to the centre */
+    LightDirection_CW = 6,
+    LightDirection_UnCW = 7
+};
+
 /* The record a new profile starts with for one light kind. */
 static inline colorInfoData lumtarDefaultColorInfo(int32_t kind)
 {

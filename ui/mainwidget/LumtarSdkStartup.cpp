@@ -1,5 +1,6 @@
 #include "ui/mainwidget/LumtarSdkStartup.h"
 
+#include "sdk/include/LumtarLight.h"
 #include "sdk/include/LumtarXml.h"
 
 LumtarSdkStartup LumtarSdkStartup::linked()

@@ -1,0 +1,31 @@
+// Twinkle: keys picked at random light up and fade out again.
+#ifndef LUMTAR_LIGHTFX_TWINKLE_EFFECT_H
+#define LUMTAR_LIGHTFX_TWINKLE_EFFECT_H
+
+#include "sdk/lightfx/FrameCanvas.h"
+#include "sdk/lightfx/KeyGrid.h"
+#include "sdk/lightfx/LightRandom.h"
+#include "sdk/lightfx/LightSettings.h"
+
+#include <array>
+
+namespace lumtar::lightfx {
+
+class TwinkleEffect {
+public:
+    static constexpr int kRiseSteps = 12;
+    static constexpr int kFallSteps = 36;
+
+    TwinkleEffect() { reset(); }
+    void reset();
+    void draw(FrameCanvas& canvas, const LightSettings& settings, LightRandom& random);
+
+private:
+    static constexpr int kIdle = -1;
+    std::array<int, KeyGrid::kKeys> m_age{};
+    std::array<int, KeyGrid::kKeys> m_hue{};
+};
+
+} // namespace lumtar::lightfx
+
+#endif
