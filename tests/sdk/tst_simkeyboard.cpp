@@ -68,7 +68,7 @@ void TestSimKeyboard::answers_data()
         << "LT108HE" << 0 << true << "0=0,1=14"
         << "15:0=1,6-37=41,38=0;01:0=1,5=9,9=0,10=64,11=0,12=0,13=0";
     QTest::newRow("side-light list") << "LT108HE" << 0 << true << "0=1,1=1"
-                                     << "02:6=0,7=1,8=2,9=3,10=4,11=a5,12=5,13=5,14=0";
+                                     << "02:6=0,7=1,8=2,9=3,10=4,11=5,12=a5,13=5,14=5,15=0";
     QTest::newRow("side-light list, model without side light") << "LT68HE" << 0 << true << "0=1,1=1"
                                                                << "02:6=a5,7=0,8=0";
     QTest::newRow("keyboard mode list") << "LT104RGB" << 0 << true << "0=1,1=9"
