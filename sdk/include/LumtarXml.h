@@ -265,6 +265,9 @@ bool CLumtarXML_SeniorKey_CreateProFileXmlParentNode(const char *path);
 bool CLumtarXML_SeniorKey_SelectAllInfoItem(const char *path, std::list<SeniorKeyInfoStu> *records);
 /* False when the id is taken or the store is full. */
 bool CLumtarXML_SeniorKey_AddInfoItem(const char *path, int kind, SeniorKeyInfoStu record);
+/* An id that no record of the store has ever had (deleted ones included);
+ * false when the store cannot be read or no id is left. */
+bool CLumtarXML_SeniorKey_NewId(const char *path, int *id);
 /* Replaces the record with the same id. */
 bool CLumtarXML_SeniorKey_ModifyInfoItem(const char *path, int kind, SeniorKeyInfoStu record);
 bool CLumtarXML_SeniorKey_DeleteInfoItem(const char *path, int kind, int id);

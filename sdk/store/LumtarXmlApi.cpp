@@ -376,6 +376,11 @@ bool CLumtarXML_SeniorKey_AddInfoItem(const char *path, int, SeniorKeyInfoStu re
     return SeniorKeyStore::add(path, record);
 }
 
+bool CLumtarXML_SeniorKey_NewId(const char *path, int *id)
+{
+    return SeniorKeyStore::newId(path, id);
+}
+
 bool CLumtarXML_SeniorKey_ModifyInfoItem(const char *path, int, SeniorKeyInfoStu record)
 {
     return SeniorKeyStore::modify(path, record);

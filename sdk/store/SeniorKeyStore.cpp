@@ -4,7 +4,10 @@
 #include "sdk/store/StoreText.h"
 #include "sdk/store/XmlDocumentCache.h"
 
+#include <stdint.h>
 #include <string.h>
+
+#include <algorithm>
 
 namespace lumtar {
 namespace store {
@@ -84,6 +87,16 @@ SeniorKeyInfoStu readRecord(const pugi::xml_node &n)
     return r;
 }
 
+// The highest id the store has held: the kept one, or a higher id of a
+// record that a file written by hand holds.
+long long highestId(const pugi::xml_node &keys)
+{
+    long long highest = toInt32(keys.attribute("highestId").value(), 0);
+    for (pugi::xml_node n = keys.child("seniorKey"); n; n = n.next_sibling("seniorKey"))
+        highest = std::max<long long>(highest, toInt32(n.attribute("id").value(), 0));
+    return highest;
+}
+
 pugi::xml_node findRecord(const pugi::xml_node &keys, int id)
 {
     for (pugi::xml_node n = keys.child("seniorKey"); n; n = n.next_sibling("seniorKey"))
@@ -144,8 +157,26 @@ bool SeniorKeyStore::add(const char *path, const SeniorKeyInfoStu &record)
             return Change::Failed;
         if (!keys)
             keys = root.append_child("seniorKeys");
+        const long long highest = std::max<long long>(highestId(keys), record.id);
         writeRecord(keys.append_child("seniorKey"), record);
+        if (!keys.attribute("highestId"))
+            keys.append_attribute("highestId");
+        keys.attribute("highestId") = highest;
         return Change::Changed;
+    });
+}
+
+bool SeniorKeyStore::newId(const char *path, int *id)
+{
+    std::string p;
+    if (!id || !acceptPath(path, &p))
+        return false;
+    return cache().read(p, XmlDocumentCache::storeRootName(), [&](const pugi::xml_node &root) {
+        const long long next = std::max<long long>(highestId(root.child("seniorKeys")), 0) + 1;
+        if (next > INT32_MAX)
+            return false;
+        *id = static_cast<int>(next);
+        return true;
     });
 }
 

@@ -19,6 +19,9 @@ public:
     static bool prepare(const char *path);
     static bool records(const char *path, std::list<SeniorKeyInfoStu> *records);
     static bool add(const char *path, const SeniorKeyInfoStu &record);
+    // An id no record of the store has ever had: one more than the highest
+    // id it has held, deleted records included (the file keeps that id).
+    static bool newId(const char *path, int *id);
     static bool modify(const char *path, const SeniorKeyInfoStu &record);
     static bool remove(const char *path, int id);
 };
