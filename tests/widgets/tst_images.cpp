@@ -37,6 +37,11 @@ void TestImages::namedPicturesExist_data()
     QTest::newRow("about logo") << ":/images/aboutLogo.png" << QSize(130, 130);
     QTest::newRow("check box") << ":/images/publicIco/checkBoxDef.png" << QSize(13, 13);
     QTest::newRow("check box ticked") << ":/images/publicIco/checkBoxSel.png" << QSize(13, 13);
+    QTest::newRow("DKS point") << ":/images/DKS/addEventSel.png" << QSize(16, 16);
+    QTest::newRow("DKS travel") << ":/images/DKS/Up01Def.png" << QSize(18, 18);
+    QTest::newRow("slider handle") << ":/images/DKS/slider.png" << QSize(16, 16);
+    QTest::newRow("help") << ":/images/publicIco/question.png" << QSize(16, 16);
+    QTest::newRow("delete") << ":/images/macro/deleteDef.png" << QSize(22, 22);
 }
 
 void TestImages::namedPicturesExist()
