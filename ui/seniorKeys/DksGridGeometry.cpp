@@ -66,27 +66,30 @@ DksGridGeometry::Cell DksGridGeometry::holdCellAt(const QPoint &pos) const
     return cell.isValid() ? cell : Cell();
 }
 
-int DksGridGeometry::dragBarWidth(const Cell &origin, int x, int freeCells) const
+int DksGridGeometry::dragDistance(const Cell &origin, int x) const
 {
     if (!origin.isValid())
-        return 0;
+        return -1;
     const int reach = Cells - 1 - origin.column;
     const int d = x - pointX(origin.column);
     if (d < 0 || reach <= 0)
+        return -1;
+    return std::min(d, reach * m_columnPitch - kBarEndPast);
+}
+
+int DksGridGeometry::dragBarWidth(const Cell &origin, int x, int freeCells) const
+{
+    const int drag = dragDistance(origin, x);
+    if (drag < 0)
         return 0;
-    const int drag = std::min(d, reach * m_columnPitch - kBarEndPast);
     return std::max(0, std::min(drag + kBarEndPast, m_columnPitch * freeCells));
 }
 
 int DksGridGeometry::previewBarWidth(const Cell &origin, int x, int freeCells) const
 {
-    if (!origin.isValid())
+    const int drag = dragDistance(origin, x);
+    if (drag < 0)
         return 0;
-    const int reach = Cells - 1 - origin.column;
-    const int d = x - pointX(origin.column);
-    if (d < 0 || reach <= 0)
-        return 0;
-    const int drag = std::min(d, reach * m_columnPitch - kBarEndPast);
     int pitches = drag / m_columnPitch;
     if (drag % m_columnPitch > m_columnPitch / 2)
         ++pitches;

@@ -65,6 +65,11 @@ public:
     static bool changesRow(int barWidth);
 
 private:
+    // How far right of the origin's point the pointer drags, no further than
+    // the last point allows; -1 while it lies left of the origin or the
+    // origin has no point to its right.
+    int dragDistance(const Cell &origin, int x) const;
+
     int m_width = MinimumSize;
     int m_height = MinimumSize;
     int m_columnPitch = 1;
