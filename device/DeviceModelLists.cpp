@@ -1,19 +1,33 @@
 #include "device/DeviceModelLists.h"
 
-const QStringList &DeviceModelLists::magneticModels()
+#include "sdk/include/LumtarHid.h"
+
+namespace {
+
+constexpr int kDefaultBatchFrames = 10;
+
+// An unknown model: no capabilities, the usual light batch.
+ModelCapabilitiesStu capabilitiesOf(const QString &model)
 {
-    static const QStringList models{QStringLiteral("LT108HE"), QStringLiteral("LT68HE")};
-    return models;
+    ModelCapabilitiesStu capabilities{};
+    if (!CLumtarHid_GetModelCapabilities(model.toUtf8().constData(), &capabilities))
+        capabilities.lightBatchFrames = kDefaultBatchFrames;
+    return capabilities;
 }
 
-const QStringList &DeviceModelLists::largeLightBatchModels()
+} // namespace
+
+bool DeviceModelLists::isMagneticModel(const QString &model)
 {
-    static const QStringList models{QStringLiteral("LT108HE")};
-    return models;
+    return capabilitiesOf(model).magnetic != 0;
 }
 
-const QStringList &DeviceModelLists::keyboardModeModels()
+int DeviceModelLists::lightBatchLimit(const QString &model)
 {
-    static const QStringList models{QStringLiteral("LT108HE")};
-    return models;
+    return capabilitiesOf(model).lightBatchFrames - 1;
+}
+
+bool DeviceModelLists::tracksKeyboardMode(const QString &model)
+{
+    return capabilitiesOf(model).reportsKeyboardMode != 0;
 }

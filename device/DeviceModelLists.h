@@ -1,24 +1,22 @@
-// The fixed lists of keyboard models that some device behaviour depends on.
+// What some device behaviour needs to know of a keyboard model, read from
+// the SDK's device table (the one place these facts are kept). A model the
+// table does not hold has none of the capabilities.
 #ifndef DEVICEMODELLISTS_H
 #define DEVICEMODELLISTS_H
 
 #include <QString>
-#include <QStringList>
 
 class DeviceModelLists
 {
 public:
-    // Models with magnetic (Hall-effect) switches: after the serial number the
-    // link asks them for their travel range, anti-shake and report rate.
-    static const QStringList &magneticModels();
-    // Models whose light frames are streamed in batches of 10 rather than 9.
-    static const QStringList &largeLightBatchModels();
-    // The model whose status report carries its keyboard mode in byte 14.
-    static const QStringList &keyboardModeModels();
-
-    static bool isMagneticModel(const QString &model) { return magneticModels().contains(model); }
-    static bool hasLargeLightBatch(const QString &model) { return largeLightBatchModels().contains(model); }
-    static bool tracksKeyboardMode(const QString &model) { return keyboardModeModels().contains(model); }
+    // Magnetic (Hall-effect) switches: after the serial number the link asks
+    // these for their travel range, anti-shake and report rate.
+    static bool isMagneticModel(const QString &model);
+    // Streamed light frames held back until a batch is complete; a full
+    // batch holds one more (9 unless the table says otherwise).
+    static int lightBatchLimit(const QString &model);
+    // The status report carries the keyboard mode in byte 14.
+    static bool tracksKeyboardMode(const QString &model);
 };
 
 #endif

@@ -30,7 +30,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
     , m_hidName(hidName)
 {
     qRegisterMetaType<unsigned char *>("unsigned char*");
-    m_lightBatchLimit = DeviceModelLists::hasLargeLightBatch(hidName) ? 10 : 9;
+    m_lightBatchLimit = DeviceModelLists::lightBatchLimit(hidName);
 
     m_shakeHandsTimer = new QTimer(this);
     m_shakeHandsTimer->setInterval(1000);

@@ -19,6 +19,9 @@ struct DeviceModel {
     std::array<int, 4> modelValues{};
     bool magnetic = false;
     int sideLightSegments = 0;
+    int lightBatchFrames = 10;        // streamed light frames sent as one batch
+    bool reportsKeyboardMode = false; // its status report carries the keyboard mode
+
     int reportInterface = -1; // USB interface carrying the 64-byte reports; -1 any
     int usagePage = 0;        // its usage page; 0 any
     std::string chipFamily;

@@ -84,6 +84,21 @@ bool intList(const cJSON* obj, const char* key, std::vector<int>* out)
     return true;
 }
 
+// A model name is used as a folder and file name: letters, digits, '-',
+// '_' and '.', not led by a dot, and short enough for the device records.
+bool isPlainModelName(const std::string& name)
+{
+    if (name.empty() || name.size() > DeviceTable::kMaxModelNameLength || name[0] == '.')
+        return false;
+    for (char c : name) {
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-'
+            || c == '_' || c == '.';
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
 bool fail(std::string* error, const std::string& why)
 {
     if (error)
@@ -128,6 +143,8 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
         const std::string where = "model \"" + d.model + "\": ";
         if (d.model.empty())
             return fail(error, "a model has no name");
+        if (!isPlainModelName(d.model))
+            return fail(error, where + "a model name holds only letters, digits, '-', '_' and '.' and is not led by a dot");
         for (const DeviceModel& other : parsed)
             if (other.model == d.model)
                 return fail(error, where + "listed twice");
@@ -153,6 +170,11 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
         d.magnetic = cJSON_IsTrue(mag);
         if (!integer(m, "sideLightSegments", &d.sideLightSegments, 0) || d.sideLightSegments < 0)
             return fail(error, where + "bad sideLightSegments");
+        if (!integer(m, "lightBatchFrames", &d.lightBatchFrames, 10) || d.lightBatchFrames < 1
+            || d.lightBatchFrames > 64)
+            return fail(error, where + "lightBatchFrames must be 1 to 64");
+        const cJSON* modeReport = cJSON_GetObjectItemCaseSensitive(m, "reportsKeyboardMode");
+        d.reportsKeyboardMode = cJSON_IsTrue(modeReport);
         if (!integer(m, "reportInterface", &d.reportInterface, -1))
             return fail(error, where + "bad reportInterface");
         const std::string usage = text(m, "usagePage");

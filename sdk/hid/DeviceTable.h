@@ -14,9 +14,12 @@ class DeviceTable {
 public:
     // Name of the file beside the program that replaces the built-in table.
     static constexpr const char* kOverrideFileName = "lumtar-devices.json";
+    // Longest model name: it must fit the model fields of the device records.
+    static constexpr size_t kMaxModelNameLength = 127;
 
     // Parses a table; on failure returns false with a reason in error and
-    // leaves the table empty.
+    // leaves the table empty. Model names are checked here, once: every name
+    // handed out is a plain file name.
     bool parse(const std::string& json, std::string* error = nullptr);
     // The file beside the program when there is one, else the built-in
     // table. source receives where the table came from.

@@ -123,6 +123,21 @@ int CLumtarHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu>* models)
     return n;
 }
 
+bool CLumtarHid_GetModelCapabilities(const char* model, ModelCapabilitiesStu* capabilities)
+{
+    if (!capabilities)
+        return false;
+    std::memset(capabilities, 0, sizeof *capabilities);
+    const lumtar::DeviceModel* m = model ? HidManager::instance().table().findModel(model) : nullptr;
+    if (!m)
+        return false;
+    capabilities->magnetic = m->magnetic ? 1 : 0;
+    capabilities->sideLightSegments = m->sideLightSegments;
+    capabilities->lightBatchFrames = m->lightBatchFrames;
+    capabilities->reportsKeyboardMode = m->reportsKeyboardMode ? 1 : 0;
+    return true;
+}
+
 bool CLumtarHid_GetHidAndFirmwareInfoStu(const char* path, HidDeviceInfoStu* device, FirmwareInfoStu* firmware)
 {
     if (device)

@@ -83,6 +83,14 @@ typedef struct SupportInfoStu {
     int32_t usagePage;        /* 0: any */
 } SupportInfoStu;
 
+/* What the program needs to know of one supported model (16 bytes). */
+typedef struct ModelCapabilitiesStu {
+    int32_t magnetic;            /* 1: magnetic (Hall-effect) switches */
+    int32_t sideLightSegments;   /* 0: no side light */
+    int32_t lightBatchFrames;    /* streamed light frames sent as one batch */
+    int32_t reportsKeyboardMode; /* 1: its status report carries the keyboard mode */
+} ModelCapabilitiesStu;
+
 /* The application's record of one listed keyboard (1116 bytes). Text fields
  * are NUL-terminated; a longer source is cut to the field's width less one
  * byte (lumtarCopyField). */
@@ -203,6 +211,11 @@ int CLumtarHid_GetHidInfoList(std::list<std::string>* paths);
 /* Fills the model information of every supported model, keyed by model
  * name. Returns the count, or -1 before CLumtarHid_Init succeeded. */
 int CLumtarHid_GetHidInfoStuMapList(std::map<std::string, HidInfoStu>* models);
+
+/* Fills the capabilities of the model of this name from the device table
+ * (read on first use, also before CLumtarHid_Init). Returns false, the
+ * record zeroed, for a name the table does not hold. */
+bool CLumtarHid_GetModelCapabilities(const char* model, ModelCapabilitiesStu* capabilities);
 
 /* Fills both records for the attached interface with this path text.
  * Returns false (both records zeroed) when the path is not attached or

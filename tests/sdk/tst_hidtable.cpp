@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <cstring>
 #include <set>
 
 using lumtar::DevicePathText;
@@ -17,6 +18,9 @@ private slots:
     void builtinTableCoversEveryKind();
     void badTablesAreRefused_data();
     void badTablesAreRefused();
+    void plainModelNamesAreTaken();
+    void capabilitiesComeFromTheTable_data();
+    void capabilitiesComeFromTheTable();
     void udevRulesMatchOnlyTheTable();
     void pathTextRoundTrip_data();
     void pathTextRoundTrip();
@@ -76,6 +80,13 @@ void TestHidTable::badTablesAreRefused_data()
     QTest::newRow("model value beyond int") << QByteArray(R"({"models":[{"model":"A","modelValues":[1e300,2,3,4],"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("fractional model value") << QByteArray(R"({"models":[{"model":"A","modelValues":[1,2.5,3,4],"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("fractional mode") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[1.5]}}]})");
+    for (const char* name : {"../x", "a/b", ".hidden", "with space", "semi;colon", "back\\\\slash"})
+        QTest::addRow("model name %s", name)
+            << QByteArray(R"({"models":[{"model":")" + QByteArray(name) + R"(","ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("model name of 128 bytes")
+        << QByteArray(R"({"models":[{"model":")" + QByteArray(128, 'M') + R"(","ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("no light batch") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":0,"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("light batch as text") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":"11","ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("mode out of range") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[300]}}]})");
 }
 
@@ -88,6 +99,50 @@ void TestHidTable::badTablesAreRefused()
     QVERIFY(!t.parse(json.toStdString(), &error));
     QVERIFY(!error.empty());
     QVERIFY(t.models().empty()); // a refused table leaves nothing half-read
+}
+
+void TestHidTable::plainModelNamesAreTaken()
+{
+    DeviceTable t;
+    const QByteArray longest(DeviceTable::kMaxModelNameLength, 'M');
+    std::string error;
+    QVERIFY2(t.parse(R"({"models":[{"model":"LT-108_HE.v2","ids":[{"vendorId":"1","productId":"1"}]},{"model":")"
+                     + longest.toStdString() + R"(","ids":[{"vendorId":"1","productId":"2"}]}]})", &error),
+             error.c_str());
+    QCOMPARE(t.models().size(), size_t(2));
+}
+
+void TestHidTable::capabilitiesComeFromTheTable_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<int>("magnetic");
+    QTest::addColumn<int>("sideLightSegments");
+    QTest::addColumn<int>("lightBatchFrames");
+    QTest::addColumn<int>("reportsKeyboardMode");
+    QTest::newRow("LT108HE") << QByteArray("LT108HE") << true << 1 << 12 << 11 << 1;
+    QTest::newRow("LT68HE") << QByteArray("LT68HE") << true << 1 << 0 << 10 << 0;
+    QTest::newRow("LT104RGB") << QByteArray("LT104RGB") << true << 0 << 0 << 10 << 0;
+    QTest::newRow("unknown") << QByteArray("LT1") << false << 0 << 0 << 0 << 0;
+    QTest::newRow("no name") << QByteArray() << false << 0 << 0 << 0 << 0;
+}
+
+void TestHidTable::capabilitiesComeFromTheTable()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(bool, known);
+    QFETCH(int, magnetic);
+    QFETCH(int, sideLightSegments);
+    QFETCH(int, lightBatchFrames);
+    QFETCH(int, reportsKeyboardMode);
+    ModelCapabilitiesStu c;
+    std::memset(&c, 0x5A, sizeof c);
+    QCOMPARE(CLumtarHid_GetModelCapabilities(model.isNull() ? nullptr : model.constData(), &c), known);
+    QCOMPARE(c.magnetic, magnetic);
+    QCOMPARE(c.sideLightSegments, sideLightSegments);
+    QCOMPARE(c.lightBatchFrames, lightBatchFrames);
+    QCOMPARE(c.reportsKeyboardMode, reportsKeyboardMode);
+    QVERIFY(!CLumtarHid_GetModelCapabilities("LT108HE", nullptr));
 }
 
 void TestHidTable::udevRulesMatchOnlyTheTable()
