@@ -1,6 +1,11 @@
 // Figures of the per-device I/O thread against the simulated keyboard:
-// CPU time of idle open keyboards, the round trip from writeHidCmd to the
+// CPU time of idle open keyboards (in this process, and in the whole
+// application with its window), the round trip from writeHidCmd to the
 // reply's signal in the GUI thread, and the drain rate of light frames.
+//
+// Targets, idle for 30 s, whole application: 0.1 % of one core with no
+// keyboard, 0.3 % with one, 0.8 % with four; the round trip within two I/O
+// turns while commands follow each other.
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarHid.h"
@@ -11,6 +16,8 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QThread>
 
@@ -65,11 +72,12 @@ std::unique_ptr<OpenKeyboard> openKeyboard(const char *model, int index)
     return kb;
 }
 
-// CPU seconds of this process's threads whose name starts with `prefix`.
-double threadCpuSeconds(const QByteArray &prefix)
+// CPU seconds of a process's threads whose name starts with `prefix` (all
+// threads for an empty prefix).
+double threadCpuSeconds(const QByteArray &prefix, const QString &pid = QStringLiteral("self"))
 {
     double total = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
         if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(prefix))
@@ -86,7 +94,7 @@ double threadCpuSeconds(const QByteArray &prefix)
     return total;
 }
 
-double idleCpuPercent(int keyboards, int ms, double *ioThreadsPercent)
+double idleCpuPercent(int keyboards, int ms, double *ioThreadsPercent, double *turnsPerSecond)
 {
     std::vector<std::unique_ptr<OpenKeyboard>> open;
     for (int i = 0; i < keyboards; ++i) {
@@ -97,15 +105,65 @@ double idleCpuPercent(int keyboards, int ms, double *ioThreadsPercent)
     idle(300); // let the serial inquiry and its replies pass
     const double cpu0 = processCpuSeconds();
     const double io0 = threadCpuSeconds("MainHidInterFac");
+    long turns0 = 0;
+    for (const auto &kb : open)
+        turns0 += kb->io->turns();
     QElapsedTimer wall;
     wall.start();
     idle(ms);
     const double cpu = processCpuSeconds() - cpu0;
     const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     *ioThreadsPercent = 100.0 * (threadCpuSeconds("MainHidInterFac") - io0) / seconds;
+    long turns = -turns0;
+    for (const auto &kb : open)
+        turns += kb->io->turns();
+    *turnsPerSecond = keyboards ? static_cast<double>(turns) / seconds / keyboards : 0;
     open.clear();
     SimController::instance().unplugAll();
     return 100.0 * cpu / seconds;
+}
+
+// The whole application, started with its window on the offscreen platform
+// and the given simulated keyboards: CPU of the process over `ms` once it has
+// settled, and of its I/O threads.
+void applicationIdle(const QString &program, const QString &devices, int ms)
+{
+    QTemporaryDir home;
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LUMTAR_SIMULATED_DEVICES"), devices);
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.setStandardOutputFile(QProcess::nullDevice());
+    app.start(program, QStringList());
+    if (!app.waitForStarted(10000)) {
+        std::printf("application idle: cannot start %s\n", qPrintable(program));
+        return;
+    }
+    const QString pid = QString::number(app.processId());
+    idle(8000); // start-up, enumeration, the open sequence
+    const double cpu0 = threadCpuSeconds(QByteArray(), pid);
+    const double io0 = threadCpuSeconds("MainHidInterFac", pid);
+    QElapsedTimer wall;
+    wall.start();
+    idle(ms);
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = threadCpuSeconds(QByteArray(), pid) - cpu0;
+    const double io = threadCpuSeconds("MainHidInterFac", pid) - io0;
+    std::printf("application idle %.0f s, keyboards [%s]: process %.2f%% of one core, I/O threads %.2f%%, "
+                "the rest %.2f%%\n",
+                seconds, qPrintable(devices), 100.0 * cpu / seconds, 100.0 * io / seconds,
+                100.0 * (cpu - io) / seconds);
+    app.terminate();
+    if (!app.waitForFinished(10000)) {
+        app.kill();
+        app.waitForFinished(5000);
+    }
 }
 
 double baselineCpuPercent(int keyboards, int ms)
@@ -122,7 +180,10 @@ double baselineCpuPercent(int keyboards, int ms)
     return 100.0 * cpu / seconds;
 }
 
-void roundTrip(int samples)
+// From writeHidCmd to the reply's signal. With `pauseMs` 0 each command
+// follows the last reply at once (a busy keyboard); with a pause the I/O
+// thread has gone idle before each command.
+void roundTrip(int samples, int pauseMs)
 {
     auto kb = openKeyboard("LT108HE", 0);
     if (!kb)
@@ -131,6 +192,8 @@ void roundTrip(int samples)
     HidReportBuff inquiry(0x06, 1, 0);
     std::vector<double> ms;
     for (int i = 0; i < samples; ++i) {
+        if (pauseMs > 0)
+            idle(pauseMs);
         kb->replies.clear();
         QElapsedTimer t;
         t.start();
@@ -149,10 +212,11 @@ void roundTrip(int samples)
         std::printf("round trip: no replies\n");
         return;
     }
-    const double turnMs = 100 * LUMTAR_TIMER_UNIT_US / 1000.0; // CLumtarHid_highPrecisionTimerRuning(100)
+    const double turnMs = MainHidInterFace::TurnWaitUnits * LUMTAR_TIMER_UNIT_US / 1000.0;
     auto at = [&ms](double q) { return ms[std::min(ms.size() - 1, static_cast<size_t>(q * static_cast<double>(ms.size())))]; };
-    std::printf("writeHidCmd -> reply signal (%zu of %d): median %.2f ms (%.1f turns), p95 %.2f ms, max %.2f ms\n",
-                ms.size(), samples, at(0.5), at(0.5) / turnMs, at(0.95), ms.back());
+    std::printf("writeHidCmd -> reply signal, %s (%zu of %d): median %.2f ms (%.1f turns), p95 %.2f ms, max %.2f ms\n",
+                pauseMs > 0 ? "each after an idle pause" : "back to back", ms.size(), samples, at(0.5),
+                at(0.5) / turnMs, at(0.95), ms.back());
     kb.reset();
     SimController::instance().unplugAll();
 }
@@ -198,16 +262,24 @@ int main(int argc, char **argv)
         std::printf("the SDK did not start\n");
         return 0;
     }
-    const int ms = 10000;
-    for (int n : {1, 4}) {
+    const int ms = 30000;
+    for (int n : {0, 1, 4}) {
         const double base = baselineCpuPercent(n, ms);
         double ioThreads = 0;
-        const double open = idleCpuPercent(n, ms, &ioThreads);
-        std::printf("idle, %d open keyboard(s): process %.2f%% of one core (%.2f%% with them plugged but closed); "
-                    "I/O threads %.2f%%, %.2f%% per keyboard\n",
-                    n, open, base, ioThreads, ioThreads / n);
+        double turns = 0;
+        const double open = idleCpuPercent(n, ms, &ioThreads, &turns);
+        std::printf("idle 30 s, %d open keyboard(s): process %.2f%% of one core (%.2f%% with them plugged but "
+                    "closed); I/O threads %.2f%%, %.2f%% and %.0f turns/s per keyboard\n",
+                    n, open, base, ioThreads, n ? ioThreads / n : 0.0, turns);
     }
-    roundTrip(300);
-    lightDrain(ms);
+    roundTrip(300, 0);
+    roundTrip(50, 100);
+    lightDrain(10000);
+
+    // The application beside this program's folder, or the one named.
+    const QString program = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                     : QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/lumtar");
+    for (const char *devices : {"", "LT108HE", "LT108HE,LT108HE,LT68HE,LT104RGB"})
+        applicationIdle(program, QString::fromLatin1(devices), ms);
     return 0;
 }

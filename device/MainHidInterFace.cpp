@@ -91,6 +91,8 @@ int MainHidInterFace::closeHid()
         return 0;
     if (m_shakeHandsTimer->isActive())
         m_shakeHandsTimer->stop();
+    // An idle thread would see the cleared flag only after its long wait.
+    CLumtarHid_highPrecisionTimerWake(m_timerContext);
     // The loop sees the cleared flag at its next check; the handle is released
     // only once no read or write on it can be under way.
     if (isRunning())
@@ -119,8 +121,11 @@ int MainHidInterFace::writeHidCmd(const char *report)
     if (!m_isOpen.load() || !report)
         return -1;
     unsigned char *copy = heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size);
-    std::lock_guard<std::mutex> lock(m_cmdMutex);
-    m_cmdQueue.append(copy);
+    {
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
+        m_cmdQueue.append(copy);
+    }
+    wakeIfIdle();
     return 0;
 }
 
@@ -128,20 +133,37 @@ int MainHidInterFace::writeHidLightCmd(const char *report)
 {
     if (!m_isOpen.load() || !report)
         return -1;
-    std::lock_guard<std::mutex> lock(m_lightMutex);
-    if (m_lightQueue.isEmpty())
-        m_lightAccepting = true;
-    if (!m_lightSendEnabled.load() || !m_lightAccepting)
-        return 0;
-    if (m_lightQueue.size() >= m_lightBatchLimit)
-        m_lightAccepting = false;
-    m_lightQueue.append(heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size));
+    bool batchComplete = false;
+    {
+        std::lock_guard<std::mutex> lock(m_lightMutex);
+        if (m_lightQueue.isEmpty())
+            m_lightAccepting = true;
+        if (!m_lightSendEnabled.load() || !m_lightAccepting)
+            return 0;
+        if (m_lightQueue.size() >= m_lightBatchLimit) {
+            m_lightAccepting = false;
+            batchComplete = true;
+        }
+        m_lightQueue.append(heapCopy(reinterpret_cast<const unsigned char *>(report), HidReportBuff::Size));
+    }
+    // Frames of a batch still filling are not sent yet: only a complete
+    // batch needs the thread.
+    if (batchComplete)
+        wakeIfIdle();
     return 0;
 }
 
 void MainHidInterFace::setLightSendEnabled(bool enabled)
 {
     m_lightSendEnabled.store(enabled);
+    if (enabled)
+        wakeIfIdle();
+}
+
+void MainHidInterFace::wakeIfIdle()
+{
+    if (m_idleWaiting.exchange(false))
+        CLumtarHid_highPrecisionTimerWake(m_timerContext);
 }
 
 void MainHidInterFace::onShakeHandsRuning()
@@ -155,17 +177,52 @@ void MainHidInterFace::onShakeHandsRuning()
 void MainHidInterFace::run()
 {
     m_turnIsWrite = true;
+    int quietTurns = 0;
     while (m_isOpen.load()) {
-        if (m_turnIsWrite)
-            writeTurn();
-        else
-            readTurn();
+        const bool moved = m_turnIsWrite ? writeTurn() : readTurn();
         m_turnIsWrite = !m_turnIsWrite;
-        CLumtarHid_highPrecisionTimerRuning(100, m_timerContext);
+        ++m_turns;
+        quietTurns = moved ? 0 : quietTurns + 1;
+        if (quietTurns < QuietTurnsBeforeIdle) {
+            CLumtarHid_highPrecisionTimerRuning(TurnWaitUnits, m_timerContext);
+            continue;
+        }
+        // Idle: a write turn with nothing to write needs no wait of its own;
+        // the read turn right after it is followed by the long wait.
+        if (!m_turnIsWrite)
+            continue;
+        idleWait();
     }
 }
 
-void MainHidInterFace::writeTurn()
+bool MainHidInterFace::hasReportToWrite()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_cmdMutex);
+        if (!m_cmdQueue.isEmpty())
+            return true;
+    }
+    if (!m_lightSendEnabled.load())
+        return false;
+    std::lock_guard<std::mutex> lock(m_lightMutex);
+    return !m_lightAccepting && !m_lightQueue.isEmpty();
+}
+
+void MainHidInterFace::idleWait()
+{
+    // Announce the wait first, then look once more: a report queued in
+    // between either is seen here or wakes the timer (a wake before the wait
+    // ends it at once).
+    m_idleWaiting.store(true);
+    if (hasReportToWrite() || !m_isOpen.load()) {
+        m_idleWaiting.store(false);
+        return;
+    }
+    CLumtarHid_highPrecisionTimerRuning(IdleWaitUnits, m_timerContext);
+    m_idleWaiting.store(false);
+}
+
+bool MainHidInterFace::writeTurn()
 {
     unsigned char *report = nullptr;
     {
@@ -179,16 +236,17 @@ void MainHidInterFace::writeTurn()
             report = m_lightQueue.takeFirst();
     }
     if (!report)
-        return;
+        return false;
     if (m_isOpen.load())
         CLumtarHid_HidWriteBuff(m_handle, report, m_hidPathLatin1.constData());
     delete[] report;
+    return true;
 }
 
-void MainHidInterFace::readTurn()
+bool MainHidInterFace::readTurn()
 {
     if (!m_isOpen.load())
-        return;
+        return false;
     unsigned char buffer[HidReportBuff::Size] = {};
     const int count = CLumtarHid_HidReadBuff(m_handle, buffer);
     if (count < 0) {
@@ -196,18 +254,19 @@ void MainHidInterFace::readTurn()
             m_readFailureLogged = true;
             qDebug().noquote() << "HID read failed, the device is gone:" << m_hidName;
         }
-        return;
+        return false;
     }
     if (count == 0)
-        return;
+        return false;
     const int length = qMin(count, HidReportBuff::Size);
     if (length >= 2 && buffer[1] == 0x15) {
         if (length < kSerialReplyLength) {
             qDebug().noquote() << "Short serial number report ignored, length:" << length;
-            return;
+            return true;
         }
         emit sigHidSnGetOver(heapCopy(buffer, length), m_hidName);
-        return;
+        return true;
     }
     emit sigHidDataArrived(heapCopy(buffer, length), length, m_threadIndex);
+    return true;
 }

@@ -4,6 +4,11 @@
 // Every input report goes to the GUI thread as a 64-byte heap copy in a
 // queued signal; the receiving slot frees it.
 //
+// An idle keyboard costs next to nothing: once several turns in a row found
+// nothing to write and nothing arrived, the thread looks for reports only
+// every IdleWaitUnits, and a report queued for sending wakes it at once.
+// While work is queued the turns keep their pace.
+//
 // The object lives in the GUI thread: every public operation and the
 // shake-hands slot run there; only run() runs in the started thread.
 #ifndef MAINHIDINTERFACE_H
@@ -24,6 +29,14 @@ class MainHidInterFace : public QThread
 {
     Q_OBJECT
 public:
+    // The wait after each turn, in SDK timer units (2.5 ms).
+    static constexpr int TurnWaitUnits = 100;
+    // Quiet turns (nothing written, nothing read) before the thread idles.
+    static constexpr int QuietTurnsBeforeIdle = 8;
+    // The wait between two looks for reports while idle (20 ms): the longest
+    // an input report waits for an idle thread.
+    static constexpr int IdleWaitUnits = 800;
+
     MainHidInterFace(int threadIndex, const QString &hidName, QObject *parent = nullptr);
     ~MainHidInterFace() override;
 
@@ -47,6 +60,8 @@ public:
     QString hidPath() const { return m_hidPath; }
     // Frames held back until a batch is complete; a full batch holds one more.
     int lightBatchLimit() const { return m_lightBatchLimit; }
+    // Read and write turns taken since the thread started.
+    long turns() const { return m_turns.load(); }
 
 signals:
     void sigOpenHidSuccessful();
@@ -60,8 +75,12 @@ protected:
     void run() override;
 
 private:
-    void writeTurn();
-    void readTurn();
+    // Each returns whether it moved a report.
+    bool writeTurn();
+    bool readTurn();
+    bool hasReportToWrite();
+    void idleWait();
+    void wakeIfIdle();
     void stopTimer();
 
     LumtarTimerContext m_timerContext = 0;
@@ -79,6 +98,10 @@ private:
     std::mutex m_cmdMutex;
     QList<unsigned char *> m_lightQueue;
     std::mutex m_lightMutex;
+
+    // Set while the thread waits idle: a producer that clears it wakes the timer.
+    std::atomic<bool> m_idleWaiting{false};
+    std::atomic<long> m_turns{0};
 
     int m_lightBatchLimit = 9;
     bool m_timerStarted = false;

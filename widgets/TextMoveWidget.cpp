@@ -15,16 +15,21 @@ TextMoveWidget::TextMoveWidget(QWidget *parent)
     m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_label->adjustSize();
 
+    // The text moves while it can be seen: a hidden marquee costs nothing.
     m_timer = new QTimer(this);
     m_timer->setInterval(m_interval);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    m_timer->start();
 }
 
 TextMoveWidget::~TextMoveWidget()
 {
     if (m_timer->isActive())
         m_timer->stop();
+}
+
+bool TextMoveWidget::isMoving() const
+{
+    return m_timer->isActive();
 }
 
 void TextMoveWidget::updatePos()
@@ -79,6 +84,18 @@ void TextMoveWidget::setBackground(QColor color)
     QPalette p = palette();
     p.setColor(QPalette::Window, color);
     setPalette(p);
+}
+
+void TextMoveWidget::showEvent(QShowEvent *event)
+{
+    m_timer->start();
+    QWidget::showEvent(event);
+}
+
+void TextMoveWidget::hideEvent(QHideEvent *event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
 }
 
 void TextMoveWidget::resizeEvent(QResizeEvent *event)

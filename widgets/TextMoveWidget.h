@@ -1,5 +1,5 @@
 // A marquee line: a text that fits bounces between the edges; a longer text
-// swings so that each end comes into view.
+// swings so that each end comes into view. It moves while it is shown.
 #ifndef TEXTMOVEWIDGET_H
 #define TEXTMOVEWIDGET_H
 
@@ -20,6 +20,7 @@ public:
     int textX() const { return m_x; }
     int textY() const { return m_y; }
     bool isMovingRight() const { return m_movingRight; }
+    bool isMoving() const;
 
 public slots:
     void updatePos();
@@ -29,6 +30,8 @@ public slots:
     void setBackground(QColor color);
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -89,6 +89,11 @@ int CLumtarHid_highPrecisionTimerRuning(int interval, LumtarTimerContext context
     return lumtar::HighPrecisionTimer::instance().wait(interval, context) ? 0 : -1;
 }
 
+int CLumtarHid_highPrecisionTimerWake(LumtarTimerContext context)
+{
+    return lumtar::HighPrecisionTimer::instance().wake(context) ? 0 : -1;
+}
+
 int CLumtarHid_GetHidInfoList(std::list<std::string>* paths)
 {
     if (!paths || !HidManager::instance().isReady())

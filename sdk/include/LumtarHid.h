@@ -194,9 +194,14 @@ int CLumtarHid_highPrecisionTimerStop(LumtarTimerContext context);
 #define LUMTAR_TIMER_UNIT_US 25
 
 /* Blocks the calling thread for interval units (100: 2.5 ms; at least one
- * unit, at most one second), sleeping, not spinning. Returns 0, or -1 when
- * the context is not started (it has waited all the same). */
+ * unit, at most one second), sleeping, not spinning, or until another thread
+ * wakes the context. Returns 0, or -1 when the context is not started (it
+ * has waited all the same). */
 int CLumtarHid_highPrecisionTimerRuning(int interval, LumtarTimerContext context);
+/* Ends the context's wait under way at once, or else its next wait. Any
+ * thread may call it. Returns 0, or -1 for a context never initialised or
+ * stopped (a stop also ends the wait under way). */
+int CLumtarHid_highPrecisionTimerWake(LumtarTimerContext context);
 
 #ifdef __cplusplus
 } /* extern "C" */

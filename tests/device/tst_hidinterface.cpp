@@ -51,6 +51,7 @@ private slots:
     void shortReadsCarryNoStaleBytes();
     void shortSerialReplyIgnored();
     void unplugWhileRunning();
+    void idleKeyboardTakesFewTurns();
 
 private:
     // Plugs a keyboard and opens and starts its I/O thread. Input reports are
@@ -304,6 +305,27 @@ void tst_HidInterface::unplugWhileRunning()
     QCOMPARE(log.countContaining(QStringLiteral("HID read failed")), 1);
     QCOMPARE(m_io->closeHid(), 0);
     QVERIFY(!m_io->isRunning());
+}
+
+void tst_HidInterface::idleKeyboardTakesFewTurns()
+{
+    openKeyboard();
+    QTRY_COMPARE(m_serialReplies.size(), 1);
+    sync();
+    QTest::qWait(100);
+    // Paced turns come every 2.5 ms (240 in 600 ms); an idle thread looks
+    // every 20 ms (a write and a read turn), plus one keep-alive burst.
+    const long before = m_io->turns();
+    QTest::qWait(600);
+    const long idleTurns = m_io->turns() - before;
+    QVERIFY2(idleTurns <= 100, QByteArray::number(qlonglong(idleTurns)).constData());
+
+    // A command queued while the thread idles is written and answered.
+    m_inputs.clear();
+    QCOMPARE(m_io->writeHidCmd(report({{0, 1}, {1, 0x06}, {2, 1}}).constData()), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(m_inputs.cbegin(), m_inputs.cend(),
+                                         [](const QByteArray &r) { return r.at(1) == 0x07; }),
+                             5000);
 }
 
 QTEST_GUILESS_MAIN(tst_HidInterface)

@@ -8,8 +8,11 @@
 
 #include <QtTest>
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 using lumtar::sim::SimController;
 
@@ -45,6 +48,7 @@ private slots:
     void readsHonourTheCount();
     void closedHandleRefusesEverything();
     void timerContext();
+    void timerWake();
 };
 
 void TestHidDevices::initTestCase()
@@ -305,6 +309,46 @@ void TestHidDevices::timerContext()
     QCOMPARE(CLumtarHid_highPrecisionTimerStart(c), -1);
     QCOMPARE(CLumtarHid_highPrecisionTimerInit(nullptr), -1);
     QCOMPARE(CLumtarHid_highPrecisionTimerStop(other), 0);
+}
+
+void TestHidDevices::timerWake()
+{
+    // A long wait ends as soon as another thread wakes or stops the timer; a
+    // wake that finds no wait ends the next one, once.
+    constexpr int kSecond = 1000000 / LUMTAR_TIMER_UNIT_US;
+    LumtarTimerContext c = 0;
+    QCOMPARE(CLumtarHid_highPrecisionTimerInit(&c), 0);
+    QCOMPARE(CLumtarHid_highPrecisionTimerStart(c), 0);
+    QElapsedTimer waited;
+
+    std::thread waker([c] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        CLumtarHid_highPrecisionTimerWake(c);
+    });
+    waited.start();
+    QCOMPARE(CLumtarHid_highPrecisionTimerRuning(kSecond, c), 0);
+    waker.join();
+    QVERIFY2(waited.elapsed() < 900, QByteArray::number(waited.elapsed()).constData());
+
+    QCOMPARE(CLumtarHid_highPrecisionTimerWake(c), 0);
+    QCOMPARE(CLumtarHid_highPrecisionTimerWake(c), 0); // wakes do not add up
+    waited.restart();
+    QCOMPARE(CLumtarHid_highPrecisionTimerRuning(kSecond, c), 0);
+    QVERIFY(waited.elapsed() < 900);
+    waited.restart();
+    QCOMPARE(CLumtarHid_highPrecisionTimerRuning(400, c), 0); // 10 ms, not cut short
+    QVERIFY(waited.elapsed() >= 9);
+
+    std::thread stopper([c] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        CLumtarHid_highPrecisionTimerStop(c);
+    });
+    waited.restart();
+    CLumtarHid_highPrecisionTimerRuning(kSecond, c);
+    stopper.join();
+    QVERIFY(waited.elapsed() < 900);
+    QCOMPARE(CLumtarHid_highPrecisionTimerWake(c), -1);
+    QCOMPARE(CLumtarHid_highPrecisionTimerWake(0), -1);
 }
 
 QTEST_GUILESS_MAIN(TestHidDevices)

@@ -24,6 +24,7 @@ private slots:
     void marqueeShortTextBounces();
     void marqueeLongTextSwings();
     void marqueeNewTextRestartsAtTheLeft();
+    void marqueeMovesOnlyWhileShown();
     void everyWidgetPaints();
 };
 
@@ -196,6 +197,31 @@ void TestSmallWidgets::marqueeShortTextBounces()
     QVERIFY(minX >= -2);
     QVERIFY(maxX + t <= 200 + 2);
     QVERIFY(maxX + t >= 200 - 2);
+}
+
+void TestSmallWidgets::marqueeMovesOnlyWhileShown()
+{
+    // A hidden marquee (the device page's tip is hidden until a calibration)
+    // must not wake the program every 20 ms.
+    QWidget page;
+    auto *marquee = new TextMoveWidget(&page);
+    marquee->resize(200, 30);
+    marquee->hide();
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(!marquee->isMoving());
+    marquee->show();
+    QVERIFY(marquee->isMoving());
+    const int start = marquee->textX();
+    QTRY_VERIFY(marquee->textX() != start);
+    marquee->hide();
+    QVERIFY(!marquee->isMoving());
+    const int stopped = marquee->textX();
+    QTest::qWait(100);
+    QCOMPARE(marquee->textX(), stopped);
+    marquee->show();
+    page.hide();
+    QVERIFY(!marquee->isMoving());
 }
 
 void TestSmallWidgets::marqueeLongTextSwings()
