@@ -15,6 +15,8 @@ const QString kHookKey = QStringLiteral("HOOK");
 
 // The instance that receives the events.
 QMap<QString, WindowsHookInterface *> hookInterfaceMap;
+// The instance whose start installed what runs now; it releases it.
+WindowsHookInterface *g_hookOwner = nullptr;
 
 HeldKeyTable g_heldKeys;
 InputHookBackend *g_chosenBackend = nullptr; // set by setBackend, not owned
@@ -47,10 +49,12 @@ WindowsHookInterface::WindowsHookInterface(QObject *parent) : QObject(parent)
 
 WindowsHookInterface::~WindowsHookInterface()
 {
-    if (hookInterfaceMap.value(kHookKey) == this) {
+    // Whatever this instance started goes with it, also while another
+    // instance receives the events; what another instance started stays.
+    if (g_hookOwner == this)
         uninstallHooks();
+    if (hookInterfaceMap.value(kHookKey) == this)
         hookInterfaceMap.remove(kHookKey);
-    }
 }
 
 void WindowsHookInterface::setBackend(InputHookBackend *backend)
@@ -64,7 +68,10 @@ int WindowsHookInterface::startHook(int mode)
 {
     this->mode = mode;
     g_heldKeys.clear();
-    return installHooks();
+    if (installHooks() != 1)
+        return 0;
+    g_hookOwner = this;
+    return 1;
 }
 
 int WindowsHookInterface::stopHook()
@@ -114,6 +121,7 @@ int WindowsHookInterface::installHooks()
 
 int WindowsHookInterface::uninstallHooks()
 {
+    g_hookOwner = nullptr;
     if (InputHookBackend *backend = activeBackend()) {
         backend->setKeyboardGrab(false);
         backend->uninstallKeyboard();

@@ -9,6 +9,8 @@
 //
 // The hooks, the held keys and the platform's hook are process-wide; the
 // mode belongs to the instance. Events go to the instance constructed last.
+// Destroying the instance whose start installed the running hooks releases
+// them, whichever instance receives the events.
 // Everything runs in the GUI thread, and the receivers run synchronously.
 #ifndef WINDOWSHOOKINTERFACE_H
 #define WINDOWSHOOKINTERFACE_H

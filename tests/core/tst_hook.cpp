@@ -125,6 +125,7 @@ private slots:
     void startForgetsHeldKeys();
     void destructorStopsAndUnregisters();
     void lastInstanceReceives();
+    void theStartingInstanceReleases();
 
 private:
     std::unique_ptr<ScriptedBackend> m_backend;
@@ -460,6 +461,28 @@ void tst_Hook::lastInstanceReceives()
     QCOMPARE(firstSpy.count(), 0);
     QCOMPARE(secondSpy.count(), 1);
     first.stopHook();
+}
+
+void tst_Hook::theStartingInstanceReleases()
+{
+    // An instance that is not the receiver takes the grab; when it goes,
+    // nothing stays grabbed or installed although another instance lives.
+    auto starter = std::make_unique<WindowsHookInterface>();
+    WindowsHookInterface receiver;
+    QCOMPARE(starter->startHook(2), 1);
+    QVERIFY(m_backend->keyboardGrabbed());
+    starter.reset();
+    QVERIFY(!m_backend->keyboardGrabbed());
+    QVERIFY(!m_backend->keyboardInstalled());
+
+    // Hooks another instance started stay when a bystander goes.
+    auto bystander = std::make_unique<WindowsHookInterface>();
+    QCOMPARE(receiver.startHook(1), 1);
+    bystander.reset();
+    QVERIFY(m_backend->keyboardGrabbed());
+    QVERIFY(m_backend->mouseInstalled());
+    receiver.stopHook();
+    QVERIFY(!m_backend->keyboardGrabbed());
 }
 
 QTEST_MAIN(tst_Hook)

@@ -45,6 +45,7 @@ private slots:
     void grabOnlyWhileWithholding();
     void refusedGrabLeavesNothing();
     void destructorReleasesGrab();
+    void grabGoesWithItsStarter();
     void noDisplay_data();
     void noDisplay();
 
@@ -275,6 +276,18 @@ void tst_X11Hook::destructorReleasesGrab()
     QCOMPARE(hook->startHook(3), 1);
     QVERIFY(!othersCanGrab());
     hook.reset();
+    QVERIFY(othersCanGrab());
+}
+
+void tst_X11Hook::grabGoesWithItsStarter()
+{
+    // The page that started key capture goes while another hook object
+    // lives (and receives the events): the keyboard must be free again.
+    auto starter = std::make_unique<WindowsHookInterface>();
+    WindowsHookInterface other;
+    QCOMPARE(starter->startHook(2), 1);
+    QVERIFY(!othersCanGrab());
+    starter.reset();
     QVERIFY(othersCanGrab());
 }
 
