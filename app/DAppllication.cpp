@@ -24,6 +24,7 @@
 #include "platform/CrashHandler.h"
 #include "platform/FontAliases.h"
 #include "platform/SingleInstanceKey.h"
+#include "platform/TerminationSignalNotifier.h"
 #include "ui/mainwidget/DMainWidget.h"
 
 namespace {
@@ -60,6 +61,16 @@ DAppllication::~DAppllication()
 {
     delete m_mainWidget;
     delete m_loginWidget;
+}
+
+void DAppllication::onTerminationRequested(int signalNumber)
+{
+    qDebug().noquote() << "Ended by" << TerminationSignalNotifier::signalName(signalNumber);
+    qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
+    if (m_mainWidget)
+        m_mainWidget->onQuitApp();
+    else
+        quit();
 }
 
 DAppllication *DAppllication::instance()

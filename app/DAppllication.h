@@ -44,6 +44,11 @@ public:
     // "<runtime folder>/<executable file name>": the hand-over socket.
     static QString localServerName();
 
+public slots:
+    // A termination signal arrived: quit as the tray's Quit does (devices
+    // closed, their threads joined), with the normal exit logged.
+    void onTerminationRequested(int signalNumber);
+
 private slots:
     void onLoginFinished(bool ok);
     void newLocalConnection();

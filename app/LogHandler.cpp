@@ -45,10 +45,27 @@ QString logDir()
     return logDirStorage();
 }
 
-QString formatLine(const QMessageLogContext &context, const QString &text, const QDateTime &now)
+QString levelName(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return QStringLiteral("Debug");
+    case QtInfoMsg:
+        return QStringLiteral("Info");
+    case QtWarningMsg:
+        return QStringLiteral("Warning");
+    case QtCriticalMsg:
+        return QStringLiteral("Critical");
+    case QtFatalMsg:
+        return QStringLiteral("Fatal");
+    }
+    return QStringLiteral("Debug");
+}
+
+QString formatLine(const QMessageLogContext &context, const QString &text, const QDateTime &now, QtMsgType type)
 {
     return QStringLiteral("[%1]-[flie:%2    line:%3    datetime:%4]--------------------- %5")
-        .arg(QStringLiteral("Debug"), QString::fromUtf8(context.file ? context.file : ""))
+        .arg(levelName(type), QString::fromUtf8(context.file ? context.file : ""))
         .arg(context.line)
         .arg(now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), text);
 }
@@ -95,8 +112,6 @@ void cleanLogDir(const QString &baseName)
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtDebugMsg)
-        return;
     // One lock around building, opening, writing and closing: lines from
     // several threads never interleave.
     QMutexLocker lock(&LogHandler::logMutex());
@@ -104,5 +119,5 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const 
     if (dir.isEmpty())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    LogHandler::appendLine(dir, now, LogHandler::formatLine(context, text, now));
+    LogHandler::appendLine(dir, now, LogHandler::formatLine(context, text, now, type));
 }

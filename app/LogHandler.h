@@ -1,5 +1,6 @@
-// The daily debug log: one line per debug message, one file per day, files
-// older than seven days removed at start.
+// The daily log: one line per message, one file per day, files older than
+// seven days removed at start. Each line names its level ("Debug",
+// "Info", "Warning", "Critical", "Fatal"); Qt's own messages are kept too.
 #ifndef LOGHANDLER_H
 #define LOGHANDLER_H
 
@@ -11,8 +12,8 @@
 // removes log files older than seven days and directs the log there.
 void cleanLogDir(const QString &baseName);
 
-// The Qt message handler: writes debug messages to the day's log file and
-// drops every other kind. Safe to call from any thread.
+// The Qt message handler: writes every message to the day's log file.
+// Safe to call from any thread.
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text);
 
 namespace LogHandler {
@@ -22,8 +23,11 @@ QString logDirFor(const QString &baseName);
 void setLogDir(const QString &dir);
 QString logDir();
 
+// The level's name in a log line: "Debug", "Info", "Warning", "Critical", "Fatal".
+QString levelName(QtMsgType type);
 // One log line, without its line end.
-QString formatLine(const QMessageLogContext &context, const QString &text, const QDateTime &now);
+QString formatLine(const QMessageLogContext &context, const QString &text, const QDateTime &now,
+                   QtMsgType type = QtDebugMsg);
 // The day's file in dir: "yyyy-MM-dd.log".
 QString logFilePath(const QString &dir, const QDateTime &now);
 // Appends line and CR LF to the file of now's day; false when it cannot be written.

@@ -10,6 +10,7 @@
 #include "app/LogHandler.h"
 #include "platform/CrashHandler.h"
 #include "platform/SingleInstanceKey.h"
+#include "platform/TerminationSignalNotifier.h"
 
 namespace {
 
@@ -42,5 +43,9 @@ int main(int argc, char *argv[])
                              "Close it, or end it if it hangs, and start again.\n");
         return 2;
     }
+    // Logout, kill and Ctrl+C end the program the way its Quit does.
+    TerminationSignalNotifier termination;
+    QObject::connect(&termination, &TerminationSignalNotifier::sigTerminationRequested, &app,
+                     &DAppllication::onTerminationRequested);
     return app.exec();
 }

@@ -1,8 +1,11 @@
 #include "platform/CrashHandler.h"
 
+#include "platform/ThreadSignalStacks.h"
+
 #include <QDir>
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -10,6 +13,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace CrashHandler {
@@ -23,8 +27,11 @@ const int kSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
 // signal handler only async-signal-safe calls and plain arithmetic are used.
 char g_dumpDir[1024];
 long g_utcOffsetSeconds = 0;
-alignas(16) char g_altStack[64 * 1024];
-volatile sig_atomic_t g_handling = 0;
+// The kernel id of the thread writing the report; 0 while none does.
+std::atomic<long> g_reportingThread{0};
+static_assert(std::atomic<long>::is_always_lock_free, "the handler needs a lock-free claim");
+// How long a second crashing thread waits for the first one's report.
+constexpr int kWaitForReportSeconds = 30;
 
 // Small async-signal-safe text helpers.
 size_t textLength(const char *s)
@@ -202,6 +209,7 @@ void writeReport(int sig, const siginfo_t *info)
         ::backtrace_symbols_fd(frames, count, fd);
         writeText(fd, "\nmemory map:\n");
         copyFile(fd, "/proc/self/maps");
+        writeText(fd, "end of report\n");
         ::close(fd);
     }
 
@@ -219,9 +227,18 @@ void writeReport(int sig, const siginfo_t *info)
 
 void onFatalSignal(int sig, siginfo_t *info, void *)
 {
-    if (!g_handling) {
-        g_handling = 1;
+    // The first thread to crash writes the report. Another one that crashes
+    // meanwhile waits: the first ends the process once its report is out.
+    // A fault while writing the report ends the process at once.
+    const long self = ::syscall(SYS_gettid);
+    long reporting = 0;
+    if (g_reportingThread.compare_exchange_strong(reporting, self)) {
         writeReport(sig, info);
+    } else if (reporting != self) {
+        for (int tenth = 0; tenth < kWaitForReportSeconds * 10; ++tenth) {
+            const timespec pause{0, 100 * 1000 * 1000};
+            ::nanosleep(&pause, nullptr);
+        }
     }
     // Die of the same signal: restore the default action and raise it again.
     ::signal(sig, SIG_DFL);
@@ -251,10 +268,9 @@ bool install(const QString &dumpDir)
     void *warmUp[1];
     ::backtrace(warmUp, 1);
 
-    stack_t stack = {};
-    stack.ss_sp = g_altStack;
-    stack.ss_size = sizeof g_altStack;
-    if (::sigaltstack(&stack, nullptr) != 0)
+    // The handler runs on a stack of its own in every thread, so that a
+    // thread that ran off its stack still gets its report.
+    if (!ThreadSignalStacks::enable())
         return false;
 
     struct sigaction action = {};

@@ -10,8 +10,11 @@
 namespace CrashHandler {
 
 // Installs the handler for SIGSEGV, SIGBUS, SIGILL, SIGFPE and SIGABRT on an
-// alternate stack. dumpDir is created (with its parents) when a crash happens.
-// Returns false when the folder path is too long or the handler cannot be set.
+// alternate stack, in this thread and in every thread started afterwards.
+// dumpDir is created (with its parents) when a crash happens. One report is
+// written per crash: a thread that crashes while another writes the report
+// waits for it. Returns false when the folder path is too long or the
+// handler cannot be set.
 bool install(const QString &dumpDir);
 
 // Name of the report file for a crash at the given broken-down local time and

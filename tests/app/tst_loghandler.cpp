@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -11,6 +12,8 @@
 #include "support/TempHome.h"
 
 namespace {
+
+const char kFatalChildFlag[] = "--fatal-child";
 
 QStringList readLines(const QString &path)
 {
@@ -33,7 +36,10 @@ class tst_LogHandler : public QObject
 
 private slots:
     void lineFormat();
-    void onlyDebugMessagesAreWritten();
+    void everyLevelIsWritten();
+    void levelNames_data();
+    void levelNames();
+    void fatalMessageIsWrittenBeforeTheEnd();
     void linesSplitByDay();
     void oldLogsRemoved_data();
     void oldLogsRemoved();
@@ -50,21 +56,66 @@ void tst_LogHandler::lineFormat()
     QCOMPARE(QFileInfo(LogHandler::logFilePath(QStringLiteral("/x"), at)).fileName(), QStringLiteral("2024-07-23.log"));
 }
 
-void tst_LogHandler::onlyDebugMessagesAreWritten()
+void tst_LogHandler::everyLevelIsWritten()
 {
     QTemporaryDir dir;
     LogHandler::setLogDir(dir.path());
     const QtMessageHandler previous = qInstallMessageHandler(logMessageHandler);
     qDebug() << "kept";
-    qWarning() << "dropped warning";
-    qCritical() << "dropped critical";
+    qInfo() << "an info";
+    qWarning() << "a warning";
+    qCritical() << "a critical";
+    // One of Qt's own warnings.
+    QObject::connect(nullptr, SIGNAL(nothing()), nullptr, SLOT(nothing()));
     qInstallMessageHandler(previous);
     LogHandler::setLogDir(QString());
 
     const QStringList lines = readLines(LogHandler::logFilePath(dir.path(), QDateTime::currentDateTime()));
-    QCOMPARE(lines.size(), 1);
-    QVERIFY(lines.first().endsWith(QLatin1String("--------------------- kept")));
+    QCOMPARE(lines.size(), 5);
+    const QStringList levels{"Debug", "Info", "Warning", "Critical", "Warning"};
+    const QStringList texts{"kept", "an info", "a warning", "a critical", "QObject::connect: Cannot connect"};
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY2(lines.at(i).startsWith("[" + levels.at(i) + "]-[flie:"), qPrintable(lines.at(i)));
+        QVERIFY2(lines.at(i).contains("--------------------- " + texts.at(i)), qPrintable(lines.at(i)));
+    }
     QVERIFY(lines.first().startsWith(QLatin1String("[Debug]-[flie:    line:0    datetime:")));
+    QVERIFY(lines.first().endsWith(QLatin1String("--------------------- kept")));
+}
+
+void tst_LogHandler::fatalMessageIsWrittenBeforeTheEnd()
+{
+    QTemporaryDir dir;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_abort=0:detect_leaks=0"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kFatalChildFlag), dir.path()});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    const QStringList lines = readLines(LogHandler::logFilePath(dir.path(), QDateTime::currentDateTime()));
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().startsWith(QLatin1String("[Fatal]-[flie:")), qPrintable(lines.first()));
+    QVERIFY(lines.first().endsWith(QLatin1String("--------------------- the end 42")));
+}
+
+void tst_LogHandler::levelNames_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("debug") << int(QtDebugMsg) << "Debug";
+    QTest::newRow("info") << int(QtInfoMsg) << "Info";
+    QTest::newRow("warning") << int(QtWarningMsg) << "Warning";
+    QTest::newRow("critical") << int(QtCriticalMsg) << "Critical";
+    QTest::newRow("fatal") << int(QtFatalMsg) << "Fatal";
+}
+
+void tst_LogHandler::levelNames()
+{
+    QFETCH(int, type);
+    QFETCH(QString, name);
+    const QDateTime at(QDate(2024, 7, 23), QTime(8, 5, 9));
+    QCOMPARE(LogHandler::formatLine(QMessageLogContext(), QStringLiteral("x"), at, QtMsgType(type)),
+             QStringLiteral("[%1]-[flie:    line:0    datetime:2024-07-23 08:05:09]--------------------- x").arg(name));
 }
 
 void tst_LogHandler::linesSplitByDay()
@@ -158,5 +209,15 @@ void tst_LogHandler::concurrentLinesNeverInterleave()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_LogHandler)
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], kFatalChildFlag) == 0) {
+        LogHandler::setLogDir(QString::fromLocal8Bit(argv[2]));
+        qInstallMessageHandler(logMessageHandler);
+        qFatal("the end %d", 42);
+    }
+    QCoreApplication app(argc, argv);
+    tst_LogHandler test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_loghandler.moc"
