@@ -104,6 +104,7 @@ export PATH=/bin
 mount -t proc proc /proc
 mount -t sysfs sys /sys
 mount -t devtmpfs dev /dev
+ip link set lo up
 while read -r m; do insmod "/modules/$m" || echo "lumtar-vm: insmod $m failed"; done </modules/order
 mount -t 9p -o ro,trans=virtio,version=9p2000.L,msize=512000,cache=loose host /host || echo "lumtar-vm: no 9p share"
 for d in tmp run; do mount -t tmpfs -o mode=1777 tmpfs "/host/$d"; done

@@ -2,13 +2,18 @@
 
 #include "kernel/KeyboardDescriptors.h"
 
-KernelKeyboard::KernelKeyboard(const lumtar::DeviceModel &model, const std::string &serial, bool answering)
+KernelKeyboard::KernelKeyboard(const lumtar::DeviceModel &model, const std::string &serial, Bus bus, bool answering)
     : m_model(model)
     , m_serial(serial)
+    , m_bus(bus)
 {
-    m_firmware = std::make_unique<FirmwareRunner>(m_model, answering, [this](const FirmwareRunner::Bytes &report) {
-        m_reports.sendInput(report);
-    });
+    m_firmware = std::make_unique<FirmwareRunner>(m_model, answering,
+                                                  [this](const FirmwareRunner::Bytes &report) { sendInput(report); });
+}
+
+bool KernelKeyboard::sendInput(const std::vector<uint8_t> &report)
+{
+    return m_bus == Bus::Uhid ? m_reports.sendInput(report) : m_usb.sendInput(1, report);
 }
 
 KernelKeyboard::~KernelKeyboard()
@@ -26,6 +31,8 @@ bool KernelKeyboard::plug(std::string *error)
             *error = m_model.model + " has no USB ids";
         return false;
     }
+    if (m_bus == Bus::Usb)
+        return plugUsb(*ids, error);
     UhidDevice::Config c;
     c.name = m_model.productName;
     c.vendorId = static_cast<uint16_t>(ids->vendorId);
@@ -46,8 +53,40 @@ bool KernelKeyboard::plug(std::string *error)
     return !m_node.empty();
 }
 
+bool KernelKeyboard::plugUsb(const lumtar::DeviceIds &ids, std::string *error)
+{
+    UsbipDevice::Config c;
+    c.vendorId = static_cast<uint16_t>(ids.vendorId);
+    c.productId = static_cast<uint16_t>(ids.productId);
+    c.release = kRelease;
+    c.manufacturer = "Lumtar";
+    c.product = m_model.productName;
+    c.serial = m_serial;
+    UsbipDevice::Interface keys;
+    keys.reportDescriptor = KeyboardDescriptors::bootKeyboard();
+    keys.subclass = 1;
+    keys.protocol = 1;
+    keys.packetSize = 8;
+    UsbipDevice::Interface reports;
+    reports.reportDescriptor = KeyboardDescriptors::vendorInterface(m_model.usagePage);
+    reports.hasOut = true;
+    c.interfaces = { keys, reports };
+    FirmwareRunner *firmware = m_firmware.get();
+    auto onOutput = [firmware](int interface, const uint8_t *data, size_t length) {
+        if (interface == 1)
+            firmware->onOutput(data, length);
+    };
+    if (!m_usb.attach(c, onOutput, error))
+        return false;
+    m_node = m_usb.waitForNode(1, 10000, &m_sysPath);
+    if (m_node.empty() && error)
+        *error = "no hidraw node for interface 1 of " + m_serial;
+    return !m_node.empty();
+}
+
 void KernelKeyboard::unplug()
 {
     m_reports.destroy();
     m_keys.destroy();
+    m_usb.detach();
 }

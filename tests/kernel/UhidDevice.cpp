@@ -1,15 +1,13 @@
 #include "kernel/UhidDevice.h"
 
+#include "kernel/HidrawNodes.h"
+
 #include <linux/uhid.h>
 
-#include <chrono>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
 #include <poll.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -18,12 +16,6 @@ bool writeEvent(int fd, const uhid_event &ev)
 {
     const ssize_t n = ::write(fd, &ev, sizeof ev);
     return n == static_cast<ssize_t>(sizeof ev);
-}
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 } // namespace
@@ -136,26 +128,8 @@ void UhidDevice::loop()
 
 std::string UhidDevice::waitForNode(int timeoutMs, std::string *sysPath) const
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    const std::string want = "HID_UNIQ=" + m_config.uniq + "\n";
-    do {
-        std::string found;
-        if (DIR *dir = ::opendir("/sys/class/hidraw")) {
-            while (dirent *e = ::readdir(dir)) {
-                const std::string node = e->d_name;
-                if (node.compare(0, 6, "hidraw") == 0
-                    && readFile("/sys/class/hidraw/" + node + "/device/uevent").find(want) != std::string::npos)
-                    found = node;
-            }
-            ::closedir(dir);
-        }
-        // The node itself may come a moment after the sysfs entry.
-        if (!found.empty() && ::access(("/dev/" + found).c_str(), F_OK) == 0) {
-            if (sysPath)
-                *sysPath = "/sys/class/hidraw/" + found;
-            return "/dev/" + found;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return {};
+    const std::string uniq = "HID_UNIQ=" + m_config.uniq + "\n";
+    return HidrawNodes::waitFor(
+        [&](const std::string &uevent, const std::string &) { return uevent.find(uniq) != std::string::npos; },
+        timeoutMs, sysPath);
 }

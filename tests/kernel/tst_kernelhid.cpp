@@ -1,21 +1,20 @@
 // The SDK's hidapi backend on the kernel's own HID stack: keyboards made
-// through /dev/uhid, answered by the simulated keyboard's firmware model,
-// enumerated, opened by the main window's device page, downloaded to and
-// removed; the generated udev rule run by udevadm on their nodes. It needs
-// /dev/uhid, which tools/kernel-vm.sh provides in a small virtual machine;
-// elsewhere only the simulated half of the conventions table runs.
+// through /dev/uhid and served over USB/IP, answered by the simulated
+// keyboard's firmware model, enumerated, opened by the main window's device
+// page, downloaded to, unplugged and plugged in again; the generated udev
+// rule run by udevadm on their nodes. It needs /dev/uhid, which
+// tools/kernel-vm.sh provides in a small virtual machine; elsewhere only the
+// simulated rows of the conventions table run.
 //
 // The conventions table runs the same rows against the simulated transport
-// and the kernel, so the simulated keyboard keeps behaving as a real one.
+// and both kernel paths, so the simulated keyboard keeps behaving as a real one.
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
+#include "kernel/ConventionSides.h"
 #include "kernel/KernelKeyboard.h"
 #include "kernel/KeyboardDescriptors.h"
-#include "sdk/hid/DeviceTable.h"
 #include "sdk/hid/DevicePathText.h"
-#include "sdk/hid/HidapiTransport.h"
-#include "sdk/hid/SimTransport.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
@@ -39,7 +38,6 @@
 #include <memory>
 
 using lumtar::sim::SimController;
-using Bytes = std::vector<uint8_t>;
 
 namespace {
 
@@ -57,32 +55,6 @@ bool haveUhid()
         if (!haveUhid())                                                                                      \
             QSKIP("needs /dev/uhid: run through tools/kernel-vm.sh (CTest: kernel_hid)");                     \
     } while (false)
-
-const lumtar::DeviceTable &table()
-{
-    static lumtar::DeviceTable t;
-    static const bool ok = t.parse(lumtar::DeviceTable::builtinJson());
-    Q_UNUSED(ok);
-    return t;
-}
-
-std::list<std::string> listedPaths()
-{
-    std::list<std::string> paths;
-    CLumtarHid_GetHidInfoList(&paths);
-    return paths;
-}
-
-// The path text the SDK lists for an os path; empty when it lists none.
-std::string listedPathOf(const std::string &osPath)
-{
-    for (const std::string &p : listedPaths()) {
-        lumtar::DevicePathText t;
-        if (lumtar::DevicePathText::parse(p, &t) && t.osPath == osPath)
-            return p;
-    }
-    return {};
-}
 
 bool waitFor(const std::function<bool()> &done, int timeoutMs)
 {
@@ -107,76 +79,6 @@ QByteArray hex(const Bytes &b)
 {
     return QByteArray(reinterpret_cast<const char *>(b.data()), static_cast<int>(b.size())).toHex();
 }
-
-// One side of the conventions table: a keyboard of kModel that only keeps
-// what it receives, on the simulated bus or on the kernel.
-class DeviceSide
-{
-public:
-    virtual ~DeviceSide() = default;
-    // Plugs the keyboard; returns the path text the SDK lists for it.
-    virtual std::string plug() = 0;
-    virtual void unplug() = 0;
-    virtual bool sendInput(const Bytes &report) = 0;
-    // The output reports as the keyboard got them, lengths kept.
-    virtual std::vector<Bytes> received() = 0;
-    // A transport of this side, for writes below the SDK.
-    virtual lumtar::HidTransport &transport() = 0;
-};
-
-class SimSide : public DeviceSide
-{
-public:
-    ~SimSide() override { unplug(); }
-    std::string plug() override
-    {
-        m_path = SimController::instance().plug(kModel);
-        // Answers would mix with the rows' own input reports.
-        lumtar::sim::SimFaults quiet;
-        quiet.noSideLightList = true;
-        SimController::instance().setFaults(m_path, quiet);
-        return m_path;
-    }
-    void unplug() override { SimController::instance().unplug(m_path); }
-    bool sendInput(const Bytes &report) override { return SimController::instance().sendInputBytes(m_path, report); }
-    std::vector<Bytes> received() override
-    {
-        const auto reports = SimController::instance().receivedReports(m_path);
-        const auto lengths = SimController::instance().receivedLengths(m_path);
-        std::vector<Bytes> out;
-        for (size_t i = 0; i < reports.size() && i < lengths.size(); ++i)
-            out.emplace_back(reports[i].begin(), reports[i].begin() + static_cast<long>(std::min<size_t>(lengths[i], 64)));
-        return out;
-    }
-    lumtar::HidTransport &transport() override { return m_transport; }
-
-private:
-    std::string m_path;
-    lumtar::SimTransport m_transport;
-};
-
-class KernelSide : public DeviceSide
-{
-public:
-    KernelSide() : m_keyboard(*table().findModel(kModel), "conventions", false) {}
-    std::string plug() override
-    {
-        std::string error;
-        if (!m_keyboard.plug(&error)) {
-            qWarning("%s", error.c_str());
-            return {};
-        }
-        return listedPathOf(m_keyboard.node());
-    }
-    void unplug() override { m_keyboard.unplug(); }
-    bool sendInput(const Bytes &report) override { return m_keyboard.sendInput(report); }
-    std::vector<Bytes> received() override { return m_keyboard.firmware().received(); }
-    lumtar::HidTransport &transport() override { return m_transport; }
-
-private:
-    KernelKeyboard m_keyboard;
-    lumtar::HidapiTransport m_transport;
-};
 
 enum class Row {
     WriteLedBy01,
@@ -208,12 +110,16 @@ private slots:
     void conventions();
 
     void enumeration();
+    void usbInterfaceAndRelease();
     void openSequenceAndDownload();
     void udevRule_data();
     void udevRule();
 
 private:
     std::unique_ptr<KernelKeyboard> plugKernelKeyboard(const char *model, const std::string &serial);
+    // Starts the guest's udev daemon, so that hot-plug reaches the main
+    // window's device monitor; false when there is none.
+    bool startUdevDaemon();
     std::unique_ptr<DMainWidget> m_window;
 };
 
@@ -222,7 +128,7 @@ void tst_KernelHid::initTestCase()
     DDataManager::getInstance();
     QCOMPARE(CLumtarXML_Init(), 0);
     QCOMPARE(CLumtarHid_Init(), 0);
-    QVERIFY(table().findModel(kModel) && table().findModel(kOtherModel));
+    QVERIFY(deviceTable().findModel(kModel) && deviceTable().findModel(kOtherModel));
     qInfo("/dev/uhid %s", haveUhid() ? "present: the kernel path runs" : "missing: only the simulated rows run");
 }
 
@@ -234,7 +140,7 @@ void tst_KernelHid::cleanup()
 
 std::unique_ptr<KernelKeyboard> tst_KernelHid::plugKernelKeyboard(const char *model, const std::string &serial)
 {
-    auto keyboard = std::make_unique<KernelKeyboard>(*table().findModel(model), serial);
+    auto keyboard = std::make_unique<KernelKeyboard>(*deviceTable().findModel(model), serial);
     std::string error;
     if (!keyboard->plug(&error)) {
         qWarning("%s", error.c_str());
@@ -242,6 +148,17 @@ std::unique_ptr<KernelKeyboard> tst_KernelHid::plugKernelKeyboard(const char *mo
     }
     qInfo("%s (%s) is %s", model, serial.c_str(), keyboard->node().c_str());
     return keyboard;
+}
+
+bool tst_KernelHid::startUdevDaemon()
+{
+    static bool running = false;
+    const QString daemon = QStringLiteral("/lib/systemd/systemd-udevd");
+    if (running || !QFile::exists(daemon))
+        return running;
+    QProcess::execute(daemon, { QStringLiteral("--daemon") });
+    running = waitFor([] { return QFile::exists(QStringLiteral("/run/udev/control")); }, 5000);
+    return running;
 }
 
 void tst_KernelHid::conventions_data()
@@ -261,7 +178,7 @@ void tst_KernelHid::conventions_data()
         { "write after removal -1", Row::WriteAfterRemoval },
         { "open after removal fails", Row::OpenAfterRemoval },
     };
-    for (const char *side : { "sim", "kernel" }) {
+    for (const char *side : { "sim", "uhid", "usb" }) {
         for (const auto &row : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(side, row.first))) << side << row.second;
     }
@@ -273,10 +190,11 @@ void tst_KernelHid::conventions()
     QFETCH(Row, row);
     std::unique_ptr<DeviceSide> device;
     if (side == QLatin1String("sim")) {
-        device = std::make_unique<SimSide>();
+        device = std::make_unique<SimSide>(kModel);
     } else {
         REQUIRE_KERNEL();
-        device = std::make_unique<KernelSide>();
+        device = std::make_unique<KernelSide>(kModel, side == QLatin1String("usb") ? KernelKeyboard::Bus::Usb
+                                                                                   : KernelKeyboard::Bus::Uhid);
     }
     const std::string path = device->plug();
     QVERIFY(!path.empty());
@@ -434,6 +352,46 @@ void tst_KernelHid::enumeration()
     QCOMPARE(CLumtarHid_GetInaccessibleList(&refused), 0);
 }
 
+void tst_KernelHid::usbInterfaceAndRelease()
+{
+    REQUIRE_KERNEL();
+    // The keyboard as a USB device through the kernel's USB HID driver: the
+    // interface number and the release number come from the USB device.
+    KernelKeyboard keyboard(*deviceTable().findModel(kModel), "usb-1", KernelKeyboard::Bus::Usb);
+    std::string error;
+    QVERIFY2(keyboard.plug(&error), error.c_str());
+    qInfo("%s over USB/IP is %s", kModel, keyboard.node().c_str());
+    const std::list<std::string> paths = listedPaths();
+    for (const std::string &p : paths)
+        qInfo("listed %s", p.c_str());
+    const std::string path = "hid#vid_1209&pid_7472&mi_01#" + keyboard.node();
+    QCOMPARE(int(paths.size()), 1);
+    QCOMPARE(QString::fromStdString(paths.front()), QString::fromStdString(path));
+
+    HidDeviceInfoStu device;
+    FirmwareInfoStu firmware;
+    QVERIFY(CLumtarHid_GetHidAndFirmwareInfoStu(path.c_str(), &device, &firmware));
+    QCOMPARE(QString(device.hidModel), QString(kModel));
+    QCOMPARE(device.interfaceNumber, 1);
+    QCOMPARE(QString(device.manufacturer), QString("Lumtar"));
+    QCOMPARE(QString(device.product), QString("Lumtar LT108 HE"));
+    QCOMPARE(QString(device.firmwareText), QString("V1.06"));
+    QCOMPARE(QString(firmware.firmwareVersion), QString("V1.06"));
+
+    // The serial-number inquiry (byte 0 = 0x00) answered through usbhid.
+    std::string serial;
+    keyboard.firmware().withKeyboard([&](lumtar::sim::SimKeyboard &k) { serial = k.state().serialNumber; });
+    const int handle = CLumtarHid_OpenPath(path.c_str());
+    QVERIFY(handle > 0);
+    auto closeHandle = qScopeGuard([handle] { CLumtarHid_Close(handle); });
+    CLumtarHid_SetNonblocking(handle, 1);
+    const Bytes inquiry = report({ { 0, 0x00 }, { 1, 0x14 } });
+    QCOMPARE(CLumtarHid_HidWriteBuff(handle, inquiry.data(), path.c_str()), 64);
+    unsigned char buffer[64] = {};
+    QVERIFY(waitFor([&] { return CLumtarHid_HidReadBuff(handle, buffer) == 64 && buffer[1] == 0x15; }, 5000));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer + 6), 32), QByteArray::fromStdString(serial));
+}
+
 void tst_KernelHid::openSequenceAndDownload()
 {
     REQUIRE_KERNEL();
@@ -443,12 +401,14 @@ void tst_KernelHid::openSequenceAndDownload()
     const std::string path = listedPathOf(keyboard->node());
     std::string serial;
     keyboard->firmware().withKeyboard([&](lumtar::sim::SimKeyboard &k) { serial = k.state().serialNumber; });
+    const bool hotplug = startUdevDaemon();
 
     LogCapture log;
     QElapsedTimer clock;
     clock.start();
     m_window.reset(new DMainWidget);
     m_window->show();
+    qInfo("main window built in %lld ms", static_cast<long long>(clock.elapsed()));
     DDevicePage *page = m_window->devicePage();
     DevicePageProbe probe(page);
     QVERIFY(probe.waitUntilIdle(30000));
@@ -466,7 +426,11 @@ void tst_KernelHid::openSequenceAndDownload()
     QCOMPARE(probe.profileFolder(), folder);
     QVERIFY(QFile::exists(folder + "/appProfile_Default.xml"));
 
-    // The download from the key-assignment page.
+    // The download from the key-assignment page; every reply the I/O thread
+    // reads (the acknowledgements of the macro reports) is 64 bytes long.
+    MainHidInterFace *io = probe.currentLink()->hidInterface();
+    QVERIFY(io);
+    QSignalSpy arrived(io, &MainHidInterFace::sigHidDataArrived);
     keyboard->firmware().clearReceived();
     clock.restart();
     auto *customKeys = page->findChild<DCustomKeysPage *>();
@@ -479,6 +443,9 @@ void tst_KernelHid::openSequenceAndDownload()
     }
     QCOMPARE(shown, QStringList{ QStringLiteral("Download config successful") });
     qInfo("download done in %lld ms", static_cast<long long>(clock.elapsed()));
+    QVERIFY(arrived.count() >= 50);
+    for (const QList<QVariant> &args : qAsConst(arrived))
+        QCOMPARE(args.at(1).toInt(), 64);
 
     // What the keyboard holds: the key records of both layers, ten macro
     // slots and forty advanced-key records written empty.
@@ -499,13 +466,27 @@ void tst_KernelHid::openSequenceAndDownload()
     for (const Bytes &r : keyboard->firmware().received())
         QCOMPARE(r.size(), size_t(64));
 
-    // Unplugged: the I/O thread's reads end and the page lets it go.
-    MainHidInterFace *io = probe.currentLink()->hidInterface();
-    QVERIFY(io);
+    // Unplugged: the I/O thread's reads end; with the udev daemon the main
+    // window hears of it and the page lets the keyboard go.
     keyboard->unplug();
     QVERIFY(waitFor([&] { return log.countContaining(QStringLiteral("HID read failed, the device is gone")) > 0; },
                     5000));
     QVERIFY(listedPathOf(keyboard->node()).empty());
+    if (!hotplug) {
+        qInfo("no udev daemon in this machine: hot-plug not checked");
+        return;
+    }
+    QVERIFY(waitFor([&] { return !probe.links().contains(QString::fromStdString(path)) && probe.isIdle(); }, 20000));
+    QCOMPARE(probe.links().size(), 1);
+    qInfo("the device page let the unplugged keyboard go");
+
+    // Plugged in again: listed and linked again.
+    std::string error;
+    QVERIFY2(keyboard->plug(&error), error.c_str());
+    const QString again = QString::fromStdString(listedPathOf(keyboard->node()));
+    QVERIFY(waitFor([&] { return probe.links().contains(again) && probe.isIdle(); }, 20000));
+    QCOMPARE(probe.links().size(), 2);
+    qInfo("the device page took the keyboard plugged in again");
 }
 
 void tst_KernelHid::udevRule_data()
