@@ -187,7 +187,16 @@ int main(int argc, char **argv)
         SimController::instance().clearReceivedReports(simPath);
         QElapsedTimer t;
         t.start();
-        const DOnboardDownloader::Outcome outcome = downloader.download(link.get(), folder);
+        DOnboardDownloader::Outcome outcome = DOnboardDownloader::Outcome::Failed;
+        bool over = false;
+        const QMetaObject::Connection done =
+            QObject::connect(&downloader, &DOnboardDownloader::sigFinished, [&](DOnboardDownloader::Outcome o) {
+                outcome = o;
+                over = true;
+            });
+        downloader.download(link.get(), folder);
+        waitUntil([&] { return over; }, 60000);
+        QObject::disconnect(done);
         const double returnMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
         const bool all = waitUntil([&] { return onboardReports(simPath) >= reports; }, 5000);
         const double storedMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
@@ -208,7 +217,7 @@ int main(int argc, char **argv)
                 reports, 20, kMacroKeys * 5, kSeniorKeys, stored.size());
     std::printf("  I/O turn (write + read turn)      %8.2f ms\n", turnMs);
     std::printf("  protocol floor (2 x %d ms + %d turns) %8.1f ms\n", DOnboardDownloader::PauseMs, reports, floorMs);
-    std::printf("  download() returned, median       %8.1f ms (min %.1f)\n", returned[returned.size() / 2],
+    std::printf("  download finished, median         %8.1f ms (min %.1f)\n", returned[returned.size() / 2],
                 returned.front());
     std::printf("  keyboard stored all, median       %8.1f ms (min %.1f, max %.1f)\n", median, stored.front(),
                 stored.back());

@@ -368,9 +368,12 @@ void DDeviceKeyboardLink::handleModeList(const LightModeList &r)
         return;
     }
     DDataManager::getInstance()->setHasSideLight(!m_sideLightModeList.modeCodes.empty());
+    const bool fresh = !m_deviceInfoReady;
     m_deviceInfoReady = true;
     if (m_cmdSend)
         m_cmdSend->sendCheckLayoutSupportCustom();
+    if (fresh)
+        emit sigDeviceInfoReady();
 }
 
 void DDeviceKeyboardLink::handleLightConfig(const colorInfoData &config)

@@ -95,6 +95,8 @@ signals:
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void sigTheKeyboardModeChanged(int mode);
     void sigQueryMagneticAxisOneKeyDataBack();
+    // isDeviceInfoReady() turned true: the keyboard answered its first queries.
+    void sigDeviceInfoReady();
 
 public slots:
     void onOpenHidSuccessful();

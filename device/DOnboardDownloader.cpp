@@ -6,12 +6,11 @@
 #include "device/OnboardKeyPacket.h"
 #include "device/OnboardMacroPacket.h"
 #include "device/OnboardSeniorKeyPacket.h"
+#include "device/ProfileIndexCheck.h"
 #include "sdk/include/LumtarXml.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QFile>
-#include <QThread>
 #include <QTimer>
 
 #include <cstring>
@@ -46,10 +45,17 @@ void appendRecord(QVector<uint8_t> &bytes, const OnboardKeyPacket::KeyRecord &re
 
 DOnboardDownloader::DOnboardDownloader(QObject *parent)
     : QObject(parent)
+    , m_timer(new QTimer(this))
 {
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &DOnboardDownloader::onWaitOver);
 }
 
-DOnboardDownloader::~DOnboardDownloader() = default;
+DOnboardDownloader::~DOnboardDownloader()
+{
+    for (const QMetaObject::Connection &c : qAsConst(m_connections))
+        disconnect(c);
+}
 
 void DOnboardDownloader::setKeyCodeSource(std::function<QVector<int>()> source)
 {
@@ -80,25 +86,11 @@ QString DOnboardDownloader::outcomeText(Outcome outcome)
     return tr("Download config failed, Please try again");
 }
 
-void DOnboardDownloader::onRuningOnboard0x19Cmd()
-{
-    m_acknowledged = true;
-    if (m_waitLoop)
-        m_waitLoop->quit();
-}
-
-void DOnboardDownloader::onDeviceGone()
-{
-    m_deviceLost = true;
-    if (m_waitLoop)
-        m_waitLoop->quit();
-}
-
-DOnboardDownloader::Outcome DOnboardDownloader::download(DDeviceKeyboardLink *link, const QString &profileFolder)
+bool DOnboardDownloader::download(DDeviceKeyboardLink *link, const QString &profileFolder)
 {
     if (m_running) {
         qDebug() << "Onboard download already running: the new request is refused";
-        return Outcome::AlreadyRunning;
+        return false;
     }
     m_running = true;
     emit sigDownloadingChanged(true);
@@ -109,136 +101,246 @@ DOnboardDownloader::Outcome DOnboardDownloader::download(DDeviceKeyboardLink *li
     m_writeRefused = false;
     m_link = link;
     m_hid = link ? link->hidInterface() : nullptr;
-
-    QVector<QMetaObject::Connection> connections;
+    m_profileFolder = profileFolder;
     if (m_link) {
-        connections << connect(m_link.data(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this,
-                               &DOnboardDownloader::onRuningOnboard0x19Cmd);
-        connections << connect(m_link.data(), &QObject::destroyed, this, &DOnboardDownloader::onDeviceGone);
+        m_connections << connect(m_link.data(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this,
+                                 &DOnboardDownloader::onRuningOnboard0x19Cmd);
+        m_connections << connect(m_link.data(), &QObject::destroyed, this, &DOnboardDownloader::onDeviceGone);
     }
     if (m_hid)
-        connections << connect(m_hid.data(), &QObject::destroyed, this, &DOnboardDownloader::onDeviceGone);
+        m_connections << connect(m_hid.data(), &QObject::destroyed, this, &DOnboardDownloader::onDeviceGone);
 
-    Outcome outcome = Outcome::Failed;
     if (!m_hid) {
         qDebug() << "Onboard download: no open keyboard";
-    } else {
-        DDataManager *data = m_dataManager ? m_dataManager.data() : DDataManager::getInstance();
-        m_magnetic = data->isMagneticKeyboard();
-        m_seniorKeys.clear();
-        if (m_magnetic) {
-            char path[DDataManager::PathBufferSize] = {};
-            data->copySeniorKeyXmlPath(path);
-            std::list<SeniorKeyInfoStu> records;
-            if (CLumtarXML_SeniorKey_SelectAllInfoItem(path, &records) && !records.empty()) {
-                for (const SeniorKeyInfoStu &record : records)
-                    m_seniorKeys.insert(record.id, record);
-            }
-        }
-
-        while (m_attemptsMade < MaxAttempts) {
-            ++m_attemptsMade;
-            const AttemptResult result = runAttempt(profileFolder);
-            if (result == AttemptResult::Done) {
-                outcome = Outcome::Succeeded;
-                break;
-            }
-            if (result == AttemptResult::TooManyMacroKeys) {
-                outcome = Outcome::TooManyMacroKeys;
-                break;
-            }
-            if (result == AttemptResult::TooManySeniorKeys) {
-                outcome = Outcome::TooManySeniorKeys;
-                break;
-            }
-            if (result == AttemptResult::DeviceLost) {
-                qDebug() << "Onboard download: the keyboard went away";
-                break;
-            }
-            qDebug() << "Onboard download: attempt" << m_attemptsMade
-                     << (result == AttemptResult::NoProfileIndex ? "found a layer file without a current profile"
-                                                                 : "was abandoned for want of an acknowledgement");
-        }
+        finish(Outcome::Failed);
+        return true;
     }
-
-    for (const QMetaObject::Connection &c : qAsConst(connections))
-        disconnect(c);
-    m_link.clear();
-    m_hid.clear();
-    m_running = false;
-    emit sigDownloadingChanged(false);
-    return outcome;
+    readSeniorKeys();
+    startAttempt();
+    return true;
 }
 
-DOnboardDownloader::AttemptResult DOnboardDownloader::runAttempt(const QString &profileFolder)
+void DOnboardDownloader::cancel()
 {
+    if (!m_running)
+        return;
+    qDebug() << "Onboard download: cancelled";
+    finish(Outcome::Failed);
+}
+
+void DOnboardDownloader::readSeniorKeys()
+{
+    DDataManager *data = m_dataManager ? m_dataManager.data() : DDataManager::getInstance();
+    m_magnetic = data->isMagneticKeyboard();
+    m_seniorKeys.clear();
+    if (!m_magnetic)
+        return;
+    char path[DDataManager::PathBufferSize] = {};
+    data->copySeniorKeyXmlPath(path);
+    std::list<SeniorKeyInfoStu> records;
+    if (CLumtarXML_SeniorKey_SelectAllInfoItem(path, &records) && !records.empty()) {
+        for (const SeniorKeyInfoStu &record : records)
+            m_seniorKeys.insert(record.id, record);
+    }
+}
+
+void DOnboardDownloader::startAttempt()
+{
+    ++m_attemptsMade;
+    const AttemptResult planned = planAttempt();
+    if (planned != AttemptResult::Done) {
+        endAttempt(planned);
+        return;
+    }
+    advance();
+}
+
+DOnboardDownloader::AttemptResult DOnboardDownloader::planAttempt()
+{
+    m_steps.clear();
+    m_nextStep = 0;
     m_macroSlot = -1;
     m_acknowledged = true;
-    m_alive = true;
+    m_timeouts = 0;
     m_lastMacroReport = HidReportBuff();
     m_macroReportSent = false;
     m_seniorIndex = -1;
 
     // Read and encode both layers first: a profile the keyboard cannot
     // hold is refused before anything reaches it.
-    QVector<Step> steps;
     for (int layer = 0; layer < 2; ++layer) {
-        const AttemptResult planned = planLayer(profileFolder, layer, steps);
+        const AttemptResult planned = planLayer(layer);
         if (planned != AttemptResult::Done)
             return planned;
     }
-
-    for (const Step &step : qAsConst(steps)) {
-        switch (step.kind) {
-        case Step::KeyReport:
-            if (m_alive)
-                writeReport(step.report, kKeyWriteFailed);
-            break;
-        case Step::MacroReport:
-            sendAckedPacket(step.report);
-            break;
-        case Step::SeniorReport:
-            writeReport(step.report, kSeniorWriteFailed);
-            break;
-        }
-        if (!deviceUsable())
-            return AttemptResult::DeviceLost;
-    }
-
-    pause();
-
+    // The keyboard needs the pause to store what it received.
+    m_steps.append({ Step::Pause, HidReportBuff() });
     // Macro slots that no key took are written empty.
-    for (int slot = m_macroSlot + 1; slot < OnboardMacroPacket::SlotCount; ++slot) {
-        for (const HidReportBuff &report : OnboardMacroPacket::emptyReports(slot)) {
-            sendAckedPacket(report);
-            if (!deviceUsable())
-                return AttemptResult::DeviceLost;
-        }
-    }
+    for (int slot = m_macroSlot + 1; slot < OnboardMacroPacket::SlotCount; ++slot)
+        for (const HidReportBuff &report : OnboardMacroPacket::emptyReports(slot))
+            m_steps.append({ Step::MacroReport, report, kMacroWriteFailed });
     // The last macro report counts only once the keyboard has taken it.
-    if (m_alive && m_macroReportSent)
-        waitForAcknowledgement();
-    if (!deviceUsable())
-        return AttemptResult::DeviceLost;
-
+    m_steps.append({ Step::LastAcknowledgement, HidReportBuff() });
     if (m_magnetic) {
-        pause();
-        for (int index = m_seniorIndex + 1; index < OnboardSeniorKeyPacket::RecordCount; ++index) {
-            writeReport(OnboardSeniorKeyPacket::empty(index), kEmptySeniorWriteFailed);
-            if (!deviceUsable())
-                return AttemptResult::DeviceLost;
-        }
+        m_steps.append({ Step::Pause, HidReportBuff() });
+        for (int index = m_seniorIndex + 1; index < OnboardSeniorKeyPacket::RecordCount; ++index)
+            m_steps.append({ Step::SeniorReport, OnboardSeniorKeyPacket::empty(index), kEmptySeniorWriteFailed });
     }
-    return m_alive ? AttemptResult::Done : AttemptResult::Abandoned;
+    return AttemptResult::Done;
 }
 
-DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &profileFolder, int layer,
-                                                                QVector<Step> &steps)
+void DOnboardDownloader::advance()
+{
+    while (m_running && m_nextStep < m_steps.size()) {
+        const Step &step = m_steps.at(m_nextStep);
+        switch (step.kind) {
+        case Step::KeyReport:
+        case Step::SeniorReport:
+            writeReport(step.report, step.failureText);
+            break;
+        case Step::MacroReport:
+            // Stop and wait: a macro report goes once the one before it was taken.
+            if (!m_acknowledged) {
+                waitForAcknowledgement();
+                return;
+            }
+            m_lastMacroReport = step.report;
+            m_acknowledged = false;
+            m_macroReportSent = true;
+            writeReport(step.report, step.failureText);
+            break;
+        case Step::Pause:
+            ++m_nextStep;
+            m_waiting = Waiting::Pause;
+            m_timer->start(PauseMs);
+            return;
+        case Step::LastAcknowledgement:
+            if (m_macroReportSent && !m_acknowledged) {
+                waitForAcknowledgement();
+                return;
+            }
+            break;
+        }
+        ++m_nextStep;
+        if (!deviceUsable()) {
+            endAttempt(AttemptResult::DeviceLost);
+            return;
+        }
+    }
+    if (m_running)
+        endAttempt(AttemptResult::Done);
+}
+
+void DOnboardDownloader::waitForAcknowledgement()
+{
+    if (!deviceUsable()) {
+        endAttempt(AttemptResult::DeviceLost);
+        return;
+    }
+    m_timeouts = 0;
+    m_waiting = Waiting::Acknowledgement;
+    m_timer->start(AckWaitMs);
+}
+
+void DOnboardDownloader::onRuningOnboard0x19Cmd()
+{
+    m_acknowledged = true;
+    if (m_waiting != Waiting::Acknowledgement)
+        return;
+    m_timer->stop();
+    m_waiting = Waiting::Nothing;
+    advance();
+}
+
+void DOnboardDownloader::onWaitOver()
+{
+    const Waiting waiting = m_waiting;
+    m_waiting = Waiting::Nothing;
+    if (!m_running)
+        return;
+    if (waiting == Waiting::Pause || m_acknowledged) {
+        advance();
+        return;
+    }
+    if (!deviceUsable()) {
+        endAttempt(AttemptResult::DeviceLost);
+        return;
+    }
+    if (++m_timeouts > MaxResends) {
+        endAttempt(AttemptResult::Abandoned);
+        return;
+    }
+    ++m_resendCount;
+    writeReport(m_lastMacroReport, kMacroWriteFailed);
+    if (!deviceUsable()) {
+        endAttempt(AttemptResult::DeviceLost);
+        return;
+    }
+    m_waiting = Waiting::Acknowledgement;
+    m_timer->start(AckWaitMs);
+}
+
+void DOnboardDownloader::onDeviceGone()
+{
+    m_deviceLost = true;
+    if (m_running)
+        endAttempt(AttemptResult::DeviceLost);
+}
+
+void DOnboardDownloader::endAttempt(AttemptResult result)
+{
+    m_timer->stop();
+    m_waiting = Waiting::Nothing;
+    switch (result) {
+    case AttemptResult::Done:
+        finish(Outcome::Succeeded);
+        return;
+    case AttemptResult::TooManyMacroKeys:
+        finish(Outcome::TooManyMacroKeys);
+        return;
+    case AttemptResult::TooManySeniorKeys:
+        finish(Outcome::TooManySeniorKeys);
+        return;
+    case AttemptResult::DeviceLost:
+        qDebug() << "Onboard download: the keyboard went away";
+        finish(Outcome::Failed);
+        return;
+    case AttemptResult::NoProfileIndex:
+    case AttemptResult::Abandoned:
+        break;
+    }
+    qDebug() << "Onboard download: attempt" << m_attemptsMade
+             << (result == AttemptResult::NoProfileIndex ? "found a layer file without a current profile"
+                                                         : "was abandoned for want of an acknowledgement");
+    if (m_attemptsMade < MaxAttempts)
+        startAttempt();
+    else
+        finish(Outcome::Failed);
+}
+
+void DOnboardDownloader::finish(Outcome outcome)
+{
+    m_timer->stop();
+    m_waiting = Waiting::Nothing;
+    for (const QMetaObject::Connection &c : qAsConst(m_connections))
+        disconnect(c);
+    m_connections.clear();
+    m_link.clear();
+    m_hid.clear();
+    m_steps.clear();
+    m_running = false;
+    emit sigDownloadingChanged(false);
+    emit sigFinished(outcome);
+}
+
+DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(int layer)
 {
     const QVector<int> codes = m_keyCodeSource ? m_keyCodeSource() : QVector<int>();
-    const QByteArray path = QFile::encodeName(profileFolder + QLatin1String(kLayers[layer].fileName));
+    const QByteArray path = QFile::encodeName(m_profileFolder + QLatin1String(kLayers[layer].fileName));
     const int profileIndex = CLumtarXML_GetCreateXMLFileProfileIndex(path.constData());
-    if (profileIndex == -1) {
+    if (profileIndex == -1 || !profileFileHasProfile(path.constData(), profileIndex)) {
+        // Sending the keys of a profile that is not there would fill the
+        // keyboard with defaults.
         qDebug().noquote() << "Onboard download: no current profile in" << QFile::decodeName(path);
         return AttemptResult::NoProfileIndex;
     }
@@ -268,7 +370,7 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
                     return AttemptResult::TooManyMacroKeys;
                 }
                 macroSlot = ++m_macroSlot;
-                appendMacroSlot(*item, steps);
+                appendMacroSlot(*item);
             } else if (type == KeyOperate_SeniorKey) {
                 const int seniorId = OnboardKeyPacket::fieldNumber(item->value);
                 const auto found = m_seniorKeys.constFind(seniorId);
@@ -282,7 +384,8 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
                         return AttemptResult::TooManySeniorKeys;
                     }
                     seniorIndex = ++m_seniorIndex;
-                    steps.append({ Step::SeniorReport, OnboardSeniorKeyPacket::build(seniorIndex, found.value()) });
+                    m_steps.append({ Step::SeniorReport, OnboardSeniorKeyPacket::build(seniorIndex, found.value()),
+                                      kSeniorWriteFailed });
                 }
             }
             record = OnboardKeyPacket::keyRecord(code, *item, macroSlot, seniorIndex);
@@ -290,7 +393,7 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
         appendRecord(bytes, record);
         if (bytes.size() == OnboardKeyPacket::KeysPerReport * OnboardKeyPacket::RecordSize
             || position + 1 == codes.size()) {
-            steps.append({ Step::KeyReport, OnboardKeyPacket::build(layerByte, reportNumber, bytes) });
+            m_steps.append({ Step::KeyReport, OnboardKeyPacket::build(layerByte, reportNumber, bytes), kKeyWriteFailed });
             bytes.clear();
             ++reportNumber;
         }
@@ -298,7 +401,7 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(const QString &p
     return AttemptResult::Done;
 }
 
-void DOnboardDownloader::appendMacroSlot(const KeyOperateInfoStu &item, QVector<Step> &steps)
+void DOnboardDownloader::appendMacroSlot(const KeyOperateInfoStu &item)
 {
     const int slot = m_macroSlot;
     const QByteArray macroIndex = QByteArray(item.value, static_cast<int>(strnlen(item.value, sizeof(item.value))));
@@ -315,50 +418,7 @@ void DOnboardDownloader::appendMacroSlot(const KeyOperateInfoStu &item, QVector<
                  << OnboardMacroPacket::MaxEvents << "fit the keyboard's slot" << slot;
     }
     for (const HidReportBuff &report : OnboardMacroPacket::reports(slot, image))
-        steps.append({ Step::MacroReport, report });
-}
-
-void DOnboardDownloader::sendAckedPacket(const HidReportBuff &report)
-{
-    if (m_alive)
-        waitForAcknowledgement();
-    if (!m_alive)
-        return;
-    m_lastMacroReport = report;
-    m_acknowledged = false;
-    m_macroReportSent = true;
-    writeReport(report, kMacroWriteFailed);
-}
-
-bool DOnboardDownloader::waitForAcknowledgement()
-{
-    int timeouts = 0;
-    while (m_alive) {
-        if (!m_acknowledged && deviceUsable()) {
-            QEventLoop loop;
-            QTimer timeout;
-            timeout.setSingleShot(true);
-            connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-            timeout.start(AckWaitMs);
-            m_waitLoop = &loop;
-            loop.exec();
-            m_waitLoop = nullptr;
-        }
-        if (m_acknowledged)
-            return true;
-        if (!deviceUsable()) {
-            m_alive = false;
-            return false;
-        }
-        ++timeouts;
-        if (timeouts > MaxResends) {
-            m_alive = false;
-            return false;
-        }
-        ++m_resendCount;
-        writeReport(m_lastMacroReport, kMacroWriteFailed);
-    }
-    return false;
+        m_steps.append({ Step::MacroReport, report, kMacroWriteFailed });
 }
 
 bool DOnboardDownloader::writeReport(const HidReportBuff &report, const char *failureText)
@@ -380,9 +440,3 @@ bool DOnboardDownloader::deviceUsable() const
     return !m_deviceLost && !m_writeRefused && m_hid && m_hid->isOpen();
 }
 
-void DOnboardDownloader::pause()
-{
-    // The keyboard needs the pause to store what it received; events that
-    // arrive meanwhile are handled at the next wait.
-    QThread::msleep(PauseMs);
-}

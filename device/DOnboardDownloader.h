@@ -6,10 +6,12 @@
 // macro slots no key took, written empty, and on magnetic keyboards, after
 // another pause, the empty advanced-key records.
 //
-// One call of download() runs the whole sequence on the GUI thread. While it
-// waits for an acknowledgement it lets the event loop run, so the window
-// stays live; callers refuse keyboard, layer and profile switches while
-// isRunning() is true, and a second download() is refused outright.
+// download() starts the sequence and returns; its steps are advanced by the
+// keyboard's acknowledgements and by single-shot timers (100 ms for an
+// acknowledgement, 400 ms pauses), so the GUI thread never waits.
+// sigFinished tells the outcome, once per started download. Callers refuse
+// keyboard, layer and profile switches while isRunning() is true, and a
+// second download() is refused outright.
 //
 // Before anything is sent the whole profile is read and encoded, so that a
 // profile the keyboard cannot hold (more macro keys than slots, more
@@ -25,6 +27,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QMetaType>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -35,7 +38,7 @@
 class DDataManager;
 class DDeviceKeyboardLink;
 class MainHidInterFace;
-class QEventLoop;
+class QTimer;
 
 class DOnboardDownloader : public QObject
 {
@@ -64,9 +67,14 @@ public:
     // path from; the process-wide one unless set.
     void setDataManager(DDataManager *dataManager);
 
-    // Runs the download through the link's I/O thread, reading the layer
-    // files of `profileFolder`; returns when it is over.
-    Outcome download(DDeviceKeyboardLink *link, const QString &profileFolder);
+    // Starts the download through the link's I/O thread, reading the layer
+    // files of `profileFolder`. False, with nothing changed, while another
+    // download runs (Outcome::AlreadyRunning). A download that cannot start
+    // (no keyboard, a profile the keyboard cannot hold) finishes before
+    // this returns.
+    bool download(DDeviceKeyboardLink *link, const QString &profileFolder);
+    // Ends a running download at once (quitting); it finishes as failed.
+    void cancel();
     bool isRunning() const { return m_running; }
 
     // The message that tells the user the outcome.
@@ -78,6 +86,7 @@ public:
 
 signals:
     void sigDownloadingChanged(bool running);
+    void sigFinished(DOnboardDownloader::Outcome outcome);
 
 public slots:
     // The keyboard acknowledged the last macro report (input report 0x19).
@@ -86,35 +95,45 @@ public slots:
 private:
     struct Step
     {
-        enum Kind { KeyReport, MacroReport, SeniorReport };
+        enum Kind { KeyReport, MacroReport, SeniorReport, Pause, LastAcknowledgement };
         Kind kind;
         HidReportBuff report;
+        const char *failureText = nullptr;
     };
     enum class AttemptResult { Done, Abandoned, NoProfileIndex, TooManyMacroKeys, TooManySeniorKeys, DeviceLost };
+    enum class Waiting { Nothing, Pause, Acknowledgement };
 
     void readSeniorKeys();
-    AttemptResult runAttempt(const QString &profileFolder);
-    AttemptResult planLayer(const QString &profileFolder, int layer, QVector<Step> &steps);
-    void appendMacroSlot(const KeyOperateInfoStu &item, QVector<Step> &steps);
-    void sendAckedPacket(const HidReportBuff &report);
-    bool waitForAcknowledgement();
+    void startAttempt();
+    AttemptResult planAttempt();
+    AttemptResult planLayer(int layer);
+    void appendMacroSlot(const KeyOperateInfoStu &item);
+    void advance();
+    void waitForAcknowledgement();
+    void onWaitOver();
+    void endAttempt(AttemptResult result);
+    void finish(Outcome outcome);
     bool writeReport(const HidReportBuff &report, const char *failureText);
     bool deviceUsable() const;
     void onDeviceGone();
-    void pause();
 
     std::function<QVector<int>()> m_keyCodeSource;
     QPointer<DDataManager> m_dataManager;
     QPointer<DDeviceKeyboardLink> m_link;
     QPointer<MainHidInterFace> m_hid;
+    QString m_profileFolder;
+    QVector<QMetaObject::Connection> m_connections;
+    QTimer *m_timer = nullptr;
+    Waiting m_waiting = Waiting::Nothing;
     bool m_running = false;
     bool m_deviceLost = false;
     bool m_writeRefused = false;
-    QEventLoop *m_waitLoop = nullptr;
 
     // State of the running attempt.
+    QVector<Step> m_steps;
+    int m_nextStep = 0;
     bool m_acknowledged = true;
-    bool m_alive = true;
+    int m_timeouts = 0;
     HidReportBuff m_lastMacroReport;
     bool m_macroReportSent = false;
     int m_macroSlot = -1;
@@ -127,5 +146,7 @@ private:
     int m_attemptsMade = 0;
     int m_resendCount = 0;
 };
+
+Q_DECLARE_METATYPE(DOnboardDownloader::Outcome)
 
 #endif

@@ -224,6 +224,8 @@ std::shared_ptr<SimDevice> SimBus::findAttached(const std::string& osPath, uint6
     std::lock_guard<std::mutex> lock(m_mutex);
     for (const auto& d : m_devices)
         if (d->presence == SimDevice::Presence::Attached && d->endpoint.osPath == osPath) {
+            if (d->faults.openRefused)
+                return nullptr; // as the system refuses a device this user may not open
             if (generation)
                 *generation = d->generation;
             return d;

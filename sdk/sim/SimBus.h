@@ -56,7 +56,7 @@ public:
     // Queues an input report on a device (bus lock held).
     void deliver(SimDevice& device, const std::vector<uint8_t>& report);
 
-    // Transport side.
+    // Transport side. A device whose opening is refused (fault) is not found.
     std::shared_ptr<SimDevice> findAttached(const std::string& osPath, uint64_t* generation) const;
     int read(const std::shared_ptr<SimDevice>& device, uint64_t generation, uint8_t* buffer, size_t capacity,
              int timeoutMs);

@@ -23,6 +23,8 @@ struct SimFaults {
     // >= 0: the keyboard accepts this many more output reports, then drops
     // off the bus: the next write fails and the device is gone.
     int vanishAfterWrites = -1;
+    // Opening the device fails, as for a user without permission to it.
+    bool openRefused = false;
 };
 
 } // namespace sim

@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "device/DDeviceKeyboardLink.h"
-#include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
@@ -34,17 +33,17 @@ QStringList DevicePageProbe::stripTexts() const
 
 DDeviceListItem *DevicePageProbe::currentItem() const
 {
-    return m_page->m_currentHidItem;
+    return m_page->currentHidItem();
 }
 
 DDeviceKeyboardLink *DevicePageProbe::currentLink() const
 {
-    return m_page->m_currentKeyboardLink;
+    return m_page->currentKeyboardLink();
 }
 
 bool DevicePageProbe::isKeyboardShown() const
 {
-    return m_page->m_currentHidItem && m_page->m_currentKeyboardLink;
+    return m_page->currentHidItem() && m_page->currentKeyboardLink();
 }
 
 bool DevicePageProbe::isDevicePageShown() const
@@ -55,52 +54,53 @@ bool DevicePageProbe::isDevicePageShown() const
 
 QMap<QString, DDeviceKeyboardLink *> DevicePageProbe::links() const
 {
-    return m_page->KeyboardLinkListMap;
+    return m_page->roster()->links();
 }
 
 QMap<QString, hidStructInfoAll> DevicePageProbe::infoMap() const
 {
-    return m_page->m_hidInfoMap;
+    return m_page->roster()->deviceInfoMap();
 }
 
 QMap<QString, DDeviceListItem *> DevicePageProbe::itemMap() const
 {
-    return m_page->m_hidItemMap;
+    return m_page->deviceItemMap();
 }
 
 bool DevicePageProbe::isPlaceholderKey(const QString &key) const
 {
-    return m_page->m_placeholderKeys.contains(key);
+    // A placeholder's item is kept under its model name, not under a device path.
+    return m_page->deviceItemMap().contains(key) && !m_page->roster()->contains(key);
 }
 
 int DevicePageProbe::dongleStatus(const QString &path) const
 {
-    return m_page->dongleStatus(path);
+    return m_page->roster()->dongleStatus(path);
 }
 
 QString DevicePageProbe::profileFolder() const
 {
-    return m_page->m_profileFolder;
+    return m_page->profileFolder();
 }
 
 QByteArray DevicePageProbe::xmlProfilePath() const
 {
-    return QByteArray(m_page->m_xmlProfilePath);
+    return m_page->xmlProfilePath();
 }
 
 int DevicePageProbe::currentProfileIndex() const
 {
-    return m_page->m_currentProfileIndex;
+    return m_page->currentProfileIndex();
 }
 
 QString DevicePageProbe::currentSerialNumber() const
 {
-    return m_page->m_currentSN;
+    return m_page->currentSerialNumber();
 }
 
 keyboardButCustom *DevicePageProbe::gridKey(int row, int column) const
 {
-    return m_page->m_keyButtonGrid[row][column];
+    return m_page->keyButtonAt(row, column);
 }
 
 QComboBox *DevicePageProbe::profileBox() const
@@ -110,19 +110,17 @@ QComboBox *DevicePageProbe::profileBox() const
 
 bool DevicePageProbe::sleepAcknowledged() const
 {
-    return m_page->m_sleepTimeAcked;
+    return m_page->isSleepTimeAcknowledged();
 }
 
 void DevicePageProbe::clearSleepAcknowledged()
 {
-    m_page->m_sleepTimeAcked = false;
+    m_page->clearSleepTimeAcknowledged();
 }
 
 bool DevicePageProbe::isIdle() const
 {
-    return m_page->m_deviceListLoaded && !m_page->isDeviceWorkRunning() && !m_page->m_deviceWorkScheduled
-        && !m_page->m_loadListPending && !m_page->m_arrivalPending
-        && !m_page->m_removalPending && !m_page->m_dongleRecheckPending;
+    return m_page->roster()->isIdle();
 }
 
 bool DevicePageProbe::waitUntilIdle(int timeoutMs) const
@@ -136,9 +134,4 @@ bool DevicePageProbe::waitUntilIdle(int timeoutMs) const
         QTest::qWait(20);
     }
     return true;
-}
-
-void DevicePageProbe::setOpeningDevice(bool opening)
-{
-    m_page->m_isOpeningDevice = opening;
 }

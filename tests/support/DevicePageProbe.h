@@ -1,6 +1,7 @@
-// A look into the device page for tests of the attached keyboards: the
-// strip in its order, the maps of listed devices and links, the shown
-// keyboard, its profile and key grid, and whether device work is running.
+// A look at the device page for tests of the attached keyboards, through
+// its public surface: the strip in its order, the roster's devices and
+// links, the shown keyboard, its profile and key grid, and whether device
+// work is running.
 #ifndef DEVICEPAGEPROBE_H
 #define DEVICEPAGEPROBE_H
 
@@ -44,9 +45,6 @@ public:
     QComboBox *profileBox() const;
     bool sleepAcknowledged() const;
     void clearSleepAcknowledged();
-
-    // Pretends an open sequence is under way (or over again).
-    void setOpeningDevice(bool opening);
 
     // No enumeration, open or deferred device work runs or waits.
     bool isIdle() const;

@@ -44,8 +44,6 @@ private slots:
     void languageRefresh();
     void clearDeviceListKeepsTheStretch();
     void leavingTriggerPageTellsTheKeyboardOnce();
-    void closeAllDevicesJoinsEveryThread();
-    void likeNamesStopAtTheirField();
 
 private:
     template <typename T> static T *child(QWidget *page, const char *name)
@@ -330,62 +328,6 @@ void tst_DevicePage::leavingTriggerPageTellsTheKeyboardOnce()
     io.closeHid();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     lumtar::sim::SimController::instance().unplugAll();
-}
-
-void tst_DevicePage::closeAllDevicesJoinsEveryThread()
-{
-    auto &sim = lumtar::sim::SimController::instance();
-    std::map<std::string, HidInfoStu> models;
-    QVERIFY(CLumtarHid_GetHidInfoStuMapList(&models) > 0);
-
-    DDevicePage page;
-    QList<QPointer<MainHidInterFace>> threads;
-    QList<QPointer<DDeviceKeyboardLink>> links;
-    for (const char *model : {"LT108HE", "LT68HE"}) {
-        const std::string path = sim.plug(model);
-        QVERIFY(!path.empty());
-        HidDeviceInfoStu device = {};
-        FirmwareInfoStu firmware = {};
-        QVERIFY(CLumtarHid_GetHidAndFirmwareInfoStu(path.c_str(), &device, &firmware));
-        auto *link = new DDeviceKeyboardLink(&page);
-        link->openDevice(int(links.size()), lumtarDeviceRecord(device, firmware, models[device.hidModel]));
-        QVERIFY(link->hidInterface());
-        QTRY_VERIFY(link->hidInterface()->isRunning());
-        threads << link->hidInterface();
-        links << link;
-        page.KeyboardLinkListMap.insert(QString::fromStdString(path), link);
-    }
-    page.m_currentKeyboardLink = links.first();
-    page.m_currentHidInterface = threads.first();
-
-    page.closeAllDevices();
-
-    QVERIFY(page.KeyboardLinkListMap.isEmpty());
-    QVERIFY(!page.m_currentKeyboardLink);
-    QVERIFY(!page.m_currentHidInterface);
-    for (const auto &link : links)
-        QVERIFY(!link);
-    for (const auto &thread : threads)
-        QVERIFY(!thread);
-    sim.unplugAll();
-}
-
-void tst_DevicePage::likeNamesStopAtTheirField()
-{
-    // A record whose name fills its whole field, without a closing NUL: the
-    // name ends with the field, nothing of the next field is taken in.
-    DDevicePage page;
-    hidStructInfoAll record = {};
-    std::memset(record.likeName, 'K', sizeof record.likeName);
-    std::memset(record.firmwareVersion, 'V', sizeof record.firmwareVersion);
-    page.m_hidInfoMap.insert(QStringLiteral("/dev/hidraw9"), record);
-    hidStructInfoAll plain = {};
-    lumtarCopyField(plain.likeName, "Board");
-    page.m_hidInfoMap.insert(QStringLiteral("/dev/hidraw8"), plain);
-
-    const QMap<QString, QString> names = page.likeNameMap();
-    QCOMPARE(names.value(QStringLiteral("/dev/hidraw9")), QString(int(sizeof record.likeName), QLatin1Char('K')));
-    QCOMPARE(names.value(QStringLiteral("/dev/hidraw8")), QStringLiteral("Board"));
 }
 
 int main(int argc, char **argv)

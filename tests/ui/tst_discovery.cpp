@@ -56,6 +56,8 @@ private slots:
     void twoOfTheSameModel();
     void receiverKeyboardComesAndGoes_data();
     void receiverKeyboardComesAndGoes();
+    void receiverKeyboardReachableAtStart_data();
+    void receiverKeyboardReachableAtStart();
     void receiverWithoutReportIsNotReachable();
     void unplugShownKeyboard_data();
     void unplugShownKeyboard();
@@ -170,6 +172,7 @@ void tst_Discovery::receiverKeyboardComesAndGoes()
     QFETCH(bool, withCable);
     auto &sim = SimController::instance();
     const std::string receiver = sim.plug("LT108HE", 1);
+    QVERIFY(sim.setReceiverLink(receiver, false)); // its keyboard is out of reach
     const QString cable = withCable ? qpath(sim.plug("LT104RGB")) : QString();
     DDevicePage *page = startWindow();
     DevicePageProbe probe(page);
@@ -209,6 +212,39 @@ void tst_Discovery::receiverKeyboardComesAndGoes()
     }
 }
 
+void tst_Discovery::receiverKeyboardReachableAtStart_data()
+{
+    QTest::addColumn<bool>("withCable");
+    QTest::newRow("receiver alone") << false;
+    QTest::newRow("beside a keyboard by cable") << true;
+}
+
+void tst_Discovery::receiverKeyboardReachableAtStart()
+{
+    // The receiver's first report comes while its link still waits for the
+    // keyboard's first replies: it counts all the same.
+    QFETCH(bool, withCable);
+    auto &sim = SimController::instance();
+    const std::string receiver = sim.plug("LT108HE", 1);
+    const QString cable = withCable ? qpath(sim.plug("LT104RGB")) : QString();
+    DDevicePage *page = startWindow();
+    DevicePageProbe probe(page);
+
+    DDeviceListItem *item = probe.itemMap().value(qpath(receiver));
+    QVERIFY(item);
+    QCOMPARE(item->deviceNameText(), QString("LT108 HE(2.4G)"));
+    QCOMPARE(probe.dongleStatus(qpath(receiver)), 0);
+    if (withCable) {
+        QCOMPARE(probe.currentLink(), probe.links().value(cable));
+        QTest::mouseClick(item, Qt::LeftButton);
+        QVERIFY(probe.waitUntilIdle(kSettleMs));
+    }
+    QCOMPARE(probe.currentItem(), item);
+    QCOMPARE(probe.currentLink(), probe.links().value(qpath(receiver)));
+    QVERIFY(probe.isDevicePageShown());
+    QVERIFY(!probe.profileFolder().isEmpty());
+}
+
 void tst_Discovery::receiverWithoutReportIsNotReachable()
 {
     auto &sim = SimController::instance();
@@ -217,8 +253,10 @@ void tst_Discovery::receiverWithoutReportIsNotReachable()
     DevicePageProbe probe(page);
     QVERIFY(probe.isKeyboardShown());
 
-    // A receiver arrives and has not told yet whether its keyboard is there.
-    const QString receiver = qpath(sim.plug("LT108HE", 1));
+    // A receiver arrives whose keyboard is out of reach.
+    const std::string receiverPath = sim.plug("LT108HE", 1);
+    QVERIFY(sim.setReceiverLink(receiverPath, false));
+    const QString receiver = qpath(receiverPath);
     QTRY_VERIFY(probe.links().contains(receiver));
     QVERIFY(probe.waitUntilIdle(kSettleMs));
     QCOMPARE(probe.dongleStatus(receiver), 1);

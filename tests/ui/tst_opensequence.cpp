@@ -20,6 +20,7 @@
 #include "support/TempHome.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/ProfileFolder.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/BatteryItem.h"
 
@@ -174,15 +175,18 @@ void tst_OpenSequence::gamePadModeFromPath_data()
     QTest::newRow("xbox360") << "hid#vid_1209&pid_7473&mi_01#sim/1" << 1;
     QTest::newRow("classical") << "hid#vid_1209&pid_7474&mi_01#sim/1" << 2;
     QTest::newRow("none") << "hid#vid_1209&pid_7476&mi_01#sim/1" << -1;
-    QTest::newRow("first of two markers") << "hid#vid_1209&pid_7474&mi_01#sim/7473" << 1;
-    QTest::newRow("not at the first character") << "7473" << -1;
+    // Only the product id counts, not digits elsewhere in the path.
+    QTest::newRow("product id, not the system path") << "hid#vid_1209&pid_7474&mi_01#sim/7473" << 2;
+    QTest::newRow("a vendor id that reads like one") << "hid#vid_7473&pid_7476&mi_01#sim/1" << -1;
+    QTest::newRow("upper-case ids") << "HID#VID_1209&PID_7473&MI_01#/dev/hidraw3" << 1;
+    QTest::newRow("not a path text") << "7473" << -1;
 }
 
 void tst_OpenSequence::gamePadModeFromPath()
 {
     QFETCH(QString, path);
     QFETCH(int, mode);
-    QCOMPARE(DDevicePage::gamePadModeFromPath(path), mode);
+    QCOMPARE(ProfileFolder::gamePadModeFromPath(path), mode);
 }
 
 void tst_OpenSequence::gamePadFolderFollowsThePath()
@@ -225,10 +229,10 @@ void tst_OpenSequence::keyboardWithoutGamePadMode()
 
 void tst_OpenSequence::unusableSerialNeverNamesAFolder()
 {
-    QVERIFY(!DDevicePage::isSerialNumberFolderSafe(QString()));
-    QVERIFY(!DDevicePage::isSerialNumberFolderSafe("../../etc"));
-    QVERIFY(!DDevicePage::isSerialNumberFolderSafe("AB CD"));
-    QVERIFY(DDevicePage::isSerialNumberFolderSafe("0123456789abcdefABCDEF0123456789"));
+    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe(QString()));
+    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe("../../etc"));
+    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe("AB CD"));
+    QVERIFY(ProfileFolder::isSerialNumberFolderSafe("0123456789abcdefABCDEF0123456789"));
 
     // A keyboard reporting a cut serial number gets a new one, and the new
     // one names the folder.
@@ -242,7 +246,7 @@ void tst_OpenSequence::unusableSerialNeverNamesAFolder()
     QVERIFY(probe.isKeyboardShown());
     const QString serial = probe.currentSerialNumber();
     QCOMPARE(serial.size(), 32);
-    QVERIFY(DDevicePage::isSerialNumberFolderSafe(serial));
+    QVERIFY(ProfileFolder::isSerialNumberFolderSafe(serial));
     QCOMPARE(probe.profileFolder(), DDataManager::getInstance()->userConfigDir() + "/LT104RGB/" + serial);
 }
 

@@ -169,17 +169,25 @@ void tst_ProfileLoad::keyboardSwitchesTheProfile()
 
 void tst_ProfileLoad::busyPageIgnoresSwitchAndRefusesDownload()
 {
-    DDevicePage *page = startWindow("LT104RGB");
+    // An open that takes its time: every reply of the magnetic keyboard
+    // comes late, so reading the travel values of its keys lasts long.
+    m_path = SimController::instance().plug("LT108HE");
+    lumtar::sim::SimFaults slow;
+    slow.replyDelayMs = 300;
+    QVERIFY(SimController::instance().setFaults(m_path, slow));
+    m_window.reset(new DMainWidget);
+    DDevicePage *page = m_window->devicePage();
     DevicePageProbe probe(page);
-    QVERIFY(probe.isKeyboardShown());
+    // The profile files are made before the travel values are read.
+    QTRY_VERIFY_WITH_TIMEOUT(!probe.xmlProfilePath().isEmpty(), kSettleMs);
+    QVERIFY(page->isDeviceWorkRunning());
     const QByteArray defaults = probe.xmlProfilePath();
     QVERIFY(CLumtarXML_CreateProFileXmlParentNode(defaults.constData(), "2", "Work", 0));
     addKey(defaults, "1", kQ, "7", "2"); // Q switches to profile 2
-    page->loadProfileKeyAndLightInfo();
 
-    probe.setOpeningDevice(true);
     QVERIFY(SimController::instance().sendFunctionKey(m_path, 0, kQ, true));
     QTest::qWait(300); // the key report has long been dispatched
+    QVERIFY(page->isDeviceWorkRunning());
     QCOMPARE(probe.currentProfileIndex(), 1);
     QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(defaults.constData()), 1);
 
@@ -193,7 +201,6 @@ void tst_ProfileLoad::busyPageIgnoresSwitchAndRefusesDownload()
     QVERIFY(!page->isDownloadRunning());
     QTest::qWait(100);
     QVERIFY(SimController::instance().onboardKeys(m_path, 0).empty());
-    probe.setOpeningDevice(false);
 }
 
 int main(int argc, char **argv)

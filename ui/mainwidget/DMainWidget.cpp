@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -11,15 +10,13 @@
 #include <QLibrary>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 
 #include "core/DDataManager.h"
 #include "platform/autostart/AutoStartEntry.h"
 #include "platform/udev/DeviceChangeMonitor.h"
+#include "ui/mainwidget/DeviceChangeRouter.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -34,32 +31,15 @@ const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.in
 const char kFirmwareLibraryName[] = "jl_firmware_upgrade";
 const int kMinimumWidth = 1700;
 const int kMinimumHeight = 950;
-const int kEdgeBand = 4;
-const int kDeviceChangeDelayMs = 300;
 const int kBootloaderStartDelayMs = 600;
 const int kUpgradeCheckDelayMs = 2000;
 const int kFirmwareWindowDelayMs = 1000;
-const int kJlUpgradeDelayMs = 2000;
 
 // The window the firmware engine's C callbacks report to.
 DMainWidget *g_mainWidget = nullptr;
 
 // Keyboards in their bootloader, by vendor and product id text.
 const char *const kBootloaderIds[][2] = {{"0416", "3f00"}, {"1FC9", "F7DF"}, {"0416", "3f01"}};
-
-// Model families of the firmware update: flashed by the chip vendor's
-// library, or through the bootloader once it arrives.
-const QStringList &jlUpgradeModels()
-{
-    static const QStringList models = {QStringLiteral("LT68HE")};
-    return models;
-}
-
-const QStringList &bootloaderUpgradeModels()
-{
-    static const QStringList models = {QStringLiteral("LT108HE"), QStringLiteral("LT104RGB")};
-    return models;
-}
 
 QString themeName(int themeIndex)
 {
@@ -194,6 +174,7 @@ void DMainWidget::construct()
     registerDeviceNotify();
     qDebug() << "2.Init Lumtar Sdk";
     initSdk();
+    routeDeviceChanges();
     qDebug() << "3.Init Widgets";
     initWidgets();
 
@@ -280,6 +261,7 @@ void DMainWidget::createTray()
 
 void DMainWidget::registerDeviceNotify()
 {
+    m_deviceChangeRouter = new DeviceChangeRouter(this);
     m_deviceMonitor = new DeviceChangeMonitor(this);
     connect(m_deviceMonitor, &DeviceChangeMonitor::sigDeviceChanged, this, &DMainWidget::onDeviceChangeNotify);
     if (!m_deviceMonitor->start())
@@ -349,54 +331,31 @@ void DMainWidget::initWidgets()
 
 // ---- device-change notification ---------------------------------------------
 
-bool DMainWidget::nameHoldsIds(const QString &name, const QString &vendor, const QString &product)
-{
-    return !vendor.isEmpty() && !product.isEmpty() && name.contains(vendor, Qt::CaseInsensitive)
-        && name.contains(product, Qt::CaseInsensitive);
-}
-
 void DMainWidget::onDeviceChangeNotify(bool arrived, QString interfaceName)
 {
-    // The device page's re-enumeration processes events while it waits for a
-    // keyboard; a change that comes meanwhile is handled after it, not inside it.
-    const QPair<bool, QString> change(arrived, interfaceName);
-    if (m_handlingDeviceChange) {
-        if (!m_pendingDeviceChanges.contains(change))
-            m_pendingDeviceChanges.append(change);
-        return;
-    }
-    m_handlingDeviceChange = true;
-    handleDeviceChange(arrived, interfaceName);
-    while (!m_pendingDeviceChanges.isEmpty()) {
-        const QPair<bool, QString> next = m_pendingDeviceChanges.takeFirst();
-        handleDeviceChange(next.first, next.second);
-    }
-    m_handlingDeviceChange = false;
+    m_deviceChangeRouter->onDeviceChangeNotify(arrived, interfaceName);
 }
 
-void DMainWidget::handleDeviceChange(bool arrived, const QString &interfaceName)
+void DMainWidget::routeDeviceChanges()
 {
-    for (const SupportInfoStu &info : m_supportInfoList) {
-        if (!nameHoldsIds(interfaceName, QString::fromLatin1(recordFieldText(info.vendorId)),
-                          QString::fromLatin1(recordFieldText(info.productId))))
-            continue;
-        QThread::msleep(kDeviceChangeDelayMs);
-        if (arrived)
-            emit sigHidDeviceConnectChanging_Into(interfaceName);
-        else
-            emit sigHidDeviceConnectChanging_Remove(interfaceName);
-        break;
-    }
-    if (!arrived)
-        return;
-    for (const auto &ids : kBootloaderIds) {
-        if (!nameHoldsIds(interfaceName, QLatin1String(ids[0]), QLatin1String(ids[1])))
-            continue;
+    QList<QPair<QString, QString>> supported;
+    for (const SupportInfoStu &info : m_supportInfoList)
+        supported.append(qMakePair(QString::fromLatin1(recordFieldText(info.vendorId)),
+                                   QString::fromLatin1(recordFieldText(info.productId))));
+    m_deviceChangeRouter->setSupportedIds(supported);
+    QList<QPair<QString, QString>> bootloaders;
+    for (const auto &ids : kBootloaderIds)
+        bootloaders.append(qMakePair(QLatin1String(ids[0]), QLatin1String(ids[1])));
+    m_deviceChangeRouter->setBootloaderIds(bootloaders);
+    connect(m_deviceChangeRouter, &DeviceChangeRouter::sigDeviceArrived, this,
+            &DMainWidget::sigHidDeviceConnectChanging_Into);
+    connect(m_deviceChangeRouter, &DeviceChangeRouter::sigDeviceRemoved, this,
+            &DMainWidget::sigHidDeviceConnectChanging_Remove);
+    connect(m_deviceChangeRouter, &DeviceChangeRouter::sigBootloaderArrived, this, [this] {
         // One upgrade start, however many interfaces of the bootloader arrive.
         if (!m_bootloaderTimer->isActive())
             m_bootloaderTimer->start();
-        break;
-    }
+    });
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
@@ -409,185 +368,6 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
 {
     if (m_devicePage)
         m_devicePage->updateHidDeviceList(DDevicePage::DeviceRemoved, hidPath);
-}
-
-// ---- edges, dragging and painting -------------------------------------------
-
-DMainWidget::ResizeRegion DMainWidget::resizeRegionAt(const QPoint &global) const
-{
-    const QPoint topLeft = mapToGlobal(rect().topLeft());
-    const QPoint bottomRight = mapToGlobal(rect().bottomRight());
-    const int x = global.x();
-    const int y = global.y();
-    const bool left = topLeft.x() <= x && x <= topLeft.x() + kEdgeBand;
-    const bool right = bottomRight.x() - kEdgeBand <= x && x <= bottomRight.x();
-    const bool top = topLeft.y() <= y && y <= topLeft.y() + kEdgeBand;
-    const bool bottom = bottomRight.y() - kEdgeBand <= y && y <= bottomRight.y();
-    if (left && top)
-        return LeftTop;
-    if (right && bottom)
-        return RightBottom;
-    if (left && bottom)
-        return LeftBottom;
-    if (right && top)
-        return RightTop;
-    if (left)
-        return Left;
-    if (right)
-        return Right;
-    if (top)
-        return Up;
-    if (bottom)
-        return Down;
-    return None;
-}
-
-void DMainWidget::applyRegionCursor(ResizeRegion region)
-{
-    switch (region) {
-    case Up:
-    case Down: setCursor(Qt::SizeVerCursor); break;
-    case Left:
-    case Right: setCursor(Qt::SizeHorCursor); break;
-    case LeftTop:
-    case RightBottom: setCursor(Qt::SizeFDiagCursor); break;
-    case LeftBottom:
-    case RightTop: setCursor(Qt::SizeBDiagCursor); break;
-    case None: setCursor(Qt::ArrowCursor); break;
-    }
-}
-
-void DMainWidget::hitTestResizeEdge(int globalX, int globalY)
-{
-    if (m_leftButtonHeld)
-        return;
-    applyRegionCursor(resizeRegionAt(QPoint(globalX, globalY)));
-}
-
-void DMainWidget::updateResizeRegion(const QPoint &global)
-{
-    const ResizeRegion region = resizeRegionAt(global);
-    m_resizeRegion = region;
-    applyRegionCursor(region);
-}
-
-bool DMainWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->frame_Main && event->type() == QEvent::Enter)
-        setCursor(Qt::ArrowCursor);
-    return QWidget::eventFilter(watched, event);
-}
-
-void DMainWidget::mousePressEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    switch (event->button()) {
-    case Qt::LeftButton:
-        m_leftButtonHeld = true;
-        if (ui->frame_4->geometry().contains(event->pos())) {
-            m_dragOffset = event->globalPos() - frameGeometry().topLeft();
-            event->accept();
-            m_dragging = true;
-        }
-        break;
-    case Qt::RightButton:
-        break;
-    default:
-        QWidget::mousePressEvent(event);
-        break;
-    }
-}
-
-void DMainWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_leftButtonHeld = false;
-        m_dragging = false;
-        if (m_resizeRegion != None) {
-            releaseMouse();
-            setCursor(Qt::ArrowCursor);
-            m_resizeRegion = None;
-        }
-    }
-}
-
-void DMainWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint g = event->globalPos();
-    if (!m_leftButtonHeld) {
-        updateResizeRegion(g);
-    } else if (m_dragging || isMaximized() || isFullScreen()) {
-        if (m_dragging && !isMaximized() && !isFullScreen()) {
-            move(g - m_dragOffset);
-            event->accept();
-        }
-    } else {
-        const QPoint topLeft = mapToGlobal(rect().topLeft());
-        const QPoint bottomRight = mapToGlobal(rect().bottomRight());
-        QRect r(topLeft, bottomRight);
-        auto applyLeft = [&]() {
-            r.setLeft(bottomRight.x() - g.x() > minimumWidth() ? g.x() : topLeft.x());
-        };
-        auto applyUp = [&]() {
-            r.setTop(bottomRight.y() - g.y() > minimumHeight() ? g.y() : topLeft.y());
-        };
-        switch (m_resizeRegion) {
-        case Up: applyUp(); break;
-        case Down: r.setHeight(g.y() - topLeft.y()); break;
-        case Left: applyLeft(); break;
-        case Right: r.setWidth(g.x() - topLeft.x()); break;
-        case LeftTop:
-            applyLeft();
-            applyUp();
-            break;
-        case LeftBottom:
-            r.setHeight(g.y() - topLeft.y());
-            applyLeft();
-            break;
-        case RightBottom:
-            r.setWidth(g.x() - topLeft.x());
-            r.setHeight(g.y() - topLeft.y());
-            break;
-        case RightTop:
-            r.setWidth(g.x() - topLeft.x());
-            applyUp();
-            break;
-        default: break;
-        }
-        setGeometry(r);
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void DMainWidget::paintEvent(QPaintEvent *event)
-{
-    const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRect contents = contentsRect();
-    painter.fillRect(QRect(0, 45, 231, contents.height()), themeRgb(theme.DeviceLeftBgColor, 255));
-    painter.fillRect(QRect(231, 45, contents.width(), contents.height()), themeRgb(theme.DeviceRightBgColor, 255));
-    painter.end();
-    QWidget::paintEvent(event);
-}
-
-void DMainWidget::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (m_overlay)
-        m_overlay->resize(size());
-    if (m_firmwareOverlay)
-        m_firmwareOverlay->resize(size());
-    update();
-}
-
-void DMainWidget::closeEvent(QCloseEvent *event)
-{
-    if (m_devicePage)
-        m_devicePage->stopBeforeClose();
-    if (m_trayIcon)
-        m_trayIcon->hide();
-    QWidget::closeEvent(event);
 }
 
 // ---- theme and language -------------------------------------------------------
@@ -760,115 +540,6 @@ void DMainWidget::onSettingsWindowClose()
         m_overlay->hide();
 }
 
-// ---- firmware update ------------------------------------------------------------
-
-void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
-{
-    if (DDataManager::getInstance()->isVersionChanged() && !m_upgradeCheckTimer->isActive())
-        m_upgradeCheckTimer->start();
-}
-
-void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
-{
-    checkUpgradeableDevices(false);
-}
-
-bool DMainWidget::checkUpgradeableDevices(bool openNow)
-{
-    m_upgradeCandidates.clear();
-    if (m_devicePage) {
-        const QMap<QString, hidStructInfoAll> devices = m_devicePage->deviceInfoMap();
-        for (const hidStructInfoAll &device : devices) {
-            const QString current = QString::fromLatin1(recordFieldText(device.firmwareVersion));
-            const QString image = QString::fromLatin1(recordFieldText(device.newFirmwareVersion));
-            if (!image.isEmpty() && !current.isEmpty() && image > current)
-                m_upgradeCandidates.append(device);
-        }
-    }
-    if (m_upgradeCandidates.isEmpty())
-        return false;
-    m_checkFromSettings = openNow;
-    if (openNow)
-        onUpdateFirmwareWindowOpen();
-    else if (!m_firmwareOpenTimer->isActive())
-        m_firmwareOpenTimer->start();
-    return true;
-}
-
-void DMainWidget::onFirmwareUpgradeCheck()
-{
-    auto *settings = qobject_cast<DSettingsDia *>(sender());
-    if (!checkUpgradeableDevices(true) && settings)
-        settings->showNoUpgradeNotice();
-}
-
-void DMainWidget::onUpdateFirmwareWindowOpen()
-{
-    if (m_updateFirmwareDia)
-        return;
-    if (!m_firmwareOverlay)
-        m_firmwareOverlay = createOverlay(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
-    m_firmwareOverlay->resize(size());
-    if (!m_checkFromSettings)
-        m_firmwareOverlay->show();
-
-    auto *dialog = new DUpdateFirmwareDia(this);
-    dialog->setDevices(m_devicePage ? m_devicePage->likeNameMap() : QMap<QString, QString>(), m_upgradeCandidates);
-    connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this,
-            &DMainWidget::onUpdateFirmwareWindowClose);
-    connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
-    connect(dialog, &QObject::destroyed, this, [this]() {
-        if (m_firmwareOverlay)
-            m_firmwareOverlay->hide();
-    });
-    m_updateFirmwareDia = dialog;
-    placeDialog(dialog);
-}
-
-void DMainWidget::onUpdateFirmwareWindowClose()
-{
-    if (m_firmwareOverlay)
-        m_firmwareOverlay->hide();
-    // The dialog deletes itself once its own close has finished.
-    m_updateFirmwareDia = nullptr;
-}
-
-void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle)
-{
-    Q_UNUSED(strHidPath);
-    Q_UNUSED(strSN);
-    m_upgradeRetryCount = 0;
-    if (jlUpgradeModels().contains(strHidName)) {
-        QThread::msleep(kJlUpgradeDelayMs);
-        runJlUpgrade();
-    } else if (bootloaderUpgradeModels().contains(strHidName)) {
-        m_upgradeModelName = strHidName;
-        m_upgradeConnectType = hidUsbOrDongle;
-    }
-}
-
-void DMainWidget::ontheHidIntoFirmwareUpgrade()
-{
-    openBootloaderAndFlash();
-}
-
-void DMainWidget::runJlUpgrade()
-{
-    if (!m_jlQueryDevicePidVid || !m_jlUpgradeDevice)
-        qDebug() << "JL upgrade not available: the upgrade library is missing";
-}
-
-void DMainWidget::openBootloaderAndFlash()
-{
-    if (m_upgradeModelName.isEmpty())
-        return;
-    qDebug() << "Bootloader arrived for" << m_upgradeModelName << "connection" << m_upgradeConnectType;
-}
-
-void DMainWidget::onIntoOrRemoveHidOver() {}
-
-void DMainWidget::onUpdateApp() {}
-
 // ---- window buttons, tray and quitting -------------------------------------------
 
 void DMainWidget::onMinApp()
@@ -886,6 +557,7 @@ void DMainWidget::quitApplication()
     if (m_quitting)
         return;
     m_quitting = true;
+    m_deviceChangeRouter->clear();
     // Every device is closed and its I/O thread joined before the process ends.
     if (m_devicePage) {
         m_devicePage->stopBeforeClose();

@@ -26,6 +26,7 @@ class DMainWidget;
 class DDevicePage;
 class DUpdateFirmwareDia;
 class DeviceChangeMonitor;
+class DeviceChangeRouter;
 class QAction;
 class QMenu;
 class QTimer;
@@ -94,7 +95,7 @@ public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
 
     // A device interface arrived (true) or went (false); the name holds its
-    // vendor and product ids.
+    // vendor and product ids. Passed on by the device-change router.
     void onDeviceChangeNotify(bool arrived, QString interfaceName);
 
 protected:
@@ -124,9 +125,8 @@ private:
     bool dimForDialog();
     // Shows the dialog window-modal over the overlay and remembers it.
     void hostDialog(QWidget *dialog, void (DMainWidget::*onClosed)());
-    void handleDeviceChange(bool arrived, const QString &interfaceName);
+    void routeDeviceChanges();
     void quitApplication();
-    static bool nameHoldsIds(const QString &name, const QString &vendor, const QString &product);
 
     Ui::DMainWidget *ui;
     LumtarSdkStartup m_sdk;
@@ -161,8 +161,7 @@ private:
     bool m_sdkReady = false;
     std::list<SupportInfoStu> m_supportInfoList;
     DeviceChangeMonitor *m_deviceMonitor = nullptr;
-    bool m_handlingDeviceChange = false;
-    QList<QPair<bool, QString>> m_pendingDeviceChanges;
+    DeviceChangeRouter *m_deviceChangeRouter = nullptr;
 
     // Firmware engine.
     QList<hidStructInfoAll> m_upgradeCandidates;

@@ -17,6 +17,7 @@
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
@@ -36,12 +37,6 @@ const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.in
 const char kBuiltInCompanyLink[] = "https://lumtar.example.org";
 const char kLinkColor[] = "255,143,31";
 const char kLinkFontFamily[] = "Microsoft YaHei";
-
-QFont sizedFont(QFont font, int pointSize)
-{
-    font.setPointSize(pointSize);
-    return font;
-}
 
 } // namespace
 
@@ -76,8 +71,6 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->frame_Url->setVisible(showLink);
     connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
 
-    ui->label_ElectricityNum->setBatteryLevel(60);
-
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(24);
 
@@ -87,12 +80,24 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     initSubPages();
 
+    m_roster = new KeyboardRoster(this);
+    connect(m_roster, &KeyboardRoster::linkCreated, this, &DDevicePage::wireKeyboardLink);
+    connect(m_roster, &KeyboardRoster::linksSettled, this, &DDevicePage::onLinksSettled);
+    connect(m_roster, &KeyboardRoster::taskDue, this, &DDevicePage::runDeferredTask);
+    m_openSequence = new DeviceOpenSequence(this);
+    connect(m_openSequence, &DeviceOpenSequence::sigLinkSettled, this, &DDevicePage::onOpenLinkSettled);
+    connect(m_openSequence, &DeviceOpenSequence::sigTravelRead, this, &DDevicePage::onKeyTravelRead);
+
     m_onboardDownloader = new DOnboardDownloader(this);
     m_onboardDownloader->setKeyCodeSource([] {
         QVector<int> codes;
         for (keyboardButCustom *button : DDataManager::getInstance()->keyButtonList())
             codes << (button ? button->keyCode() : 0);
         return codes;
+    });
+    connect(m_onboardDownloader, &DOnboardDownloader::sigFinished, this, [this](DOnboardDownloader::Outcome outcome) {
+        m_customKeysPage->stopDownloadingAnimation();
+        m_notice->showNotice(DOnboardDownloader::outcomeText(outcome), noticePoint());
     });
     connect(m_onboardDownloader, &DOnboardDownloader::sigDownloadingChanged, this, [this](bool running) {
         ui->scrollAreaWidgetContents_2->setEnabled(!running);
@@ -207,14 +212,6 @@ QString DDevicePage::companyLinkRichText(const QString &color) const
 QPoint DDevicePage::noticePoint() const
 {
     return QPoint(rect().center().x(), ui->frame_Right->height() - ui->widget_RightBottom->height() - 60);
-}
-
-QMap<QString, QString> DDevicePage::likeNameMap() const
-{
-    QMap<QString, QString> names;
-    for (auto it = m_hidInfoMap.cbegin(); it != m_hidInfoMap.cend(); ++it)
-        names.insert(it.key(), QString::fromLocal8Bit(recordFieldText(it.value().likeName)));
-    return names;
 }
 
 void DDevicePage::onEveryPageBackTip(QString strTip)
@@ -386,174 +383,6 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     qDebug() << "Operate changed:" << ui->label_ChangModeTest->text();
 }
 
-QString DDevicePage::calibrationTipText() const
-{
-    return QObject::tr("All keys calibration in progress ...") + QStringLiteral("(")
-        + QObject::tr("Please press all keys") + QStringLiteral(")");
-}
-
-void DDevicePage::updateAllUI()
-{
-    ui->retranslateUi(this);
-    const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
-    ui->label->setText(QObject::tr("Device List"));
-    ui->label_Tip->setText(QObject::tr("Device not connected"));
-    ui->pushButton_Reset->setText(QObject::tr("Reset"));
-    ui->widget_MoveTip->setMaximumWidth(850);
-    ui->widget_MoveTip->setText(calibrationTipText());
-
-    if (m_currentHidItem && m_currentKeyboardLink) {
-        m_customKeysPage->updateAllUI();
-        m_lightsConfigPage->updateAllUI();
-        m_performancePage->updateAllUI();
-        m_triggerSettingPage->updateAllUI();
-    }
-
-    const int gamePadMode = DDataManager::getInstance()->gamePadMode();
-    if (gamePadMode == -1) {
-        ui->frame_10->hide();
-    } else {
-        ui->frame_10->show();
-        if (gamePadMode == 0) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
-            ui->frame_10->hide();
-        } else if (gamePadMode == 1) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
-        } else if (gamePadMode == 2) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
-        }
-    }
-
-    resetMainPageButtons();
-    markCurrentMainPageButton();
-}
-
-void DDevicePage::restyleKeyButtons()
-{
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColor theme = data->themeColor();
-    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
-    for (keyboardButCustom *key : data->keyButtonList()) {
-        if (!key)
-            continue;
-        key->setTravelColors(themeRgb(theme.MagneticAxisTravelValueColor, 255),
-                             themeRgb(theme.QuickTriggerPressColor, 255), themeRgb(theme.QuickTriggerReleaseColor, 255),
-                             themeRgb(theme.QuickTriggerPressAndReleaseColor, 255),
-                             themeRgb(theme.QuickTriggerPressAndReleaseBgColor, 255), theme.TextFont);
-        key->setThemeColors(QColor(220, 40, 45), accent);
-        key->setLightColorShow(true);
-    }
-}
-
-void DDevicePage::updateAppTheme()
-{
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColor theme = data->themeColor();
-    const QFont boldFont = data->themeFont(0);
-    const QFont normalFont = data->themeFont(1);
-
-    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
-
-    m_notice->setBackgroundColor(themeRgb(theme.AllBgColor, 200));
-    m_notice->setTextColor(themeRgb(theme.TextCheckedColor, 255));
-    QFont noticeFont(theme.TextFont);
-    noticeFont.setPixelSize(24);
-    m_notice->setNoticeFont(noticeFont);
-
-    if (m_dragShowArea) {
-        const QColor band = themeRgb(theme.TextCheckedColor, 255);
-        m_dragShowArea->setColor(band.red(), band.green(), band.blue());
-    }
-
-    ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 12);
-    ui->widget_MoveTip->setBackground(QColor(0, 0, 0, 1));
-    ui->widget_MoveTip->setForeground(themeRgb(theme.TextCheckedColor));
-    ui->widget_MoveTip->setText(calibrationTipText());
-    ui->widget_MoveTip->hide();
-
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
-    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
-    ui->frame_Url->setStyleSheet(QStringLiteral("QFrame#frame_Url{border: none; border-top: 3px solid rgb(%1); "
-                                                "background-color: rgb(%2);}")
-                                     .arg(theme.DeviceBorderColor, theme.DeviceLeftBgColor));
-    ui->frame_11->setStyleSheet(
-        QStringLiteral("QFrame#frame_11{border: none; border-top: 3px solid rgb(%1);}").arg(theme.DeviceBorderColor));
-    ui->label_Url->setStyleSheet(QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
-    m_scrollBarStyleSheet =
-        QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{min-height: 20px; border-radius: 2px; background: rgb(%2);}"
-                       "QScrollBar::handle:vertical:hover{background: rgb(%3);}"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{border-radius: 3px; "
-                       "background: rgb(%1);}")
-            .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
-    ui->frame_Right->setStyleSheet(
-        QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
-    ui->comboBox_profileList->setStyleSheet(
-        QStringLiteral("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
-                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px;}"
-                       "QComboBox:hover{border: 1px solid rgb(%4);}"
-                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
-                       "QComboBox::down-arrow{width: 10px; height: 10px; "
-                       "border-image: url(:/images/publicIco/comboxDef.png);}"
-                       "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);}"
-                       "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-                 theme.TextFont));
-    ui->lineEdit_profileName->setStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
-                       "border: 1px solid rgb(%5); border-radius: 4px;}"
-                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
-            .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
-                 theme.DeviceBorderColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->label_GamePadMode->setStyleSheet(
-        QStringLiteral("QLabel#label_GamePadMode{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->widget_RightBottom->setStyleSheet(
-        QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
-            .arg(theme.DeviceBorderColor));
-    ui->pushButton_Reset->setStyleSheet(
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%3);}"
-                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
-            .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor));
-
-    ui->label_Tip->setFont(sizedFont(boldFont, 20));
-    ui->label_Mode->setFont(sizedFont(normalFont, 13));
-    ui->label_GamePadMode->setFont(sizedFont(normalFont, 13));
-    ui->label->setFont(sizedFont(normalFont, 12));
-    ui->pushButton_Reset->setFont(sizedFont(normalFont, 11));
-
-    // The strip's scroll bar follows a moment later.
-    QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);
-
-    m_performancePage->updateAppTheme();
-    m_lightsConfigPage->updateAppTheme();
-    m_customKeysPage->updateAppTheme();
-    m_triggerSettingPage->updateAppTheme();
-
-    restyleKeyButtons();
-
-    const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
-                                           ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,
-                                           ui->toolButton_Performance, ui->toolButton_MacroDialog};
-    for (CustomButton *button : buttons)
-        button->setThemeColors(themeRgb(theme.DeviceBorderColor, 255), themeRgb(theme.MacroListItemHoverColor, 255),
-                               themeRgb(theme.MacroListItemSelectedColor, 255),
-                               themeRgb(theme.TextDefaultColor, 255), themeRgb(theme.TextCheckedColor, 255),
-                               theme.TextFont);
-}
-
-void DDevicePage::onScrollSheetSet()
-{
-    ui->widget_4->setStyleSheet(m_scrollBarStyleSheet);
-}
-
 void DDevicePage::stopBeforeClose()
 {
     if (m_lightDealMain->isKeyboardPreviewRunning() || m_lightDealMain->isSidePreviewRunning())
@@ -562,53 +391,22 @@ void DDevicePage::stopBeforeClose()
 
 void DDevicePage::closeAllDevices()
 {
+    // Every sequence ends where it is, then every I/O thread is joined.
+    m_openSequence->abort();
+    m_isOpeningDevice = false;
+    m_onboardDownloader->cancel();
+    m_lightDealMain->setHidInterface(nullptr);
+    m_lightsConfigPage->setHidInterface(nullptr);
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;
-    const QMap<QString, DDeviceKeyboardLink *> links = KeyboardLinkListMap;
-    KeyboardLinkListMap.clear();
-    for (DDeviceKeyboardLink *link : links) {
-        if (!link)
-            continue;
-        // The I/O thread is stopped and joined before its handle is released.
-        if (MainHidInterFace *io = link->hidInterface())
-            io->closeHid();
-        delete link;
-    }
-    deleteRetiredLinks();
+    m_roster->closeAll();
 }
 
 // ---- slots whose work belongs to the device status, magnetic-switch and
 // coordination code of the page ---------------------------------------------
 
 void DDevicePage::onTimerChangingBatteryNum() {}
-
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
-{
-    // Asks the keyboard for the travel settings of the key at (row, column).
-    HidReportBuff report(0x29, 0x00, 0x18);
-    report[6] = 5;
-    report[7] = static_cast<uint8_t>(indexX);
-    report[8] = static_cast<uint8_t>(indexY);
-    if (!m_currentHidInterface || m_currentHidInterface->writeHidCmd(report.constData()) < 0)
-        qDebug() << "USB serial port [Write Sensitivity-data] Failed ... 4";
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
-{
-    Q_UNUSED(keyPointX);
-    Q_UNUSED(keyPointY);
-}
-
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus);
-}
-
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus);
-}
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
@@ -631,14 +429,12 @@ void DDevicePage::onTheKeyboardIntoDownloading()
         m_notice->showNotice(QObject::tr("The keyboard is busy, please try again"), noticePoint());
         return;
     }
-    const QString profileFolder =
-        m_xmlProfilePath[0] ? QFileInfo(QFile::decodeName(m_xmlProfilePath)).path() : QString();
-    const DOnboardDownloader::Outcome outcome = m_onboardDownloader->download(m_currentKeyboardLink, profileFolder);
-    // A second request leaves the running download's busy state alone.
-    if (outcome == DOnboardDownloader::Outcome::AlreadyRunning)
-        return;
-    m_customKeysPage->stopDownloadingAnimation();
-    m_notice->showNotice(DOnboardDownloader::outcomeText(outcome), noticePoint());
+    const QString profileFolder = m_profileFiles.hasProfileFile()
+        ? QFileInfo(QFile::decodeName(m_profileFiles.xmlProfilePath())).path()
+        : QString();
+    // A second request leaves the running download's busy state alone; the
+    // outcome is told when the download finishes.
+    m_onboardDownloader->download(m_currentKeyboardLink, profileFolder);
 }
 
 void DDevicePage::onRuningOnboard0x19Cmd()
@@ -721,40 +517,6 @@ void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, in
 void DDevicePage::onSetCurrentGamePadModeIndex(int gamePadIndex)
 {
     Q_UNUSED(gamePadIndex);
-}
-
-void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
-{
-    Q_UNUSED(selMode);
-    Q_UNUSED(strengthNum_L);
-    Q_UNUSED(strengthNum_R);
-    Q_UNUSED(strengthNum_QuickTrigger_L);
-    Q_UNUSED(strengthNum_QuickTrigger_R);
-}
-
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
-
-void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
-{
-    Q_UNUSED(KeyAntiShakeNum);
-}
-
-void DDevicePage::onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel)
-{
-    Q_UNUSED(rateOfReturnNumDel);
-}
-
-void DDevicePage::onCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode);
-}
-
-void DDevicePage::onKeyCalibrationStartRuning() {}
-
-void DDevicePage::onAllKeysCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode);
 }
 
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)

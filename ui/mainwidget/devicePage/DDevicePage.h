@@ -7,7 +7,6 @@
 #ifndef DDEVICEPAGE_H
 #define DDEVICEPAGE_H
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QPoint>
@@ -17,13 +16,11 @@
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
-#include <list>
-#include <map>
-#include <string>
-
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarRecords.h"
+#include "ui/mainwidget/devicePage/KeyTravelReader.h"
+#include "ui/mainwidget/devicePage/KeyboardRoster.h"
+#include "ui/mainwidget/devicePage/ProfileFolder.h"
 
 namespace Ui {
 class DDevicePage;
@@ -32,6 +29,7 @@ class DDevicePage;
 class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
+class DeviceOpenSequence;
 class DDeviceListItem;
 class DLightsConfigPage;
 class DOnboardDownloader;
@@ -70,7 +68,7 @@ public:
     void resetMainPageButtons();
     void clearDeviceList();
 
-    QMap<QString, hidStructInfoAll> deviceInfoMap() const { return m_hidInfoMap; }
+    QMap<QString, hidStructInfoAll> deviceInfoMap() const;
     QMap<QString, QString> likeNameMap() const;
 
     int currentMainPage() const { return m_currentMainPage; }
@@ -181,7 +179,6 @@ private:
     int m_keyboardLightMode = -1;
     int m_currentLayerIndex = -1;
     int m_currentProfileIndex = 1;
-    char m_xmlProfilePath[256] = {};
     float m_zoomFactor = 1.0f;
     bool m_lightViewTest = false;
     bool m_sleepTimeAcked = false;
@@ -201,14 +198,13 @@ private:
     QPointer<MainHidInterFace> m_currentHidInterface;
     keyboardButCustom *m_keyButtonGrid[6][22] = {};
 
-    QMap<QString, hidStructInfoAll> m_hidInfoMap;
     QMap<QString, DDeviceListItem *> m_hidItemMap;
-    QMap<QString, DDeviceKeyboardLink *> KeyboardLinkListMap;
-    bool m_isUpdatingHidList = false;
     bool m_isOpeningDevice = false;
 
     // ---- attached keyboards: discovery, hot-plug, the open sequence and
-    // loading a profile into the pages (DDevicePageDevices.cpp) ----
+    // loading a profile into the pages (DDevicePageDevices.cpp and
+    // DDevicePageOpen.cpp). The widget-free work lives in KeyboardRoster,
+    // DeviceOpenSequence and ProfileFolder. ----
 public:
     void createKeyboardLink(hidStructInfoAll record);
     void openTheUsingDevice(hidStructInfoAll record);
@@ -220,16 +216,27 @@ public:
     void addDefaultCustomLightNodes(int profileIndex);
     void importDefaultCustomLight(int profileIndex, int nodeIndex);
 
-    // The gamepad mode named by a device path: 0 off, 1 Xbox360, 2 Classical,
-    // -1 for a keyboard without one.
-    static int gamePadModeFromPath(const QString &path);
-    // A serial number may name a folder only when it is letters and digits.
-    static bool isSerialNumberFolderSafe(const QString &serial);
-    QString profileFolder() const { return m_profileFolder; }
-
     // Tells the user, once per device, about keyboards that are attached but
     // that this user may not open. Returns true when a message was shown.
     bool noticeInaccessibleKeyboards(const QStringList &paths);
+
+    // What the page lists and links, and the state of its device work.
+    const KeyboardRoster *roster() const { return m_roster; }
+    // An enumeration, a re-enumeration or an open runs.
+    bool isDeviceWorkRunning() const;
+    // The shown keyboard, its item and the files of its profiles.
+    DDeviceKeyboardLink *currentKeyboardLink() const;
+    DDeviceListItem *currentHidItem() const;
+    QString profileFolder() const { return m_profileFiles.folder(); }
+    QByteArray xmlProfilePath() const { return QByteArray(m_profileFiles.xmlProfilePath()); }
+    int currentProfileIndex() const { return m_currentProfileIndex; }
+    QString currentSerialNumber() const { return m_currentSN; }
+    keyboardButCustom *keyButtonAt(int row, int column) const;
+    // The strip's items, by device path or, for a placeholder, by model name.
+    QMap<QString, DDeviceListItem *> deviceItemMap() const;
+    // The keyboard acknowledged a sleep-time setting since it was last cleared.
+    bool isSleepTimeAcknowledged() const { return m_sleepTimeAcked; }
+    void clearSleepTimeAcknowledged() { m_sleepTimeAcked = false; }
 
 public slots:
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
@@ -255,25 +262,18 @@ public slots:
     void onDragAreaMousePressOrRelease(bool isMousePress);
 
 private:
-    friend class DevicePageProbe;
-
     // Gives every key button of the shown keyboard the theme's travel and
     // state colours and shows light colours again.
     void restyleKeyButtons();
 
-    // One key whose travel values were asked for and not yet answered.
-    struct OneKeyQuery
-    {
-        int keyCode;
-        int row;
-        int column;
-        qint64 sentAtMs;
-    };
-
-    bool buildDeviceRecord(const std::string &path, const std::map<std::string, HidInfoStu> &models,
-                           hidStructInfoAll *record) const;
+    // Listing (DDevicePageDevices.cpp).
     DDeviceListItem *createDeviceListItem(const hidStructInfoAll &record);
+    void finishLoadDeviceList();
     void rescanDevices(int changeType);
+    void finishRescan();
+    void onLinksSettled();
+    void runDeferredTask(KeyboardRoster::Task task);
+    void recheckReceivers();
     void listArrivedDevice(const hidStructInfoAll &record);
     void unlistRemovedDevice(const QString &path);
     void leaveShownKeyboard();
@@ -281,45 +281,40 @@ private:
     void showNoDevice();
     void arrangeDeviceStrip(bool offlineReceiversWithReceivers);
     void applyDongleStatus(const QString &path, int status);
-    int dongleStatus(const QString &path) const;
-    void retireKeyboardLink(const QString &path);
-    void deleteRetiredLinks();
-    bool isDeviceWorkRunning() const;
-    void scheduleDeviceWork();
-    void runPendingDeviceWork();
+    void wireKeyboardLink(DDeviceKeyboardLink *link);
     bool isShownLink(const DDeviceKeyboardLink *link) const;
-    bool waitFor(const std::function<bool()> &done, int limitMs);
-    void failOpen(const char *logLine);
-    void buildKeyboardView(const hidStructInfoAll &record);
-    void readKeyTravelValues();
-    bool storeProfilePath(const QByteArray &path);
 
-    QMap<QString, int> m_dongleStatusMap;
+    // Opening (DDevicePageOpen.cpp).
+    void setOpeningDevice(bool opening);
+    void failOpen(const char *logLine);
+    void abortOpen();
+    void buildKeyboardView(const hidStructInfoAll &record);
+    void showDeviceKindControls(const DDeviceKeyboardLink *link);
+    void onOpenLinkSettled();
+    void onKeyTravelRead(const QVector<KeyTravelReader::Travel> &travels);
+    void finishOpen();
+    void fitKeyboardViewToScreen();
+
+    KeyboardRoster *m_roster = nullptr;
+    DeviceOpenSequence *m_openSequence = nullptr;
+    ProfileFolder m_profileFiles;
     // Keys of m_hidItemMap whose item is an offline placeholder of a model.
     QSet<QString> m_placeholderKeys;
-    int m_linkCount = 0;
     bool m_isFirstOpen = true;
-    bool m_isLoadingList = false;
-    bool m_deviceListLoaded = false;
     QSet<QString> m_toldInaccessible;
-    bool m_loadListPending = false;
-    bool m_arrivalPending = false;
-    bool m_removalPending = false;
-    bool m_dongleRecheckPending = false;
-    bool m_deviceWorkScheduled = false;
-    QList<QPointer<DDeviceKeyboardLink>> m_retiredLinks;
+    // The first record of the strip while the first enumeration waits for its links.
+    QList<hidStructInfoAll> m_listedFirst;
+    // A re-enumeration waiting for the links of the devices that arrived.
+    QStringList m_rescanArrived;
+    bool m_rescanRemoved = false;
+    int m_rescanType = 0;
+    hidStructInfoAll m_openingRecord{};
     QString m_currentSN;
-    QString m_profileFolder;
     QPointer<QWidget> m_keyboardViewContainer;
     int m_keyboardLightIndex = 2;
     int m_sideLightIndex = 2;
     int m_lightRunningStatus = 0;
     int m_lightSyncStatus = 0;
-    QElapsedTimer m_waitTimer;
-    QList<OneKeyQuery> m_oneKeyQueries;
-    QVector<OneKeyQuery> m_oneKeyAnswers;
-    QElapsedTimer m_oneKeyClock;
-    bool m_readingKeyTravel = false;
 };
 
 #endif

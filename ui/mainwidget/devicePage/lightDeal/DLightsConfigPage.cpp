@@ -1,6 +1,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 
 #include "core/DDataManager.h"
+#include "device/MainHidInterFace.h"
 
 #include "sdk/include/LumtarHid.h"
 
@@ -25,6 +26,11 @@ void DLightsConfigPage::setXmlProfilePath(const char *path)
 void DLightsConfigPage::setHidInterface(MainHidInterFace *hidInterface)
 {
     m_hidInterface = hidInterface;
+}
+
+MainHidInterFace *DLightsConfigPage::hidInterface() const
+{
+    return m_hidInterface;
 }
 
 void DLightsConfigPage::setLightSupportInfo(LightSupportInfo keyboard, LightSupportInfo side)

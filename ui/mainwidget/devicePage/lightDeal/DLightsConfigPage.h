@@ -3,6 +3,7 @@
 #ifndef DLIGHTSCONFIGPAGE_H
 #define DLIGHTSCONFIGPAGE_H
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ public:
     void setCurrentProfileIndex(int index);
     void setXmlProfilePath(const char *path);
     void setHidInterface(MainHidInterFace *hidInterface);
+    MainHidInterFace *hidInterface() const;
     void setLightSupportInfo(LightSupportInfo keyboard, LightSupportInfo side);
     void reloadLightConfig();
     void sendSideLightConfig(colorInfoData data);
@@ -42,7 +44,8 @@ signals:
 private:
     int m_currentProfileIndex = 1;
     char m_xmlProfilePath[256] = {};
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Guarded: the interface goes with its keyboard's link.
+    QPointer<MainHidInterFace> m_hidInterface;
     int m_customLightIndex = -1;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include "device/MainHidInterFace.h"
+
 lightDealMain::lightDealMain(QObject *parent)
     : QObject(parent)
 {
@@ -21,6 +23,11 @@ void lightDealMain::setLightSupportInfo(LightSupportInfo keyboard, LightSupportI
 void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
 {
     m_hidInterface = hidInterface;
+}
+
+MainHidInterFace *lightDealMain::hidInterface() const
+{
+    return m_hidInterface;
 }
 
 void lightDealMain::setMusicBandLayout(int keyCount, int bandCount, double lowFrequency, double highFrequency)

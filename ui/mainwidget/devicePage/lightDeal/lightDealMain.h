@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarRecords.h"
@@ -26,6 +27,7 @@ public:
     void setDeviceInfo(hidStructInfoAll info);
     void setLightSupportInfo(LightSupportInfo keyboard, LightSupportInfo side);
     void setHidInterface(MainHidInterFace *hidInterface);
+    MainHidInterFace *hidInterface() const;
     void setMusicBandLayout(int keyCount, int bandCount, double lowFrequency, double highFrequency);
     void loadProFileLightInfo();
     void setKeyboardColorInfo(colorInfoData data);
@@ -47,7 +49,8 @@ public:
 
 private:
     hidStructInfoAll m_deviceInfo{};
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Guarded: the interface goes with its keyboard's link.
+    QPointer<MainHidInterFace> m_hidInterface;
     keyboardButCustom *m_keyTable[Rows][Columns] = {};
     QList<keyboardButCustom *> m_keyButtonList;
     bool m_keyboardPreviewRunning = false;

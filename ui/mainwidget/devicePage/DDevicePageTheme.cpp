@@ -1,0 +1,197 @@
+// The device page's theme and language refresh: its own widgets, the
+// feature pages (theme order: performance, lighting, key assignment,
+// trigger), the key buttons and the main-page buttons.
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include <QTimer>
+
+#include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/dragShowArea.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
+#include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
+#include "widgets/CbNotice.h"
+#include "widgets/ThemeColorText.h"
+
+namespace {
+
+QFont sizedFont(QFont font, int pointSize)
+{
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace
+
+QString DDevicePage::calibrationTipText() const
+{
+    return QObject::tr("All keys calibration in progress ...") + QStringLiteral("(")
+        + QObject::tr("Please press all keys") + QStringLiteral(")");
+}
+
+void DDevicePage::updateAllUI()
+{
+    ui->retranslateUi(this);
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
+    ui->label->setText(QObject::tr("Device List"));
+    ui->label_Tip->setText(QObject::tr("Device not connected"));
+    ui->pushButton_Reset->setText(QObject::tr("Reset"));
+    ui->widget_MoveTip->setMaximumWidth(850);
+    ui->widget_MoveTip->setText(calibrationTipText());
+
+    if (m_currentHidItem && m_currentKeyboardLink) {
+        m_customKeysPage->updateAllUI();
+        m_lightsConfigPage->updateAllUI();
+        m_performancePage->updateAllUI();
+        m_triggerSettingPage->updateAllUI();
+    }
+
+    const int gamePadMode = DDataManager::getInstance()->gamePadMode();
+    if (gamePadMode == -1) {
+        ui->frame_10->hide();
+    } else {
+        ui->frame_10->show();
+        if (gamePadMode == 0) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
+            ui->frame_10->hide();
+        } else if (gamePadMode == 1) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
+        } else if (gamePadMode == 2) {
+            ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
+        }
+    }
+
+    resetMainPageButtons();
+    markCurrentMainPageButton();
+}
+
+void DDevicePage::restyleKeyButtons()
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
+    for (keyboardButCustom *key : data->keyButtonList()) {
+        if (!key)
+            continue;
+        key->setTravelColors(themeRgb(theme.MagneticAxisTravelValueColor, 255),
+                             themeRgb(theme.QuickTriggerPressColor, 255), themeRgb(theme.QuickTriggerReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseBgColor, 255), theme.TextFont);
+        key->setThemeColors(QColor(220, 40, 45), accent);
+        key->setLightColorShow(true);
+    }
+}
+
+void DDevicePage::updateAppTheme()
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    const QFont boldFont = data->themeFont(0);
+    const QFont normalFont = data->themeFont(1);
+
+    ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
+
+    m_notice->setBackgroundColor(themeRgb(theme.AllBgColor, 200));
+    m_notice->setTextColor(themeRgb(theme.TextCheckedColor, 255));
+    QFont noticeFont(theme.TextFont);
+    noticeFont.setPixelSize(24);
+    m_notice->setNoticeFont(noticeFont);
+
+    if (m_dragShowArea) {
+        const QColor band = themeRgb(theme.TextCheckedColor, 255);
+        m_dragShowArea->setColor(band.red(), band.green(), band.blue());
+    }
+
+    ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 12);
+    ui->widget_MoveTip->setBackground(QColor(0, 0, 0, 1));
+    ui->widget_MoveTip->setForeground(themeRgb(theme.TextCheckedColor));
+    ui->widget_MoveTip->setText(calibrationTipText());
+    ui->widget_MoveTip->hide();
+
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
+    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    ui->frame_Url->setStyleSheet(QStringLiteral("QFrame#frame_Url{border: none; border-top: 3px solid rgb(%1); "
+                                                "background-color: rgb(%2);}")
+                                     .arg(theme.DeviceBorderColor, theme.DeviceLeftBgColor));
+    ui->frame_11->setStyleSheet(
+        QStringLiteral("QFrame#frame_11{border: none; border-top: 3px solid rgb(%1);}").arg(theme.DeviceBorderColor));
+    ui->label_Url->setStyleSheet(QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->scrollAreaWidgetContents_2->setStyleSheet(
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
+    m_scrollBarStyleSheet =
+        QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
+                       "QScrollBar::handle:vertical{min-height: 20px; border-radius: 2px; background: rgb(%2);}"
+                       "QScrollBar::handle:vertical:hover{background: rgb(%3);}"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{border-radius: 3px; "
+                       "background: rgb(%1);}")
+            .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
+    ui->frame_Right->setStyleSheet(
+        QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
+    ui->comboBox_profileList->setStyleSheet(
+        QStringLiteral("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
+                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px;}"
+                       "QComboBox:hover{border: 1px solid rgb(%4);}"
+                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
+                       "QComboBox::down-arrow{width: 10px; height: 10px; "
+                       "border-image: url(:/images/publicIco/comboxDef.png);}"
+                       "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);}"
+                       "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
+                 theme.TextFont));
+    ui->lineEdit_profileName->setStyleSheet(
+        QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
+                       "border: 1px solid rgb(%5); border-radius: 4px;}"
+                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
+            .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+                 theme.DeviceBorderColor));
+    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_GamePadMode->setStyleSheet(
+        QStringLiteral("QLabel#label_GamePadMode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->widget_RightBottom->setStyleSheet(
+        QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
+            .arg(theme.DeviceBorderColor));
+    ui->pushButton_Reset->setStyleSheet(
+        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
+                       "color: rgb(%3);}"
+                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
+                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
+            .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor));
+
+    ui->label_Tip->setFont(sizedFont(boldFont, 20));
+    ui->label_Mode->setFont(sizedFont(normalFont, 13));
+    ui->label_GamePadMode->setFont(sizedFont(normalFont, 13));
+    ui->label->setFont(sizedFont(normalFont, 12));
+    ui->pushButton_Reset->setFont(sizedFont(normalFont, 11));
+
+    // The strip's scroll bar follows a moment later.
+    QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);
+
+    m_performancePage->updateAppTheme();
+    m_lightsConfigPage->updateAppTheme();
+    m_customKeysPage->updateAppTheme();
+    m_triggerSettingPage->updateAppTheme();
+
+    restyleKeyButtons();
+
+    const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
+                                           ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,
+                                           ui->toolButton_Performance, ui->toolButton_MacroDialog};
+    for (CustomButton *button : buttons)
+        button->setThemeColors(themeRgb(theme.DeviceBorderColor, 255), themeRgb(theme.MacroListItemHoverColor, 255),
+                               themeRgb(theme.MacroListItemSelectedColor, 255),
+                               themeRgb(theme.TextDefaultColor, 255), themeRgb(theme.TextCheckedColor, 255),
+                               theme.TextFont);
+}
+
+void DDevicePage::onScrollSheetSet()
+{
+    ui->widget_4->setStyleSheet(m_scrollBarStyleSheet);
+}

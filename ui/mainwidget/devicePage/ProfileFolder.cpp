@@ -1,0 +1,224 @@
+#include "ui/mainwidget/devicePage/ProfileFolder.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <list>
+
+#include "sdk/include/LumtarXml.h"
+
+namespace {
+
+// The default custom-light file of a keyboard with this many keys.
+QString defaultCustomLightFile(int keyCount)
+{
+    switch (keyCount) {
+    case 84:
+    case 69: return QStringLiteral("customLightDefaultConfig_84.xml");
+    case 83: return QStringLiteral("customLightDefaultConfig_83.xml");
+    case 97:
+    case 98:
+    case 99:
+    case 100: return QStringLiteral("customLightDefaultConfig_98.xml");
+    case 68: return QStringLiteral("customLightDefaultConfig_68.xml");
+    case 61: return QStringLiteral("customLightDefaultConfig_61.xml");
+    case 34: return QStringLiteral("customLightDefaultConfig_34.xml");
+    case 18: return QStringLiteral("customLightDefaultConfig_18.xml");
+    case 82: return QStringLiteral("customLightDefaultConfig_82.xml");
+    default: return QStringLiteral("customLightDefaultConfig.xml");
+    }
+}
+
+} // namespace
+
+const char *ProfileFolder::fileName(File file)
+{
+    switch (file) {
+    case DefaultLayer: return "/appProfile_Default.xml";
+    case FnLayer: return "/appProfile_FN.xml";
+    case HeavyPress: return "/appProfile_Magnetic.xml";
+    }
+    return "";
+}
+
+int ProfileFolder::gamePadModeFromPath(const QString &path)
+{
+    // Only the id part between the first two '#' is read: the system's own
+    // path after it may hold any digits.
+    const QString ids = path.section(QLatin1Char('#'), 1, 1);
+    for (const QString &field : ids.split(QLatin1Char('&'))) {
+        if (!field.startsWith(QLatin1String("pid_"), Qt::CaseInsensitive))
+            continue;
+        bool ok = false;
+        const int product = field.mid(4).toInt(&ok, 16);
+        if (!ok)
+            return -1;
+        switch (product) {
+        case 0x7472: return 0;
+        case 0x7473: return 1;
+        case 0x7474: return 2;
+        default: return -1;
+        }
+    }
+    return -1;
+}
+
+QString ProfileFolder::gamePadFolderName(int gamePadMode)
+{
+    switch (gamePadMode) {
+    case 0: return QStringLiteral("GamePadDisable");
+    case 1: return QStringLiteral("GamePadXbox360");
+    case 2: return QStringLiteral("GamePadClassical");
+    default: return QString();
+    }
+}
+
+bool ProfileFolder::isSerialNumberFolderSafe(const QString &serial)
+{
+    if (serial.isEmpty())
+        return false;
+    for (const QChar c : serial) {
+        const ushort u = c.unicode();
+        const bool ok = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+bool ProfileFolder::isModelNameFolderSafe(const QString &model)
+{
+    return !model.isEmpty() && !model.contains(QLatin1Char('/')) && model != QLatin1String(".")
+        && model != QLatin1String("..");
+}
+
+QStringList ProfileFolder::folderLevels(const QString &model, const QString &serial, int gamePadMode)
+{
+    if (!isModelNameFolderSafe(model) || !isSerialNumberFolderSafe(serial))
+        return {};
+    QStringList levels = {model, serial};
+    const QString gamePad = gamePadFolderName(gamePadMode);
+    if (!gamePad.isEmpty())
+        levels << gamePad;
+    return levels;
+}
+
+void ProfileFolder::clear()
+{
+    m_folder.clear();
+    std::memset(m_xmlProfilePath, 0, sizeof m_xmlProfilePath);
+}
+
+QByteArray ProfileFolder::filePath(File file) const
+{
+    if (m_folder.isEmpty())
+        return QByteArray();
+    return (m_folder + QLatin1String(fileName(file))).toLocal8Bit();
+}
+
+bool ProfileFolder::setXmlProfilePath(const QByteArray &path)
+{
+    if (path.size() >= PathBufferSize) {
+        qDebug().noquote() << "Profile path too long, not used:" << path;
+        return false;
+    }
+    std::memset(m_xmlProfilePath, 0, sizeof m_xmlProfilePath);
+    std::memcpy(m_xmlProfilePath, path.constData(), static_cast<size_t>(path.size()));
+    return true;
+}
+
+bool ProfileFolder::prepare(const QString &userConfigDir, const QStringList &levels, int fileCount,
+                            const Defaults &defaults)
+{
+    clear();
+    if (levels.isEmpty())
+        return false;
+    QString folder = userConfigDir;
+    for (const QString &level : levels)
+        folder += QLatin1Char('/') + level;
+    // Every path must fit before anything is made: a cut path names another file.
+    for (int i = 0; i < fileCount; ++i) {
+        const QByteArray path = (folder + QLatin1String(fileName(File(i)))).toLocal8Bit();
+        if (path.size() >= PathBufferSize) {
+            qDebug().noquote() << "Profile path too long, not used:" << path;
+            return false;
+        }
+    }
+    QString level = userConfigDir;
+    for (const QString &name : levels) {
+        level += QLatin1Char('/') + name;
+        if (!QFileInfo(level).isDir() && !QDir().mkdir(level))
+            qDebug().noquote() << "Cannot create the profile folder" << level;
+    }
+    m_folder = folder;
+    for (int i = 0; i < fileCount; ++i) {
+        const QByteArray path = filePath(File(i));
+        if (!QFileInfo(QString::fromLocal8Bit(path)).isFile())
+            createFile(path, i != HeavyPress, defaults);
+    }
+    return setXmlProfilePath(filePath(DefaultLayer));
+}
+
+void ProfileFolder::createFile(const QByteArray &path, bool layerFile, const Defaults &defaults)
+{
+    CLumtarXML_CreateXMLFile(path.constData());
+    const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
+    CLumtarXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0);
+    CLumtarXML_ModifyXMLFileProfileIndex(path.constData(), 1);
+    if (!layerFile)
+        return;
+    addDefaultLightInfo(path.constData(), 1, defaults.lightSynchronized);
+    addDefaultCustomLightNodes(path.constData(), 1, defaults.keyCount);
+}
+
+void ProfileFolder::addDefaultLightInfo(const char *path, int profileIndex, bool lightSynchronized)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (int kind = 0; kind < 3; ++kind) {
+        const colorInfoData record = lumtarDefaultColorInfo(kind);
+        CLumtarXML_AddProFileLightInfoItem(path, index.constData(), record);
+    }
+    if (lightSynchronized)
+        CLumtarXML_ModifyProFileLightSynchronizeStatus(path, index.constData(), 1);
+}
+
+void ProfileFolder::addDefaultCustomLightNodes(const char *path, int profileIndex, int keyCount)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    CLumtarXML_AddProFileCustomLightNode(path, index.constData(), "0", "Alphabets", "Using", 0);
+    importDefaultCustomLight(path, profileIndex, 0, keyCount);
+    CLumtarXML_AddProFileCustomLightNode(path, index.constData(), "1", "WASD+Arrows", "Using", 1);
+    importDefaultCustomLight(path, profileIndex, 1, keyCount);
+    for (int node = 2; node < 5; ++node) {
+        const QByteArray nodeText = QByteArray::number(node);
+        const QByteArray name = QStringLiteral("Custom %1").arg(node + 1).toUtf8();
+        CLumtarXML_AddProFileCustomLightNode(path, index.constData(), nodeText.constData(), name.constData(),
+                                             "UnUsing", -1);
+    }
+}
+
+void ProfileFolder::importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex, int keyCount)
+{
+    const QString fileName = defaultCustomLightFile(keyCount);
+    QTemporaryDir dir;
+    QByteArray filePath;
+    if (dir.isValid()) {
+        const QString target = dir.filePath(fileName);
+        if (QFile::copy(QStringLiteral(":/images/configDir/") + fileName, target))
+            filePath = target.toLocal8Bit();
+    }
+    if (filePath.isEmpty()) {
+        qDebug().noquote() << "No default custom-light file" << fileName << "; the scheme stays empty";
+        return;
+    }
+    const QByteArray node = QByteArray::number(nodeIndex);
+    const QByteArray index = QByteArray::number(profileIndex);
+    std::list<CustomLightItemStu> items;
+    CLumtarXML_XmlCustomLightInfoSelectAll(filePath.constData(), node.constData(), &items);
+    for (const CustomLightItemStu &item : items)
+        CLumtarXML_AddProFileCustomLightDataInfo(path, index.constData(), node.constData(), item);
+}

@@ -1,0 +1,73 @@
+// The profile files of the shown keyboard: the folder named after its model,
+// serial number and gamepad mode below the user-configuration folder, the
+// layer files created with one profile and the default light data when they
+// are missing, and the path of the profile file in use (at most 255 bytes of
+// local 8-bit text). Widget-free; the device page owns one.
+#ifndef PROFILEFOLDER_H
+#define PROFILEFOLDER_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class ProfileFolder
+{
+public:
+    static constexpr int PathBufferSize = 256;
+    enum File { DefaultLayer = 0, FnLayer = 1, HeavyPress = 2 };
+
+    // What a new layer file starts with.
+    struct Defaults
+    {
+        int keyCount = 0;
+        bool lightSynchronized = false;
+    };
+
+    // "/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml".
+    static const char *fileName(File file);
+    // The gamepad mode named by the product id of a device path text
+    // ("hid#vid_VVVV&pid_PPPP&mi_NN#…"): 7472 off (0), 7473 Xbox360 (1),
+    // 7474 Classical (2); -1 for any other product id or text.
+    static int gamePadModeFromPath(const QString &path);
+    // The folder level of a gamepad mode, empty for -1.
+    static QString gamePadFolderName(int gamePadMode);
+    // A serial number may name a folder only when it is letters and digits.
+    static bool isSerialNumberFolderSafe(const QString &serial);
+    // A model name names one folder level: not empty, no "/", not "." or "..".
+    static bool isModelNameFolderSafe(const QString &model);
+    // The folder levels below the user-configuration folder; empty when the
+    // model or the serial number cannot name a folder.
+    static QStringList folderLevels(const QString &model, const QString &serial, int gamePadMode);
+
+    // Forgets the folder and the profile file: no keyboard's files are in use.
+    void clear();
+    // Creates the folder below `userConfigDir` one level at a time and the
+    // first `fileCount` files that are missing, each with the single profile
+    // "Profile1" made current and, for the two layer files, the default
+    // light data; the default-layer file becomes the profile file in use.
+    // False, with nothing in use, when the names cannot make a folder or a
+    // path would not fit.
+    bool prepare(const QString &userConfigDir, const QStringList &levels, int fileCount, const Defaults &defaults);
+
+    QString folder() const { return m_folder; }
+    QByteArray filePath(File file) const;
+    // The profile file in use, NUL-terminated; empty when none is.
+    const char *xmlProfilePath() const { return m_xmlProfilePath; }
+    bool hasProfileFile() const { return m_xmlProfilePath[0] != '\0'; }
+    // Takes a path that fits the buffer; a longer one is refused (logged)
+    // and the path in use stays.
+    bool setXmlProfilePath(const QByteArray &path);
+
+    // The default light data of a new profile, written into `path`.
+    static void addDefaultLightInfo(const char *path, int profileIndex, bool lightSynchronized);
+    static void addDefaultCustomLightNodes(const char *path, int profileIndex, int keyCount);
+    static void importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex, int keyCount);
+
+private:
+    void createFile(const QByteArray &path, bool layerFile, const Defaults &defaults);
+
+    QString m_folder;
+    char m_xmlProfilePath[PathBufferSize] = {};
+};
+
+#endif
