@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>DAllKeysShowPage</name>
+    <message>
+        <source>DAllKeysShowPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Form</source>
@@ -60,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -113,6 +139,330 @@
     </message>
     <message>
         <source>Download config failed, Please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeyEventListItem</name>
+    <message>
+        <source>DSeniorKeyEventListItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysPage</name>
+    <message>
+        <source>DSeniorKeysPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DKS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TGL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior keys is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10/40</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip: bind the advanced keys on the key page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the advanced key configuration is completed, please move to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>complete binding operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of senior keys has reached the maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create senior keys successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete senior keys successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysRecordExplainDia</name>
+    <message>
+        <source>DSeniorKeysRecordExplainDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
+When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this key to switch continuous triggering on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumtar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright (C) The Lumtar developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V_2022.07.14.0001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://lumtar.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DStrokeConfigView</name>
+    <message>
+        <source>DStrokeConfigView</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger points for DKS actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.0mm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -736,6 +1086,134 @@
     </message>
     <message>
         <source>The keyboard is busy, please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
