@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include <list>
@@ -47,6 +48,7 @@ private:
 
 void tst_SeniorKeyDownload::initTestCase()
 {
+    qRegisterMetaType<DOnboardDownloader::Outcome>();
     QVERIFY(DeviceLinkFixture::prepareEnvironment());
     DDataManager::getInstance()->loadThemeConfig(0);
 }
@@ -137,7 +139,10 @@ void tst_SeniorKeyDownload::builtInTheEditorAndDownloaded()
             codes << (i % 22 == 21 ? 0 : 4 + i);
         return codes;
     });
-    QCOMPARE(downloader.download(fx.link(), folder), DOnboardDownloader::Outcome::Succeeded);
+    QSignalSpy finished(&downloader, &DOnboardDownloader::sigFinished);
+    QVERIFY(downloader.download(fx.link(), folder));
+    QVERIFY(!finished.isEmpty() || finished.wait(60000));
+    QCOMPARE(finished.first().first().value<DOnboardDownloader::Outcome>(), DOnboardDownloader::Outcome::Succeeded);
     QDeadlineTimer deadline(5000);
     while (SimReportLog::commands(fx.path()).size() < 20 + 50 + 40 && !deadline.hasExpired())
         QTest::qWait(5);
