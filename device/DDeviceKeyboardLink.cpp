@@ -451,6 +451,9 @@ void DDeviceKeyboardLink::handleKeyReport(const KeyReport &r)
     const KeyReportRelay::Report &relayed = m_keyRelay.relay(r.keys, m_keyRelayFilter ? &locks : nullptr);
     if (m_cmdSend)
         m_cmdSend->sendWriteSixKey(relayed.data());
+    const std::vector<int> pressed = m_keyRelay.lastPressed(); // a receiver may run another report
+    for (int usage : pressed)
+        emit sigKeyUsagePressed(usage);
 }
 
 // ---- function keys run on the computer --------------------------------------

@@ -97,6 +97,8 @@ signals:
     void sigQueryMagneticAxisOneKeyDataBack();
     // isDeviceInfoReady() turned true: the keyboard answered its first queries.
     void sigDeviceInfoReady();
+    // A key the keyboard's key report (0x04) newly presses, by its HID usage.
+    void sigKeyUsagePressed(int usage);
 
 public slots:
     void onOpenHidSuccessful();

@@ -58,17 +58,26 @@ void KeyReportRelay::updatePendingKey(int usage, bool pressed)
     }
 }
 
+std::vector<int> KeyReportRelay::newlyPressed(const Report &before, const Report &now)
+{
+    std::vector<int> pressed;
+    for (int bit = 0; bit < 8; ++bit) {
+        if ((now[0] & (1 << bit)) && !(before[0] & (1 << bit)))
+            pressed.push_back(kFirstModifierUsage + bit);
+    }
+    for (int i = 2; i < 8; ++i) {
+        if (now[i] != 0 && !holds(before, now[i]))
+            pressed.push_back(now[i]);
+    }
+    return pressed;
+}
+
 const KeyReportRelay::Report &KeyReportRelay::relay(const Report &now, const Locks *locks)
 {
     // Presses before releases, modifiers before keys.
-    for (int bit = 0; bit < 8; ++bit) {
-        if ((now[0] & (1 << bit)) && !(m_last[0] & (1 << bit)))
-            updatePendingKey(kFirstModifierUsage + bit, true);
-    }
-    for (int i = 2; i < 8; ++i) {
-        if (now[i] != 0 && !holds(m_last, now[i]))
-            updatePendingKey(now[i], true);
-    }
+    m_pressed = newlyPressed(m_last, now);
+    for (int usage : m_pressed)
+        updatePendingKey(usage, true);
     for (int bit = 0; bit < 8; ++bit) {
         if (!(now[0] & (1 << bit)) && (m_last[0] & (1 << bit)))
             updatePendingKey(kFirstModifierUsage + bit, false);

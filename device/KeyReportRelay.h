@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class KeyReportRelay
 {
@@ -30,17 +31,24 @@ public:
     // dropped) or free every slot holding them.
     void updatePendingKey(int usage, bool pressed);
 
+    // Usages held in `now` but not in `before`: modifiers (224..231) in bit
+    // order, then keys in slot order.
+    static std::vector<int> newlyPressed(const Report &before, const Report &now);
+
     // Takes the keyboard's new key report and returns the report to relay.
     // With locks (the filter on), the locked combinations are taken out.
     const Report &relay(const Report &keys, const Locks *locks);
 
     const Report &relayReport() const { return m_relay; }
+    // The usages the last report given to relay() newly pressed.
+    const std::vector<int> &lastPressed() const { return m_pressed; }
 
 private:
     void filter(const Locks &locks);
 
     Report m_last{};
     Report m_relay{};
+    std::vector<int> m_pressed;
     int m_nextSlot = 2;
 };
 

@@ -1,6 +1,7 @@
 // The key-report relay: the keyboard's 0x04 reports come back as 0x03
 // relay reports, with the combinations the profile locks taken out.
 #include "device/DDeviceKeyboardLink.h"
+#include "device/KeyReportRelay.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
 #include "support/DeviceLinkFixture.h"
@@ -38,6 +39,8 @@ private slots:
     void modifierBitToUsage_data();
     void modifierBitToUsage();
     void pendingKeyEdges();
+    void newlyPressed_data();
+    void newlyPressed();
 };
 
 void tst_KeyRelay::initTestCase()
@@ -167,6 +170,36 @@ void tst_KeyRelay::modifierBitToUsage()
     QFETCH(int, mask);
     QFETCH(int, usage);
     QCOMPARE(DDeviceKeyboardLink::modifierBitToUsage(mask), usage);
+}
+
+void tst_KeyRelay::newlyPressed_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("now");
+    QTest::addColumn<QList<int>>("pressed");
+    QTest::newRow("a key") << keys(0) << keys(0, {KeyA}) << QList<int>{KeyA};
+    QTest::newRow("held key is no new press") << keys(0, {KeyA}) << keys(0, {KeyB, KeyA}) << QList<int>{KeyB};
+    QTest::newRow("release") << keys(LShift, {KeyA}) << keys(0) << QList<int>{};
+    QTest::newRow("modifiers first, in bit order")
+        << keys(0) << keys(RAlt | LCtrl, {KeyC, KeyB}) << QList<int>{224, 230, KeyC, KeyB};
+    QTest::newRow("held modifier") << keys(LWin) << keys(LWin | RWin) << QList<int>{231};
+}
+
+void tst_KeyRelay::newlyPressed()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, now);
+    QFETCH(QList<int>, pressed);
+    KeyReportRelay::Report b{}, n{};
+    std::copy(before.begin(), before.end(), b.begin());
+    std::copy(now.begin(), now.end(), n.begin());
+    const std::vector<int> got = KeyReportRelay::newlyPressed(b, n);
+    QCOMPARE(QList<int>(got.begin(), got.end()), pressed);
+    // The relay remembers what each report pressed.
+    KeyReportRelay relay;
+    relay.relay(b, nullptr);
+    relay.relay(n, nullptr);
+    QCOMPARE(relay.lastPressed(), got);
 }
 
 void tst_KeyRelay::pendingKeyEdges()

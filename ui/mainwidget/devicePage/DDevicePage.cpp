@@ -16,6 +16,7 @@
 #include "device/DOnboardDownloader.h"
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
+#include "sdk/include/LumtarLight.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
@@ -462,6 +463,13 @@ void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 {
     Q_UNUSED(indexX);
     Q_UNUSED(indexY);
+}
+
+void DDevicePage::onKeyboardKeyPressed(int usage)
+{
+    const keyboardButCustom *key = DDataManager::getInstance()->keyButtonMap().value(usage);
+    if (key)
+        CLumtarHid_keyClickedSendXY(key->gridRow(), key->gridColumn());
 }
 
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)

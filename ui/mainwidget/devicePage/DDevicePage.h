@@ -113,6 +113,9 @@ public slots:
     void onQN9080Recv0x0bCmd(int recvNum);
     void onAutoIntoCustomKeysPage();
     void onInteractLightsPointXY(int indexX, int indexY);
+    // A key pressed on the shown keyboard (HID usage): its place in the key
+    // grid drives the reactive light effects.
+    void onKeyboardKeyPressed(int usage);
 
     // Lighting page.
     void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data);

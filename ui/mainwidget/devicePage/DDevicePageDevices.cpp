@@ -600,4 +600,8 @@ void DDevicePage::wireKeyboardLink(DDeviceKeyboardLink *link)
         if (m_currentKeyboardLink == link)
             onQueryMagneticAxisOneKeyDataBack();
     });
+    connect(link, &DDeviceKeyboardLink::sigKeyUsagePressed, this, [this, link](int usage) {
+        if (isShownLink(link))
+            onKeyboardKeyPressed(usage);
+    });
 }
