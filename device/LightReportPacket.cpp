@@ -54,24 +54,28 @@ HidReportBuff LightReportPacket::build(uint8_t command, uint8_t length, const co
     return r;
 }
 
-HidReportBuff LightReportPacket::keyboardReport(const colorInfoData &record, const LightSupportInfo &support,
-                                                const Clock &clock)
+HidReportBuff LightReportPacket::settingsReport(uint8_t command, uint8_t length, const colorInfoData &record,
+                                                const LightSupportInfo &support, const Clock &clock)
 {
-    HidReportBuff r = build(KeyboardCommand, KeyboardLength, record, support);
+    HidReportBuff r = build(command, length, record, support);
+    // Static (code 0 of either light) never runs in full colour; the record
+    // keeps its flag for the other modes.
     if (record.modeCode == LightMode_Static)
         r[16] = 0;
     stampTime(r, clock);
     return r;
 }
 
+HidReportBuff LightReportPacket::keyboardReport(const colorInfoData &record, const LightSupportInfo &support,
+                                                const Clock &clock)
+{
+    return settingsReport(KeyboardCommand, KeyboardLength, record, support, clock);
+}
+
 HidReportBuff LightReportPacket::sideReport(const colorInfoData &record, const LightSupportInfo &support,
                                             const Clock &clock)
 {
-    HidReportBuff r = build(SideCommand, SideLength, record, support);
-    if (record.modeCode == SideLightMode_Static)
-        r[16] = 0;
-    stampTime(r, clock);
-    return r;
+    return settingsReport(SideCommand, SideLength, record, support, clock);
 }
 
 HidReportBuff LightReportPacket::customSchemeReport(const colorInfoData &record, const LightSupportInfo &support)

@@ -48,6 +48,8 @@ public:
 private:
     static HidReportBuff build(uint8_t command, uint8_t length, const colorInfoData &record,
                                const LightSupportInfo &support);
+    static HidReportBuff settingsReport(uint8_t command, uint8_t length, const colorInfoData &record,
+                                        const LightSupportInfo &support, const Clock &clock);
 };
 
 #endif

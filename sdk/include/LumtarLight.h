@@ -83,9 +83,11 @@ extern "C" {
 int CLumtarLight_Init(void);
 
 /* (Re)starts the keyboard effect of the record: phase 0, pending presses
- * dropped, the effect's random numbers started afresh. modelName (Latin-1,
- * may be null) and the model value name the keyboard. Colours are kept
- * within 0..255, an unknown direction becomes the mode's own. Returns 0. */
+ * dropped, the effect's random numbers started afresh. Colours are kept
+ * within 0..255, an unknown direction becomes the mode's own. modelName
+ * (Latin-1, may be null), the model value and the side-light flag name the
+ * keyboard; every model's effects are drawn on the same 6 x 22 matrix.
+ * Returns 0. */
 int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int modelValue, const char* modelName,
                                            int hasSideLight);
 /* The running keyboard effect takes the record's colours, direction and

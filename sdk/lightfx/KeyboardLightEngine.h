@@ -15,7 +15,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace lumtar::lightfx {
 

@@ -19,14 +19,11 @@ LightEngine& LightEngine::instance()
     return engine;
 }
 
-void LightEngine::setKeyboard(const colorInfoData& record, int modelValue, const char* modelName, bool hasSideLight)
+void LightEngine::setKeyboard(const colorInfoData& record)
 {
     std::lock_guard<std::mutex> lock(m_keyboardMutex);
     m_keyboard.start(LightSettings::fromRecord(LUMTAR_LIGHT_KIND_KEYBOARD, record));
     m_presses.clear();
-    m_modelValue = modelValue;
-    m_modelName = modelName ? modelName : "";
-    m_hasSideLight = hasSideLight;
 }
 
 void LightEngine::changeKeyboard(const colorInfoData& record)

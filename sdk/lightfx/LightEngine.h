@@ -11,7 +11,6 @@
 #include "sdk/lightfx/SideLightEngine.h"
 
 #include <mutex>
-#include <string>
 #include <vector>
 
 namespace lumtar::lightfx {
@@ -20,7 +19,7 @@ class LightEngine {
 public:
     static LightEngine& instance();
 
-    void setKeyboard(const colorInfoData& record, int modelValue, const char* modelName, bool hasSideLight);
+    void setKeyboard(const colorInfoData& record);
     void changeKeyboard(const colorInfoData& record);
     // false (no step) for a null callback.
     bool runKeyboard(LumtarLightFrameCallback callback);
@@ -40,11 +39,6 @@ private:
 
     std::mutex m_keyboardMutex;
     KeyboardLightEngine m_keyboard;
-    // The keyboard the keyboard light belongs to; the effects are drawn on
-    // the same key matrix for every model.
-    int m_modelValue = 0;
-    std::string m_modelName;
-    bool m_hasSideLight = false;
 
     PressQueue m_presses;
 

@@ -13,10 +13,11 @@ int CLumtarLight_Init(void)
     return 0;
 }
 
-int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int modelValue, const char* modelName,
-                                           int hasSideLight)
+int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int /*modelValue*/, const char* /*modelName*/,
+                                           int /*hasSideLight*/)
 {
-    LightEngine::instance().setKeyboard(info, modelValue, modelName, hasSideLight != 0);
+    // Every model's effects are drawn on the same key matrix.
+    LightEngine::instance().setKeyboard(info);
     return 0;
 }
 
