@@ -114,7 +114,6 @@ private:
     void handleLightConfig(const colorInfoData &config);
     void handleCustomKeyBitmap(const InputReport::CustomKeyBitmap &bitmap);
     void handleSleepTimes(const InputReport::SleepTimes &times);
-    void handleMagneticReply(const InputReport::Event &event);
     void handleSerialNumber(const QString &serial, const QString &hidName);
     KeyReportRelay::Locks profileLocks() const;
     QString profileIndexText() const;
