@@ -112,12 +112,20 @@ void cleanLogDir(const QString &baseName)
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    // A warning that Qt raises while a line is being written (the handler
+    // takes every level now) would come back here and wait for the lock it
+    // holds: such a message is dropped.
+    static thread_local bool writing = false;
+    if (writing)
+        return;
+    writing = true;
     // One lock around building, opening, writing and closing: lines from
     // several threads never interleave.
     QMutexLocker lock(&LogHandler::logMutex());
     const QString &dir = LogHandler::logDirStorage();
-    if (dir.isEmpty())
-        return;
-    const QDateTime now = QDateTime::currentDateTime();
-    LogHandler::appendLine(dir, now, LogHandler::formatLine(context, text, now, type));
+    if (!dir.isEmpty()) {
+        const QDateTime now = QDateTime::currentDateTime();
+        LogHandler::appendLine(dir, now, LogHandler::formatLine(context, text, now, type));
+    }
+    writing = false;
 }
