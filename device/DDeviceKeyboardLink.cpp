@@ -141,11 +141,15 @@ void DDeviceKeyboardLink::saveLightInfoToProFile(int ledType)
     const int kind = ledType;
     const int mode = config.modeCode;
     const QByteArray index = profileIndexText().toLatin1();
-    if (CLumtarXML_IsProFileAlreadyHaveLightInfo(m_xmlProfilePath, index.constData(), kind, mode))
-        CLumtarXML_ModifyProFileLightInfoItem(m_xmlProfilePath, index.constData(), kind, mode, config);
-    else
-        CLumtarXML_AddProFileLightInfoItem(m_xmlProfilePath, index.constData(), config);
-    CLumtarXML_ModifyProFileMouseLightUsingIndex(m_xmlProfilePath, index.constData(), kind, mode);
+    {
+        // The record and the current mode reach the disk in one write.
+        LumtarXmlBatch batch(m_xmlProfilePath);
+        if (CLumtarXML_IsProFileAlreadyHaveLightInfo(m_xmlProfilePath, index.constData(), kind, mode))
+            CLumtarXML_ModifyProFileLightInfoItem(m_xmlProfilePath, index.constData(), kind, mode, config);
+        else
+            CLumtarXML_AddProFileLightInfoItem(m_xmlProfilePath, index.constData(), config);
+        CLumtarXML_ModifyProFileMouseLightUsingIndex(m_xmlProfilePath, index.constData(), kind, mode);
+    }
     if (m_lightSync)
         emit sigLightConfigHaveChanged_HidSend(kind, mode);
     m_lightSync = true;

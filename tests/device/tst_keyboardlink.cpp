@@ -6,6 +6,7 @@
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
+#include "sdk/store/AtomicFileWriter.h"
 #include "support/DeviceLinkFixture.h"
 #include "support/LogCapture.h"
 #include "support/SimReportLog.h"
@@ -376,8 +377,11 @@ void tst_KeyboardLink::lightConfigurationsStoredThenSaved()
     QVERIFY(CLumtarXML_IsProFileAlreadyHaveLightInfo(profile.constData(), "1", 0, 4));
     QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(profile.constData(), "1", 0), 4);
 
-    // From now on every reply is saved and announced.
+    // From now on every reply is saved and announced; the record and the
+    // current mode reach the disk in one write (a file and a folder flush).
+    const unsigned long long syncs = lumtar::store::AtomicFileWriter::syncCount();
     QVERIFY(m_fx->deliver(payload(0x08, {3, 4, 0, 1, 2, 3, 0, 0, 0, 2, 0, 0})));
+    QCOMPARE(lumtar::store::AtomicFileWriter::syncCount() - syncs, 2ULL);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.last(), (QList<QVariant>{1, 3}));
     colorInfoData side = {};
