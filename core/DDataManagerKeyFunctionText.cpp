@@ -1,8 +1,10 @@
 // The shared state's names for the function stored on a key: the function-type
 // name and a detail text (macro name, key combination, multimedia action ...),
-// shown by the keyboard view's hover card.
+// shown by the keyboard view's hover card. The names themselves are those of
+// KeyFunctionNames, which the key-function pages offer.
 #include "core/DDataManager.h"
 
+#include "core/KeyFunctionNames.h"
 #include "sdk/include/LumtarXml.h"
 
 #include <QByteArray>
@@ -38,184 +40,6 @@ QString translated(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-template <size_t N>
-QString tableText(const char *const (&table)[N], std::optional<int> index)
-{
-    if (!index || *index < 0 || *index >= static_cast<int>(N) || !table[*index])
-        return translated("Unknow");
-    return translated(table[*index]);
-}
-
-const char *const kMultimedia[] = {
-    QT_TRANSLATE_NOOP("QObject", "Volume +"),
-    QT_TRANSLATE_NOOP("QObject", "Volume -"),
-    QT_TRANSLATE_NOOP("QObject", "Mute"),
-    QT_TRANSLATE_NOOP("QObject", "Play/Pause"),
-    QT_TRANSLATE_NOOP("QObject", "Next track"),
-    QT_TRANSLATE_NOOP("QObject", "Prev track"),
-    QT_TRANSLATE_NOOP("QObject", "Stop"),
-    nullptr,
-    QT_TRANSLATE_NOOP("QObject", "Player"),
-    QT_TRANSLATE_NOOP("QObject", "Calculator"),
-    QT_TRANSLATE_NOOP("QObject", "Computer"),
-    QT_TRANSLATE_NOOP("QObject", "Browser"),
-    QT_TRANSLATE_NOOP("QObject", "Email"),
-    QT_TRANSLATE_NOOP("QObject", "Screen brightness+"),
-    QT_TRANSLATE_NOOP("QObject", "Screen brightness-"),
-    QT_TRANSLATE_NOOP("QObject", "Search"),
-};
-
-const char *const kMouse[] = {
-    QT_TRANSLATE_NOOP("QObject", "Mouse Left"),
-    QT_TRANSLATE_NOOP("QObject", "Mouse Center"),
-    QT_TRANSLATE_NOOP("QObject", "Mouse Right"),
-    QT_TRANSLATE_NOOP("QObject", "Scroll Up"),
-    QT_TRANSLATE_NOOP("QObject", "Scroll Down"),
-    QT_TRANSLATE_NOOP("QObject", "Forward"),
-    QT_TRANSLATE_NOOP("QObject", "Backward"),
-    QT_TRANSLATE_NOOP("QObject", "Sniper Key"),
-};
-
-const char *const kShortcuts[] = {
-    QT_TRANSLATE_NOOP("QObject", "Close window"),
-    QT_TRANSLATE_NOOP("QObject", "Switch windows"),
-    QT_TRANSLATE_NOOP("QObject", "Show desktop"),
-    QT_TRANSLATE_NOOP("QObject", "My computer"),
-    QT_TRANSLATE_NOOP("QObject", "Lock computer"),
-    QT_TRANSLATE_NOOP("QObject", "Copy"),
-    QT_TRANSLATE_NOOP("QObject", "Cut"),
-    QT_TRANSLATE_NOOP("QObject", "Paste"),
-    QT_TRANSLATE_NOOP("QObject", "Find"),
-    QT_TRANSLATE_NOOP("QObject", "New"),
-    QT_TRANSLATE_NOOP("QObject", "Print"),
-    QT_TRANSLATE_NOOP("QObject", "Save"),
-};
-
-const char *const kWinLock[] = {
-    QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win"),
-    QT_TRANSLATE_NOOP("QObject", "Lock win"),
-    QT_TRANSLATE_NOOP("QObject", "Unlock win"),
-};
-
-const char *const kLayers[] = {
-    QT_TRANSLATE_NOOP("QObject", "Default layer"),
-    QT_TRANSLATE_NOOP("QObject", "FN layer"),
-    QT_TRANSLATE_NOOP("QObject", "FN1 layer"),
-};
-
-const char *const kBluetooth[] = {
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 1"),
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 2"),
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 3"),
-};
-
-// Keyboard light events (types 20-25) and side light events (30-33), by value.
-const char *const kLightMode[] = {
-    QT_TRANSLATE_NOOP("QObject", "Overall light"),
-    QT_TRANSLATE_NOOP("QObject", "Interaction light"),
-    QT_TRANSLATE_NOOP("QObject", "All light"),
-    QT_TRANSLATE_NOOP("QObject", "Static"),
-};
-const char *const kSideLightMode[] = {
-    QT_TRANSLATE_NOOP("QObject", "Overall light"),
-    QT_TRANSLATE_NOOP("QObject", "Interaction light"),
-    QT_TRANSLATE_NOOP("QObject", "All light"),
-};
-const char *const kBrightness[] = {
-    QT_TRANSLATE_NOOP("QObject", "Brightness +"),
-    QT_TRANSLATE_NOOP("QObject", "Brightness -"),
-};
-const char *const kSpeed[] = {
-    QT_TRANSLATE_NOOP("QObject", "Speed +"),
-    QT_TRANSLATE_NOOP("QObject", "Speed -"),
-};
-const char *const kDirection[] = {
-    QT_TRANSLATE_NOOP("QObject", "Direction +1"),
-    QT_TRANSLATE_NOOP("QObject", "Direction -1"),
-    QT_TRANSLATE_NOOP("QObject", "Direction Loop"),
-};
-const char *const kColour[] = {
-    QT_TRANSLATE_NOOP("QObject", "Into full color"),
-    QT_TRANSLATE_NOOP("QObject", "Top color changed"),
-    QT_TRANSLATE_NOOP("QObject", "Bottom color changed"),
-};
-const char *const kCustomLight[] = {
-    QT_TRANSLATE_NOOP("QObject", "Custom 1"),
-    QT_TRANSLATE_NOOP("QObject", "Custom 2"),
-};
-const char *const kCloseLight[] = {
-    QT_TRANSLATE_NOOP("QObject", "Close all"),
-    QT_TRANSLATE_NOOP("QObject", "Close back light"),
-};
-
-const char *const kClassicalGamePad[] = {
-    QT_TRANSLATE_NOOP("QObject", "X Axis Left"),
-    QT_TRANSLATE_NOOP("QObject", "X Axis Right"),
-    QT_TRANSLATE_NOOP("QObject", "Y Axis Up"),
-    QT_TRANSLATE_NOOP("QObject", "Y Axis Down"),
-    QT_TRANSLATE_NOOP("QObject", "Z Axis Forward"),
-    QT_TRANSLATE_NOOP("QObject", "Z Axis Backward"),
-    QT_TRANSLATE_NOOP("QObject", "Z Rotation Forward"),
-    QT_TRANSLATE_NOOP("QObject", "Z Rotation Backward"),
-    QT_TRANSLATE_NOOP("QObject", "X Rotation Left"),
-    QT_TRANSLATE_NOOP("QObject", "X Rotation Right"),
-    QT_TRANSLATE_NOOP("QObject", "Y Rotation Up"),
-    QT_TRANSLATE_NOOP("QObject", "Y Rotation Down"),
-    QT_TRANSLATE_NOOP("QObject", "Throttle"),
-    QT_TRANSLATE_NOOP("QObject", "Elevator"),
-    QT_TRANSLATE_NOOP("QObject", "Accelerator"),
-    QT_TRANSLATE_NOOP("QObject", "Rudder"),
-    QT_TRANSLATE_NOOP("QObject", "Trigger Button"),
-    QT_TRANSLATE_NOOP("QObject", "Button 1"),
-    QT_TRANSLATE_NOOP("QObject", "Button 2"),
-    QT_TRANSLATE_NOOP("QObject", "Button 3"),
-    QT_TRANSLATE_NOOP("QObject", "Button 4"),
-    QT_TRANSLATE_NOOP("QObject", "Button 5"),
-    QT_TRANSLATE_NOOP("QObject", "Button 6"),
-    QT_TRANSLATE_NOOP("QObject", "Button 7"),
-    QT_TRANSLATE_NOOP("QObject", "Button 8"),
-    QT_TRANSLATE_NOOP("QObject", "Button 9"),
-    QT_TRANSLATE_NOOP("QObject", "Button 10"),
-    QT_TRANSLATE_NOOP("QObject", "Button 11"),
-    QT_TRANSLATE_NOOP("QObject", "Button 12"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Up"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Down"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Left"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Right"),
-};
-
-const char *const kXbox360GamePad[] = {
-    QT_TRANSLATE_NOOP("QObject", "Left joystick Up"),
-    QT_TRANSLATE_NOOP("QObject", "Left joystick Down"),
-    QT_TRANSLATE_NOOP("QObject", "Left joystick Left"),
-    QT_TRANSLATE_NOOP("QObject", "Left joystick Right"),
-    QT_TRANSLATE_NOOP("QObject", "Right joystick Up"),
-    QT_TRANSLATE_NOOP("QObject", "Right joystick Down"),
-    QT_TRANSLATE_NOOP("QObject", "Right joystick Left"),
-    QT_TRANSLATE_NOOP("QObject", "Right joystick Right"),
-    QT_TRANSLATE_NOOP("QObject", "Left Trigger"),
-    QT_TRANSLATE_NOOP("QObject", "Right Trigger"),
-    QT_TRANSLATE_NOOP("QObject", "Button A"),
-    QT_TRANSLATE_NOOP("QObject", "Button B"),
-    QT_TRANSLATE_NOOP("QObject", "Button X"),
-    QT_TRANSLATE_NOOP("QObject", "Button Y"),
-    QT_TRANSLATE_NOOP("QObject", "Start"),
-    QT_TRANSLATE_NOOP("QObject", "Select"),
-    QT_TRANSLATE_NOOP("QObject", "Menu Button"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Up"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Down"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Left"),
-    QT_TRANSLATE_NOOP("QObject", "Arrow Right"),
-    QT_TRANSLATE_NOOP("QObject", "Left joystick Press"),
-    QT_TRANSLATE_NOOP("QObject", "Right joystick Press"),
-    QT_TRANSLATE_NOOP("QObject", "Left Bumper"),
-    QT_TRANSLATE_NOOP("QObject", "Right Bumper"),
-};
-
-// Modifier names of a key combination, bit 0 upwards; used as they stand.
-const char *const kModifierNames[8] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN",
-                                       "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
-
 // "mask,code": the modifier names and the key name joined by "+". A value
 // without both numbers has no text.
 std::optional<QString> combinationText(const QByteArray &value, const QMap<int, QString> &keyNames)
@@ -231,7 +55,7 @@ std::optional<QString> combinationText(const QByteArray &value, const QMap<int, 
     QStringList names;
     for (int bit = 0; bit < 8 && *mask > 0; ++bit) {
         if (*mask & (1 << bit))
-            names.append(QLatin1String(kModifierNames[bit]));
+            names.append(QLatin1String(KeyFunctionNames::modifierName(bit)));
     }
     const auto key = keyNames.constFind(*code);
     if (key != keyNames.constEnd())
@@ -247,9 +71,9 @@ QString deviceFunctionText(std::optional<int> subCode, const QByteArray &value)
     case 0:
         return translated("Lock keyboard");
     case 2:
-        return tableText(kWinLock, parseNumber(value));
+        return KeyFunctionNames::winLock().text(parseNumber(value));
     case 8:
-        return tableText(kLayers, parseNumber(value));
+        return KeyFunctionNames::layers().text(parseNumber(value));
     case 10:
         return translated("Power query");
     case 11: {
@@ -262,7 +86,7 @@ QString deviceFunctionText(std::optional<int> subCode, const QByteArray &value)
         if (!a || !b)
             return translated("Unknow");
         switch (*a) {
-        case 0: return tableText(kBluetooth, b);
+        case 0: return KeyFunctionNames::bluetooth().text(b);
         case 1: return translated("2.4G switching");
         case 2: return translated("USB switching");
         default: return translated("Unknow");
@@ -280,18 +104,24 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
     m_functionDetailText = translated("Unknow");
 
     const std::optional<int> type = parseNumber(fieldText(item.type));
-    const QByteArray valueText = fieldText(item.value);
-    const std::optional<int> value = parseNumber(valueText);
     if (!type)
         return translated("Default");
+    if (*type == KeyOperate_NoFunction)
+        return translated("Unknow");
+    const char *typeName = KeyFunctionNames::typeSourceText(*type);
+    if (!typeName)
+        return translated("Default");
 
+    const QByteArray valueText = fieldText(item.value);
+    const std::optional<int> value = parseNumber(valueText);
+    const std::optional<int> mode = parseNumber(fieldText(item.mode));
     switch (*type) {
     case KeyOperate_Remap:
         if (value)
             m_functionDetailText = m_keyCodeNameMap.value(*value);
-        return translated("Remap Key");
+        break;
 
-    case KeyOperate_Macro: {
+    case KeyOperate_Macro:
         if (value) {
             char path[PathBufferSize];
             copyMacroXmlPath(path);
@@ -306,31 +136,20 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
                 }
             }
         }
-        return translated("Macro");
-    }
+        break;
 
     case KeyOperate_Combination:
         if (const std::optional<QString> text = combinationText(valueText, m_keyCodeNameMap))
             m_functionDetailText = *text;
-        return translated("Key Combination");
+        break;
 
-    case KeyOperate_Multimedia:
-        m_functionDetailText = tableText(kMultimedia, value);
-        return translated("Multimedia");
-
-    case KeyOperate_Mouse:
-        m_functionDetailText = tableText(kMouse, value);
-        return translated("Mouse");
-
-    case KeyOperate_Disable:
-        m_functionDetailText = translated("Disable");
-        return translated("Disable");
-
+    case KeyOperate_Multimedia: m_functionDetailText = KeyFunctionNames::multimedia().text(value); break;
+    case KeyOperate_Mouse: m_functionDetailText = KeyFunctionNames::mouse().text(value); break;
+    case KeyOperate_Disable: m_functionDetailText = translated("Disable"); break;
     case KeyOperate_Text:
-        m_functionDetailText = QString::fromUtf8(valueText);
-        return translated("Text");
+    case KeyOperate_LaunchApp: m_functionDetailText = QString::fromUtf8(valueText); break;
 
-    case KeyOperate_SwitchProfile: {
+    case KeyOperate_SwitchProfile:
         if (value) {
             char path[PathBufferSize];
             copyXmlProfilePath(path);
@@ -339,54 +158,27 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
             if (CLumtarXML_SelectProfileNodeInfo(path, valueText.trimmed().constData(), &node))
                 m_functionDetailText = QString::fromUtf8(fieldText(node.name));
         }
-        return translated("Switch Profile");
-    }
+        break;
 
-    case KeyOperate_LaunchApp:
-        m_functionDetailText = QString::fromUtf8(valueText);
-        return translated("Launch Application");
+    case KeyOperate_Shortcut: m_functionDetailText = KeyFunctionNames::shortcuts().text(value); break;
+    case KeyOperate_DeviceFunction: m_functionDetailText = deviceFunctionText(mode, valueText); break;
 
-    case KeyOperate_Shortcut:
-        m_functionDetailText = tableText(kShortcuts, value);
-        return translated("Shortcuts");
-
-    case KeyOperate_NoFunction:
-        return translated("Unknow");
-
-    case KeyOperate_DeviceFunction:
-        m_functionDetailText = deviceFunctionText(parseNumber(fieldText(item.mode)), valueText);
-        return translated("Key Config");
-
-    case 20: m_functionDetailText = tableText(kLightMode, value); return translated("Keyboard Light");
-    case 21: m_functionDetailText = tableText(kBrightness, value); return translated("Keyboard Light");
-    case 22: m_functionDetailText = tableText(kSpeed, value); return translated("Keyboard Light");
-    case 23: m_functionDetailText = tableText(kDirection, value); return translated("Keyboard Light");
-    case 24: m_functionDetailText = tableText(kColour, value); return translated("Keyboard Light");
-    case 25: m_functionDetailText = tableText(kCustomLight, value); return translated("Keyboard Light");
-    case 26: {
-        const std::optional<int> mode = parseNumber(fieldText(item.mode));
+    case 26:
         if (mode && *mode == 1)
             m_functionDetailText = translated("Stop back light");
         else if (mode && *mode == 0)
-            m_functionDetailText = tableText(kCloseLight, value);
-        return translated("Keyboard Light");
-    }
-    case 27: m_functionDetailText = translated("Light recording"); return translated("Keyboard Light");
+            m_functionDetailText = KeyFunctionNames::closeLight().text(value);
+        break;
+    case 27: m_functionDetailText = translated("Light recording"); break;
 
-    case 30: m_functionDetailText = tableText(kSideLightMode, value); return translated("Atmosphere Light");
-    case 31: m_functionDetailText = tableText(kBrightness, value); return translated("Atmosphere Light");
-    case 32: m_functionDetailText = tableText(kSpeed, value); return translated("Atmosphere Light");
-    case 33: m_functionDetailText = tableText(kColour, value); return translated("Atmosphere Light");
-    case 34: {
-        const std::optional<int> mode = parseNumber(fieldText(item.mode));
+    case 34:
         if (mode && *mode == 0)
             m_functionDetailText = translated("Close side light");
         else if (mode && *mode == 1)
             m_functionDetailText = translated("Stop side light");
-        return translated("Atmosphere Light");
-    }
+        break;
 
-    case KeyOperate_SeniorKey: {
+    case KeyOperate_SeniorKey:
         if (value) {
             char path[PathBufferSize];
             copySeniorKeyXmlPath(path);
@@ -400,17 +192,17 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
                 }
             }
         }
-        return translated("Senior Keys");
-    }
+        break;
 
-    case KeyOperate_GamePadClassical:
-        m_functionDetailText = tableText(kClassicalGamePad, value);
-        return translated("GamePad");
-    case KeyOperate_GamePadXbox360:
-        m_functionDetailText = tableText(kXbox360GamePad, value);
-        return translated("GamePad");
+    case KeyOperate_GamePadClassical: m_functionDetailText = KeyFunctionNames::classicalGamePad().text(value); break;
+    case KeyOperate_GamePadXbox360: m_functionDetailText = KeyFunctionNames::xbox360GamePad().text(value); break;
 
     default:
-        return translated("Default");
+        if (*type >= KeyOperate_KeyboardLightFirst && *type <= KeyOperate_KeyboardLightLast)
+            m_functionDetailText = KeyFunctionNames::keyboardLightEvent(*type).text(value);
+        else if (*type >= KeyOperate_SideLightFirst && *type <= KeyOperate_SideLightLast)
+            m_functionDetailText = KeyFunctionNames::sideLightEvent(*type).text(value);
+        break;
     }
+    return translated(typeName);
 }

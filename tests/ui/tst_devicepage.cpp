@@ -167,7 +167,7 @@ void tst_DevicePage::mainPageSwitch()
     QCOMPARE(!child<QWidget>(&page, "frame_4")->isHidden(), profileBoxShown);
     QCOMPARE(!child<QWidget>(&page, "frame_5")->isHidden(), profileBoxShown);
     QCOMPARE(child<QWidget>(&page, "frame_2")->contentsMargins().right(), profileBoxShown ? 0 : 182);
-    for (CustomButton *button : page.findChildren<CustomButton *>())
+    for (CustomButton *button : child<QWidget>(&page, "frame_11")->findChildren<CustomButton *>())
         QCOMPARE(button->isSelected(), button->objectName() == selectedButton);
 }
 

@@ -8,7 +8,9 @@
 // own size otherwise). Colours are "def", "sel" or "#rrggbb", and a second
 // colour for "@A@" follows after "/". Blank lines and lines starting with "#"
 // are skipped. Every "...Def.<ext>" output must have its "...Sel.<ext>" twin in
-// the list. The format of each output follows its suffix (png, ico).
+// the list. The format of each output follows its suffix (png, ico, gif). A
+// GIF output is an animation that plays for ever: twelve frames of its source
+// with the "@R@" placeholder replaced by 0, 30, ... 330 (degrees to turn by).
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +22,8 @@
 #include <QSet>
 #include <QSvgRenderer>
 #include <QTextStream>
+
+#include "GifWriter.h"
 
 #include <cstdio>
 
@@ -33,6 +37,10 @@ struct Entry {
     QString accent;
     QSize size;
 };
+
+// An animation: twelve frames, each turned by 30 degrees, 80 ms apiece.
+constexpr int kGifFrames = 12;
+constexpr int kGifFrameDelay = 8; // in 1/100 s
 
 void fail(const QString &message)
 {
@@ -143,30 +151,45 @@ bool render(const Entry &e, const QString &svgDir, const QString &outDir, QHash<
     svg.replace("@C@", e.colour.toLatin1());
     svg.replace("@A@", e.accent.toLatin1());
 
-    QSvgRenderer renderer(svg);
-    if (!renderer.isValid()) {
-        fail(QStringLiteral("line %1: %2 is not a valid SVG").arg(e.line).arg(sourcePath));
-        return false;
-    }
-    const QSize size = e.size.isValid() ? e.size : renderer.defaultSize();
-    if (size.isEmpty()) {
-        fail(QStringLiteral("line %1: %2 has no size").arg(e.line).arg(sourcePath));
-        return false;
-    }
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
+    // A GIF is a turn of its source: frame k replaces "@R@" by k turn steps.
+    const QByteArray format = QFileInfo(e.output).suffix().toLower().toLatin1();
+    const int frameCount = format == "gif" ? kGifFrames : 1;
+    QVector<QImage> frames;
+    for (int k = 0; k < frameCount; ++k) {
+        QByteArray frameSvg = svg;
+        frameSvg.replace("@R@", QByteArray::number(k * 360 / kGifFrames));
+        QSvgRenderer renderer(frameSvg);
+        if (!renderer.isValid()) {
+            fail(QStringLiteral("line %1: %2 is not a valid SVG").arg(e.line).arg(sourcePath));
+            return false;
+        }
+        const QSize size = e.size.isValid() ? e.size : renderer.defaultSize();
+        if (size.isEmpty()) {
+            fail(QStringLiteral("line %1: %2 has no size").arg(e.line).arg(sourcePath));
+            return false;
+        }
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter);
+        painter.end();
+        frames.append(image);
     }
 
     const QString outPath = outDir + QLatin1Char('/') + e.output;
     QDir().mkpath(QFileInfo(outPath).absolutePath());
     // Write beside and rename, so that a failed run never leaves half a picture.
     const QString tmpPath = outPath + QStringLiteral(".part");
-    const QByteArray format = QFileInfo(outPath).suffix().toLower().toLatin1();
-    if (!image.save(tmpPath, format.constData())) {
+    bool written = false;
+    if (format == "gif") {
+        const QByteArray gif = GifWriter::encode(frames, kGifFrameDelay);
+        QFile file(tmpPath);
+        written = !gif.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+    } else {
+        written = frames.first().save(tmpPath, format.constData());
+    }
+    if (!written) {
         QFile::remove(tmpPath);
         fail(QStringLiteral("line %1: cannot write %2").arg(e.line).arg(outPath));
         return false;

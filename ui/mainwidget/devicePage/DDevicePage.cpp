@@ -411,9 +411,36 @@ void DDevicePage::onTimerChangingBatteryNum() {}
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
-    if (isDownloadRunning())
+    if (pageIndex == m_currentLayerIndex)
         return;
-    Q_UNUSED(pageIndex);
+    if (!m_currentKeyboardLink || !m_profileFiles.hasProfileFile() || isDownloadRunning() || isDeviceWorkRunning()) {
+        // The layer shown stays: the layer buttons say so again.
+        m_customKeysPage->initCustomKeysStatus(m_currentLayerIndex);
+        if (m_currentKeyboardLink)
+            m_notice->showNotice(QObject::tr("The keyboard is busy, please try again"), noticePoint());
+        return;
+    }
+    const QByteArray path =
+        m_profileFiles.filePath(pageIndex == 0 ? ProfileFolder::DefaultLayer : ProfileFolder::FnLayer);
+    if (!m_profileFiles.setXmlProfilePath(path))
+        return;
+    m_currentLayerIndex = pageIndex;
+    qDebug() << "Operate changed Start [CustomKeys->DefaultLayerAndFnLayerSwitch] 0Default 1Fn:" << pageIndex;
+
+    DDataManager *data = DDataManager::getInstance();
+    if (data->isMagneticKeyboard()) {
+        data->setHeavyPressLayerEnabled(pageIndex == 0);
+        m_customKeysPage->setLightHeavySelectVisible(pageIndex);
+    }
+    loadProfileKeyAndLightInfo();
+    // Keys that only the default layer may change are drawn as fixed on the Fn layer.
+    for (const QPair<int, int> &position : m_currentKeyboardLink->customKeyPosList()) {
+        if (position.first < 0 || position.first >= 6 || position.second < 0 || position.second >= 22)
+            continue;
+        if (keyboardButCustom *key = m_keyButtonGrid[position.first][position.second])
+            key->setEditable(pageIndex == 0);
+    }
+    qDebug() << "Operate changed Over [CustomKeys->DefaultLayerAndFnLayerSwitch]";
 }
 
 bool DDevicePage::isDownloadRunning() const
@@ -457,7 +484,11 @@ void DDevicePage::onQN9080Recv0x0bCmd(int recvNum)
     Q_UNUSED(recvNum);
 }
 
-void DDevicePage::onAutoIntoCustomKeysPage() {}
+void DDevicePage::onAutoIntoCustomKeysPage()
+{
+    ui->toolButton_CustomKey->setChecked(true);
+    ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
+}
 
 void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 {

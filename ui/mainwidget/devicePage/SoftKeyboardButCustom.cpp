@@ -1,5 +1,7 @@
 #include "ui/mainwidget/devicePage/SoftKeyboardButCustom.h"
 
+#include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 
@@ -42,15 +44,10 @@ void SoftKeyboardButCustom::setKeySize(int w, int h)
 
 QString SoftKeyboardButCustom::displayText(int code, const QString &caption)
 {
+    const QString languageKey = SoftKeyLayoutFile::languageKeyName(code);
+    if (!languageKey.isNull())
+        return languageKey;
     switch (code) {
-    case 145: return QObject::tr("Chinese");
-    case 144: return QObject::tr("Korean/English");
-    case 137: return QObject::tr("K14");
-    case 100: return QObject::tr("K45");
-    case 135: return QObject::tr("K56");
-    case 139: return QObject::tr("K131");
-    case 138: return QObject::tr("K132");
-    case 136: return QObject::tr("K133");
     case 226:
     case 230: return QStringLiteral("Alt");
     case 36: return QStringLiteral("7&&");

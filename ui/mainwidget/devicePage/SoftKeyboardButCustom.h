@@ -20,12 +20,15 @@ public:
     int kind() const { return m_kind; }
     int keyCode() const { return m_keyCode; }
     QString keyCaption() const { return m_caption; }
+    // The caption given to setKeyInfo, before the display replacements.
+    QString keyCharacter() const { return m_caption; }
     bool isKeySelected() const { return m_selected; }
     bool isMarked() const { return m_marked; }
     bool isHovered() const { return m_hovered; }
 
     // The text the button shows for a key: the caption, or a fixed caption
-    // for some codes (an ampersand is doubled so that it shows).
+    // for the language keys and both Alt keys (an ampersand is doubled so
+    // that it shows).
     static QString displayText(int code, const QString &caption);
 
 signals:

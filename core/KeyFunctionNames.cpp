@@ -1,0 +1,264 @@
+#include "core/KeyFunctionNames.h"
+
+#include <QCoreApplication>
+
+namespace KeyFunctionNames {
+
+namespace {
+
+const char *const kMultimedia[] = {
+    QT_TRANSLATE_NOOP("QObject", "Volume +"),
+    QT_TRANSLATE_NOOP("QObject", "Volume -"),
+    QT_TRANSLATE_NOOP("QObject", "Mute"),
+    QT_TRANSLATE_NOOP("QObject", "Play/Pause"),
+    QT_TRANSLATE_NOOP("QObject", "Next track"),
+    QT_TRANSLATE_NOOP("QObject", "Prev track"),
+    QT_TRANSLATE_NOOP("QObject", "Stop"),
+    nullptr,
+    QT_TRANSLATE_NOOP("QObject", "Player"),
+    QT_TRANSLATE_NOOP("QObject", "Calculator"),
+    QT_TRANSLATE_NOOP("QObject", "Computer"),
+    QT_TRANSLATE_NOOP("QObject", "Browser"),
+    QT_TRANSLATE_NOOP("QObject", "Email"),
+    QT_TRANSLATE_NOOP("QObject", "Screen brightness+"),
+    QT_TRANSLATE_NOOP("QObject", "Screen brightness-"),
+    QT_TRANSLATE_NOOP("QObject", "Search"),
+};
+
+const char *const kMouse[] = {
+    QT_TRANSLATE_NOOP("QObject", "Mouse Left"),
+    QT_TRANSLATE_NOOP("QObject", "Mouse Center"),
+    QT_TRANSLATE_NOOP("QObject", "Mouse Right"),
+    QT_TRANSLATE_NOOP("QObject", "Scroll Up"),
+    QT_TRANSLATE_NOOP("QObject", "Scroll Down"),
+    QT_TRANSLATE_NOOP("QObject", "Forward"),
+    QT_TRANSLATE_NOOP("QObject", "Backward"),
+    QT_TRANSLATE_NOOP("QObject", "Sniper Key"),
+};
+
+const char *const kShortcuts[] = {
+    QT_TRANSLATE_NOOP("QObject", "Close window"),
+    QT_TRANSLATE_NOOP("QObject", "Switch windows"),
+    QT_TRANSLATE_NOOP("QObject", "Show desktop"),
+    QT_TRANSLATE_NOOP("QObject", "My computer"),
+    QT_TRANSLATE_NOOP("QObject", "Lock computer"),
+    QT_TRANSLATE_NOOP("QObject", "Copy"),
+    QT_TRANSLATE_NOOP("QObject", "Cut"),
+    QT_TRANSLATE_NOOP("QObject", "Paste"),
+    QT_TRANSLATE_NOOP("QObject", "Find"),
+    QT_TRANSLATE_NOOP("QObject", "New"),
+    QT_TRANSLATE_NOOP("QObject", "Print"),
+    QT_TRANSLATE_NOOP("QObject", "Save"),
+};
+
+const char *const kWinLock[] = {
+    QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win"),
+    QT_TRANSLATE_NOOP("QObject", "Lock win"),
+    QT_TRANSLATE_NOOP("QObject", "Unlock win"),
+};
+
+const char *const kLayers[] = {
+    QT_TRANSLATE_NOOP("QObject", "Default layer"),
+    QT_TRANSLATE_NOOP("QObject", "FN layer"),
+    QT_TRANSLATE_NOOP("QObject", "FN1 layer"),
+};
+
+const char *const kBluetooth[] = {
+    QT_TRANSLATE_NOOP("QObject", "Bluetooth 1"),
+    QT_TRANSLATE_NOOP("QObject", "Bluetooth 2"),
+    QT_TRANSLATE_NOOP("QObject", "Bluetooth 3"),
+};
+
+// Keyboard light events (types 20-25) and side light events (30-33), by value.
+const char *const kLightMode[] = {
+    QT_TRANSLATE_NOOP("QObject", "Overall light"),
+    QT_TRANSLATE_NOOP("QObject", "Interaction light"),
+    QT_TRANSLATE_NOOP("QObject", "All light"),
+    QT_TRANSLATE_NOOP("QObject", "Static"),
+};
+const char *const kSideLightMode[] = {
+    QT_TRANSLATE_NOOP("QObject", "Overall light"),
+    QT_TRANSLATE_NOOP("QObject", "Interaction light"),
+    QT_TRANSLATE_NOOP("QObject", "All light"),
+};
+const char *const kBrightness[] = {
+    QT_TRANSLATE_NOOP("QObject", "Brightness +"),
+    QT_TRANSLATE_NOOP("QObject", "Brightness -"),
+};
+const char *const kSpeed[] = {
+    QT_TRANSLATE_NOOP("QObject", "Speed +"),
+    QT_TRANSLATE_NOOP("QObject", "Speed -"),
+};
+const char *const kDirection[] = {
+    QT_TRANSLATE_NOOP("QObject", "Direction +1"),
+    QT_TRANSLATE_NOOP("QObject", "Direction -1"),
+    QT_TRANSLATE_NOOP("QObject", "Direction Loop"),
+};
+const char *const kColour[] = {
+    QT_TRANSLATE_NOOP("QObject", "Into full color"),
+    QT_TRANSLATE_NOOP("QObject", "Top color changed"),
+    QT_TRANSLATE_NOOP("QObject", "Bottom color changed"),
+};
+const char *const kCustomLight[] = {
+    QT_TRANSLATE_NOOP("QObject", "Custom 1"),
+    QT_TRANSLATE_NOOP("QObject", "Custom 2"),
+};
+const char *const kCloseLight[] = {
+    QT_TRANSLATE_NOOP("QObject", "Close all"),
+    QT_TRANSLATE_NOOP("QObject", "Close back light"),
+};
+
+const char *const kClassicalGamePad[] = {
+    QT_TRANSLATE_NOOP("QObject", "X Axis Left"),
+    QT_TRANSLATE_NOOP("QObject", "X Axis Right"),
+    QT_TRANSLATE_NOOP("QObject", "Y Axis Up"),
+    QT_TRANSLATE_NOOP("QObject", "Y Axis Down"),
+    QT_TRANSLATE_NOOP("QObject", "Z Axis Forward"),
+    QT_TRANSLATE_NOOP("QObject", "Z Axis Backward"),
+    QT_TRANSLATE_NOOP("QObject", "Z Rotation Forward"),
+    QT_TRANSLATE_NOOP("QObject", "Z Rotation Backward"),
+    QT_TRANSLATE_NOOP("QObject", "X Rotation Left"),
+    QT_TRANSLATE_NOOP("QObject", "X Rotation Right"),
+    QT_TRANSLATE_NOOP("QObject", "Y Rotation Up"),
+    QT_TRANSLATE_NOOP("QObject", "Y Rotation Down"),
+    QT_TRANSLATE_NOOP("QObject", "Throttle"),
+    QT_TRANSLATE_NOOP("QObject", "Elevator"),
+    QT_TRANSLATE_NOOP("QObject", "Accelerator"),
+    QT_TRANSLATE_NOOP("QObject", "Rudder"),
+    QT_TRANSLATE_NOOP("QObject", "Trigger Button"),
+    QT_TRANSLATE_NOOP("QObject", "Button 1"),
+    QT_TRANSLATE_NOOP("QObject", "Button 2"),
+    QT_TRANSLATE_NOOP("QObject", "Button 3"),
+    QT_TRANSLATE_NOOP("QObject", "Button 4"),
+    QT_TRANSLATE_NOOP("QObject", "Button 5"),
+    QT_TRANSLATE_NOOP("QObject", "Button 6"),
+    QT_TRANSLATE_NOOP("QObject", "Button 7"),
+    QT_TRANSLATE_NOOP("QObject", "Button 8"),
+    QT_TRANSLATE_NOOP("QObject", "Button 9"),
+    QT_TRANSLATE_NOOP("QObject", "Button 10"),
+    QT_TRANSLATE_NOOP("QObject", "Button 11"),
+    QT_TRANSLATE_NOOP("QObject", "Button 12"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Up"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Down"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Left"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Right"),
+};
+
+const char *const kXbox360GamePad[] = {
+    QT_TRANSLATE_NOOP("QObject", "Left joystick Up"),
+    QT_TRANSLATE_NOOP("QObject", "Left joystick Down"),
+    QT_TRANSLATE_NOOP("QObject", "Left joystick Left"),
+    QT_TRANSLATE_NOOP("QObject", "Left joystick Right"),
+    QT_TRANSLATE_NOOP("QObject", "Right joystick Up"),
+    QT_TRANSLATE_NOOP("QObject", "Right joystick Down"),
+    QT_TRANSLATE_NOOP("QObject", "Right joystick Left"),
+    QT_TRANSLATE_NOOP("QObject", "Right joystick Right"),
+    QT_TRANSLATE_NOOP("QObject", "Left Trigger"),
+    QT_TRANSLATE_NOOP("QObject", "Right Trigger"),
+    QT_TRANSLATE_NOOP("QObject", "Button A"),
+    QT_TRANSLATE_NOOP("QObject", "Button B"),
+    QT_TRANSLATE_NOOP("QObject", "Button X"),
+    QT_TRANSLATE_NOOP("QObject", "Button Y"),
+    QT_TRANSLATE_NOOP("QObject", "Start"),
+    QT_TRANSLATE_NOOP("QObject", "Select"),
+    QT_TRANSLATE_NOOP("QObject", "Menu Button"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Up"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Down"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Left"),
+    QT_TRANSLATE_NOOP("QObject", "Arrow Right"),
+    QT_TRANSLATE_NOOP("QObject", "Left joystick Press"),
+    QT_TRANSLATE_NOOP("QObject", "Right joystick Press"),
+    QT_TRANSLATE_NOOP("QObject", "Left Bumper"),
+    QT_TRANSLATE_NOOP("QObject", "Right Bumper"),
+};
+
+const char *const kModifierNames[8] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN",
+                                       "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
+
+template <int N>
+constexpr Table tableOf(const char *const (&names)[N])
+{
+    return Table(names, N);
+}
+
+} // namespace
+
+QString Table::text(std::optional<int> value) const
+{
+    if (!value || !hasName(*value))
+        return unknownText();
+    return QCoreApplication::translate("QObject", m_names[*value]);
+}
+
+QString unknownText()
+{
+    return QCoreApplication::translate("QObject", "Unknow");
+}
+
+const char *typeSourceText(int type)
+{
+    switch (type) {
+    case 0: return QT_TRANSLATE_NOOP("QObject", "Remap Key");
+    case 1: return QT_TRANSLATE_NOOP("QObject", "Macro");
+    case 2: return QT_TRANSLATE_NOOP("QObject", "Key Combination");
+    case 3: return QT_TRANSLATE_NOOP("QObject", "Multimedia");
+    case 4: return QT_TRANSLATE_NOOP("QObject", "Mouse");
+    case 5: return QT_TRANSLATE_NOOP("QObject", "Disable");
+    case 6: return QT_TRANSLATE_NOOP("QObject", "Text");
+    case 7: return QT_TRANSLATE_NOOP("QObject", "Switch Profile");
+    case 8: return QT_TRANSLATE_NOOP("QObject", "Launch Application");
+    case 9: return QT_TRANSLATE_NOOP("QObject", "Shortcuts");
+    case 19: return QT_TRANSLATE_NOOP("QObject", "Key Config");
+    case 40: return QT_TRANSLATE_NOOP("QObject", "Senior Keys");
+    case 45:
+    case 46: return QT_TRANSLATE_NOOP("QObject", "GamePad");
+    default: break;
+    }
+    if (type >= 20 && type <= 27)
+        return QT_TRANSLATE_NOOP("QObject", "Keyboard Light");
+    if (type >= 30 && type <= 34)
+        return QT_TRANSLATE_NOOP("QObject", "Atmosphere Light");
+    return nullptr;
+}
+
+Table multimedia() { return tableOf(kMultimedia); }
+Table mouse() { return tableOf(kMouse); }
+Table shortcuts() { return tableOf(kShortcuts); }
+Table winLock() { return tableOf(kWinLock); }
+Table layers() { return tableOf(kLayers); }
+Table bluetooth() { return tableOf(kBluetooth); }
+
+Table keyboardLightEvent(int type)
+{
+    switch (type) {
+    case 20: return tableOf(kLightMode);
+    case 21: return tableOf(kBrightness);
+    case 22: return tableOf(kSpeed);
+    case 23: return tableOf(kDirection);
+    case 24: return tableOf(kColour);
+    case 25: return tableOf(kCustomLight);
+    default: return Table(nullptr, 0);
+    }
+}
+
+Table sideLightEvent(int type)
+{
+    switch (type) {
+    case 30: return tableOf(kSideLightMode);
+    case 31: return tableOf(kBrightness);
+    case 32: return tableOf(kSpeed);
+    case 33: return tableOf(kColour);
+    default: return Table(nullptr, 0);
+    }
+}
+
+Table closeLight() { return tableOf(kCloseLight); }
+Table classicalGamePad() { return tableOf(kClassicalGamePad); }
+Table xbox360GamePad() { return tableOf(kXbox360GamePad); }
+
+const char *modifierName(int bit)
+{
+    return bit >= 0 && bit < 8 ? kModifierNames[bit] : nullptr;
+}
+
+} // namespace KeyFunctionNames

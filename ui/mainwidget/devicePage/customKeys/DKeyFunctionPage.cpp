@@ -1,0 +1,112 @@
+#include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/DDataManager.h"
+
+DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
+    : QWidget(parent)
+{
+    // The frames of a page's form only arrange it; they draw nothing.
+    setStyleSheet(QStringLiteral("QFrame#frame, QFrame#frame_5, QFrame#frame_6, QFrame#frame_12, "
+                                 "QFrame#frame_Top2{border: none;}"));
+}
+
+void DKeyFunctionPage::loadKeyOperateInfo()
+{
+    m_keyItem = KeyItemIO::selectedKeyLightPress();
+    m_storedItem = m_keyItem.read();
+}
+
+void DKeyFunctionPage::updateAllUI()
+{
+    if (m_placeholderLabel)
+        m_placeholderLabel->setText(QCoreApplication::translate("QObject", m_placeholderTitle));
+}
+
+void DKeyFunctionPage::updateAppTheme()
+{
+    if (!m_placeholderLabel)
+        return;
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    m_placeholderLabel->setStyleSheet(titleLabelStyle(theme));
+    m_placeholderLabel->setFont(pageFont(12));
+}
+
+void DKeyFunctionPage::showTitleOnly(const char *title)
+{
+    m_placeholderTitle = title;
+    m_placeholderLabel = new QLabel(this);
+    m_placeholderLabel->setObjectName(QStringLiteral("label_Title"));
+    m_placeholderLabel->setAlignment(Qt::AlignCenter);
+    m_placeholderLabel->setMinimumHeight(30);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->addStretch();
+    layout->addWidget(m_placeholderLabel);
+    layout->addStretch();
+    updateAllUI();
+}
+
+void DKeyFunctionPage::storeItem(int operateType, const QByteArray &type, const QByteArray &count,
+                                 const QByteArray &mode, const QByteArray &value)
+{
+    if (!m_keyItem.hasKey()) {
+        emit sigCustomKeyInfoSaveFailed(NoKeyOperateType, ErrorNoKeyOrEmptyText);
+        return;
+    }
+    reportStored(operateType, m_keyItem.replace(type, count, mode, value));
+}
+
+void DKeyFunctionPage::reportStored(int operateType, bool stored)
+{
+    if (!stored) {
+        qDebug().noquote() << "Key function not stored, type" << operateType << "key" << m_keyItem.keyCode()
+                           << "in" << m_keyItem.path();
+        emit sigCustomKeyInfoSaveFailed(operateType, ErrorStoreWriteFailed);
+        return;
+    }
+    emit sigShoudUpdateKeyboard(m_keyItem.keyCode());
+    emit sigCustomKeyInfoSaveSuccessful();
+}
+
+QFont DKeyFunctionPage::pageFont(int pointSize)
+{
+    QFont font = DDataManager::getInstance()->themeFont(1);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QString DKeyFunctionPage::titleLabelStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("color: rgb(%1);").arg(theme.TextDefaultColor);
+}
+
+QString DKeyFunctionPage::keyNameLabelStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px;")
+        .arg(theme.TextCheckedColor, theme.DeviceBorderColor);
+}
+
+QString DKeyFunctionPage::pageButtonStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("QPushButton{border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); "
+                          "color: rgb(%3);}"
+                          "QPushButton:hover{background-color: rgb(%2); border: 3px solid rgb(%4);}"
+                          "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); "
+                          "border: 3px solid rgb(%4);}")
+        .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor);
+}
+
+QString DKeyFunctionPage::radioButtonStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("QRadioButton{color: rgb(%1); font: 75 10pt \"%3\";}"
+                          "QRadioButton:checked{color: rgb(%2);}"
+                          "QRadioButton::indicator{width: 10px; height: 10px; border-radius: 6px; "
+                          "border: 2px solid white;}"
+                          "QRadioButton::indicator:checked{background-color: rgb(%2);}")
+        .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+}

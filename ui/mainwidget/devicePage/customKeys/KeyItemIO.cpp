@@ -1,0 +1,108 @@
+#include "ui/mainwidget/devicePage/customKeys/KeyItemIO.h"
+
+#include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarXml.h"
+
+#include <cstring>
+
+KeyItemIO::KeyItemIO() = default;
+
+KeyItemIO::KeyItemIO(int keyCode, const QString &keyName, int profileIndex, const char *path)
+    : m_keyCode(keyCode)
+    , m_keyName(keyName)
+    , m_profileIndex(profileIndex)
+{
+    lumtarCopyField(m_path, path);
+}
+
+KeyItemIO KeyItemIO::selectedKeyLightPress()
+{
+    const DDataManager *data = DDataManager::getInstance();
+    KeyItemIO io(data->clickedKeyCode(), data->clickedKeyChar(), 1, nullptr);
+    return io.withLightPress();
+}
+
+KeyItemIO KeyItemIO::selectedKeyHeavyPress()
+{
+    return selectedKeyLightPress().withHeavyPress();
+}
+
+KeyItemIO KeyItemIO::withLightPress() const
+{
+    const DDataManager *data = DDataManager::getInstance();
+    KeyItemIO io = *this;
+    io.m_profileIndex = data->currentProfileIndex();
+    data->copyXmlProfilePath(io.m_path);
+    io.m_path[sizeof io.m_path - 1] = '\0';
+    return io;
+}
+
+KeyItemIO KeyItemIO::withHeavyPress() const
+{
+    KeyItemIO io = *this;
+    io.m_profileIndex = 1;
+    DDataManager::getInstance()->copyMagneticXmlPath(io.m_path);
+    io.m_path[sizeof io.m_path - 1] = '\0';
+    return io;
+}
+
+int KeyItemIO::textNumber(const QByteArray &text, int fallback)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? value : fallback;
+}
+
+std::optional<KeyOperateInfoStu> KeyItemIO::read() const
+{
+    KeyOperateInfoStu item;
+    std::memset(&item, 0, sizeof item);
+    std::strcpy(item.keyCode, "-1");
+    std::strcpy(item.type, "-1");
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray code = QByteArray::number(m_keyCode);
+    if (!CLumtarXML_SelectProFileKeyOperateInfo(m_path, profile.constData(), code.constData(), &item))
+        return std::nullopt;
+    if (fieldNumber(item.keyCode) == NoKey)
+        return std::nullopt;
+    return item;
+}
+
+bool KeyItemIO::replace(const QByteArray &type, const QByteArray &count, const QByteArray &mode,
+                        const QByteArray &value) const
+{
+    if (!hasKey())
+        return false;
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray code = QByteArray::number(m_keyCode);
+    const QByteArray name = m_keyName.toUtf8();
+    // The store replaces the key's earlier item in the same write.
+    return CLumtarXML_AddProFileMacroWithKeyInfoItem(m_path, profile.constData(), code.constData(), name.constData(),
+                                                     type.constData(), count.constData(), mode.constData(),
+                                                     value.constData());
+}
+
+bool KeyItemIO::remove() const
+{
+    if (!hasKey())
+        return false;
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray code = QByteArray::number(m_keyCode);
+    const QByteArray name = m_keyName.toUtf8();
+    return CLumtarXML_DeleteProFileMacroWithKeyInfoItem(m_path, profile.constData(), code.constData(),
+                                                        name.constData());
+}
+
+int KeyItemIO::countItems(const QByteArray &type, const QByteArray &value) const
+{
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    return CLumtarXML_GetProFileValueNum(m_path, profile.constData(), type.constData(), value.constData());
+}
+
+bool KeyItemIO::removeMacroCopy(int macroIndex) const
+{
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray index = QByteArray::number(macroIndex);
+    const QByteArray node = QStringLiteral("Macro%1").arg(macroIndex).toLatin1();
+    return CLumtarXML_DeleteProFileBindMacroNode(m_path, profile.constData(), index.constData(), node.constData());
+}

@@ -1,0 +1,73 @@
+// One key's item in one profile of one profile file. A key-function page
+// takes a KeyItemIO when it loads (the selected key, the profile and a copy
+// of the file path) and acts on that copy until its next load: it reads the
+// item, replaces it in one store write or removes it, and learns whether the
+// store took the change. Numbers go to the store as decimal text, the key
+// name as UTF-8. No item is ever written or removed for "no key" (-1).
+#ifndef KEYITEMIO_H
+#define KEYITEMIO_H
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+#include "core/DDataManager.h"
+#include "sdk/include/LumtarRecords.h"
+#include "ui/RecordFieldText.h"
+
+class KeyItemIO
+{
+public:
+    // No key, profile 1, no file.
+    KeyItemIO();
+    KeyItemIO(int keyCode, const QString &keyName, int profileIndex, const char *path);
+
+    // The key selected on the keyboard view, with the light-press pair (the
+    // current profile of the current profile file) or the heavy-press pair
+    // (profile 1 of the heavy-press file).
+    static KeyItemIO selectedKeyLightPress();
+    static KeyItemIO selectedKeyHeavyPress();
+    // The same key with the other pair.
+    KeyItemIO withLightPress() const;
+    KeyItemIO withHeavyPress() const;
+
+    bool hasKey() const { return m_keyCode != NoKey; }
+    int keyCode() const { return m_keyCode; }
+    QString keyName() const { return m_keyName; }
+    int profileIndex() const { return m_profileIndex; }
+    const char *path() const { return m_path; }
+
+    // The key's item, read with "-1" pre-filled into its key code and type;
+    // nothing when the profile holds none or cannot be read.
+    std::optional<KeyOperateInfoStu> read() const;
+    // Stores the item in place of the key's earlier one, in one write. False
+    // when there is no key or the store did not take it; the earlier item
+    // then stays.
+    bool replace(const QByteArray &type, const QByteArray &count, const QByteArray &mode,
+                 const QByteArray &value) const;
+    // Removes the key's item; true also when there was none.
+    bool remove() const;
+    // How many items of this profile hold exactly that type and value.
+    int countItems(const QByteArray &type, const QByteArray &value) const;
+    // Removes the profile's copy of a macro ("Macro%1").
+    bool removeMacroCopy(int macroIndex) const;
+
+    // A decimal field of an item as a number; fallback when it holds none.
+    template <size_t N>
+    static int fieldNumber(const char (&field)[N], int fallback = -1)
+    {
+        return textNumber(recordFieldText(field), fallback);
+    }
+    static int textNumber(const QByteArray &text, int fallback);
+
+    static constexpr int NoKey = -1;
+
+private:
+    int m_keyCode = NoKey;
+    QString m_keyName;
+    int m_profileIndex = 1;
+    char m_path[DDataManager::PathBufferSize] = {};
+};
+
+#endif

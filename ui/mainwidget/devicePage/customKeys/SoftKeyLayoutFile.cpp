@@ -1,0 +1,182 @@
+#include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <cjson/cJSON.h>
+
+#include <climits>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using JsonPtr = std::unique_ptr<cJSON, decltype(&cJSON_Delete)>;
+using PrintedPtr = std::unique_ptr<char, decltype(&cJSON_free)>;
+
+QString quoted(const char *name)
+{
+    return QStringLiteral("\"%1\"").arg(QLatin1String(name));
+}
+
+// Reads one whole number of an element; false (with the problem in *error)
+// when the member is missing, not a number, not whole or out of [low, high].
+bool readInt(const cJSON *element, const char *name, int low, int high, const QString &where, int *value,
+             QString *error)
+{
+    const cJSON *item = cJSON_GetObjectItem(element, name); // letter case ignored
+    if (item && cJSON_IsNumber(item)) {
+        const double d = item->valuedouble;
+        if (std::isfinite(d) && d == std::floor(d) && d >= low && d <= high) {
+            *value = static_cast<int>(d);
+            return true;
+        }
+    }
+    if (!item)
+        *error = QStringLiteral("%1 lacks %2").arg(where, quoted(name));
+    else if (!cJSON_IsNumber(item))
+        *error = QStringLiteral("%1 has a %2 that is not a number").arg(where, quoted(name));
+    else
+        *error = QStringLiteral("%1 has %2 %3, outside %4..%5 or not whole")
+                     .arg(where, quoted(name), QString::number(item->valuedouble, 'g', 12))
+                     .arg(low)
+                     .arg(high);
+    return false;
+}
+
+} // namespace
+
+QString SoftKeyLayoutFile::fileNameFor(int layoutId)
+{
+    if (layoutId == UsLayoutId)
+        return QStringLiteral("softKeyInfoNormalUS.config");
+    return QStringLiteral("softKeyInfoNormal_%1.config").arg(layoutId);
+}
+
+QString SoftKeyLayoutFile::languageKeyName(int keyCode)
+{
+    const char *name = nullptr;
+    switch (keyCode) {
+    case 144: name = QT_TRANSLATE_NOOP("QObject", "Korean/English"); break;
+    case 145: name = QT_TRANSLATE_NOOP("QObject", "Chinese"); break;
+    case 137: name = QT_TRANSLATE_NOOP("QObject", "K14"); break;
+    case 100: name = QT_TRANSLATE_NOOP("QObject", "K45"); break;
+    case 135: name = QT_TRANSLATE_NOOP("QObject", "K56"); break;
+    case 139: name = QT_TRANSLATE_NOOP("QObject", "K131"); break;
+    case 138: name = QT_TRANSLATE_NOOP("QObject", "K132"); break;
+    case 136: name = QT_TRANSLATE_NOOP("QObject", "K133"); break;
+    default: return QString();
+    }
+    return QCoreApplication::translate("QObject", name);
+}
+
+QString SoftKeyLayoutFile::labelFor(int keyCode, const QByteArray &printedJson, int layoutId)
+{
+    QString label = QString::fromUtf8(printedJson);
+    label.remove(QLatin1Char('"'));
+    if (keyCode == 52)
+        label = QStringLiteral("' \"");
+    const QString fixed = languageKeyName(keyCode);
+    if (!fixed.isNull())
+        label = fixed;
+    // The variant layout 91 names three keys of its own.
+    if (layoutId == 91) {
+        if (keyCode == 47)
+            label = QStringLiteral("\u00B4 `");
+        else if (keyCode == 51)
+            label = QStringLiteral("\u00C7");
+        else if (keyCode == 52)
+            label = QStringLiteral("~^");
+    }
+    return label;
+}
+
+void SoftKeyLayoutFile::clear()
+{
+    m_keys.clear();
+    m_vkToKeyCode.clear();
+    m_names.clear();
+}
+
+bool SoftKeyLayoutFile::parse(const QByteArray &text, int layoutId)
+{
+    clear();
+    m_error.clear();
+
+    const JsonPtr root(cJSON_ParseWithLength(text.constData(), static_cast<size_t>(text.size())), cJSON_Delete);
+    if (!root) {
+        m_error = QStringLiteral("the text is not valid JSON");
+        return false;
+    }
+    if (!cJSON_IsObject(root.get())) {
+        m_error = QStringLiteral("the text is not a JSON object");
+        return false;
+    }
+
+    QVector<Key> keys;
+    QHash<int, int> placeOfCode;
+    QMap<int, int> vkToKeyCode;
+    QMap<int, QString> names;
+    QString error;
+    for (int row = 1; row <= Rows; ++row) {
+        const QByteArray rowName = QByteArrayLiteral("EveryKeyInfo_Row0") + QByteArray::number(row);
+        const cJSON *elements = cJSON_GetObjectItem(root.get(), rowName.constData());
+        if (!elements)
+            continue; // a row the layout does not have
+        if (!cJSON_IsArray(elements)) {
+            m_error = QStringLiteral("%1 is not an array").arg(quoted(rowName.constData()));
+            return false;
+        }
+        int index = 0;
+        for (const cJSON *element = elements->child; element; element = element->next, ++index) {
+            const QString where = QStringLiteral("key %1 of %2").arg(index).arg(quoted(rowName.constData()));
+            if (!cJSON_IsObject(element)) {
+                m_error = QStringLiteral("%1 is not an object").arg(where);
+                return false;
+            }
+            Key key;
+            int x = 0, y = 0, width = 0, height = 0;
+            if (!readInt(element, "PosX", -MaxCoordinate, MaxCoordinate, where, &x, &error)
+                || !readInt(element, "PosY", -MaxCoordinate, MaxCoordinate, where, &y, &error)
+                || !readInt(element, "Width", 0, MaxCoordinate, where, &width, &error)
+                || !readInt(element, "Height", 0, MaxCoordinate, where, &height, &error)
+                || !readInt(element, "Dec", INT_MIN, INT_MAX, where, &key.keyCode, &error)
+                || !readInt(element, "qtDec", INT_MIN, INT_MAX, where, &key.vkCode, &error)) {
+                m_error = error;
+                return false;
+            }
+            const cJSON *character = cJSON_GetObjectItem(element, "Character");
+            if (!character) {
+                m_error = QStringLiteral("%1 lacks %2").arg(where, quoted("Character"));
+                return false;
+            }
+            if (!cJSON_IsString(character)) {
+                m_error = QStringLiteral("%1 has a %2 that is not a text").arg(where, quoted("Character"));
+                return false;
+            }
+            const PrintedPtr printed(cJSON_PrintUnformatted(character), cJSON_free);
+            if (!printed) {
+                m_error = QStringLiteral("%1 has a %2 that cannot be read").arg(where, quoted("Character"));
+                return false;
+            }
+            key.label = labelFor(key.keyCode, QByteArray(printed.get()), layoutId);
+            key.geometry = QRect(x, y, width, height);
+
+            const auto known = placeOfCode.constFind(key.keyCode);
+            if (known != placeOfCode.constEnd()) {
+                keys[known.value()] = key;
+            } else {
+                placeOfCode.insert(key.keyCode, keys.size());
+                keys.append(key);
+            }
+            vkToKeyCode.insert(key.vkCode, key.keyCode);
+            names.insert(key.keyCode, key.label);
+        }
+    }
+    names.insert(FnKeyCode, QStringLiteral("Fn"));
+
+    m_keys = keys;
+    m_vkToKeyCode = vkToKeyCode;
+    m_names = names;
+    return true;
+}
