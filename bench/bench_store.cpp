@@ -7,6 +7,7 @@
 // once with one batch per file: flushes (fsync) and time.
 //
 // Usage: bench_store [folder]   (default: a new folder below /tmp)
+#include "bench/BenchProfileFile.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -24,39 +24,15 @@
 
 namespace {
 
-constexpr int kProfiles = 10;
-constexpr int kKeys = 132;
-constexpr int kEventsPerMacro = 6;
+using bench::kEventsPerMacro;
+using bench::kKeys;
+using bench::kProfiles;
 
 using Clock = std::chrono::steady_clock;
 
 double microseconds(Clock::time_point a, Clock::time_point b)
 {
     return std::chrono::duration<double, std::micro>(b - a).count();
-}
-
-// The full file, written in the store's own layout (sdk/store/README.md).
-void writeFullProfileFile(const std::string &path)
-{
-    std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lumtarStore version=\"1\" currentProfile=\"1\">\n";
-    for (int p = 1; p <= kProfiles; ++p) {
-        x += "  <profile index=\"" + std::to_string(p) + "\" name=\"Profile" + std::to_string(p) + "\">\n    <keys>\n";
-        for (int k = 0; k < kKeys; ++k)
-            x += "      <key code=\"" + std::to_string(k + 1) + "\" name=\"Key" + std::to_string(k + 1)
-                 + "\" type=\"1\" count=\"1\" mode=\"1\" value=\"" + std::to_string(k + 1) + "\" />\n";
-        x += "    </keys>\n    <macros>\n";
-        for (int k = 0; k < kKeys; ++k) {
-            x += "      <macro index=\"" + std::to_string(k + 1) + "\" name=\"Macro" + std::to_string(k + 1) + "\">\n";
-            for (int e = 0; e < kEventsPerMacro; ++e)
-                x += "        <event mark=\"" + std::to_string(e / 2) + "\" delay=\"25\" type=\"key\" keyCode=\""
-                     + std::to_string(4 + e / 2) + "\" codeName=\"A\" operateExplain=\"" + (e % 2 ? "up" : "down")
-                     + "\" />\n";
-            x += "      </macro>\n";
-        }
-        x += "    </macros>\n  </profile>\n";
-    }
-    x += "</lumtarStore>\n";
-    std::ofstream(path, std::ios::binary) << x;
 }
 
 // What a first open of a magnetic keyboard (LT108HE) writes, call by call:
@@ -167,7 +143,7 @@ int main(int argc, char **argv)
     }
     CLumtarXML_Init();
     const std::string path = folder + "/appProfile_Default.xml";
-    writeFullProfileFile(path);
+    bench::writeFullProfileFile(path);
     const char *p = path.c_str();
 
     // First read parses the file.

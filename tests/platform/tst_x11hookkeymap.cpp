@@ -1,12 +1,16 @@
 // The translation of X key codes and pointer buttons that the input hook
-// reports, checked against the US soft-keyboard layout: every key of that
-// layout must come out of the hook with the layout's virtual-key code, or the
-// captured and recorded keys would not be found.
+// reports, checked against the US soft-keyboard layout file the program
+// ships: every key of that layout must come out of the hook with the
+// layout's virtual-key code, or the captured and recorded keys would not be
+// found.
 #include <QtTest>
 
+#include "core/LumtarResources.h"
 #include "platform/x11/X11ButtonTranslator.h"
 #include "platform/x11/X11KeyTranslator.h"
+#include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
 
+#include <QFile>
 #include <QHash>
 #include <QSet>
 
@@ -42,37 +46,16 @@ const QHash<int, int> &hidToEvdev()
     return table;
 }
 
-struct LayoutKey {
-    const char *label;
-    int keyCode;
-    int vkCode;
-};
-
-// The keys of the US soft-keyboard layout: label, key code, virtual-key code.
-const LayoutKey kUsLayout[] = {
-    {"Esc", 41, 27}, {"F1", 58, 112}, {"F2", 59, 113}, {"F3", 60, 114}, {"F4", 61, 115}, {"F5", 62, 116},
-    {"F6", 63, 117}, {"F7", 64, 118}, {"F8", 65, 119}, {"F9", 66, 120}, {"F10", 67, 121}, {"F11", 68, 122},
-    {"F12", 69, 123}, {"PrtSc", 70, 44}, {"ScrLk", 71, 145}, {"Pause", 72, 19},
-    {"`~", 53, 192}, {"1!", 30, 49}, {"2@", 31, 50}, {"3#", 32, 51}, {"4$", 33, 52}, {"5%", 34, 53},
-    {"6^", 35, 54}, {"7&", 36, 55}, {"8*", 37, 56}, {"9(", 38, 57}, {"0)", 39, 48}, {"-_", 45, 189},
-    {"=+", 46, 187}, {"K14", 137, 981}, {"Back", 42, 8}, {"Ins", 73, 45}, {"Home", 74, 36}, {"PgUp", 75, 33},
-    {"Num", 83, 144}, {"/", 84, 111}, {"*", 85, 106}, {"-", 86, 109},
-    {"Tab", 43, 9}, {"Q", 20, 81}, {"W", 26, 87}, {"E", 8, 69}, {"R", 21, 82}, {"T", 23, 84}, {"Y", 28, 89},
-    {"U", 24, 85}, {"I", 12, 73}, {"O", 18, 79}, {"P", 19, 80}, {"[{", 47, 219}, {"]}", 48, 221},
-    {"\\|", 49, 220}, {"Del", 76, 46}, {"End", 77, 35}, {"PgDn", 78, 34}, {"7", 95, 103}, {"8", 96, 104},
-    {"9", 97, 105}, {"+", 87, 107},
-    {"Caps", 57, 20}, {"A", 4, 65}, {"S", 22, 83}, {"D", 7, 68}, {"F", 9, 70}, {"G", 10, 71}, {"H", 11, 72},
-    {"J", 13, 74}, {"K", 14, 75}, {"L", 15, 76}, {"; :", 51, 186}, {"' \"", 52, 222}, {"Enter", 40, 999},
-    {"4", 92, 100}, {"5", 93, 101}, {"6", 94, 102},
-    {"Shift", 225, 160}, {"K45", 100, 226}, {"Z", 29, 90}, {"X", 27, 88}, {"C", 6, 67}, {"V", 25, 86},
-    {"B", 5, 66}, {"N", 17, 78}, {"M", 16, 77}, {",<", 54, 188}, {".>", 55, 190}, {"/?", 56, 191},
-    {"K56", 135, 984}, {"right Shift", 229, 161}, {"Up", 82, 38}, {"1", 89, 97}, {"2", 90, 98}, {"3", 91, 99},
-    {"Ent", 88, 998},
-    {"Ctrl", 224, 162}, {"Win", 227, 91}, {"Alt", 226, 164}, {"K131", 139, 986}, {"Chinese", 145, 2350},
-    {"Space", 44, 32}, {"Korean/English", 144, 2360}, {"K132", 138, 987}, {"K133", 136, 988},
-    {"right Alt", 230, 165}, {"Fn", -10, -1}, {"Menu", 101, 93}, {"right Ctrl", 228, 163}, {"Left", 80, 37},
-    {"Down", 81, 40}, {"Right", 79, 39}, {"0", 98, 96}, {".Del", 99, 110},
-};
+// The keys of the US soft-keyboard layout the program ships.
+QVector<SoftKeyLayoutFile::Key> usLayoutKeys()
+{
+    lumtarInitResources();
+    QFile file(QStringLiteral(":/images/configDir/") + SoftKeyLayoutFile::fileNameFor(SoftKeyLayoutFile::UsLayoutId));
+    SoftKeyLayoutFile layout;
+    if (!file.open(QIODevice::ReadOnly) || !layout.parse(file.readAll()))
+        return {};
+    return layout.keys();
+}
 
 } // namespace
 
@@ -93,13 +76,12 @@ void tst_X11HookKeymap::layoutKeys_data()
 {
     QTest::addColumn<int>("keyCode");
     QTest::addColumn<int>("vkCode");
-    int count = 0;
-    for (const LayoutKey &key : kUsLayout) {
-        ++count;
+    const QVector<SoftKeyLayoutFile::Key> keys = usLayoutKeys();
+    QCOMPARE(keys.size(), 112);
+    for (const SoftKeyLayoutFile::Key &key : keys) {
         if (key.keyCode >= 0) // the Fn key never reaches the computer
-            QTest::addRow("%s (%d)", key.label, key.keyCode) << key.keyCode << key.vkCode;
+            QTest::addRow("%s (%d)", qPrintable(key.label), key.keyCode) << key.keyCode << key.vkCode;
     }
-    QCOMPARE(count, 112);
 }
 
 void tst_X11HookKeymap::layoutKeys()
@@ -129,13 +111,15 @@ void tst_X11HookKeymap::everyLayoutCodeOnce()
 {
     // No two keys of the layout may come out as the same report.
     QSet<QPair<int, bool>> seen;
-    for (const LayoutKey &key : kUsLayout) {
+    const QVector<SoftKeyLayoutFile::Key> keys = usLayoutKeys();
+    QCOMPARE(keys.size(), 112);
+    for (const SoftKeyLayoutFile::Key &key : keys) {
         if (key.keyCode < 0)
             continue;
         X11KeyTranslator::KeyInfo info{};
         QVERIFY(X11KeyTranslator::lookup(hidToEvdev().value(key.keyCode) + 8, &info));
         const QPair<int, bool> report(info.vkCode, info.vkCode == 13 && info.extended);
-        QVERIFY2(!seen.contains(report), key.label);
+        QVERIFY2(!seen.contains(report), qPrintable(key.label));
         seen.insert(report);
     }
     QVERIFY(!X11KeyTranslator::lookup(8, nullptr));   // below the first key
