@@ -4,8 +4,11 @@
 #ifndef BENCHPROFILEFILE_H
 #define BENCHPROFILEFILE_H
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace bench {
 
@@ -39,6 +42,27 @@ inline std::string fullProfileFileText()
 inline void writeFullProfileFile(const std::string &path)
 {
     std::ofstream(path, std::ios::binary) << fullProfileFileText();
+}
+
+// The folder a benchmark works in: the one given as its first argument, or
+// a new one below /tmp that removeBenchFolder takes away again. Empty when
+// none could be made.
+inline std::string benchFolder(int argc, char **argv)
+{
+    if (argc > 1)
+        return argv[1];
+    char templ[] = "/tmp/lumtar-bench-XXXXXX";
+    if (!mkdtemp(templ)) {
+        std::perror("mkdtemp");
+        return std::string();
+    }
+    return templ;
+}
+
+inline void removeBenchFolder(int argc, const std::string &folder)
+{
+    if (argc <= 1)
+        rmdir(folder.c_str());
 }
 
 } // namespace bench

@@ -18,10 +18,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "bench/BenchProfileFile.h"
@@ -77,17 +75,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    std::string folder;
-    if (argc > 1) {
-        folder = argv[1];
-    } else {
-        char templ[] = "/tmp/lumtar-bench-XXXXXX";
-        if (!mkdtemp(templ)) {
-            std::perror("mkdtemp");
-            return 0;
-        }
-        folder = templ;
-    }
+    const std::string folder = bench::benchFolder(argc, argv);
+    if (folder.empty())
+        return 0;
     CLumtarXML_Init();
     const std::string profilePath = folder + "/appProfile_Default.xml";
     const std::string heavyPath = folder + "/appProfile_Magnetic.xml";
@@ -194,7 +184,6 @@ int main(int argc, char **argv)
     std::remove(heavyPath.c_str());
     std::remove(floorPath.c_str());
     std::remove(macroPath.c_str());
-    if (argc <= 1)
-        rmdir(folder.c_str());
+    bench::removeBenchFolder(argc, folder);
     return 0;
 }

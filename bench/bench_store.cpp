@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -130,17 +129,9 @@ void benchOpenTimeWrites(const std::string &folder)
 
 int main(int argc, char **argv)
 {
-    std::string folder;
-    if (argc > 1) {
-        folder = argv[1];
-    } else {
-        char templ[] = "/tmp/lumtar-bench-XXXXXX";
-        if (!mkdtemp(templ)) {
-            std::perror("mkdtemp");
-            return 0;
-        }
-        folder = templ;
-    }
+    const std::string folder = bench::benchFolder(argc, argv);
+    if (folder.empty())
+        return 0;
     CLumtarXML_Init();
     const std::string path = folder + "/appProfile_Default.xml";
     bench::writeFullProfileFile(path);
@@ -216,7 +207,6 @@ int main(int argc, char **argv)
 
     std::remove(path.c_str());
     benchOpenTimeWrites(folder);
-    if (argc <= 1)
-        rmdir(folder.c_str());
+    bench::removeBenchFolder(argc, folder);
     return 0;
 }

@@ -28,6 +28,12 @@ ProfileFileFixture::ProfileFileFixture()
     m_valid = m_valid && data->setXmlProfilePath(m_profilePath.constData())
         && data->setMagneticXmlPath(m_heavyPath.constData()) && data->setMacroXmlPath(m_macroPath.constData());
     data->setCurrentProfileIndex(1);
+    // No key selected and no device facts from an earlier test.
+    data->clearClickedKey();
+    data->setMagneticKeyboard(false);
+    data->setHeavyPressLayerEnabled(true);
+    data->setHasSideLight(false);
+    data->setGamePadMode(-1);
 }
 
 bool ProfileFileFixture::bind(const QByteArray &path, const char *profile, int keyCode, const char *type,

@@ -1,7 +1,8 @@
 // Profile files for the key-assignment tests, in a temporary folder: the
 // default-layer file with profiles 1 and 2, the heavy-press file with
 // profile 1 and an empty macro store. The shared state is pointed at them
-// (current profile 1 of the default-layer file) while the fixture lives.
+// (current profile 1 of the default-layer file), with no key selected and no
+// facts of an opened device (not magnetic, no side light, no gamepad).
 #ifndef PROFILEFILEFIXTURE_H
 #define PROFILEFILEFIXTURE_H
 

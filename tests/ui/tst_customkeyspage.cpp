@@ -119,11 +119,6 @@ void tst_CustomKeysPage::init()
     m_files.reset(new Fixture);
     QVERIFY(m_files->isValid());
     DDataManager *data = DDataManager::getInstance();
-    data->clearClickedKey();
-    data->setMagneticKeyboard(false);
-    data->setHeavyPressLayerEnabled(true);
-    data->setHasSideLight(false);
-    data->setGamePadMode(-1);
 
     // The keyboard view shows key A only.
     m_view.reset(new QWidget);

@@ -90,9 +90,6 @@ void tst_KeyFunctionPages::init()
 {
     m_files.reset(new Fixture);
     QVERIFY(m_files->isValid());
-    DDataManager *data = DDataManager::getInstance();
-    data->clearClickedKey();
-    data->setMagneticKeyboard(false);
 }
 
 void tst_KeyFunctionPages::cleanup()

@@ -17,6 +17,7 @@
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "widgets/CbNotice.h"
 #include "widgets/ThemeColorText.h"
+#include "widgets/ThemeStyleSheets.h"
 
 namespace {
 
@@ -158,12 +159,7 @@ void DDevicePage::updateAppTheme()
     ui->widget_RightBottom->setStyleSheet(
         QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
             .arg(theme.DeviceBorderColor));
-    ui->pushButton_Reset->setStyleSheet(
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%3);}"
-                       "QPushButton:hover{background-color: rgb(%2); border: 2px solid rgb(%4);}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
-            .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor));
+    ui->pushButton_Reset->setStyleSheet(pageButtonStyleSheet(theme, 2));
 
     ui->label_Tip->setFont(sizedFont(boldFont, 20));
     ui->label_Mode->setFont(sizedFont(normalFont, 13));

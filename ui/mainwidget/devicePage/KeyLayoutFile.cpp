@@ -1,21 +1,15 @@
 #include "ui/mainwidget/devicePage/KeyLayoutFile.h"
 
+#include "ui/mainwidget/devicePage/LayoutJson.h"
+
 #include <QSet>
 
 #include <cjson/cJSON.h>
 
 #include <climits>
-#include <cmath>
 #include <memory>
 
 namespace {
-
-using JsonPtr = std::unique_ptr<cJSON, decltype(&cJSON_Delete)>;
-
-QString quoted(const char *name)
-{
-    return QStringLiteral("\"%1\"").arg(QLatin1String(name));
-}
 
 QString rowName(int row)
 {
@@ -34,35 +28,6 @@ struct Where {
                        : container;
     }
 };
-
-// Reads one whole number of an object; false (with the problem in *error)
-// when the member is missing, not a number, not whole or out of [low, high].
-bool readInt(const cJSON *object, const char *name, int low, int high, const Where &place, int *value,
-             QString *error)
-{
-    const cJSON *item = cJSON_GetObjectItem(object, name); // letter case ignored
-    if (item && cJSON_IsNumber(item)) {
-        const double d = item->valuedouble;
-        if (std::isfinite(d) && d == std::floor(d) && d >= low && d <= high) {
-            *value = static_cast<int>(d);
-            return true;
-        }
-    }
-    const QString where = place.text();
-    if (!item) {
-        *error = QStringLiteral("%1 lacks %2").arg(where, quoted(name));
-        return false;
-    }
-    if (!cJSON_IsNumber(item)) {
-        *error = QStringLiteral("%1 has a %2 that is not a number").arg(where, quoted(name));
-        return false;
-    }
-    *error = QStringLiteral("%1 has %2 %3, outside %4..%5 or not whole")
-                 .arg(where, quoted(name), QString::number(item->valuedouble, 'g', 12))
-                 .arg(low)
-                 .arg(high);
-    return false;
-}
 
 } // namespace
 
@@ -91,32 +56,25 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     clear();
     m_error.clear();
 
-    const JsonPtr root(cJSON_ParseWithLength(text.constData(), static_cast<size_t>(text.size())),
-                       cJSON_Delete);
-    if (!root) {
-        m_error = QStringLiteral("the text is not valid JSON");
+    const LayoutJsonPtr root = parseLayoutObject(text, &m_error);
+    if (!root)
         return false;
-    }
-    if (!cJSON_IsObject(root.get())) {
-        m_error = QStringLiteral("the text is not a JSON object");
-        return false;
-    }
 
     QString error;
     bool hasHeader = false, hasSideLights = false, specialEnter = false;
     int enterShape = 0, deviceType = 0;
     if (const cJSON *header = cJSON_GetObjectItem(root.get(), "Keyboard")) {
-        const Where where{nullptr, 0, quoted("Keyboard")};
+        const Where where{nullptr, 0, layoutJsonQuoted("Keyboard")};
         if (!cJSON_IsObject(header)) {
             m_error = QStringLiteral("%1 is not an object").arg(where.text());
             return false;
         }
         int sideLightHave = 0, specialEnterKey = 0;
-        if (!readInt(header, "sideLightHave", 0, 1, where, &sideLightHave, &error)
-            || !readInt(header, "specialEnterKey", 0, 1, where, &specialEnterKey, &error)
-            || !readInt(header, "hidDeviceType", INT_MIN, INT_MAX, where, &deviceType, &error)
+        if (!readLayoutInt(header, "sideLightHave", 0, 1, where, &sideLightHave, &error)
+            || !readLayoutInt(header, "specialEnterKey", 0, 1, where, &specialEnterKey, &error)
+            || !readLayoutInt(header, "hidDeviceType", INT_MIN, INT_MAX, where, &deviceType, &error)
             || (specialEnterKey == 1
-                && !readInt(header, "specialEnterKeyShape", INT_MIN, INT_MAX, where, &enterShape, &error))) {
+                && !readLayoutInt(header, "specialEnterKeyShape", INT_MIN, INT_MAX, where, &enterShape, &error))) {
             m_error = error;
             return false;
         }
@@ -126,12 +84,12 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     }
 
     QVector<Segment> segments;
-    const QString segmentRow = quoted("EveryKeyInfo_Row00");
+    const QString segmentRow = layoutJsonQuoted("EveryKeyInfo_Row00");
     if (hasSideLights) {
         // A model may announce side lights and still list none.
         if (const cJSON *row = cJSON_GetObjectItem(root.get(), "EveryKeyInfo_Row00")) {
             if (!cJSON_IsArray(row)) {
-                m_error = QStringLiteral("%1 is not an array").arg(quoted("EveryKeyInfo_Row00"));
+                m_error = QStringLiteral("%1 is not an array").arg(layoutJsonQuoted("EveryKeyInfo_Row00"));
                 return false;
             }
             QSet<int> indexes;
@@ -144,13 +102,13 @@ bool KeyLayoutFile::parse(const QByteArray &text)
                 }
                 Segment s;
                 KeyLayoutInfoStu &r = s.record;
-                if (!readInt(cell, "PosX", -MaxCoordinate, MaxCoordinate, where, &r.x, &error)
-                    || !readInt(cell, "PosY", -MaxCoordinate, MaxCoordinate, where, &r.y, &error)
-                    || !readInt(cell, "Width", 0, MaxCoordinate, where, &r.width, &error)
-                    || !readInt(cell, "Height", 0, MaxCoordinate, where, &r.height, &error)
-                    || !readInt(cell, "Index", 1, INT_MAX, where, &r.code, &error)
-                    || !readInt(cell, "validStatus", 0, 1, where, &s.validStatus, &error)
-                    || !readInt(cell, "SidePosition", 0, 4, where, &r.sidePosition, &error)) {
+                if (!readLayoutInt(cell, "PosX", -MaxCoordinate, MaxCoordinate, where, &r.x, &error)
+                    || !readLayoutInt(cell, "PosY", -MaxCoordinate, MaxCoordinate, where, &r.y, &error)
+                    || !readLayoutInt(cell, "Width", 0, MaxCoordinate, where, &r.width, &error)
+                    || !readLayoutInt(cell, "Height", 0, MaxCoordinate, where, &r.height, &error)
+                    || !readLayoutInt(cell, "Index", 1, INT_MAX, where, &r.code, &error)
+                    || !readLayoutInt(cell, "validStatus", 0, 1, where, &s.validStatus, &error)
+                    || !readLayoutInt(cell, "SidePosition", 0, 4, where, &r.sidePosition, &error)) {
                     m_error = error;
                     return false;
                 }
@@ -169,7 +127,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
     keys.reserve(KeyCount);
     for (int j = 1; j <= Rows; ++j) {
         const QByteArray name = rowName(j).toLatin1();
-        const QString label = quoted(name.constData());
+        const QString label = layoutJsonQuoted(name.constData());
         const cJSON *row = cJSON_GetObjectItem(root.get(), name.constData());
         if (!row) {
             m_error = QStringLiteral("%1 is missing").arg(label);
@@ -196,11 +154,11 @@ bool KeyLayoutFile::parse(const QByteArray &text)
             }
             Key k;
             KeyLayoutInfoStu &r = k.record;
-            if (!readInt(cell, "PosX", -1, MaxCoordinate, where, &r.x, &error)
-                || !readInt(cell, "PosY", -1, MaxCoordinate, where, &r.y, &error)
-                || !readInt(cell, "Width", 0, MaxCoordinate, where, &r.width, &error)
-                || !readInt(cell, "Height", 0, MaxCoordinate, where, &r.height, &error)
-                || !readInt(cell, "Dec", INT_MIN, INT_MAX, where, &r.code, &error)) {
+            if (!readLayoutInt(cell, "PosX", -1, MaxCoordinate, where, &r.x, &error)
+                || !readLayoutInt(cell, "PosY", -1, MaxCoordinate, where, &r.y, &error)
+                || !readLayoutInt(cell, "Width", 0, MaxCoordinate, where, &r.width, &error)
+                || !readLayoutInt(cell, "Height", 0, MaxCoordinate, where, &r.height, &error)
+                || !readLayoutInt(cell, "Dec", INT_MIN, INT_MAX, where, &r.code, &error)) {
                 m_error = error;
                 return false;
             }

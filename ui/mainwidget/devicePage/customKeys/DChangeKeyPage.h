@@ -4,29 +4,14 @@
 #ifndef DCHANGEKEYPAGE_H
 #define DCHANGEKEYPAGE_H
 
-#include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DTargetKeyPage.h"
 
-class ArrowWidget;
-class DVirtualKeyboardTool;
-
-class DChangeKeyPage : public DKeyFunctionPage
+class DChangeKeyPage : public DTargetKeyPage
 {
     Q_OBJECT
 
 public:
     explicit DChangeKeyPage(QWidget *parent = nullptr);
-
-    // Whether the Light Press / Heavy Press selector may be shown.
-    void setLightHeavySelectVisible(bool visible) { m_selectorAllowed = visible; }
-
-signals:
-    // Asks the host to start or stop capturing pressed keys.
-    void sigMesgStartOrStopHook(bool isStartHook);
-
-private:
-    ArrowWidget *m_popup = nullptr;
-    DVirtualKeyboardTool *m_virtualKeyboard = nullptr;
-    bool m_selectorAllowed = true;
 };
 
 #endif

@@ -27,6 +27,7 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
 #include "widgets/ThemeColorText.h"
+#include "widgets/ThemeStyleSheets.h"
 
 namespace {
 
@@ -438,12 +439,7 @@ void DCustomKeysPage::updateAppTheme()
                                                     "border-radius: 8px;}")
                                          .arg(theme.TextCheckedColor, theme.DeviceBorderColor));
     ui->label_KeyChar->setFont(sizedFont(normalFont, 12));
-    ui->pushButton_Download->setStyleSheet(
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%3);}"
-                       "QPushButton:hover{border: 2px solid rgb(%4);}"
-                       "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); border: 2px solid rgb(%4);}")
-            .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor));
+    ui->pushButton_Download->setStyleSheet(pageButtonStyleSheet(theme, 2));
     ui->pushButton_Download->setFont(sizedFont(normalFont, 12));
 
     for (const PageSlot &slot : qAsConst(m_slots)) {

@@ -1,18 +1,10 @@
 #include "ui/mainwidget/devicePage/customKeys/DKeyCombinationPage.h"
 
 #include "core/KeyFunctionNames.h"
-#include "ui/mainwidget/devicePage/customKeys/DVirtualKeyboardTool.h"
-#include "widgets/ArrowWidget.h"
+#include "ui/mainwidget/devicePage/customKeys/DSoftKeyboardPage.h"
 
 DKeyCombinationPage::DKeyCombinationPage(QWidget *parent)
-    : DKeyFunctionPage(parent)
+    : DTargetKeyPage(DSoftKeyboardPage::MultiSelectMode, parent)
 {
     showTitleOnly(KeyFunctionNames::typeSourceText(KeyOperate_Combination));
-    // The pop-up panel with the virtual keyboard (multiple selection); building
-    // it loads the soft-keyboard layout and with it the shared key maps.
-    m_virtualKeyboard = new DVirtualKeyboardTool(1, this);
-    m_popup = new ArrowWidget(1, this);
-    m_popup->setWidgetSize(1050, 345);
-    m_popup->setArrowPos(460);
-    m_popup->setCenterWidget(m_virtualKeyboard);
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/DDataManager.h"
+#include "widgets/ThemeStyleSheets.h"
 
 DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
     : QWidget(parent)
@@ -93,12 +94,7 @@ QString DKeyFunctionPage::keyNameLabelStyle(const ThemeColor &theme)
 
 QString DKeyFunctionPage::pageButtonStyle(const ThemeColor &theme)
 {
-    return QStringLiteral("QPushButton{border-radius: 8px; border: 3px solid rgb(%1); background-color: rgb(%2); "
-                          "color: rgb(%3);}"
-                          "QPushButton:hover{background-color: rgb(%2); border: 3px solid rgb(%4);}"
-                          "QPushButton:pressed{color: rgb(%4); background-color: rgb(%2); "
-                          "border: 3px solid rgb(%4);}")
-        .arg(theme.DeviceBorderColor, theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor);
+    return pageButtonStyleSheet(theme, 3);
 }
 
 QString DKeyFunctionPage::radioButtonStyle(const ThemeColor &theme)

@@ -5,44 +5,22 @@
 
 #include <cjson/cJSON.h>
 
+#include "ui/mainwidget/devicePage/LayoutJson.h"
+
 #include <climits>
-#include <cmath>
 #include <memory>
 
 namespace {
 
-using JsonPtr = std::unique_ptr<cJSON, decltype(&cJSON_Delete)>;
 using PrintedPtr = std::unique_ptr<char, decltype(&cJSON_free)>;
 
-QString quoted(const char *name)
-{
-    return QStringLiteral("\"%1\"").arg(QLatin1String(name));
-}
-
-// Reads one whole number of an element; false (with the problem in *error)
-// when the member is missing, not a number, not whole or out of [low, high].
-bool readInt(const cJSON *element, const char *name, int low, int high, const QString &where, int *value,
-             QString *error)
-{
-    const cJSON *item = cJSON_GetObjectItem(element, name); // letter case ignored
-    if (item && cJSON_IsNumber(item)) {
-        const double d = item->valuedouble;
-        if (std::isfinite(d) && d == std::floor(d) && d >= low && d <= high) {
-            *value = static_cast<int>(d);
-            return true;
-        }
-    }
-    if (!item)
-        *error = QStringLiteral("%1 lacks %2").arg(where, quoted(name));
-    else if (!cJSON_IsNumber(item))
-        *error = QStringLiteral("%1 has a %2 that is not a number").arg(where, quoted(name));
-    else
-        *error = QStringLiteral("%1 has %2 %3, outside %4..%5 or not whole")
-                     .arg(where, quoted(name), QString::number(item->valuedouble, 'g', 12))
-                     .arg(low)
-                     .arg(high);
-    return false;
-}
+// Where a problem is: one element of a row. The text is made only when
+// there is a problem to tell.
+struct Where {
+    int index;
+    const QByteArray &row;
+    QString text() const { return QStringLiteral("key %1 of %2").arg(index).arg(layoutJsonQuoted(row.constData())); }
+};
 
 } // namespace
 
@@ -103,15 +81,9 @@ bool SoftKeyLayoutFile::parse(const QByteArray &text, int layoutId)
     clear();
     m_error.clear();
 
-    const JsonPtr root(cJSON_ParseWithLength(text.constData(), static_cast<size_t>(text.size())), cJSON_Delete);
-    if (!root) {
-        m_error = QStringLiteral("the text is not valid JSON");
+    const LayoutJsonPtr root = parseLayoutObject(text, &m_error);
+    if (!root)
         return false;
-    }
-    if (!cJSON_IsObject(root.get())) {
-        m_error = QStringLiteral("the text is not a JSON object");
-        return false;
-    }
 
     QVector<Key> keys;
     QHash<int, int> placeOfCode;
@@ -124,39 +96,41 @@ bool SoftKeyLayoutFile::parse(const QByteArray &text, int layoutId)
         if (!elements)
             continue; // a row the layout does not have
         if (!cJSON_IsArray(elements)) {
-            m_error = QStringLiteral("%1 is not an array").arg(quoted(rowName.constData()));
+            m_error = QStringLiteral("%1 is not an array").arg(layoutJsonQuoted(rowName.constData()));
             return false;
         }
         int index = 0;
         for (const cJSON *element = elements->child; element; element = element->next, ++index) {
-            const QString where = QStringLiteral("key %1 of %2").arg(index).arg(quoted(rowName.constData()));
+            const Where where{index, rowName};
             if (!cJSON_IsObject(element)) {
-                m_error = QStringLiteral("%1 is not an object").arg(where);
+                m_error = QStringLiteral("%1 is not an object").arg(where.text());
                 return false;
             }
             Key key;
             int x = 0, y = 0, width = 0, height = 0;
-            if (!readInt(element, "PosX", -MaxCoordinate, MaxCoordinate, where, &x, &error)
-                || !readInt(element, "PosY", -MaxCoordinate, MaxCoordinate, where, &y, &error)
-                || !readInt(element, "Width", 0, MaxCoordinate, where, &width, &error)
-                || !readInt(element, "Height", 0, MaxCoordinate, where, &height, &error)
-                || !readInt(element, "Dec", INT_MIN, INT_MAX, where, &key.keyCode, &error)
-                || !readInt(element, "qtDec", INT_MIN, INT_MAX, where, &key.vkCode, &error)) {
+            if (!readLayoutInt(element, "PosX", -MaxCoordinate, MaxCoordinate, where, &x, &error)
+                || !readLayoutInt(element, "PosY", -MaxCoordinate, MaxCoordinate, where, &y, &error)
+                || !readLayoutInt(element, "Width", 0, MaxCoordinate, where, &width, &error)
+                || !readLayoutInt(element, "Height", 0, MaxCoordinate, where, &height, &error)
+                || !readLayoutInt(element, "Dec", INT_MIN, INT_MAX, where, &key.keyCode, &error)
+                || !readLayoutInt(element, "qtDec", INT_MIN, INT_MAX, where, &key.vkCode, &error)) {
                 m_error = error;
                 return false;
             }
             const cJSON *character = cJSON_GetObjectItem(element, "Character");
             if (!character) {
-                m_error = QStringLiteral("%1 lacks %2").arg(where, quoted("Character"));
+                m_error = QStringLiteral("%1 lacks %2").arg(where.text(), layoutJsonQuoted("Character"));
                 return false;
             }
             if (!cJSON_IsString(character)) {
-                m_error = QStringLiteral("%1 has a %2 that is not a text").arg(where, quoted("Character"));
+                m_error = QStringLiteral("%1 has a %2 that is not a text")
+                              .arg(where.text(), layoutJsonQuoted("Character"));
                 return false;
             }
             const PrintedPtr printed(cJSON_PrintUnformatted(character), cJSON_free);
             if (!printed) {
-                m_error = QStringLiteral("%1 has a %2 that cannot be read").arg(where, quoted("Character"));
+                m_error = QStringLiteral("%1 has a %2 that cannot be read")
+                              .arg(where.text(), layoutJsonQuoted("Character"));
                 return false;
             }
             key.label = labelFor(key.keyCode, QByteArray(printed.get()), layoutId);
