@@ -24,7 +24,6 @@
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
-#include "device/ProfileIndexCheck.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
@@ -346,6 +345,8 @@ void DDevicePage::initProfileXmlFiles(hidStructInfoAll record, int unused)
     qDebug() << "openTheUsingDevice  Step6, Update data End...";
 
     if (!link->isLightInfoSaved()) {
+        // Both light records go into the default-layer file in one write.
+        LumtarXmlBatch batch(m_profileFiles.xmlProfilePath());
         qDebug() << "openTheUsingDevice  Step6D  001";
         if (!link->sideLightModeList().modeCodes.empty()) {
             link->saveLightInfoToProFile(0);

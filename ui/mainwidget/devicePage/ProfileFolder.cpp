@@ -165,6 +165,8 @@ bool ProfileFolder::prepare(const QString &userConfigDir, const QStringList &lev
 
 void ProfileFolder::createFile(const QByteArray &path, bool layerFile, const Defaults &defaults)
 {
+    // The new file and its defaults reach the disk in one write.
+    LumtarXmlBatch batch(path.constData());
     CLumtarXML_CreateXMLFile(path.constData());
     const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
     CLumtarXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0);
@@ -219,6 +221,5 @@ void ProfileFolder::importDefaultCustomLight(const char *path, int profileIndex,
     const QByteArray index = QByteArray::number(profileIndex);
     std::list<CustomLightItemStu> items;
     CLumtarXML_XmlCustomLightInfoSelectAll(filePath.constData(), node.constData(), &items);
-    for (const CustomLightItemStu &item : items)
-        CLumtarXML_AddProFileCustomLightDataInfo(path, index.constData(), node.constData(), item);
+    CLumtarXML_AddProFileCustomLightDataInfoList(path, index.constData(), node.constData(), items);
 }
