@@ -21,6 +21,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "widgets/CbNotice.h"
@@ -44,6 +45,7 @@ private slots:
     void languageRefresh();
     void clearDeviceListKeepsTheStretch();
     void leavingTriggerPageTellsTheKeyboardOnce();
+    void lightingKeepsNoInterfaceThatWent();
 
 private:
     template <typename T> static T *child(QWidget *page, const char *name)
@@ -328,6 +330,22 @@ void tst_DevicePage::leavingTriggerPageTellsTheKeyboardOnce()
     io.closeHid();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     lumtar::sim::SimController::instance().unplugAll();
+}
+
+void tst_DevicePage::lightingKeepsNoInterfaceThatWent()
+{
+    // The interface goes with its keyboard's link; the lighting engine and
+    // the lighting page must not keep using it.
+    lightDealMain engine;
+    DLightsConfigPage lighting;
+    auto *io = new MainHidInterFace(0, QStringLiteral("LT108HE"));
+    engine.setHidInterface(io);
+    lighting.setHidInterface(io);
+    QCOMPARE(engine.hidInterface(), io);
+    QCOMPARE(lighting.hidInterface(), io);
+    delete io;
+    QVERIFY(!engine.hidInterface());
+    QVERIFY(!lighting.hidInterface());
 }
 
 int main(int argc, char **argv)

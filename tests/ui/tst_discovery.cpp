@@ -19,6 +19,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 #include "widgets/CbNotice.h"
 
 #include <memory>
@@ -69,6 +70,8 @@ private slots:
     void changeDuringEnumerationIsNotLost();
     void arrivalBeforeTheFirstEnumeration();
     void inaccessibleKeyboardIsToldOnce();
+    void keyboardThatCannotOpenIsTriedAtEachChange();
+    void unplugDuringOpenLeavesNoLink();
 
 private:
     // The window with its device page, after the first enumeration.
@@ -289,6 +292,7 @@ void tst_Discovery::unplugShownKeyboard()
     QPointer<MainHidInterFace> io = link->hidInterface();
     DDeviceListItem *item = probe.currentItem();
     QCOMPARE(probe.currentLink(), link.data());
+    QCOMPARE(page->findChild<DLightsConfigPage *>()->hidInterface(), io.data());
     QSignalSpy over(page, &DDevicePage::sigIntoOrRemoveHidOver);
 
     QVERIFY(sim.unplug(shown));
@@ -312,6 +316,8 @@ void tst_Discovery::unplugShownKeyboard()
         QVERIFY(!probe.isKeyboardShown());
         QVERIFY(!probe.isDevicePageShown());
         QVERIFY(probe.links().isEmpty());
+        // The lighting page keeps no interface of the keyboard that went.
+        QVERIFY(!page->findChild<DLightsConfigPage *>()->hidInterface());
     }
 }
 
@@ -513,4 +519,62 @@ void tst_Discovery::inaccessibleKeyboardIsToldOnce()
     QVERIFY(!page->noticeInaccessibleKeyboards(paths)); // the same keyboard again: nothing new
     QVERIFY(page->noticeInaccessibleKeyboards(paths + QStringList{QStringLiteral("hid#vid_1209&pid_7476&mi_00#/dev/hidraw9")}));
     QVERIFY(!page->noticeInaccessibleKeyboards({}));
+}
+
+void tst_Discovery::keyboardThatCannotOpenIsTriedAtEachChange()
+{
+    auto &sim = SimController::instance();
+    const std::string refused = sim.plug("LT104RGB");
+    lumtar::sim::SimFaults faults;
+    faults.openRefused = true; // as for a user without access to it
+    QVERIFY(sim.setFaults(refused, faults));
+    const QString shown = qpath(sim.plug("LT108HE"));
+    DDevicePage *page = startWindow();
+    DevicePageProbe probe(page);
+
+    // Listed, but no link waits for it; the other keyboard is shown.
+    QVERIFY(probe.infoMap().contains(qpath(refused)));
+    QVERIFY(!probe.links().contains(qpath(refused)));
+    QCOMPARE(probe.currentLink(), probe.links().value(shown));
+
+    // A change while it is still refused: still no link.
+    const std::string other = sim.plug("LT68HE");
+    QTRY_VERIFY_WITH_TIMEOUT(probe.links().contains(qpath(other)), kSettleMs);
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    QVERIFY(!probe.links().contains(qpath(refused)));
+
+    // Access granted: the next change opens it.
+    QVERIFY(sim.setFaults(refused, lumtar::sim::SimFaults()));
+    QVERIFY(sim.unplug(other));
+    QTRY_VERIFY_WITH_TIMEOUT(probe.links().contains(qpath(refused)), kSettleMs);
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    QVERIFY(probe.links().value(qpath(refused))->hidInterface()->isOpen());
+    QCOMPARE(probe.currentLink(), probe.links().value(shown));
+}
+
+void tst_Discovery::unplugDuringOpenLeavesNoLink()
+{
+    // Every reply comes late, so the open reads the travel values for long.
+    auto &sim = SimController::instance();
+    const std::string path = sim.plug("LT108HE");
+    lumtar::sim::SimFaults slow;
+    slow.replyDelayMs = 300;
+    QVERIFY(sim.setFaults(path, slow));
+    m_window.reset(new DMainWidget);
+    DDevicePage *page = m_window->devicePage();
+    DevicePageProbe probe(page);
+    QTRY_VERIFY_WITH_TIMEOUT(!probe.profileFolder().isEmpty(), kSettleMs);
+    QVERIFY(page->isDeviceWorkRunning());
+    QPointer<DDeviceKeyboardLink> link = probe.links().value(qpath(path));
+    QVERIFY(link);
+    QPointer<MainHidInterFace> io = link->hidInterface();
+
+    QVERIFY(sim.unplug(path));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isNull(), kSettleMs);
+    QVERIFY(io.isNull());
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    QVERIFY(probe.links().isEmpty());
+    QVERIFY(!probe.isKeyboardShown());
+    QVERIFY(!probe.isDevicePageShown());
+    QVERIFY(probe.isPlaceholderKey("LT108HE"));
 }

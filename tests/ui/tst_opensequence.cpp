@@ -20,6 +20,7 @@
 #include "support/TempHome.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/ProfileFolder.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/BatteryItem.h"
@@ -84,6 +85,7 @@ private slots:
     void travelRepliesStayWithTheirKey_data();
     void travelRepliesStayWithTheirKey();
     void onlyTheShownKeyboardActsOnThePage();
+    void openWithoutProfileUsesNoOtherKeyboardsFiles();
     void pictureOfTheOpenedKeyboard();
 
 private:
@@ -340,6 +342,43 @@ void tst_OpenSequence::onlyTheShownKeyboardActsOnThePage()
     QTRY_COMPARE(battery->batteryLevel(), 42);
     QVERIFY(sim.sendInputReport(shown, ack));
     QTRY_VERIFY(probe.sleepAcknowledged());
+}
+
+void tst_OpenSequence::openWithoutProfileUsesNoOtherKeyboardsFiles()
+{
+    auto &sim = SimController::instance();
+    const std::string first = sim.plug("LT104RGB");
+    const std::string second = sim.plug("LT68HE");
+    DDevicePage *page = startWindow();
+    DevicePageProbe probe(page);
+    QCOMPARE(probe.currentLink(), probe.links().value(qpath(first)));
+    const QByteArray firstFile = probe.xmlProfilePath();
+    QVERIFY(!firstFile.isEmpty());
+    QVERIFY(CLumtarXML_CreateProFileXmlParentNode(firstFile.constData(), "2", "Second", 0));
+
+    // The second device is opened as something that is not a keyboard: it
+    // gets no profile files, and keeps none of the first one's.
+    hidStructInfoAll record = probe.infoMap().value(qpath(second));
+    lumtarCopyField(record.deviceKind, "mouse");
+    page->onHidItemMouseClicked(record);
+    QVERIFY(probe.waitUntilIdle(kSettleMs));
+    QCOMPARE(probe.currentLink(), probe.links().value(qpath(second)));
+    QCOMPARE(probe.profileFolder(), QString());
+    QCOMPARE(probe.xmlProfilePath(), QByteArray());
+    char shared[DDataManager::PathBufferSize] = {};
+    DDataManager::getInstance()->copyXmlProfilePath(shared);
+    QCOMPARE(QByteArray(shared), QByteArray());
+
+    // A profile switch and a download of the device shown now leave the
+    // first keyboard's files alone.
+    emit probe.currentLink()->sigCustomEventChangProfile(2);
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(firstFile.constData()), 1);
+    sim.clearReceivedReports(second);
+    emit page->findChild<DCustomKeysPage *>()->sigTheKeyboardIntoDownloading();
+    QTRY_VERIFY_WITH_TIMEOUT(!page->isDownloadRunning(), kSettleMs);
+    QTest::qWait(100);
+    for (const auto &report : sim.receivedReports(second))
+        QVERIFY(report[1] != 0x17);
 }
 
 void tst_OpenSequence::pictureOfTheOpenedKeyboard()

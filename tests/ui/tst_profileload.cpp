@@ -61,6 +61,8 @@ private slots:
     void currentIndexNamingNoProfile();
     void keyboardSwitchesTheProfile();
     void busyPageIgnoresSwitchAndRefusesDownload();
+    void switchToAMissingProfileChangesNothing();
+    void downloadOfAProfileThatIsNotThereFails();
 
 private:
     DDevicePage *startWindow(const char *model);
@@ -201,6 +203,64 @@ void tst_ProfileLoad::busyPageIgnoresSwitchAndRefusesDownload()
     QVERIFY(!page->isDownloadRunning());
     QTest::qWait(100);
     QVERIFY(SimController::instance().onboardKeys(m_path, 0).empty());
+}
+
+void tst_ProfileLoad::switchToAMissingProfileChangesNothing()
+{
+    DDevicePage *page = startWindow("LT104RGB");
+    DevicePageProbe probe(page);
+    QVERIFY(probe.isKeyboardShown());
+    const QByteArray defaults = probe.xmlProfilePath();
+    addKey(defaults, "1", kA, "0", "5"); // A types B
+    addKey(defaults, "1", kQ, "7", "9"); // Q switches to profile 9, which is not there
+    page->loadProfileKeyAndLightInfo();
+
+    QVERIFY(SimController::instance().sendFunctionKey(m_path, 0, kQ, true));
+    QTest::qWait(300); // the key report has long been dispatched
+    QCOMPARE(probe.currentProfileIndex(), 1);
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(defaults.constData()), 1);
+    QCOMPARE(probe.profileBox()->currentText(), QString("Profile1"));
+    QCOMPARE(markedKeys(), QList<int>({kA, kQ}));
+
+    // The download sends profile 1 as it is, and says so.
+    auto *customKeys = page->findChild<DCustomKeysPage *>();
+    QVERIFY(customKeys);
+    emit customKeys->sigTheKeyboardIntoDownloading();
+    QTRY_VERIFY_WITH_TIMEOUT(!page->isDownloadRunning(), kSettleMs);
+    QStringList told;
+    for (const CbNotice *notice : page->findChildren<CbNotice *>())
+        told << notice->text();
+    QVERIFY2(told.contains(QStringLiteral("Download config successful")), qPrintable(told.join('|')));
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    int position = -1;
+    for (int i = 0; i < keys.size(); ++i)
+        if (keys.at(i) && keys.at(i)->keyCode() == kA)
+            position = i;
+    QVERIFY(position >= 0);
+    QTRY_VERIFY(SimController::instance().onboardKeys(m_path, 0).size() >= size_t(4 * (position + 1)));
+    const std::vector<uint8_t> onboard = SimController::instance().onboardKeys(m_path, 0);
+    const QByteArray record(reinterpret_cast<const char *>(onboard.data()) + 4 * position, 4);
+    QCOMPARE(record.toHex(), QByteArray("00050000"));
+}
+
+void tst_ProfileLoad::downloadOfAProfileThatIsNotThereFails()
+{
+    // A hand-edited file whose current profile is not listed: nothing is
+    // sent, and the user is told it failed.
+    DDevicePage *page = startWindow("LT104RGB");
+    DevicePageProbe probe(page);
+    QVERIFY(probe.isKeyboardShown());
+    QVERIFY(CLumtarXML_ModifyXMLFileProfileIndex(probe.xmlProfilePath().constData(), 7));
+    SimController::instance().clearReceivedReports(m_path);
+    auto *customKeys = page->findChild<DCustomKeysPage *>();
+    emit customKeys->sigTheKeyboardIntoDownloading();
+    QTRY_VERIFY_WITH_TIMEOUT(!page->isDownloadRunning(), kSettleMs);
+    QStringList told;
+    for (const CbNotice *notice : page->findChildren<CbNotice *>())
+        told << notice->text();
+    QVERIFY2(told.contains(QStringLiteral("Download config failed, Please try again")), qPrintable(told.join('|')));
+    for (const auto &report : SimController::instance().receivedReports(m_path))
+        QVERIFY(report[1] != 0x17 && report[1] != 0x18 && report[1] != 0x2A);
 }
 
 int main(int argc, char **argv)

@@ -305,7 +305,7 @@ private:
     QSet<QString> m_placeholderKeys;
     bool m_isFirstOpen = true;
     QSet<QString> m_toldInaccessible;
-    // The first record of the strip while the first enumeration waits for its links.
+    // The strip's records while the first enumeration waits for its links.
     QList<hidStructInfoAll> m_listedFirst;
     // A re-enumeration waiting for the links of the devices that arrived.
     QStringList m_rescanArrived;

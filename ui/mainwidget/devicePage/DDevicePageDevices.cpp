@@ -186,7 +186,7 @@ void DDevicePage::onLoadDeviceList()
 
     // Every listed device gets its link; the first keyboard opens once no
     // link waits for its keyboard any more.
-    m_listedFirst = merged.mid(0, 1);
+    m_listedFirst = merged;
     const QList<hidStructInfoAll> records = m_roster->deviceInfoMap().values();
     for (const hidStructInfoAll &record : records)
         createKeyboardLink(record);
@@ -196,18 +196,22 @@ void DDevicePage::onLoadDeviceList()
 
 void DDevicePage::finishLoadDeviceList()
 {
-    const QList<hidStructInfoAll> listedFirst = m_listedFirst;
+    const QList<hidStructInfoAll> listed = m_listedFirst;
     m_listedFirst.clear();
+    // The first keyboard by cable opens; one whose link could not open is
+    // passed over, it would only fail.
     bool opened = false;
-    if (!m_roster->deviceInfoMap().isEmpty() && !listedFirst.isEmpty()) {
-        const hidStructInfoAll first = listedFirst.first();
-        if (first.connectType == LUMTAR_CONNECT_USB && first.isOnline == 1) {
-            qDebug().noquote() << "Start open first device, HidName:" << recordFieldText(first.hidModel)
-                               << " LikeName:" << recordFieldText(first.productName) << recordFieldText(first.likeName);
-            openTheUsingDevice(first);
-            qDebug() << "Over open first device";
-            opened = true;
-        }
+    for (const hidStructInfoAll &record : listed) {
+        if (record.connectType != LUMTAR_CONNECT_USB || record.isOnline != 1)
+            break;
+        if (!m_roster->link(pathOf(record)))
+            continue;
+        qDebug().noquote() << "Start open first device, HidName:" << recordFieldText(record.hidModel)
+                           << " LikeName:" << recordFieldText(record.productName) << recordFieldText(record.likeName);
+        openTheUsingDevice(record);
+        qDebug() << "Over open first device";
+        opened = true;
+        break;
     }
     if (!opened)
         showNoDevice();
