@@ -1,27 +1,29 @@
 #include "widgets/ArrowWidget.h"
 
 #include "core/DDataManager.h"
+#include "platform/x11/TranslucentWindows.h"
 #include "widgets/ThemeColorText.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygon>
 
 ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
     : QDialog(parent)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
-    setWindowOpacity(0.9);
-
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setOffset(0, 0);
-    shadow->setColor(Qt::gray);
-    shadow->setBlurRadius(15);
-    setGraphicsEffect(shadow);
+    m_translucent = TranslucentWindows::available();
+    if (m_translucent) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        setWindowOpacity(0.9);
+        auto *shadow = new QGraphicsDropShadowEffect(this);
+        shadow->setOffset(0, 0);
+        shadow->setColor(Qt::gray);
+        shadow->setBlurRadius(15);
+        setGraphicsEffect(shadow);
+    }
 
     installEventFilter(this);
     m_arrowDirection = arrowDirection;
@@ -41,6 +43,7 @@ void ArrowWidget::setWidgetSize(int width, int height)
 void ArrowWidget::setArrowPos(int x)
 {
     m_arrowPos = x;
+    updateMask();
 }
 
 void ArrowWidget::setCenterWidget(QWidget *content)
@@ -82,13 +85,8 @@ void ArrowWidget::leaveEvent(QEvent *event)
     QDialog::leaveEvent(event);
 }
 
-void ArrowWidget::paintEvent(QPaintEvent *)
+QPainterPath ArrowWidget::shapePath() const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(m_backgroundColor);
-
     const int w = width();
     const int h = height();
     const int a = m_arrowPos;
@@ -102,5 +100,27 @@ void ArrowWidget::paintEvent(QPaintEvent *)
     }
     // Body and arrow overlap at the edge: fill their union, not their odd-even parts.
     path.setFillRule(Qt::WindingFill);
-    painter.drawPath(path);
+    return path;
+}
+
+void ArrowWidget::updateMask()
+{
+    // An opaque window shows nothing outside the panel and its arrow.
+    if (!m_translucent)
+        setMask(QRegion(shapePath().toFillPolygon().toPolygon()));
+}
+
+void ArrowWidget::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    updateMask();
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_translucent);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_backgroundColor);
+    painter.drawPath(shapePath());
 }

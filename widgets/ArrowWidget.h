@@ -1,10 +1,13 @@
 // A floating panel with a small arrow on its top or bottom edge that points
 // at the control that opened it. It hides itself when it loses activation.
+// Where the desktop cannot show translucent windows (X11 without a
+// compositing manager) it is drawn opaque, cut to its shape by a mask.
 #ifndef ARROWWIDGET_H
 #define ARROWWIDGET_H
 
 #include <QColor>
 #include <QDialog>
+#include <QPainterPath>
 
 class ArrowWidget : public QDialog
 {
@@ -21,6 +24,8 @@ public:
     int arrowPos() const { return m_arrowPos; }
     int arrowDirection() const { return m_arrowDirection; }
     QColor backgroundColor() const { return m_backgroundColor; }
+    // Drawn with a transparent background, or opaque and masked.
+    bool isTranslucent() const { return m_translucent; }
 
     // A theme colour text ("r,g,b" or "r,g,b,a") as an opaque colour; missing
     // or unreadable components count as 0.
@@ -36,8 +41,13 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QPainterPath shapePath() const;
+    void updateMask();
+
+    bool m_translucent = true;
     int m_arrowPos = 50;
     int m_arrowDirection = 0;
     QColor m_backgroundColor;

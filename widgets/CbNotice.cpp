@@ -9,6 +9,8 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
+#include "platform/x11/TranslucentWindows.h"
+
 CbNotice::CbNotice(QWidget *parent)
     : QWidget(parent)
 {
@@ -39,7 +41,11 @@ void CbNotice::initNotice(QWidget *parent)
         }
         m_defaultPoint = origin + QPoint(primary.width() / 2, (primary.height() * 2) / 3);
         setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
-        setAttribute(Qt::WA_TranslucentBackground);
+        // A window of its own shows its round corners only on a desktop
+        // that composes translucent windows; elsewhere it is cut to shape.
+        m_opaqueWindow = !TranslucentWindows::available();
+        if (!m_opaqueWindow)
+            setAttribute(Qt::WA_TranslucentBackground);
     }
 
     m_effect = new QGraphicsOpacityEffect(this);
@@ -121,10 +127,23 @@ void CbNotice::paintEvent(QPaintEvent *)
     const QRect r(0, 0, width(), height());
     QPainterPath path;
     path.addRoundedRect(r, 22, 22, Qt::AbsoluteSize);
-    painter.fillPath(path, m_backgroundColor);
+    QColor background = m_backgroundColor;
+    if (m_opaqueWindow)
+        background.setAlpha(255);
+    painter.fillPath(path, background);
 
     painter.setFont(font());
     painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+}
+
+void CbNotice::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_opaqueWindow)
+        return;
+    QPainterPath path;
+    path.addRoundedRect(QRect(0, 0, width(), height()), 22, 22, Qt::AbsoluteSize);
+    setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
 void CbNotice::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 // A short message over a page: a rounded, semi-transparent label with one
 // centred line. Fully visible for the hold time, then faded out and hidden.
+// Without a parent it is a window of its own, drawn opaque and cut to its
+// shape where the desktop cannot show translucent windows.
 #ifndef CBNOTICE_H
 #define CBNOTICE_H
 
@@ -39,6 +41,7 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void initNotice(QWidget *parent);
@@ -50,6 +53,8 @@ private:
     QColor m_textColor{255, 143, 31, 255};
     QColor m_backgroundColor{52, 52, 85, 200};
     QPoint m_defaultPoint;
+    // A window of its own on a desktop without translucent windows.
+    bool m_opaqueWindow = false;
     QString m_text;
     QPropertyAnimation *m_animation = nullptr;
     QGraphicsOpacityEffect *m_effect = nullptr;

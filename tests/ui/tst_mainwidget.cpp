@@ -137,6 +137,7 @@ private slots:
     void deviceChangeMatching_data();
     void deviceChangeMatching();
     void simulatedKeyboardReachesDevicePage();
+    void headerNamesOnlyAShownKeyboard();
 
 private:
     static QWidget *overlayOf(DMainWidget &w) { return w.m_overlay; }
@@ -502,6 +503,29 @@ void tst_MainWidget::simulatedKeyboardReachesDevicePage()
     qInstallMessageHandler(g_previousHandler);
     QCOMPARE(count(insert), 1);
     QCOMPARE(count(removal), 1);
+}
+
+void tst_MainWidget::headerNamesOnlyAShownKeyboard()
+{
+    g_supported = {{"1209", "7472"}};
+    DMainWidget w(fakeSdk());
+    auto *product = w.findChild<QLabel *>(QStringLiteral("label_ProductName"));
+    auto *like = w.findChild<QLabel *>(QStringLiteral("label_DeviceName"));
+    QVERIFY(product && like);
+    QCOMPARE(product->text(), QString());
+    QCOMPARE(like->text(), QString());
+
+    emit w.devicePage()->sigReturnHidLikeName(QStringLiteral("Lumtar LT104 RGB"), QStringLiteral("LT104 RGB"));
+    QCOMPARE(product->text(), QStringLiteral("Lumtar LT104 RGB"));
+    QCOMPARE(like->text(), QStringLiteral("LT104 RGB"));
+
+    // The device page's words for no keyboard put no placeholder in the header.
+    emit w.devicePage()->sigReturnHidLikeName(QStringLiteral("RGB"), QStringLiteral("HID"));
+    QCOMPARE(product->text(), QString());
+    QCOMPARE(like->text(), QString());
+    w.omUpdataAllUI();
+    QCOMPARE(product->text(), QString());
+    QCOMPARE(like->text(), QString());
 }
 
 int main(int argc, char **argv)

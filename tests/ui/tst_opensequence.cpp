@@ -86,6 +86,7 @@ private slots:
     void travelRepliesStayWithTheirKey();
     void onlyTheShownKeyboardActsOnThePage();
     void openWithoutProfileUsesNoOtherKeyboardsFiles();
+    void batteryGaugeOnlyForAKeyboardThatReportsOne();
     void pictureOfTheOpenedKeyboard();
 
 private:
@@ -379,6 +380,25 @@ void tst_OpenSequence::openWithoutProfileUsesNoOtherKeyboardsFiles()
     QTest::qWait(100);
     for (const auto &report : sim.receivedReports(second))
         QVERIFY(report[1] != 0x17);
+}
+
+void tst_OpenSequence::batteryGaugeOnlyForAKeyboardThatReportsOne()
+{
+    // A keyboard by cable that runs on no battery reports none.
+    auto &sim = SimController::instance();
+    const std::string path = sim.plug("LT104RGB");
+    DDevicePage *page = startWindow();
+    DevicePageProbe probe(page);
+    QVERIFY(probe.isKeyboardShown());
+    QWidget *gauge = page->findChild<QWidget *>("frame_Battery");
+    QVERIFY(gauge->isHidden());
+    QVERIFY(sim.setBattery(path, 80, 0));
+    QTest::qWait(300); // the status report has long been dispatched
+    QVERIFY(gauge->isHidden());
+
+    // Charging tells of a battery.
+    QVERIFY(sim.setBattery(path, 55, 1));
+    QTRY_VERIFY(!gauge->isHidden());
 }
 
 void tst_OpenSequence::pictureOfTheOpenedKeyboard()

@@ -436,10 +436,13 @@ void DMainWidget::omUpdataAllUI()
 
 void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
-    m_productName = productName;
-    m_likeName = likeName;
-    ui->label_ProductName->setText(productName);
-    ui->label_DeviceName->setText(likeName);
+    // "RGB" and "HID" are the device page's words for no keyboard: the
+    // header then names none.
+    const bool noKeyboard = productName == QLatin1String("RGB") && likeName == QLatin1String("HID");
+    m_productName = noKeyboard ? QString() : productName;
+    m_likeName = noKeyboard ? QString() : likeName;
+    ui->label_ProductName->setText(m_productName);
+    ui->label_DeviceName->setText(m_likeName);
 }
 
 // ---- dialogs over the overlay -------------------------------------------------

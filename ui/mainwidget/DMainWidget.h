@@ -154,8 +154,9 @@ private:
     char m_seniorKeyXmlPath[256] = {};
     QString m_userConfigPath;
     QSettings *m_userSettings = nullptr;
-    QString m_productName = QStringLiteral("HID");
-    QString m_likeName = QStringLiteral("RGB");
+    // The shown keyboard's names in the header; empty while none is shown.
+    QString m_productName;
+    QString m_likeName;
 
     // SDK start-up result and the supported devices.
     bool m_sdkReady = false;

@@ -264,7 +264,10 @@ void DDevicePage::clearDeviceList()
 void DDevicePage::onCurIndexChangedMainPage(int selIndex)
 {
     if (!m_currentKeyboardLink) {
-        onEveryPageBackTip(QObject::tr("Device not connected"));
+        // The page without a keyboard says so already; a notice over its
+        // picture would say it twice.
+        if (ui->stackedWidget_3->currentWidget() != ui->page_TipShow)
+            onEveryPageBackTip(QObject::tr("Device not connected"));
         return;
     }
 

@@ -52,6 +52,9 @@ QString modelOf(const hidStructInfoAll &record)
     return QString::fromLocal8Bit(recordFieldText(record.hidModel));
 }
 
+// Room left and right of the keyboard view in the page.
+const int kViewSideMargin = 40;
+
 } // namespace
 
 keyboardButCustom *DDevicePage::keyButtonAt(int row, int column) const
@@ -303,6 +306,25 @@ void DDevicePage::finishOpen()
 
 void DDevicePage::fitKeyboardViewToScreen()
 {
+    QWidget *top = window();
+    QScreen *screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
+    if (!screen || !m_hidDeviceJoinFrame)
+        return;
+    // What the window needs besides the keyboard view, against the screen:
+    // on a screen lower than that plus the view at its zoom, the view is
+    // made smaller so the keyboard and the page below it fit.
+    const QSize available = screen->availableGeometry().size();
+    QWidget *frame = ui->hidDeviceShowFrame;
+    const int frameMinimum = qMax(frame->minimumHeight(), frame->minimumSizeHint().height());
+    const int rest = top->minimumSizeHint().height() - frameMinimum;
+    const QSize room(available.width() - ui->frame_left->minimumWidth() - kViewSideMargin,
+                     available.height() - rest);
+    const float fitting = m_hidDeviceJoinFrame->zoomToFit(room, m_zoomFactor);
+    if (fitting >= m_zoomFactor)
+        return;
+    m_zoomFactor = fitting;
+    ui->label_Multiple->setText(QString::number(m_zoomFactor, 'f', 1));
+    m_hidDeviceJoinFrame->setZoom(m_zoomFactor);
 }
 
 // ---- step 6: profile folder and files ------------------------------------------

@@ -156,12 +156,31 @@ void hidDeviceJoinFrame::onKeyboardAlreadyLoad()
     }
 }
 
+QSize hidDeviceJoinFrame::canvasSizeAt(float factor) const
+{
+    return QSize(roundScaled(scaled(m_modelBaseSize.width(), factor)) + 2 * kMargin,
+                 roundScaled(scaled(m_modelBaseSize.height(), factor)) + 2 * kMargin);
+}
+
+float hidDeviceJoinFrame::zoomToFit(const QSize &room, float limit) const
+{
+    // Tenths, as the zoom buttons step.
+    for (int tenths = qRound(limit * 10.0f); tenths > 5; --tenths) {
+        const float factor = float(tenths) / 10.0f;
+        const QSize canvas = canvasSizeAt(factor);
+        if (canvas.width() <= room.width() && canvas.height() <= room.height())
+            return factor;
+    }
+    return 0.5f;
+}
+
 void hidDeviceJoinFrame::setZoom(float factor)
 {
     const float f = factor;
-    const int canvasW = roundScaled(scaled(m_modelBaseSize.width(), f)) + 2 * kMargin;
-    const int canvasH = roundScaled(scaled(m_modelBaseSize.height(), f)) + 2 * kMargin;
-    ui->frame_hidSpace->setFixedSize(canvasW, canvasH);
+    const QSize canvas = canvasSizeAt(f);
+    const int canvasW = canvas.width();
+    const int canvasH = canvas.height();
+    ui->frame_hidSpace->setFixedSize(canvas);
     m_zoomFactor = f;
     if (!m_keyLayer)
         return;

@@ -38,6 +38,11 @@ public:
 
     void loadKeyboard(hidStructInfoAll info);
     void setZoom(float factor);
+    // The canvas size at a zoom factor.
+    QSize canvasSizeAt(float factor) const;
+    // The largest zoom, from `limit` down in steps of 0.1 to no less than
+    // 0.5, at which the canvas fits `room`.
+    float zoomToFit(const QSize &room, float limit) const;
     void selectKeysInRect(int startX, int startY, int endX, int endY);
     void hoverKeyAt(int x, int y, int mode);
     void toggleHoveredKey(bool pressed);
