@@ -8,6 +8,7 @@ void lumtarInitResources()
         Q_INIT_RESOURCE(lumtar);
         Q_INIT_RESOURCE(lumtar_images);
         Q_INIT_RESOURCE(layouts);
+        Q_INIT_RESOURCE(lumtar_firmware);
         return true;
     }();
     Q_UNUSED(done);

@@ -1,6 +1,7 @@
 cmake_policy(VERSION 3.25)
 # Writes OUTPUT, the udev rules that let the logged-in user open the hidraw
-# nodes of every vendor/product pair of the device table INPUT. They match
+# nodes of every vendor/product pair of the device table INPUT, and of the
+# bootloaders of the firmware table FIRMWARE when given. They match
 # the HID device above the node ("<bus>:<VENDOR>:<PRODUCT>.<n>", upper-case
 # hex), which every HID transport has; a USB parent's idVendor would miss a
 # keyboard that reaches the kernel another way.
@@ -24,4 +25,28 @@ foreach(m RANGE ${lastModel})
     endif()
   endforeach()
 endforeach()
+# The bootloaders of the firmware table FIRMWARE: flashing opens them too.
+if(FIRMWARE)
+  file(READ "${FIRMWARE}" fwjson)
+  string(JSON nfw LENGTH "${fwjson}" models)
+  math(EXPR lastFw "${nfw} - 1")
+  foreach(m RANGE ${lastFw})
+    string(JSON name GET "${fwjson}" models ${m} model)
+    string(JSON nboot ERROR_VARIABLE noBootloaders LENGTH "${fwjson}" models ${m} bootloaders)
+    if(noBootloaders OR nboot EQUAL 0)
+      continue()
+    endif()
+    math(EXPR lastBoot "${nboot} - 1")
+    foreach(i RANGE ${lastBoot})
+      string(JSON vid GET "${fwjson}" models ${m} bootloaders ${i} vendorId)
+      string(JSON pid GET "${fwjson}" models ${m} bootloaders ${i} productId)
+      string(TOUPPER "${vid}" vid)
+      string(TOUPPER "${pid}" pid)
+      if(NOT "${vid}:${pid}" IN_LIST seen)
+        list(APPEND seen "${vid}:${pid}")
+        string(APPEND rules "# ${name} bootloader\nSUBSYSTEM==\"hidraw\", SUBSYSTEMS==\"hid\", KERNELS==\"*:${vid}:${pid}.*\", TAG+=\"uaccess\"\n")
+      endif()
+    endforeach()
+  endforeach()
+endif()
 file(WRITE "${OUTPUT}" "${rules}")

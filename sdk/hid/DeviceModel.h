@@ -32,6 +32,7 @@ struct DeviceModel {
 
     // What a simulated keyboard of this model reports.
     std::string simFirmwareVersion;
+    std::string simFirmwareDate; // "Mar 26 2024,20:50:50"
     std::vector<int> simLightModes;
     int simSpeedLevels = 0;
     int simBrightnessLevels = 0;

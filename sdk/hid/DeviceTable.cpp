@@ -1,10 +1,10 @@
 #include "sdk/hid/DeviceTable.h"
 
+#include "sdk/hid/JsonFields.h"
+
 #include <cjson/cJSON.h>
 
-#include <climits>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <unistd.h>
 
@@ -13,57 +13,12 @@ namespace lumtar {
 extern const unsigned char kBuiltinDeviceTable[];
 extern const std::size_t kBuiltinDeviceTableSize;
 
+using json::hexId;
+using json::integer;
+using json::integerValue;
+using json::text;
+
 namespace {
-
-struct JsonDeleter {
-    void operator()(cJSON* j) const { cJSON_Delete(j); }
-};
-
-std::string text(const cJSON* obj, const char* key)
-{
-    const cJSON* v = cJSON_GetObjectItemCaseSensitive(obj, key);
-    return cJSON_IsString(v) && v->valuestring ? std::string(v->valuestring) : std::string();
-}
-
-// A whole number that fits an int; false for anything else.
-bool integerValue(const cJSON* v, int* out)
-{
-    if (!cJSON_IsNumber(v) || !(v->valuedouble >= INT_MIN && v->valuedouble <= INT_MAX))
-        return false;
-    *out = static_cast<int>(v->valuedouble);
-    return static_cast<double>(*out) == v->valuedouble;
-}
-
-bool integer(const cJSON* obj, const char* key, int* out, int fallback)
-{
-    const cJSON* v = cJSON_GetObjectItemCaseSensitive(obj, key);
-    if (!v) {
-        *out = fallback;
-        return true;
-    }
-    return integerValue(v, out);
-}
-
-// Four hex digits at most ("1209", "ff60"); -1 when malformed.
-int hexId(const std::string& s)
-{
-    if (s.empty() || s.size() > 4)
-        return -1;
-    int v = 0;
-    for (char c : s) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return -1;
-        v = v * 16 + d;
-    }
-    return v;
-}
 
 bool intList(const cJSON* obj, const char* key, std::vector<int>* out)
 {
@@ -127,7 +82,7 @@ std::string DeviceTable::builtinJson()
 bool DeviceTable::parse(const std::string& json, std::string* error)
 {
     m_models.clear();
-    std::unique_ptr<cJSON, JsonDeleter> root(cJSON_ParseWithLength(json.data(), json.size()));
+    const json::Document root = json::parse(json);
     if (!root)
         return fail(error, "the device table is not valid JSON");
     const cJSON* models = cJSON_GetObjectItemCaseSensitive(root.get(), "models");
@@ -221,6 +176,7 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
         d.simFirmwareVersion = text(sim, "firmwareVersion");
         if (d.simFirmwareVersion.empty())
             d.simFirmwareVersion = "V1.00.00";
+        d.simFirmwareDate = text(sim, "firmwareDate");
         if (!intList(sim, "lightModes", &d.simLightModes) || !intList(sim, "sideLightModes", &d.simSideLightModes)
             || !integer(sim, "speedLevels", &d.simSpeedLevels, 0)
             || !integer(sim, "brightnessLevels", &d.simBrightnessLevels, 0)

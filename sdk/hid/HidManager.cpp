@@ -5,7 +5,9 @@
 #include "sdk/hid/SimTransport.h"
 #include "sdk/sim/SimBus.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -137,6 +139,17 @@ std::vector<AttachedDevice> HidManager::attached()
     return out;
 }
 
+std::vector<HidEndpoint> HidManager::endpoints()
+{
+    std::vector<HidEndpoint> out;
+    if (!isReady())
+        return out;
+    for (auto& t : m_transports)
+        for (HidEndpoint& e : t->enumerate())
+            out.push_back(std::move(e));
+    return out;
+}
+
 std::vector<std::string> HidManager::inaccessible()
 {
     std::vector<std::string> out;
@@ -215,6 +228,34 @@ int HidManager::read(int handle, uint8_t* buffer)
         return n < 0 ? -1 : 0;
     if (n > static_cast<int>(kReportSize))
         n = static_cast<int>(kReportSize);
+    std::memcpy(buffer, report, static_cast<size_t>(n));
+    return n;
+}
+
+int HidManager::readWithin(int handle, uint8_t* buffer, int timeoutMs)
+{
+    if (!buffer)
+        return -1;
+    std::memset(buffer, 0, kReportSize);
+    auto h = find(handle);
+    if (!h)
+        return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
+    uint8_t report[kReportSize] = {};
+    int n = 0;
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        n = h->connection->read(report, sizeof report,
+                                static_cast<int>(std::clamp<long long>(left, 0, kBlockingSliceMs)));
+        if (n != 0 || h->closed || left <= 0)
+            break;
+    }
+    if (h->closed)
+        return -1;
+    if (n <= 0)
+        return n < 0 ? -1 : 0;
+    n = std::min(n, static_cast<int>(kReportSize));
     std::memcpy(buffer, report, static_cast<size_t>(n));
     return n;
 }

@@ -34,6 +34,8 @@ public:
     const DeviceTable& table();
 
     std::vector<AttachedDevice> attached();
+    // Every interface the transports list, supported or not.
+    std::vector<HidEndpoint> endpoints();
     // Attached supported interfaces whose node the user may not open.
     std::vector<std::string> inaccessible();
 
@@ -41,6 +43,11 @@ public:
     int setNonblocking(int handle, bool nonblocking);
     // Fills all 64 bytes of buffer: the report's count, zeros after it.
     int read(int handle, uint8_t* buffer);
+    // Waits up to timeoutMs (0: not at all) for one report, whatever the
+    // handle's blocking mode; a close of the handle ends the wait within
+    // 100 ms. Fills all 64 bytes; returns the count, 0 when none came, -1
+    // when the handle is unknown or the device gone.
+    int readWithin(int handle, uint8_t* buffer, int timeoutMs);
     // Sends the 64 bytes of report, byte 0 included; returns 64 or -1.
     int write(int handle, const uint8_t* report);
     int close(int handle);

@@ -1,12 +1,26 @@
 #include "sdk/sim/SimBus.h"
 
+#include "sdk/firmware/FirmwareTable.h"
+#include "sdk/firmware/UpdateVolume.h"
 #include "sdk/hid/HotplugNotifier.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace lumtar {
 namespace sim {
+
+namespace {
+
+// What the firmware table says of a model's update mode; null when nothing.
+const firmware::FirmwareModel* firmwareOf(const SimDevice& device)
+{
+    return firmware::FirmwareTable::builtin().findModel(device.keyboard->model().model);
+}
+
+} // namespace
 
 bool SimBus::eventLater(const Event& a, const Event& b)
 {
@@ -36,6 +50,10 @@ SimBus::~SimBus()
     m_inputCv.notify_all();
     if (m_thread.joinable())
         m_thread.join();
+    m_devices.clear();
+    m_shelf.clear();
+    std::error_code ec;
+    std::filesystem::remove_all(firmware::volume::simulatedVolumeRoot(), ec);
 }
 
 void SimBus::loop()
@@ -86,20 +104,102 @@ void SimBus::flushNotifications()
 void SimBus::attach(SimDevice& device)
 {
     device.presence = SimDevice::Presence::Attached;
-    m_notes.emplace_back(true, device.pathText());
+    // An update volume is a disk, not a HID interface: no HID arrival.
+    if (device.isHid())
+        m_notes.emplace_back(true, device.pathText());
 }
 
 void SimBus::dropOff(SimDevice& device, SimDevice::Presence presence)
 {
-    if (device.presence == SimDevice::Presence::Attached)
+    if (device.presence == SimDevice::Presence::Attached && device.isHid())
         m_notes.emplace_back(false, device.pathText());
+    if (device.volume)
+        device.volume->withdraw();
     device.presence = presence;
     ++device.generation;
     device.inputs.clear();
     m_inputCv.notify_all();
 }
 
-std::string SimBus::plug(const DeviceModel& model, int connectType)
+void SimBus::shelve(const DevicePtr& device)
+{
+    const std::string path = device->pathText();
+    dropOff(*device, SimDevice::Presence::Gone);
+    m_devices.erase(std::remove(m_devices.begin(), m_devices.end(), device), m_devices.end());
+    m_shelf.emplace_back(path, device);
+    if (m_shelf.size() > kShelfLimit)
+        m_shelf.erase(m_shelf.begin());
+}
+
+void SimBus::becomeKeyboard(SimDevice& d)
+{
+    const DeviceModel& model = d.keyboard->model();
+    SimKeyboardState& s = d.keyboard->state();
+    const DeviceIds* ids = model.idsFor(s.connectType, s.connectType == 0 ? s.gamepadMode : -1);
+    if (!ids)
+        ids = model.idsFor(s.connectType, -2); // any gamepad mode
+    d.mode = SimDevice::Mode::Keyboard;
+    d.bootloader.reset();
+    d.volume.reset();
+    d.endpoint.vendorId = ids ? ids->vendorId : 0;
+    d.endpoint.productId = ids ? ids->productId : 0;
+    d.endpoint.interfaceNumber = model.reportInterface < 0 ? 0 : model.reportInterface;
+    d.endpoint.usagePage = model.usagePage;
+    d.endpoint.manufacturer = "Lumtar";
+    d.endpoint.product = model.productName;
+    d.endpoint.serialNumber = s.serialNumber;
+    d.endpoint.firmwareVersion = s.firmwareVersion;
+    attach(d);
+}
+
+void SimBus::becomeUpdateMode(const DevicePtr& device)
+{
+    SimDevice& d = *device;
+    SimKeyboardState& s = d.keyboard->state();
+    const firmware::FirmwareModel* fw = firmwareOf(d);
+    if (fw && fw->family->format == firmware::ImageFormat::Ufw) {
+        d.mode = SimDevice::Mode::UpdateVolume;
+        d.bootloader.reset();
+        d.volume = std::make_unique<SimUpdateVolume>(
+            firmware::volume::simulatedVolumeRoot() + "/" + std::to_string(d.id), s);
+        d.volume->present();
+        attach(d);
+        const uint64_t gen = d.generation;
+        schedule(SimUpdateVolume::kPollMs, [this, device, gen] { pollVolume(device, gen); });
+        return;
+    }
+    const firmware::BootloaderIds* ids = fw ? fw->bootloaderFor(s.connectType) : nullptr;
+    const size_t maxImage = fw && fw->family->format == firmware::ImageFormat::Bin
+        ? static_cast<size_t>(fw->family->imageSize)
+        : 0;
+    d.mode = SimDevice::Mode::Bootloader;
+    d.volume.reset();
+    d.bootloader = std::make_unique<SimBootloader>(s.model, s.connectType, maxImage, s);
+    d.endpoint.vendorId = ids ? ids->vendorId : kBootloaderVendorId;
+    d.endpoint.productId = ids ? ids->productId : kBootloaderProductId;
+    d.endpoint.interfaceNumber = 0;
+    d.endpoint.usagePage = 0;
+    d.endpoint.product = "Bootloader";
+    d.endpoint.serialNumber.clear();
+    d.endpoint.firmwareVersion.clear();
+    attach(d);
+}
+
+void SimBus::restartInto(const DevicePtr& device, SimDevice::Mode mode, int delayMs)
+{
+    dropOff(*device, SimDevice::Presence::Restarting);
+    const uint64_t gen = device->generation;
+    schedule(delayMs, [this, device, gen, mode] {
+        if (device->presence != SimDevice::Presence::Restarting || device->generation != gen)
+            return;
+        if (mode == SimDevice::Mode::Keyboard)
+            becomeKeyboard(*device);
+        else
+            becomeUpdateMode(device);
+    });
+}
+
+std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdateMode)
 {
     const DeviceIds* ids = model.idsFor(connectType, connectType == 0 ? 0 : -1);
     if (!ids)
@@ -112,18 +212,15 @@ std::string SimBus::plug(const DeviceModel& model, int connectType)
         auto d = std::make_shared<SimDevice>();
         d->id = m_nextId++;
         d->endpoint.osPath = kOsPathPrefix + std::to_string(d->id);
-        d->endpoint.vendorId = ids->vendorId;
-        d->endpoint.productId = ids->productId;
-        d->endpoint.interfaceNumber = model.reportInterface < 0 ? 0 : model.reportInterface;
-        d->endpoint.usagePage = model.usagePage;
-        d->endpoint.manufacturer = "Lumtar";
-        d->endpoint.product = model.productName;
         d->keyboard = std::make_unique<SimKeyboard>(model, connectType, ids->gamepadMode);
-        d->endpoint.serialNumber = d->keyboard->state().serialNumber;
-        d->endpoint.firmwareVersion = d->keyboard->state().firmwareVersion;
-        attach(*d);
+        m_devices.push_back(d);
+        if (inUpdateMode) {
+            d->keyboard->state().validImage = false;
+            becomeUpdateMode(d);
+        } else {
+            becomeKeyboard(*d);
+        }
         path = d->pathText();
-        m_devices.push_back(std::move(d));
     }
     flushNotifications();
     return path;
@@ -134,10 +231,9 @@ bool SimBus::unplug(const std::string& pathText)
     bool found = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        for (auto it = m_devices.begin(); it != m_devices.end(); ++it) {
-            if ((*it)->presence == SimDevice::Presence::Attached && (*it)->pathText() == pathText) {
-                dropOff(**it, SimDevice::Presence::Gone);
-                m_devices.erase(it);
+        for (const DevicePtr& d : m_devices) {
+            if (d->presence == SimDevice::Presence::Attached && d->pathText() == pathText) {
+                shelve(DevicePtr(d));
                 found = true;
                 break;
             }
@@ -147,6 +243,30 @@ bool SimBus::unplug(const std::string& pathText)
     return found;
 }
 
+std::string SimBus::replug(const std::string& pathText)
+{
+    std::string path;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (auto it = m_shelf.rbegin(); it != m_shelf.rend(); ++it) {
+            if (it->first != pathText)
+                continue;
+            DevicePtr d = it->second;
+            m_shelf.erase(std::next(it).base());
+            m_devices.push_back(d);
+            // Without valid firmware the keyboard starts in its update mode.
+            if (d->keyboard->state().validImage)
+                becomeKeyboard(*d);
+            else
+                becomeUpdateMode(d);
+            path = d->pathText();
+            break;
+        }
+    }
+    flushNotifications();
+    return path;
+}
+
 void SimBus::unplugAll()
 {
     {
@@ -154,6 +274,7 @@ void SimBus::unplugAll()
         for (auto& d : m_devices)
             dropOff(*d, SimDevice::Presence::Gone);
         m_devices.clear();
+        m_shelf.clear();
     }
     flushNotifications();
 }
@@ -163,7 +284,7 @@ std::vector<std::string> SimBus::keyboardPaths() const
     std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<std::string> out;
     for (const auto& d : m_devices)
-        if (d->presence == SimDevice::Presence::Attached && d->keyboard)
+        if (d->presence == SimDevice::Presence::Attached && d->mode == SimDevice::Mode::Keyboard)
             out.push_back(d->pathText());
     return out;
 }
@@ -173,7 +294,17 @@ std::vector<std::string> SimBus::bootloaderPaths() const
     std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<std::string> out;
     for (const auto& d : m_devices)
-        if (d->presence == SimDevice::Presence::Attached && !d->keyboard)
+        if (d->presence == SimDevice::Presence::Attached && d->mode == SimDevice::Mode::Bootloader)
+            out.push_back(d->pathText());
+    return out;
+}
+
+std::vector<std::string> SimBus::updateVolumes() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> out;
+    for (const auto& d : m_devices)
+        if (d->presence == SimDevice::Presence::Attached && d->mode == SimDevice::Mode::UpdateVolume)
             out.push_back(d->pathText());
     return out;
 }
@@ -183,7 +314,7 @@ std::vector<HidEndpoint> SimBus::endpoints() const
     std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<HidEndpoint> out;
     for (const auto& d : m_devices)
-        if (d->presence == SimDevice::Presence::Attached)
+        if (d->presence == SimDevice::Presence::Attached && d->isHid())
             out.push_back(d->endpoint);
     return out;
 }
@@ -223,7 +354,7 @@ std::shared_ptr<SimDevice> SimBus::findAttached(const std::string& osPath, uint6
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (const auto& d : m_devices)
-        if (d->presence == SimDevice::Presence::Attached && d->endpoint.osPath == osPath) {
+        if (d->presence == SimDevice::Presence::Attached && d->isHid() && d->endpoint.osPath == osPath) {
             if (d->faults.openRefused)
                 return nullptr; // as the system refuses a device this user may not open
             if (generation)
@@ -233,13 +364,12 @@ std::shared_ptr<SimDevice> SimBus::findAttached(const std::string& osPath, uint6
     return nullptr;
 }
 
-bool SimBus::alive(const std::shared_ptr<SimDevice>& device, uint64_t generation) const
+bool SimBus::alive(const DevicePtr& device, uint64_t generation) const
 {
     return device->presence == SimDevice::Presence::Attached && device->generation == generation;
 }
 
-int SimBus::read(const std::shared_ptr<SimDevice>& device, uint64_t generation, uint8_t* buffer, size_t capacity,
-                 int timeoutMs)
+int SimBus::read(const DevicePtr& device, uint64_t generation, uint8_t* buffer, size_t capacity, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
@@ -260,7 +390,7 @@ int SimBus::read(const std::shared_ptr<SimDevice>& device, uint64_t generation, 
     return static_cast<int>(n);
 }
 
-int SimBus::write(const std::shared_ptr<SimDevice>& device, uint64_t generation, const uint8_t* report, size_t length)
+int SimBus::write(const DevicePtr& device, uint64_t generation, const uint8_t* report, size_t length)
 {
     int result = -1;
     {
@@ -269,8 +399,7 @@ int SimBus::write(const std::shared_ptr<SimDevice>& device, uint64_t generation,
             return -1;
         if (device->faults.vanishAfterWrites == 0) {
             device->faults.vanishAfterWrites = -1;
-            dropOff(*device, SimDevice::Presence::Gone);
-            m_devices.erase(std::remove(m_devices.begin(), m_devices.end(), device), m_devices.end());
+            shelve(device);
         } else {
             if (device->faults.vanishAfterWrites > 0)
                 --device->faults.vanishAfterWrites;
@@ -287,56 +416,88 @@ int SimBus::write(const std::shared_ptr<SimDevice>& device, uint64_t generation,
     return result;
 }
 
-void SimBus::process(const std::shared_ptr<SimDevice>& device, uint64_t generation, std::array<uint8_t, 64> report)
+void SimBus::sendLater(const DevicePtr& device, uint64_t generation, const std::array<uint8_t, 64>& report,
+                       int delayMs, int calibrationRun)
+{
+    const std::vector<uint8_t> bytes(report.begin(), report.end());
+    auto send = [this, device, generation, bytes, calibrationRun] {
+        if (!alive(device, generation))
+            return;
+        if (calibrationRun >= 0) {
+            if (device->keyboard->calibrationRun() != calibrationRun || !device->keyboard->state().calibrating)
+                return;
+            device->keyboard->state().calibrating = false;
+        }
+        deliver(*device, bytes);
+    };
+    if (delayMs <= 0)
+        send();
+    else
+        schedule(delayMs, send);
+}
+
+void SimBus::process(const DevicePtr& device, uint64_t generation, std::array<uint8_t, 64> report)
 {
     // Bus lock held (event of the bus thread).
-    if (!alive(device, generation) || !device->keyboard)
+    if (!alive(device, generation))
         return;
+    if (device->mode == SimDevice::Mode::Keyboard)
+        processKeyboard(device, generation, report);
+    else if (device->mode == SimDevice::Mode::Bootloader)
+        processBootloader(device, generation, report);
+}
+
+void SimBus::processKeyboard(const DevicePtr& device, uint64_t generation, const std::array<uint8_t, 64>& report)
+{
     SimOutcome out = device->keyboard->handle(report.data(), report.size(), device->faults);
-    for (const SimReply& reply : out.replies) {
-        const std::vector<uint8_t> bytes(reply.report.begin(), reply.report.end());
-        const int run = reply.calibrationRun;
-        auto send = [this, device, generation, bytes, run] {
-            if (!alive(device, generation))
-                return;
-            if (run >= 0 && (device->keyboard->calibrationRun() != run || !device->keyboard->state().calibrating))
-                return;
-            if (run >= 0)
-                device->keyboard->state().calibrating = false;
-            deliver(*device, bytes);
-        };
-        if (reply.delayMs <= 0)
-            send();
-        else
-            schedule(reply.delayMs, send);
-    }
+    for (const SimReply& reply : out.replies)
+        sendLater(device, generation, reply.report, reply.delayMs, reply.calibrationRun);
     if (out.restartInGamepadMode >= 0) {
-        const int mode = out.restartInGamepadMode;
-        dropOff(*device, SimDevice::Presence::Restarting);
-        const uint64_t gen = device->generation;
-        schedule(kRestartMs, [this, device, gen, mode] {
-            if (device->presence != SimDevice::Presence::Restarting || device->generation != gen)
-                return;
-            device->keyboard->state().gamepadMode = mode;
-            device->endpoint.productId = device->keyboard->gamepadProductId(mode, device->endpoint.productId);
-            attach(*device);
-        });
+        device->keyboard->state().gamepadMode = out.restartInGamepadMode;
+        restartInto(device, SimDevice::Mode::Keyboard, kRestartMs);
     }
     if (out.enterBootloader) {
-        dropOff(*device, SimDevice::Presence::Gone);
-        m_devices.erase(std::remove(m_devices.begin(), m_devices.end(), device), m_devices.end());
-        schedule(kRestartMs, [this] {
-            auto b = std::make_shared<SimDevice>();
-            b->id = m_nextId++;
-            b->endpoint.osPath = kOsPathPrefix + std::to_string(b->id);
-            b->endpoint.vendorId = kBootloaderVendorId;
-            b->endpoint.productId = kBootloaderProductId;
-            b->endpoint.interfaceNumber = 0;
-            b->endpoint.product = "Bootloader";
-            attach(*b);
-            m_devices.push_back(std::move(b));
-        });
+        // Until a new image is written and verified the keyboard starts in
+        // its update mode, however often it is unplugged.
+        device->keyboard->state().validImage = false;
+        restartInto(device, SimDevice::Mode::Bootloader, kRestartMs);
     }
+}
+
+void SimBus::processBootloader(const DevicePtr& device, uint64_t generation, const std::array<uint8_t, 64>& report)
+{
+    SimBootloaderOutcome out = device->bootloader->handle(report.data(), report.size(), device->faults);
+    for (const SimReply& reply : out.replies)
+        sendLater(device, generation, reply.report, reply.delayMs, -1);
+    if (out.vanish)
+        shelve(device);
+    else if (out.restart)
+        restartInto(device, SimDevice::Mode::Keyboard, kRestartMs);
+}
+
+void SimBus::pollVolume(const DevicePtr& device, uint64_t generation)
+{
+    // Bus lock held.
+    if (!alive(device, generation) || device->mode != SimDevice::Mode::UpdateVolume)
+        return;
+    const int verdict = device->volume->takeImage(device->faults);
+    if (verdict < 0) {
+        schedule(SimUpdateVolume::kPollMs, [this, device, generation] { pollVolume(device, generation); });
+        return;
+    }
+    schedule(std::max(0, device->faults.replyDelayMs), [this, device, generation, verdict] {
+        if (!alive(device, generation))
+            return;
+        firmware::volume::writeVerdict(device->volume->folder(), verdict);
+        if (verdict == firmware::volume::kVerdictOk) {
+            schedule(kVolumeRestartMs, [this, device, generation] {
+                if (alive(device, generation))
+                    restartInto(device, SimDevice::Mode::Keyboard, kRestartMs);
+            });
+        } else {
+            schedule(SimUpdateVolume::kPollMs, [this, device, generation] { pollVolume(device, generation); });
+        }
+    });
 }
 
 } // namespace sim

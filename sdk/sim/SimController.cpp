@@ -31,7 +31,7 @@ bool onKeyboard(const std::string& path, F f)
     SimBus& bus = SimBus::instance();
     bool ok = false;
     bus.withDevice(path, [&](SimDevice& d) {
-        if (d.keyboard) {
+        if (d.mode == SimDevice::Mode::Keyboard) {
             f(bus, d);
             ok = true;
         }
@@ -55,9 +55,22 @@ std::string SimController::plug(const std::string& model, int connectType)
     return SimBus::instance().plug(*m, connectType);
 }
 
+std::string SimController::plugInUpdateMode(const std::string& model, int connectType)
+{
+    const DeviceModel* m = HidManager::instance().table().findModel(model);
+    if (!m || (connectType != 0 && connectType != 1))
+        return {};
+    return SimBus::instance().plug(*m, connectType, true);
+}
+
 bool SimController::unplug(const std::string& path)
 {
     return SimBus::instance().unplug(path);
+}
+
+std::string SimController::replug(const std::string& path)
+{
+    return SimBus::instance().replug(path);
 }
 
 void SimController::unplugAll()
@@ -159,7 +172,7 @@ bool SimController::setFirmwareVersion(const std::string& path, const std::strin
 SimKeyboardState SimController::state(const std::string& path) const
 {
     SimKeyboardState s;
-    onKeyboard(path, [&](SimBus&, SimDevice& d) {
+    SimBus::instance().withDevice(path, [&](SimDevice& d) {
         s = d.keyboard->state();
         s.path = d.pathText();
     });
@@ -215,6 +228,11 @@ std::vector<uint8_t> SimController::onboardSeniorKey(const std::string& path, in
 std::vector<std::string> SimController::bootloaderPaths() const
 {
     return SimBus::instance().bootloaderPaths();
+}
+
+std::vector<std::string> SimController::updateVolumes() const
+{
+    return SimBus::instance().updateVolumes();
 }
 
 } // namespace sim

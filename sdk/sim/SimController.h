@@ -29,9 +29,19 @@ public:
     // text, or "" for an unknown model or a connection the model lacks. A
     // receiver starts with its keyboard reachable.
     std::string plug(const std::string& model, int connectType = 0);
-    // Detaches it; false when no such device is attached.
+    // Attaches a keyboard without valid firmware: it comes up in its update
+    // mode. Returns the path text of its HID bootloader, or for a model of
+    // the .ufw family the folder of its update volume; "" as for plug().
+    std::string plugInUpdateMode(const std::string& model, int connectType = 0);
+    // Detaches a device (keyboard, bootloader or update volume, by its path
+    // text or folder); false when no such device is attached.
     bool unplug(const std::string& path);
-    // Detaches every simulated device, bootloaders included.
+    // Plugs in again a device that was detached under this path, by
+    // unplug() or by a fault: as its keyboard when its firmware is valid,
+    // else in its update mode. Returns its path now; "" when there is none.
+    std::string replug(const std::string& path);
+    // Detaches every simulated device, bootloaders included, and forgets
+    // the detached ones.
     void unplugAll();
     // Paths of the attached simulated keyboards, in plug order.
     std::vector<std::string> paths() const;
@@ -57,7 +67,9 @@ public:
     bool setSerialNumber(const std::string& path, const std::string& serial);
     bool setFirmwareVersion(const std::string& path, const std::string& version);
 
-    // What the keyboard holds, and the reports it received, in order.
+    // What the keyboard holds (also of a keyboard in its update mode: its
+    // firmware version and whether the firmware is valid), and the reports
+    // it received, in order.
     SimKeyboardState state(const std::string& path) const;
     std::vector<std::array<uint8_t, 64>> receivedReports(const std::string& path) const;
     // The length of each of them as the keyboard got it (64 for a report
@@ -72,9 +84,13 @@ public:
     std::vector<uint8_t> onboardMacro(const std::string& path, int slot) const;
     std::vector<uint8_t> onboardSeniorKey(const std::string& path, int index) const;
 
-    // Keyboards that entered their bootloader (0x0A) appear as devices of
-    // their own with these path texts until unplugged.
+    // Keyboards in their update mode (entered by 0x0A, or plugged in without
+    // valid firmware): HID bootloaders by path text, and the update volumes
+    // of the .ufw family by folder. They stay so, also across an unplug,
+    // until an image was written and verified; then they restart as their
+    // keyboard with its serial number and the image's version.
     std::vector<std::string> bootloaderPaths() const;
+    std::vector<std::string> updateVolumes() const;
 
 private:
     SimController() = default;

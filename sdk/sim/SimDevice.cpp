@@ -7,6 +7,8 @@ namespace sim {
 
 std::string SimDevice::pathText() const
 {
+    if (mode == Mode::UpdateVolume)
+        return volume ? volume->folder() : std::string();
     DevicePathText p;
     p.vendorId = endpoint.vendorId;
     p.productId = endpoint.productId;

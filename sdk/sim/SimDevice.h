@@ -1,11 +1,14 @@
-// One simulated device on the bus: a keyboard (with its firmware model) or
-// a keyboard's bootloader.
+// One simulated device on the bus: a keyboard (with its firmware model), or
+// the same keyboard in its update mode, as a HID bootloader or as an update
+// volume. The keyboard's memory goes with it through every mode.
 #ifndef LUMTAR_SIM_DEVICE_H
 #define LUMTAR_SIM_DEVICE_H
 
 #include "sdk/hid/HidEndpoint.h"
+#include "sdk/sim/SimBootloader.h"
 #include "sdk/sim/SimFaults.h"
 #include "sdk/sim/SimKeyboard.h"
+#include "sdk/sim/SimUpdateVolume.h"
 
 #include <array>
 #include <cstdint>
@@ -19,13 +22,17 @@ namespace sim {
 
 struct SimDevice {
     enum class Presence { Attached, Restarting, Gone };
+    enum class Mode { Keyboard, Bootloader, UpdateVolume };
 
     int id = 0;
     Presence presence = Presence::Attached;
+    Mode mode = Mode::Keyboard;
     // Bumped whenever the device drops off: connections opened before are dead.
     uint64_t generation = 0;
     HidEndpoint endpoint;
-    std::unique_ptr<SimKeyboard> keyboard; // null for a bootloader
+    std::unique_ptr<SimKeyboard> keyboard;       // the keyboard and its memory
+    std::unique_ptr<SimBootloader> bootloader;   // in Mode::Bootloader
+    std::unique_ptr<SimUpdateVolume> volume;     // in Mode::UpdateVolume
     SimFaults faults;
     std::deque<std::vector<uint8_t>> inputs;          // reports waiting to be read
     struct Received {
@@ -34,7 +41,9 @@ struct SimDevice {
     };
     std::deque<Received> received;                    // output reports, oldest first
 
+    // The path text of its HID interface; the folder of an update volume.
     std::string pathText() const;
+    bool isHid() const { return mode != Mode::UpdateVolume; }
 };
 
 } // namespace sim

@@ -11,7 +11,8 @@ struct SimFaults {
     int dropAcks = 0;
     // Extra delay of every acknowledgement (0x19), in ms.
     int ackDelayMs = 0;
-    // Extra delay of every other reply, in ms (late replies).
+    // Extra delay of every other reply, in ms (late replies); in the update
+    // mode, of every answer (a slow bootloader).
     int replyDelayMs = 0;
     // Length of the serial number the keyboard reports: -1 the full 32
     // characters, 0 an empty one, n the first n characters.
@@ -25,6 +26,18 @@ struct SimFaults {
     int vanishAfterWrites = -1;
     // Opening the device fails, as for a user without permission to it.
     bool openRefused = false;
+
+    // In the update mode (HID bootloader or update volume):
+    // Image writes to refuse: the next n are refused; -1 refuses every one.
+    int refuseImages = 0;
+    // >= 0: the image block of this number arrives with a byte changed (once).
+    int corruptBlock = -1;
+    // >= 0: the device takes this many more reports, then answers nothing
+    // (it stays attached).
+    int silentAfterReports = -1;
+    // >= 0: the device drops off the bus once it received this many image
+    // bytes, as when unplugged mid-write; replug() brings it back.
+    int vanishAfterImageBytes = -1;
 };
 
 } // namespace sim

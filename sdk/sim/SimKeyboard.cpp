@@ -34,6 +34,7 @@ SimKeyboard::SimKeyboard(const DeviceModel& model, int connectType, int gamepadM
     m_state.gamepadMode = gamepadMode;
     m_state.serialNumber = randomSerial();
     m_state.firmwareVersion = model.simFirmwareVersion;
+    m_state.firmwareDate = model.simFirmwareDate;
     m_state.lightSleepSeconds = 300;
     m_state.keyboardSleepSeconds = 1800;
     // mode, brightness - 1, speed - 1, colour 1, colour 2, direction, full colour, extra

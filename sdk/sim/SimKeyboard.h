@@ -32,6 +32,7 @@ public:
     // The status report (input 0x01) of the present state.
     std::array<uint8_t, 64> statusReport() const;
 
+    const DeviceModel& model() const { return m_model; }
     SimKeyboardState& state() { return m_state; }
     const SimKeyboardState& state() const { return m_state; }
     int calibrationRun() const { return m_calibrationRun; }

@@ -19,6 +19,13 @@ struct SimKeyboardState {
     bool receiverLinkUp = true;   // a keyboard is reachable behind the receiver
     std::string serialNumber;     // up to 32 characters
     std::string firmwareVersion;
+    std::string firmwareDate;     // "Mar 26 2024,20:50:50"
+    // The firmware in flash: false from the entry into the update mode until
+    // a whole image was written and verified; the keyboard starts in its
+    // update mode (bootloader or volume) while it is false.
+    bool validImage = true;
+    uint32_t imageCrc = 0;        // CRC-32 of the last image written; 0: as shipped
+    int imagesWritten = 0;
     int batteryPercent = 100;
     int charging = 0;             // 0 not charging, 1 charging, 2 full
     int lightSleepSeconds = 0;

@@ -1,5 +1,6 @@
 // The supported-device table, the udev rules made from it, and the path
 // text of an interface.
+#include "sdk/firmware/FirmwareTable.h"
 #include "sdk/hid/DevicePathText.h"
 #include "sdk/hid/DeviceTable.h"
 #include "sdk/include/LumtarHid.h"
@@ -166,6 +167,10 @@ void TestHidTable::udevRulesMatchOnlyTheTable()
     for (const auto& m : t.models())
         for (const auto& i : m.ids)
             inTable.emplace(QString::asprintf("%04X", i.vendorId), QString::asprintf("%04X", i.productId));
+    // Flashing opens the bootloaders of the firmware table too.
+    for (const auto& m : lumtar::firmware::FirmwareTable::builtin().models())
+        for (const auto& b : m.bootloaders)
+            inTable.emplace(QString::asprintf("%04X", b.vendorId), QString::asprintf("%04X", b.productId));
     QVERIFY(inRules == inTable);
 }
 

@@ -1,0 +1,60 @@
+// The firmware library of the .ufw family ("jl_firmware_upgrade", loaded by
+// name at run time): it examines .ufw images and writes them into a
+// keyboard that shows up, in its update mode, as a removable volume. The
+// volumes are named by drive letters 'A'..'Z', given in a fixed order (see
+// sdk/firmware/README.md). C linkage, the calling convention of the
+// platform.
+//
+// One image is loaded at a time, and each call runs to its end before the
+// next starts (a lock inside); the calls may come from any thread.
+#ifndef LUMTAR_UFW_LIBRARY_H
+#define LUMTAR_UFW_LIBRARY_H
+
+/* Results. The program shows a result r as the text "Error r". */
+enum {
+    JL_OK = 0,
+    JL_ERR_ARGUMENT = -3,       /* null buffer, too small a capacity, no such letter */
+    JL_ERR_NOT_THIS_DRIVE = -5, /* no keyboard in update mode on that drive */
+    JL_ERR_NO_IMAGE = -6,       /* no image loaded */
+    JL_ERR_IMAGE = -9,          /* the image is malformed, damaged, or another model's */
+    JL_ERR_VOLUME = -10,        /* the volume cannot be read or written */
+    JL_ERR_REFUSED = -18,       /* the keyboard refused the image */
+    JL_ERR_TIMEOUT = -20,       /* no verdict from the keyboard in time */
+    JL_ERR_VANISHED = -21       /* the volume went away before the verdict */
+};
+
+/* Progress of a write in percent, 0..100; called on the writing thread. */
+typedef void (*JL_progress_t)(int percent);
+
+typedef int (*JL_loadUfwData_t)(const unsigned char* image, int length);
+typedef int (*JL_getUfwCrc_t)(unsigned short* crc, unsigned int* value);
+typedef int (*JL_getUfwPidVid_t)(char* id, int idCapacity, char* version, int versionCapacity);
+typedef int (*JL_upgradeDevice_t)(int driveLetter, int arg1, int arg2, JL_progress_t progress);
+typedef int (*JL_queryDevicePidVid_t)(int driveLetter, char* id, int idCapacity, char* version, int versionCapacity);
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Checks and keeps a copy of a .ufw image (the caller may free its buffer
+ * afterwards). 0, or JL_ERR_IMAGE (nothing kept), JL_ERR_ARGUMENT. */
+int JL_loadUfwData(const unsigned char* image, int length);
+/* The loaded image's header CRC-16 and its payload's CRC-32. */
+int JL_getUfwCrc(unsigned short* crc, unsigned int* value);
+/* The loaded image's identity (the model name, at most 15 characters,
+ * zero-terminated; capacity at least 16) and its 4-byte version (not
+ * terminated; capacity at least 4). */
+int JL_getUfwPidVid(char* id, int idCapacity, char* version, int versionCapacity);
+/* Whether the volume of that drive letter ('A' = 65) is a keyboard in
+ * update mode; fills its identity (capacity at least 16) and its running
+ * version (zero-terminated, capacity at least 5). */
+int JL_queryDevicePidVid(int driveLetter, char* id, int idCapacity, char* version, int versionCapacity);
+/* Writes the loaded image into the keyboard on that drive and waits for
+ * its verdict. arg1 and arg2 are 1. */
+int JL_upgradeDevice(int driveLetter, int arg1, int arg2, JL_progress_t progress);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
