@@ -144,13 +144,14 @@ bool decodeRequest(const uint8_t* r, size_t length, Request* out)
     return true;
 }
 
-Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std::string& model)
+Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std::string& model, int protocolVersion,
+                int blockData)
 {
     Report r = start(static_cast<uint8_t>(ReplyKind::Identity));
-    r[2] = kProtocolVersion;
+    r[2] = static_cast<uint8_t>(protocolVersion);
     r[3] = static_cast<uint8_t>(target == kTargetReceiver ? kTargetReceiver : kTargetKeyboard);
     putLe32(r, 4, maxImageSize);
-    r[8] = static_cast<uint8_t>(kBlockData);
+    r[8] = static_cast<uint8_t>(blockData);
     r[9] = hasValidImage ? 1 : 0;
     if (!putModel(r, model))
         return Report{};

@@ -85,7 +85,9 @@ Report restart();
 bool decodeRequest(const uint8_t* report, size_t length, Request* out);
 
 // Bootloader to host.
-Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std::string& model);
+// protocolVersion and blockData are ours unless a test says otherwise.
+Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std::string& model,
+                int protocolVersion = kProtocolVersion, int blockData = int(kBlockData));
 Report ready(uint32_t blocks);
 Report ack(uint32_t nextBlock);
 Report verified(uint32_t crc);

@@ -11,6 +11,11 @@ namespace firmware {
 
 namespace {
 
+std::string described(const std::string& model, int target)
+{
+    return target == boot::kTargetReceiver ? "the receiver of " + model : "the keyboard " + model;
+}
+
 int refusal(const boot::Reply& reply)
 {
     switch (reply.error) {
@@ -91,8 +96,8 @@ int FirmwareWriter::write(const std::vector<uint8_t>& image, int bankSize, int r
     if (reply.protocolVersion != boot::kProtocolVersion || reply.blockData != int(boot::kBlockData))
         return fail(LUMTAR_FW_PROTOCOL, "the bootloader speaks another protocol version");
     if (reply.model != bin.model() || reply.target != receiverFlag)
-        return fail(LUMTAR_FW_OTHER_DEVICE, "the bootloader is " + reply.model + (reply.target ? " (receiver)" : "")
-                                                + ", the image is for " + bin.model());
+        return fail(LUMTAR_FW_OTHER_DEVICE, "the bootloader is " + described(reply.model, reply.target)
+                                                + ", the image is for " + described(bin.model(), receiverFlag));
     if (reply.maxImageSize < image.size())
         return fail(LUMTAR_FW_REFUSED, "the image is larger than the bootloader's flash");
 

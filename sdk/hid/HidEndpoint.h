@@ -16,6 +16,7 @@ struct HidEndpoint {
     std::string product;
     std::string serialNumber;
     std::string firmwareVersion; // "V1.02" from the release number, or the simulator's
+    std::string firmwareDate;    // the simulator's build date text; empty for real devices
 };
 
 } // namespace lumtar

@@ -170,6 +170,7 @@ bool CLumtarHid_GetHidAndFirmwareInfoStu(const char* path, HidDeviceInfoStu* dev
         lumtarCopyField(firmware->customerCode, a.model->customerCode.c_str());
         lumtarCopyField(firmware->model, a.model->model.c_str());
         lumtarCopyField(firmware->firmwareVersion, a.endpoint.firmwareVersion.c_str());
+        lumtarCopyField(firmware->dateTime, a.endpoint.firmwareDate.c_str());
         return true;
     }
     return false;

@@ -149,6 +149,7 @@ void SimBus::becomeKeyboard(SimDevice& d)
     d.endpoint.product = model.productName;
     d.endpoint.serialNumber = s.serialNumber;
     d.endpoint.firmwareVersion = s.firmwareVersion;
+    d.endpoint.firmwareDate = s.firmwareDate;
     attach(d);
 }
 
@@ -182,6 +183,7 @@ void SimBus::becomeUpdateMode(const DevicePtr& device)
     d.endpoint.product = "Bootloader";
     d.endpoint.serialNumber.clear();
     d.endpoint.firmwareVersion.clear();
+    d.endpoint.firmwareDate.clear();
     attach(d);
 }
 
