@@ -1,6 +1,7 @@
 #include "sdk/firmware/BinImage.h"
 
 #include "sdk/firmware/Crc.h"
+#include "sdk/firmware/LittleEndian.h"
 #include "sdk/include/LumtarFirmware.h"
 
 #include <cstring>
@@ -17,11 +18,6 @@ bool fail(std::string* error, const char* why)
     return false;
 }
 
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 } // namespace
 
 bool BinImage::examine(const uint8_t* data, size_t length, const FirmwareTable& table, BinImage* out,
@@ -33,7 +29,7 @@ bool BinImage::examine(const uint8_t* data, size_t length, const FirmwareTable& 
     image.family = table.binFamilyOfSize(length);
     if (!image.family)
         return fail(error, "no .bin family has images of this length (truncated or not an image)");
-    image.crc = le32(data + length - kCrcSize);
+    image.crc = readLe32(data + length - kCrcSize);
     if (crc32(data, length - kCrcSize) != image.crc)
         return fail(error, "the image's CRC does not match (damaged)");
     const size_t info = static_cast<size_t>(image.family->infoOffset);

@@ -1,5 +1,7 @@
 #include "sdk/firmware/BootloaderProtocol.h"
 
+#include "sdk/firmware/LittleEndian.h"
+
 #include <cstring>
 
 namespace lumtar {
@@ -18,17 +20,6 @@ Report start(uint8_t kind)
     r[0] = kMarker;
     r[kKindAt] = kind;
     return r;
-}
-
-void putLe32(Report& r, size_t at, uint32_t v)
-{
-    for (size_t i = 0; i < 4; ++i)
-        r[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
 bool zeroFrom(const uint8_t* r, size_t from, size_t to)
@@ -76,8 +67,8 @@ Report identify()
 Report begin(uint32_t imageSize, uint32_t imageCrc, int target, const std::string& model)
 {
     Report r = start(static_cast<uint8_t>(Command::Begin));
-    putLe32(r, 2, imageSize);
-    putLe32(r, 6, imageCrc);
+    writeLe32(r.data() + 2, imageSize);
+    writeLe32(r.data() + 6, imageCrc);
     r[10] = static_cast<uint8_t>(target == kTargetReceiver ? kTargetReceiver : kTargetKeyboard);
     if (!putModel(r, model))
         return Report{};
@@ -87,7 +78,7 @@ Report begin(uint32_t imageSize, uint32_t imageCrc, int target, const std::strin
 Report block(uint32_t number, const uint8_t* data, size_t length)
 {
     Report r = start(static_cast<uint8_t>(Command::Block));
-    putLe32(r, 2, number);
+    writeLe32(r.data() + 2, number);
     const size_t n = length < kBlockData ? length : kBlockData;
     r[6] = static_cast<uint8_t>(n);
     if (data && n)
@@ -120,8 +111,8 @@ bool decodeRequest(const uint8_t* r, size_t length, Request* out)
         break;
     case static_cast<uint8_t>(Command::Begin):
         q.command = Command::Begin;
-        q.imageSize = le32(r + 2);
-        q.imageCrc = le32(r + 6);
+        q.imageSize = readLe32(r + 2);
+        q.imageCrc = readLe32(r + 6);
         if (r[10] > kTargetReceiver || r[11] != 0 || !readModel(r, &q.model)
             || !zeroFrom(r, kModelAt + kModelSize, kReportSize))
             return false;
@@ -129,7 +120,7 @@ bool decodeRequest(const uint8_t* r, size_t length, Request* out)
         break;
     case static_cast<uint8_t>(Command::Block):
         q.command = Command::Block;
-        q.block = le32(r + 2);
+        q.block = readLe32(r + 2);
         q.dataLength = r[6];
         if (q.dataLength == 0 || q.dataLength > kBlockData || r[7] != 0
             || !zeroFrom(r, 8 + q.dataLength, kReportSize))
@@ -150,7 +141,7 @@ Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std
     Report r = start(static_cast<uint8_t>(ReplyKind::Identity));
     r[2] = static_cast<uint8_t>(protocolVersion);
     r[3] = static_cast<uint8_t>(target == kTargetReceiver ? kTargetReceiver : kTargetKeyboard);
-    putLe32(r, 4, maxImageSize);
+    writeLe32(r.data() + 4, maxImageSize);
     r[8] = static_cast<uint8_t>(blockData);
     r[9] = hasValidImage ? 1 : 0;
     if (!putModel(r, model))
@@ -161,21 +152,21 @@ Report identity(int target, uint32_t maxImageSize, bool hasValidImage, const std
 Report ready(uint32_t blocks)
 {
     Report r = start(static_cast<uint8_t>(ReplyKind::Ready));
-    putLe32(r, 2, blocks);
+    writeLe32(r.data() + 2, blocks);
     return r;
 }
 
 Report ack(uint32_t nextBlock)
 {
     Report r = start(static_cast<uint8_t>(ReplyKind::Ack));
-    putLe32(r, 2, nextBlock);
+    writeLe32(r.data() + 2, nextBlock);
     return r;
 }
 
 Report verified(uint32_t crc)
 {
     Report r = start(static_cast<uint8_t>(ReplyKind::Verified));
-    putLe32(r, 2, crc);
+    writeLe32(r.data() + 2, crc);
     return r;
 }
 
@@ -183,7 +174,7 @@ Report error(ErrorCode code, uint32_t expectedBlock)
 {
     Report r = start(static_cast<uint8_t>(ReplyKind::Error));
     r[2] = static_cast<uint8_t>(code);
-    putLe32(r, 3, code == ErrorCode::OutOfOrder ? expectedBlock : 0);
+    writeLe32(r.data() + 3, code == ErrorCode::OutOfOrder ? expectedBlock : 0);
     return r;
 }
 
@@ -197,7 +188,7 @@ bool decodeReply(const uint8_t* r, size_t length, Reply* out)
         p.kind = ReplyKind::Identity;
         p.protocolVersion = r[2];
         p.target = r[3];
-        p.maxImageSize = le32(r + 4);
+        p.maxImageSize = readLe32(r + 4);
         p.blockData = r[8];
         if (p.target > kTargetReceiver || r[9] > 1 || !zeroFrom(r, 10, kModelAt) || !readModel(r, &p.model)
             || !zeroFrom(r, kModelAt + kModelSize, kReportSize))
@@ -208,7 +199,7 @@ bool decodeReply(const uint8_t* r, size_t length, Reply* out)
     case static_cast<uint8_t>(ReplyKind::Ack):
     case static_cast<uint8_t>(ReplyKind::Verified): {
         p.kind = static_cast<ReplyKind>(r[kKindAt]);
-        const uint32_t v = le32(r + 2);
+        const uint32_t v = readLe32(r + 2);
         if (!zeroFrom(r, 6, kReportSize))
             return false;
         if (p.kind == ReplyKind::Ready)
@@ -225,7 +216,7 @@ bool decodeReply(const uint8_t* r, size_t length, Reply* out)
             || !zeroFrom(r, 7, kReportSize))
             return false;
         p.error = static_cast<ErrorCode>(r[2]);
-        p.nextBlock = le32(r + 3);
+        p.nextBlock = readLe32(r + 3);
         if (p.error != ErrorCode::OutOfOrder && p.nextBlock != 0)
             return false;
         break;

@@ -6,6 +6,7 @@
 #include "sdk/firmware/FirmwareWriter.h"
 #include "sdk/hid/DevicePathText.h"
 #include "sdk/hid/HidManager.h"
+#include "sdk/hid/SupportRecord.h"
 
 #include <cstdio>
 #include <cstring>
@@ -84,17 +85,7 @@ int CLumtarHid_GetBootloaderIdList(std::list<SupportInfoStu>* ids)
     int n = 0;
     for (const fw::FirmwareModel& m : fw::FirmwareTable::builtin().models()) {
         for (const fw::BootloaderIds& b : m.bootloaders) {
-            SupportInfoStu s = {};
-            char hex[8];
-            lumtarCopyField(s.hidModel, m.model.c_str());
-            std::snprintf(hex, sizeof hex, "%04x", b.vendorId & 0xffff);
-            lumtarCopyField(s.vendorId, hex);
-            std::snprintf(hex, sizeof hex, "%04x", b.productId & 0xffff);
-            lumtarCopyField(s.productId, hex);
-            s.connectType = b.connectType;
-            s.gamepadMode = LUMTAR_GAMEPAD_NONE;
-            s.interfaceNumber = -1;
-            ids->push_back(s);
+            ids->push_back(lumtar::supportRecord(m.model, b.vendorId, b.productId, b.connectType));
             ++n;
         }
     }

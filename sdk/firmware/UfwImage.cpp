@@ -1,6 +1,7 @@
 #include "sdk/firmware/UfwImage.h"
 
 #include "sdk/firmware/Crc.h"
+#include "sdk/firmware/LittleEndian.h"
 
 #include <cstring>
 
@@ -24,17 +25,6 @@ bool fail(std::string* error, const char* why)
     if (error)
         *error = why;
     return false;
-}
-
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-void putLe32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 bool allZero(const uint8_t* p, size_t n)
@@ -90,7 +80,7 @@ bool UfwImage::parse(const uint8_t* data, size_t length, UfwImage* out, std::str
     }
     if (!textField(data + kDateAt, kDateSize, 0x20, true, &image.date))
         return fail(error, "malformed date");
-    const uint32_t payloadLength = le32(data + kLengthAt);
+    const uint32_t payloadLength = readLe32(data + kLengthAt);
     if (payloadLength == 0 || payloadLength > kMaxPayload)
         return fail(error, "payload length out of range");
     if (length != kHeaderSize + payloadLength)
@@ -98,7 +88,7 @@ bool UfwImage::parse(const uint8_t* data, size_t length, UfwImage* out, std::str
     image.headerCrc = static_cast<uint16_t>(data[kHeaderCrcAt] | data[kHeaderCrcAt + 1] << 8);
     if (crc16(data, kHeaderCrcSpan) != image.headerCrc)
         return fail(error, "header CRC mismatch");
-    image.payloadCrc = le32(data + kPayloadCrcAt);
+    image.payloadCrc = readLe32(data + kPayloadCrcAt);
     if (crc32(data + kHeaderSize, payloadLength) != image.payloadCrc)
         return fail(error, "payload CRC mismatch");
     if (out) {
@@ -122,8 +112,8 @@ std::vector<uint8_t> UfwImage::build(const std::string& identity, const std::str
     std::memcpy(h + kIdentityAt, identity.data(), identity.size());
     std::memcpy(h + kVersionAt, version.data(), 4);
     std::memcpy(h + kDateAt, date.data(), date.size());
-    putLe32(h + kLengthAt, static_cast<uint32_t>(payload.size()));
-    putLe32(h + kPayloadCrcAt, crc32(payload.data(), payload.size()));
+    writeLe32(h + kLengthAt, static_cast<uint32_t>(payload.size()));
+    writeLe32(h + kPayloadCrcAt, crc32(payload.data(), payload.size()));
     const uint16_t hc = crc16(h, kHeaderCrcSpan);
     h[kHeaderCrcAt] = static_cast<uint8_t>(hc);
     h[kHeaderCrcAt + 1] = static_cast<uint8_t>(hc >> 8);

@@ -31,6 +31,17 @@ void report(JL_progress_t progress, int percent)
 
 } // namespace
 
+int UfwUpdater::keyboardVolume(int driveLetter, std::string* folder, volume::Identity* identity)
+{
+    *folder = RemovableVolumes::folderOf(driveLetter);
+    if (folder->empty())
+        return JL_ERR_NOT_THIS_DRIVE;
+    const int r = volume::readIdentity(*folder, identity);
+    if (r == -1)
+        return JL_ERR_NOT_THIS_DRIVE;
+    return r == 0 ? JL_OK : JL_ERR_VOLUME;
+}
+
 int UfwUpdater::loadImage(const unsigned char* image, int length)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -79,15 +90,10 @@ int UfwUpdater::query(int driveLetter, char* id, int idCapacity, char* version, 
     if (!id || !version || idCapacity < int(UfwImage::kIdentitySize) || versionCapacity < 5
         || !((driveLetter >= 'A' && driveLetter <= 'Z') || (driveLetter >= 'a' && driveLetter <= 'z')))
         return JL_ERR_ARGUMENT;
-    const std::string folder = RemovableVolumes::folderOf(driveLetter);
-    if (folder.empty())
-        return JL_ERR_NOT_THIS_DRIVE;
+    std::string folder;
     volume::Identity identity;
-    const int r = volume::readIdentity(folder, &identity);
-    if (r == -1)
-        return JL_ERR_NOT_THIS_DRIVE;
-    if (r != 0)
-        return JL_ERR_VOLUME;
+    if (const int r = keyboardVolume(driveLetter, &folder, &identity))
+        return r;
     std::memset(id, 0, static_cast<size_t>(idCapacity));
     std::memset(version, 0, static_cast<size_t>(versionCapacity));
     std::memcpy(id, identity.model.data(), identity.model.size());
@@ -102,15 +108,10 @@ int UfwUpdater::upgrade(int driveLetter, int arg1, int arg2, JL_progress_t progr
         return JL_ERR_ARGUMENT;
     if (!m_loaded)
         return JL_ERR_NO_IMAGE;
-    const std::string folder = RemovableVolumes::folderOf(driveLetter);
-    if (folder.empty())
-        return JL_ERR_NOT_THIS_DRIVE;
+    std::string folder;
     volume::Identity identity;
-    const int r = volume::readIdentity(folder, &identity);
-    if (r == -1)
-        return JL_ERR_NOT_THIS_DRIVE;
-    if (r != 0)
-        return JL_ERR_VOLUME;
+    if (const int r = keyboardVolume(driveLetter, &folder, &identity))
+        return r;
     // Never another model's image, whatever was loaded last.
     if (identity.model != m_image.identity)
         return JL_ERR_IMAGE;

@@ -7,9 +7,11 @@
 #define LUMTAR_UFW_UPDATER_H
 
 #include "sdk/firmware/UfwImage.h"
+#include "sdk/firmware/UpdateVolume.h"
 #include "sdk/include/LumtarUfwLibrary.h"
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace lumtar {
@@ -30,6 +32,8 @@ public:
     void setVerdictWaitMs(int ms) { m_verdictWaitMs = ms; }
 
 private:
+    // The volume of a drive letter when a keyboard in update mode is on it.
+    static int keyboardVolume(int driveLetter, std::string* folder, volume::Identity* identity);
     int copyImage(const std::string& folder, JL_progress_t progress);
     int awaitVerdict(const std::string& folder);
 

@@ -211,12 +211,26 @@ int HidManager::setNonblocking(int handle, bool nonblocking)
     return 0;
 }
 
-int HidManager::read(int handle, uint8_t* buffer)
+std::shared_ptr<HidManager::OpenHandle> HidManager::startRead(int handle, uint8_t* buffer)
 {
     if (!buffer)
-        return -1;
+        return nullptr;
     std::memset(buffer, 0, kReportSize);
-    auto h = find(handle);
+    return find(handle);
+}
+
+int HidManager::copyReport(const uint8_t* report, int count, uint8_t* buffer)
+{
+    if (count <= 0)
+        return count < 0 ? -1 : 0;
+    count = std::min(count, static_cast<int>(kReportSize));
+    std::memcpy(buffer, report, static_cast<size_t>(count));
+    return count;
+}
+
+int HidManager::read(int handle, uint8_t* buffer)
+{
+    const auto h = startRead(handle, buffer);
     if (!h)
         return -1;
     uint8_t report[kReportSize] = {};
@@ -224,20 +238,12 @@ int HidManager::read(int handle, uint8_t* buffer)
     do {
         n = h->connection->read(report, sizeof report, h->nonblocking ? 0 : kBlockingSliceMs);
     } while (n == 0 && !h->nonblocking && !h->closed);
-    if (n <= 0)
-        return n < 0 ? -1 : 0;
-    if (n > static_cast<int>(kReportSize))
-        n = static_cast<int>(kReportSize);
-    std::memcpy(buffer, report, static_cast<size_t>(n));
-    return n;
+    return copyReport(report, n, buffer);
 }
 
 int HidManager::readWithin(int handle, uint8_t* buffer, int timeoutMs)
 {
-    if (!buffer)
-        return -1;
-    std::memset(buffer, 0, kReportSize);
-    auto h = find(handle);
+    const auto h = startRead(handle, buffer);
     if (!h)
         return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
@@ -251,13 +257,7 @@ int HidManager::readWithin(int handle, uint8_t* buffer, int timeoutMs)
         if (n != 0 || h->closed || left <= 0)
             break;
     }
-    if (h->closed)
-        return -1;
-    if (n <= 0)
-        return n < 0 ? -1 : 0;
-    n = std::min(n, static_cast<int>(kReportSize));
-    std::memcpy(buffer, report, static_cast<size_t>(n));
-    return n;
+    return h->closed ? -1 : copyReport(report, n, buffer);
 }
 
 int HidManager::write(int handle, const uint8_t* report)

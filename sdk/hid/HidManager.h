@@ -64,6 +64,12 @@ private:
     bool loadTable();
     HidTransport* transportFor(const std::string& osPath);
     std::shared_ptr<OpenHandle> find(int handle);
+    // The handle of a read into buffer, which is zeroed first; null when
+    // there is no buffer or no such handle.
+    std::shared_ptr<OpenHandle> startRead(int handle, uint8_t* buffer);
+    // The count a read returns for what the connection gave (count bytes of
+    // report), copied into the caller's buffer.
+    static int copyReport(const uint8_t* report, int count, uint8_t* buffer);
     void plugSimulatedFromEnvironment();
 
     std::mutex m_mutex;

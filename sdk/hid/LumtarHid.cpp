@@ -4,6 +4,7 @@
 #include "sdk/hid/HidManager.h"
 #include "sdk/hid/HighPrecisionTimer.h"
 #include "sdk/hid/HotplugNotifier.h"
+#include "sdk/hid/SupportRecord.h"
 
 #include <cstdio>
 #include <cstring>
@@ -183,15 +184,8 @@ int CLumtarHid_GetSupportInfoList(std::list<SupportInfoStu>* supported)
     int n = 0;
     for (const lumtar::DeviceModel& m : HidManager::instance().table().models()) {
         for (const lumtar::DeviceIds& ids : m.ids) {
-            SupportInfoStu s = {};
-            char hex[8];
-            lumtarCopyField(s.hidModel, m.model.c_str());
-            std::snprintf(hex, sizeof hex, "%04x", ids.vendorId & 0xffff);
-            lumtarCopyField(s.vendorId, hex);
-            std::snprintf(hex, sizeof hex, "%04x", ids.productId & 0xffff);
-            lumtarCopyField(s.productId, hex);
+            SupportInfoStu s = lumtar::supportRecord(m.model, ids.vendorId, ids.productId, ids.connectType);
             lumtarCopyField(s.productName, m.productName.c_str());
-            s.connectType = ids.connectType;
             s.gamepadMode = ids.gamepadMode;
             s.interfaceNumber = m.reportInterface;
             s.usagePage = m.usagePage;
