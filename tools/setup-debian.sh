@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qtmultimedia5-dev qttools5-dev qttools5-dev-tools
   libqt5svg5-dev qtbase5-private-dev
   libhidapi-dev libcjson-dev libpugixml-dev libfftw3-dev libudev-dev
-  libx11-dev libxtst-dev libxi-dev libpulse-dev
+  libx11-dev libxtst-dev libxi-dev libpulse-dev pulseaudio pulseaudio-utils
   fonts-wqy-microhei fontconfig
   xvfb xauth x11-utils xdotool
   qemu-system-x86 linux-image-amd64 busybox-static usbip udev
