@@ -68,6 +68,7 @@ void MusicRhythmPipeline::onSpectrumChanged(const FrequencySpectrum &spectrum)
     if (!m_running)
         return;
     m_lastSpectrum = spectrum;
+    ++m_spectrumCount;
     m_bars.applySpectrum(spectrum);
 }
 

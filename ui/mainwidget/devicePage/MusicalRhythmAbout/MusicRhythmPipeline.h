@@ -42,6 +42,8 @@ public:
     MusicBarFrame &bars() { return m_bars; }
     const MusicBarFrame &bars() const { return m_bars; }
     const FrequencySpectrum &lastSpectrum() const { return m_lastSpectrum; }
+    // Spectra taken into the bars since construction.
+    int spectrumCount() const { return m_spectrumCount; }
 
     const DSoundCardAudioCapture &capture() const { return m_capture; }
     bool isOutputCheckActive() const { return m_outputCheck.isActive(); }
@@ -63,6 +65,7 @@ private:
     PulseDefaultOutput m_output;
     QTimer m_outputCheck;
     QString m_lastOutputName;
+    int m_spectrumCount = 0;
     bool m_running = false;
 };
 
