@@ -9,6 +9,7 @@ void lumtarInitResources()
         Q_INIT_RESOURCE(lumtar_images);
         Q_INIT_RESOURCE(layouts);
         Q_INIT_RESOURCE(lumtar_firmware);
+        Q_INIT_RESOURCE(lumtar_customlights);
         return true;
     }();
     Q_UNUSED(done);

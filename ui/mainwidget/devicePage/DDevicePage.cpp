@@ -88,6 +88,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_openSequence = new DeviceOpenSequence(this);
     connect(m_openSequence, &DeviceOpenSequence::sigLinkSettled, this, &DDevicePage::onOpenLinkSettled);
     connect(m_openSequence, &DeviceOpenSequence::sigTravelRead, this, &DDevicePage::onKeyTravelRead);
+    initProfileWork();
 
     m_onboardDownloader = new DOnboardDownloader(this);
     m_onboardDownloader->setKeyCodeSource([] {
@@ -493,78 +494,11 @@ void DDevicePage::onAutoIntoCustomKeysPage()
     ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
 }
 
-void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
-{
-    Q_UNUSED(indexX);
-    Q_UNUSED(indexY);
-}
-
 void DDevicePage::onKeyboardKeyPressed(int usage)
 {
     const keyboardButCustom *key = DDataManager::getInstance()->keyButtonMap().value(usage);
     if (key)
         CLumtarHid_keyClickedSendXY(key->gridRow(), key->gridColumn());
-}
-
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
-{
-    Q_UNUSED(lightIndex);
-    Q_UNUSED(data);
-}
-
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data)
-{
-    Q_UNUSED(lightIndex);
-    Q_UNUSED(data);
-}
-
-void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data)
-{
-    Q_UNUSED(lightConfigChangedFrom);
-    Q_UNUSED(data);
-}
-
-void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex,
-                                               QString strCustomLightName)
-{
-    Q_UNUSED(flagIndex);
-    Q_UNUSED(strCustomLightIndex);
-    Q_UNUSED(strCustomLightName);
-}
-
-void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data)
-{
-    Q_UNUSED(lightConfigChangedFrom);
-    Q_UNUSED(data);
-}
-
-void DDevicePage::onResetoreCurrentProfile() {}
-
-void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepSeconds, int keyboardSleepSeconds,
-                                              int prohibitSleepStatus)
-{
-    Q_UNUSED(lightSleepSeconds);
-    Q_UNUSED(keyboardSleepSeconds);
-    Q_UNUSED(prohibitSleepStatus);
-}
-
-void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
-{
-    Q_UNUSED(feature1);
-    Q_UNUSED(feature2);
-    Q_UNUSED(feature3);
-    Q_UNUSED(feature4);
-}
-
-void DDevicePage::onSetCurrentGamePadModeIndex(int gamePadIndex)
-{
-    Q_UNUSED(gamePadIndex);
-}
-
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
-{
-    Q_UNUSED(strMacroIndex);
-    Q_UNUSED(strMacroName);
 }
 
 void DDevicePage::onLickActivited(QString link)
@@ -586,8 +520,6 @@ void DDevicePage::on_toolButton_SeniorKey_clicked()
     emit sigShowSeniorKeysPage();
 }
 
-void DDevicePage::on_pushButton_Test_clicked() {}
-void DDevicePage::on_pushButton_ChangModeTest_clicked() {}
 void DDevicePage::on_pushButton_MoreBig_clicked()
 {
     // The limits compare the label, whatever rounding the factor carries.
@@ -608,13 +540,3 @@ void DDevicePage::on_pushButton_MoreSmall_clicked()
     if (m_hidDeviceJoinFrame)
         m_hidDeviceJoinFrame->setZoom(m_zoomFactor);
 }
-void DDevicePage::on_pushButton_ProfileOperate_clicked() {}
-void DDevicePage::on_pushButton_Save_clicked() {}
-void DDevicePage::on_pushButton_Cancel_clicked() {}
-
-void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
-{
-    Q_UNUSED(text);
-}
-
-void DDevicePage::on_pushButton_Reset_clicked() {}

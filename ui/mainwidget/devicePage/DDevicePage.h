@@ -16,16 +16,20 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarRecords.h"
 #include "ui/mainwidget/devicePage/KeyTravelReader.h"
 #include "ui/mainwidget/devicePage/KeyboardRoster.h"
 #include "ui/mainwidget/devicePage/ProfileFolder.h"
+#include "ui/mainwidget/devicePage/SleepTimeRequest.h"
 
 namespace Ui {
 class DDevicePage;
 }
 
+class ArrowWidget;
 class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
@@ -36,6 +40,7 @@ class DOnboardDownloader;
 class DPerformancePage;
 class DTriggerSettingPage;
 class MainHidInterFace;
+class ProfileResetSequence;
 class QButtonGroup;
 class QTimer;
 class dragShowArea;
@@ -123,6 +128,14 @@ public slots:
     void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data);
     void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
     void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data);
+
+    // Profile menu.
+    void onCloseMenuWidow();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
 
     // Performance page.
     void onResetoreCurrentProfile();
@@ -225,7 +238,7 @@ public:
 
     // What the page lists and links, and the state of its device work.
     const KeyboardRoster *roster() const { return m_roster; }
-    // An enumeration, a re-enumeration or an open runs.
+    // An enumeration, a re-enumeration, an open or a profile reset runs.
     bool isDeviceWorkRunning() const;
     // The shown keyboard, its item and the files of its profiles.
     DDeviceKeyboardLink *currentKeyboardLink() const;
@@ -318,6 +331,47 @@ private:
     int m_sideLightIndex = 2;
     int m_lightRunningStatus = 0;
     int m_lightSyncStatus = 0;
+
+    // ---- profiles and the coordination of the feature pages
+    // (DDevicePageProfiles.cpp, DDevicePageReset.cpp, DDevicePageCoordination.cpp).
+    // The widget-free rules live in ProfileListRules, ProfileResetSequence,
+    // SleepTimeRequest, CustomLightScheme and DefaultCustomLightFile. ----
+public:
+    // Stores the key colours of the scheme the lighting page shows.
+    void rewriteCustomLightData();
+    // The profile reset runs (its question answered, its waits not over).
+    bool isProfileResetRunning() const;
+
+private:
+    void initProfileWork();
+    // Refuses profile work while the keyboard is busy or none is shown, and
+    // says so; true when refused.
+    bool refuseProfileWork();
+    void setProfileControlsEnabled(bool enabled);
+    QString fileDialogFolder() const;
+    // A question with "Yes" and "No" that does not wait: `answered` runs with
+    // true for "Yes" once the user answered, unless the page went away.
+    void askYesNo(const QString &title, const QString &text, std::function<void(bool)> answered);
+    void handKeyGridToLightEngine();
+    void applyKeyTravels(const QVector<KeyTravelReader::Travel> &travels);
+    void exportProfile(const QString &folder, const QByteArray &profilePath, int profileIndex);
+    void importProfile(const QString &file, const QByteArray &profilePath);
+    // Makes the first listed profile current when the file's current one is
+    // not listed.
+    void keepListedProfileCurrent(const QByteArray &profilePath);
+    bool restoreProfile(const QByteArray &profilePath, int profileIndex);
+    void startProfileReset();
+    void onProfileResetTravelRead(const QVector<KeyTravelReader::Travel> &travels);
+    void onProfileResetRestoreDue();
+    void endProfileReset();
+    void onSleepTimeRequestFinished(bool confirmed, const SleepTimeRequest::Request &request);
+    QString defaultCustomLightFile() const;
+
+    QPointer<ArrowWidget> m_popup;
+    ProfileResetSequence *m_profileReset = nullptr;
+    QByteArray m_resetProfilePath;
+    int m_resetProfileIndex = 0;
+    SleepTimeRequest *m_sleepTimeRequest = nullptr;
 };
 
 #endif

@@ -88,7 +88,7 @@ DDeviceListItem *DDevicePage::currentHidItem() const
 
 bool DDevicePage::isDeviceWorkRunning() const
 {
-    return m_roster->isBusy();
+    return m_roster->isBusy() || isProfileResetRunning();
 }
 
 bool DDevicePage::isShownLink(const DDeviceKeyboardLink *link) const

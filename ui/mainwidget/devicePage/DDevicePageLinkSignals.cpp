@@ -15,6 +15,7 @@
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/LightModeTable.h"
 #include "widgets/BatteryItem.h"
 
 // ---- signals of the device links --------------------------------------------------
@@ -66,6 +67,7 @@ void DDevicePage::onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString st
 void DDevicePage::onSleepTimeSetSuccessful()
 {
     m_sleepTimeAcked = true;
+    m_sleepTimeRequest->onConfirmed();
 }
 
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
@@ -81,9 +83,7 @@ void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
             if (keyLayer)
                 keyLayer->setKeysHoverEnabled(false);
         }
-        const bool reactive = ledType == 6 || ledType == 7 || ledType == 8 || ledType == 11 || ledType == 12
-            || ledType == 16;
-        m_customKeysPage->setLightInteractionHook(reactive, 0);
+        m_customKeysPage->setLightInteractionHook(LightModeTable::isKeyPressReactive(ledType), 0);
     }
     if (m_currentMainPage == CustomKeysPage && keyLayer)
         keyLayer->setKeysHoverEnabled(true);

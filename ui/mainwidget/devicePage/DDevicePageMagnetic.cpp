@@ -8,6 +8,7 @@
 
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
+#include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
 {
@@ -46,7 +47,17 @@ void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int s
     Q_UNUSED(strengthNum_QuickTrigger_R);
 }
 
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
+void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
+{
+    // The keyboard restores the default travel settings of every key.
+    if (!m_currentHidInterface)
+        return;
+    HidReportBuff report(0x29, 0x00, 0x18);
+    report[6] = 6;
+    if (m_currentHidInterface->writeHidCmd(report.constData()) < 0)
+        qDebug() << "USB serial port [Write Sensitivity-data] Failed ... 3";
+    m_triggerSettingPage->initTriggerSettingData();
+}
 
 void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
 {

@@ -27,6 +27,7 @@
 #include "sdk/include/LumtarXml.h"
 #include "ui/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "ui/mainwidget/devicePage/DefaultCustomLightFile.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
@@ -284,12 +285,7 @@ void DDevicePage::onOpenLinkSettled()
 
 void DDevicePage::onKeyTravelRead(const QVector<KeyTravelReader::Travel> &travels)
 {
-    for (const KeyTravelReader::Travel &travel : travels) {
-        keyboardButCustom *key = keyButtonAt(travel.row, travel.column);
-        if (key && travel.values.size() >= 6)
-            key->setTravelValues(travel.values.at(0), travel.values.at(1), travel.values.at(2), travel.values.at(3),
-                                 travel.values.at(4), travel.values.at(5), false);
-    }
+    applyKeyTravels(travels);
     qDebug() << "openTheUsingDevice  Step7A";
     restyleKeyButtons();
     finishOpen();
@@ -356,6 +352,7 @@ void DDevicePage::initProfileXmlFiles(hidStructInfoAll record, int unused)
     qDebug() << "openTheUsingDevice  Step6, profileNum:" << fileCount;
     ProfileFolder::Defaults defaults;
     defaults.keyCount = record.keyCount;
+    defaults.model = model;
     defaults.lightSynchronized = data->isLightSynchronize();
     if (!m_profileFiles.prepare(data->userConfigDir(), levels, fileCount, defaults))
         return;
@@ -394,12 +391,16 @@ void DDevicePage::addDefaultLightInfo(int profileIndex)
 
 void DDevicePage::addDefaultCustomLightNodes(int profileIndex)
 {
-    ProfileFolder::addDefaultCustomLightNodes(m_profileFiles.xmlProfilePath(), profileIndex,
-                                              m_currentHidInfo.keyCount);
+    ProfileFolder::addDefaultCustomLightNodes(m_profileFiles.xmlProfilePath(), profileIndex, defaultCustomLightFile());
 }
 
 void DDevicePage::importDefaultCustomLight(int profileIndex, int nodeIndex)
 {
     ProfileFolder::importDefaultCustomLight(m_profileFiles.xmlProfilePath(), profileIndex, nodeIndex,
-                                            m_currentHidInfo.keyCount);
+                                            defaultCustomLightFile());
+}
+
+QString DDevicePage::defaultCustomLightFile() const
+{
+    return DefaultCustomLightFile::fileName(m_currentHidInfo.keyCount, modelOf(m_currentHidInfo));
 }

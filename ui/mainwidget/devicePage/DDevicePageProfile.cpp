@@ -146,9 +146,7 @@ void DDevicePage::loadProfileList()
 
 void DDevicePage::startLightEngine()
 {
-    for (int row = 0; row < 6; ++row)
-        for (int column = 0; column < 22; ++column)
-            m_lightDealMain->setKeyButton(row, column, m_keyButtonGrid[row][column]);
+    handKeyGridToLightEngine();
     if (keySelectFrame *frame = DDataManager::getInstance()->currentKeySelectFrame())
         m_lightDealMain->setKeyButtonList(frame->keyButtonList());
     else

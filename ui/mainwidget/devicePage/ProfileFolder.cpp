@@ -10,30 +10,7 @@
 #include <list>
 
 #include "sdk/include/LumtarXml.h"
-
-namespace {
-
-// The default custom-light file of a keyboard with this many keys.
-QString defaultCustomLightFile(int keyCount)
-{
-    switch (keyCount) {
-    case 84:
-    case 69: return QStringLiteral("customLightDefaultConfig_84.xml");
-    case 83: return QStringLiteral("customLightDefaultConfig_83.xml");
-    case 97:
-    case 98:
-    case 99:
-    case 100: return QStringLiteral("customLightDefaultConfig_98.xml");
-    case 68: return QStringLiteral("customLightDefaultConfig_68.xml");
-    case 61: return QStringLiteral("customLightDefaultConfig_61.xml");
-    case 34: return QStringLiteral("customLightDefaultConfig_34.xml");
-    case 18: return QStringLiteral("customLightDefaultConfig_18.xml");
-    case 82: return QStringLiteral("customLightDefaultConfig_82.xml");
-    default: return QStringLiteral("customLightDefaultConfig.xml");
-    }
-}
-
-} // namespace
+#include "ui/mainwidget/devicePage/DefaultCustomLightFile.h"
 
 const char *ProfileFolder::fileName(File file)
 {
@@ -171,10 +148,13 @@ void ProfileFolder::createFile(const QByteArray &path, bool layerFile, const Def
     const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
     CLumtarXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0);
     CLumtarXML_ModifyXMLFileProfileIndex(path.constData(), 1);
-    if (!layerFile)
-        return;
-    addDefaultLightInfo(path.constData(), 1, defaults.lightSynchronized);
-    addDefaultCustomLightNodes(path.constData(), 1, defaults.keyCount);
+    if (layerFile) {
+        addDefaultLightInfo(path.constData(), 1, defaults.lightSynchronized);
+        addDefaultCustomLightNodes(path.constData(), 1,
+                                   DefaultCustomLightFile::fileName(defaults.keyCount, defaults.model));
+    }
+    if (!batch.commit())
+        qDebug().noquote() << "Cannot write the new profile file" << path;
 }
 
 void ProfileFolder::addDefaultLightInfo(const char *path, int profileIndex, bool lightSynchronized)
@@ -188,13 +168,13 @@ void ProfileFolder::addDefaultLightInfo(const char *path, int profileIndex, bool
         CLumtarXML_ModifyProFileLightSynchronizeStatus(path, index.constData(), 1);
 }
 
-void ProfileFolder::addDefaultCustomLightNodes(const char *path, int profileIndex, int keyCount)
+void ProfileFolder::addDefaultCustomLightNodes(const char *path, int profileIndex, const QString &defaultsFile)
 {
     const QByteArray index = QByteArray::number(profileIndex);
     CLumtarXML_AddProFileCustomLightNode(path, index.constData(), "0", "Alphabets", "Using", 0);
-    importDefaultCustomLight(path, profileIndex, 0, keyCount);
+    importDefaultCustomLight(path, profileIndex, 0, defaultsFile);
     CLumtarXML_AddProFileCustomLightNode(path, index.constData(), "1", "WASD+Arrows", "Using", 1);
-    importDefaultCustomLight(path, profileIndex, 1, keyCount);
+    importDefaultCustomLight(path, profileIndex, 1, defaultsFile);
     for (int node = 2; node < 5; ++node) {
         const QByteArray nodeText = QByteArray::number(node);
         const QByteArray name = QStringLiteral("Custom %1").arg(node + 1).toUtf8();
@@ -203,23 +183,25 @@ void ProfileFolder::addDefaultCustomLightNodes(const char *path, int profileInde
     }
 }
 
-void ProfileFolder::importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex, int keyCount)
+bool ProfileFolder::importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex,
+                                             const QString &defaultsFile)
 {
-    const QString fileName = defaultCustomLightFile(keyCount);
     QTemporaryDir dir;
     QByteArray filePath;
     if (dir.isValid()) {
-        const QString target = dir.filePath(fileName);
-        if (QFile::copy(QStringLiteral(":/images/configDir/") + fileName, target))
+        const QString target = dir.filePath(defaultsFile);
+        if (QFile::copy(QLatin1String(DefaultCustomLightFile::resourceFolder()) + defaultsFile, target))
             filePath = target.toLocal8Bit();
     }
     if (filePath.isEmpty()) {
-        qDebug().noquote() << "No default custom-light file" << fileName << "; the scheme stays empty";
-        return;
+        qDebug().noquote() << "No default custom-light file" << defaultsFile << "; the scheme stays empty";
+        return false;
     }
     const QByteArray node = QByteArray::number(nodeIndex);
     const QByteArray index = QByteArray::number(profileIndex);
     std::list<CustomLightItemStu> items;
     CLumtarXML_XmlCustomLightInfoSelectAll(filePath.constData(), node.constData(), &items);
-    CLumtarXML_AddProFileCustomLightDataInfoList(path, index.constData(), node.constData(), items);
+    if (items.empty())
+        return true;
+    return CLumtarXML_AddProFileCustomLightDataInfoList(path, index.constData(), node.constData(), items);
 }

@@ -20,6 +20,7 @@ public:
     struct Defaults
     {
         int keyCount = 0;
+        QString model;
         bool lightSynchronized = false;
     };
 
@@ -58,10 +59,15 @@ public:
     // and the path in use stays.
     bool setXmlProfilePath(const QByteArray &path);
 
-    // The default light data of a new profile, written into `path`.
+    // The default light data of a new profile, written into `path`: the
+    // light records, and the five custom-light schemes of which the first
+    // two take their keys from the embedded file `defaultsFile`
+    // (DefaultCustomLightFile names it).
     static void addDefaultLightInfo(const char *path, int profileIndex, bool lightSynchronized);
-    static void addDefaultCustomLightNodes(const char *path, int profileIndex, int keyCount);
-    static void importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex, int keyCount);
+    static void addDefaultCustomLightNodes(const char *path, int profileIndex, const QString &defaultsFile);
+    // False when the file is missing or the keys could not be stored.
+    static bool importDefaultCustomLight(const char *path, int profileIndex, int nodeIndex,
+                                         const QString &defaultsFile);
 
 private:
     void createFile(const QByteArray &path, bool layerFile, const Defaults &defaults);

@@ -64,6 +64,9 @@ public:
     void setLightMode(bool lightMode);
     void setLightColorShow(bool show);
     void setLightColor(QColor color);
+    // The key's colour in the custom-light scheme shown; no repaint.
+    void setCustomLightColor(QColor color) { m_customLightColor = color; }
+    QColor customLightColor() const { return m_customLightColor; }
     void setTravelValues(int selMode, int travel, int travelRelease, int quickTrigger,
                          int quickTriggerPress, int quickTriggerRelease, bool repaint);
     void refresh();
@@ -136,6 +139,7 @@ private:
     QColor m_markFill{255, 49, 53, 50};
     QColor m_markBorder{255, 49, 53};
     QColor m_lightColor{0, 0, 0, 0};
+    QColor m_customLightColor{0, 0, 0, 0};
     QColor m_highlight{255, 49, 53};
     bool m_calibrationShow = false;
     QString m_modelName;

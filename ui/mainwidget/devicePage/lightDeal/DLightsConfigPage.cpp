@@ -4,6 +4,10 @@
 #include "device/MainHidInterFace.h"
 
 #include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarXml.h"
+
+#include <cstring>
+#include <list>
 
 DLightsConfigPage::DLightsConfigPage(QWidget *parent)
     : QWidget(parent)
@@ -56,12 +60,25 @@ void DLightsConfigPage::showCustomLightFromDevice(int hidType, int ledType, int 
 {
     Q_UNUSED(hidType);
     Q_UNUSED(ledType);
-    Q_UNUSED(usingCustomIndex);
+    m_customSlotFromDevice = usingCustomIndex;
 }
 
 int DLightsConfigPage::currentCustomLightIndex() const
 {
-    return m_customLightIndex;
+    // The scheme in the custom slot the keyboard last reported in use.
+    if (m_customSlotFromDevice < 0)
+        return -1;
+    std::list<CustomLightNodeStu> nodes;
+    const QByteArray profile = QByteArray::number(m_currentProfileIndex);
+    CLumtarXML_SelectProFileCustomLightAllNodes(m_xmlProfilePath, profile.constData(), &nodes);
+    for (const CustomLightNodeStu &node : nodes) {
+        if (node.usingFlagIndex == m_customSlotFromDevice && std::strcmp(node.isUsing, "Using") == 0) {
+            bool ok = false;
+            const int index = QByteArray(node.index).toInt(&ok);
+            return ok ? index : -1;
+        }
+    }
+    return -1;
 }
 
 void DLightsConfigPage::writeCurrentCustomLight() {}

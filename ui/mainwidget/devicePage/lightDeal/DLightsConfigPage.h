@@ -46,7 +46,8 @@ private:
     char m_xmlProfilePath[256] = {};
     // Guarded: the interface goes with its keyboard's link.
     QPointer<MainHidInterFace> m_hidInterface;
-    int m_customLightIndex = -1;
+    // The custom slot the keyboard last reported in use; -1 before any.
+    int m_customSlotFromDevice = -1;
 };
 
 #endif

@@ -189,3 +189,16 @@ QVector<int> LightModeTable::offeredSideModes(const std::vector<int> &modeList)
     }
     return offered;
 }
+
+bool LightModeTable::isKeyPressReactive(int code)
+{
+    switch (code) {
+    case LightMode_Reactive:
+    case LightMode_Aurora:
+    case LightMode_Ripple:
+    case LightMode_Cross:
+    case LightMode_SpeedRespond:
+    case LightMode_Fireworks: return true;
+    default: return false;
+    }
+}

@@ -77,6 +77,11 @@ public:
     // and Musical Rhythm always; side codes 0..5 of the list.
     static QVector<int> offeredKeyboardModes(const std::vector<int> &modeList);
     static QVector<int> offeredSideModes(const std::vector<int> &modeList);
+
+    // Keyboard modes that light up the keys the user presses (Reactive,
+    // Aurora, Ripple, Cross, Speed Respond, Fireworks): pressed keys must
+    // reach the engine through the key hook.
+    static bool isKeyPressReactive(int code);
 };
 
 #endif
