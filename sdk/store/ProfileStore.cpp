@@ -96,12 +96,13 @@ const char *const kLockAttrs[4] = {"altTab", "altF4", "shiftTab", "winKey"};
 // true) or the highest index plus one.
 void insertProfileCopy(pugi::xml_node &root, const pugi::xml_node &profile, bool keepIndex)
 {
+    // The next index is taken before the copy is there: its own index must
+    // not count.
+    const long long next = highestIndex(root, "profile", "index") + 1;
     pugi::xml_node copy = root.append_copy(profile);
     const char *own = profile.attribute("index").value();
-    if (!keepIndex || findProfile(root, own) != copy) {
-        long long next = highestIndex(root, "profile", "index") + 1;
+    if (!keepIndex || findProfile(root, own) != copy)
         setAttr(copy, "index", next);
-    }
     if (!root.attribute("currentProfile"))
         root.append_attribute("currentProfile") = copy.attribute("index").value();
 }

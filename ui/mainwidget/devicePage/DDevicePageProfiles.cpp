@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include "core/DDataManager.h"
@@ -102,15 +103,23 @@ void DDevicePage::on_pushButton_ProfileOperate_clicked()
     connect(menu, &DProfileMenuToolWidget::sigProfileImport, this, &DDevicePage::onProfileImport);
     connect(menu, &DProfileMenuToolWidget::sigProfileModifyName, this, &DDevicePage::onProfileModifyName);
 
+    const QSize size(167, 180);
+    const int arrowPos = 120;
     m_popup = new ArrowWidget(1, this);
-    m_popup->setWidgetSize(167, 180);
-    m_popup->setArrowPos(120);
+    m_popup->setWidgetSize(size.width(), size.height());
     m_popup->setCenterWidget(menu);
     // The popup goes when it hides, by a menu entry or by losing activation.
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, m_popup, &QObject::deleteLater);
     QPushButton *button = ui->pushButton_ProfileOperate;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
-    m_popup->move(anchor - QPoint(127, 200));
+    QPoint topLeft = anchor - QPoint(arrowPos + 7, 200);
+    // The popup stays on the button's screen; its arrow still points at the button.
+    if (const QScreen *screen = button->screen()) {
+        const QRect area = screen->availableGeometry();
+        topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() + 1 - size.width())));
+    }
+    m_popup->setArrowPos(qBound(15, anchor.x() - topLeft.x() - 7, size.width() - 30));
+    m_popup->move(topLeft);
     m_popup->show();
     m_popup->activateWindow();
 }

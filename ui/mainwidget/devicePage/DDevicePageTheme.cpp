@@ -146,6 +146,21 @@ void DDevicePage::updateAppTheme()
                        "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
             .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
                  theme.TextFont));
+    ui->pushButton_ProfileOperate->setStyleSheet(
+        QStringLiteral("QPushButton{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 4px; "
+                       "image: url(:/images/publicIco/profileMenuDef.png); padding: 6px;}"
+                       "QPushButton:hover, QPushButton:pressed{border: 1px solid rgb(%3); "
+                       "image: url(:/images/publicIco/profileMenuSel.png);}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextCheckedColor));
+    for (QPushButton *button : {ui->pushButton_Save, ui->pushButton_Cancel}) {
+        const QString picture = button == ui->pushButton_Save ? QStringLiteral("profileSave")
+                                                               : QStringLiteral("profileCancel");
+        button->setStyleSheet(QStringLiteral("QPushButton{border: none; background: transparent; "
+                                             "image: url(:/images/publicIco/%1Def.png);}"
+                                             "QPushButton:hover, QPushButton:pressed{"
+                                             "image: url(:/images/publicIco/%1Sel.png);}")
+                                  .arg(picture));
+    }
     ui->lineEdit_profileName->setStyleSheet(
         QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
                        "border: 1px solid rgb(%5); border-radius: 4px;}"
