@@ -9,7 +9,6 @@
 #include <QComboBox>
 
 #include <list>
-#include <memory>
 #include <string>
 
 #include "core/DDataManager.h"
@@ -19,9 +18,9 @@
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
 #include "support/ModalAnswer.h"
+#include "support/SimMainWindow.h"
 #include "support/SimReportLog.h"
 #include "support/TempHome.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
@@ -31,8 +30,6 @@
 using lumtar::sim::SimController;
 
 namespace {
-
-const int kSettleMs = 40000;
 
 int reportsOf(const std::string &path, int command, int sub)
 {
@@ -104,38 +101,28 @@ private slots:
     void schemeRewrittenAfterTheKeyboardReport();
 
 private:
-    DDevicePage *startWindow(const char *model);
+    DDevicePage *startWindow(const char *model)
+    {
+        m_page = m_window.start(model);
+        m_path = m_window.path();
+        return m_page;
+    }
     QByteArray profilePath() const { return DevicePageProbe(m_page).xmlProfilePath(); }
 
-    std::unique_ptr<DMainWidget> m_window;
+    SimMainWindow m_window;
     DDevicePage *m_page = nullptr;
     std::string m_path;
 };
 
 void tst_PageCoordination::initTestCase()
 {
-    DDataManager::getInstance();
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
 }
 
 void tst_PageCoordination::cleanup()
 {
-    m_window.reset();
+    m_window.close();
     m_page = nullptr;
-    SimController::instance().unplugAll();
-    QTest::qWait(50);
-}
-
-DDevicePage *tst_PageCoordination::startWindow(const char *model)
-{
-    m_path = SimController::instance().plug(model);
-    m_window.reset(new DMainWidget);
-    m_page = m_window->devicePage();
-    if (!DevicePageProbe(m_page).waitUntilIdle(kSettleMs))
-        qWarning("the first enumeration did not end");
-    return m_page;
 }
 
 void tst_PageCoordination::sleepTimes_data()
@@ -234,7 +221,7 @@ void tst_PageCoordination::gamePadQuestion()
     // The keyboard restarts as another device and comes back through hot-plug.
     QTRY_VERIFY_WITH_TIMEOUT(probe.isKeyboardShown() && probe.isIdle()
                                  && probe.profileFolder().endsWith(QLatin1String("/GamePadXbox360")),
-                             kSettleMs);
+                             SimMainWindow::SettleMs);
     QCOMPARE(SimController::instance().state(SimController::instance().paths().front()).gamepadMode, 1);
 }
 

@@ -12,7 +12,6 @@
 #include <QStackedWidget>
 
 #include <list>
-#include <memory>
 #include <string>
 
 #include "core/DDataManager.h"
@@ -21,8 +20,8 @@
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
 #include "support/ModalAnswer.h"
+#include "support/SimMainWindow.h"
 #include "support/TempHome.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 #include "widgets/ArrowWidget.h"
@@ -30,8 +29,6 @@
 using lumtar::sim::SimController;
 
 namespace {
-
-const int kSettleMs = 40000;
 
 QList<int> listedIndexes(const QByteArray &path)
 {
@@ -98,7 +95,7 @@ private slots:
     void importRefused();
 
 private:
-    DDevicePage *startWindow(const char *model = "LT108HE");
+    DDevicePage *startWindow(const char *model = "LT108HE") { return m_page = m_window.start(model); }
     template <typename T> T *child(const char *name) const
     {
         T *w = m_page->findChild<T *>(QLatin1String(name));
@@ -109,37 +106,21 @@ private:
     QByteArray profilePath() const { return DevicePageProbe(m_page).xmlProfilePath(); }
     void exportTo(const QString &folder);
 
-    std::unique_ptr<DMainWidget> m_window;
+    SimMainWindow m_window;
     DDevicePage *m_page = nullptr;
-    std::string m_path;
     QTemporaryDir m_files;
 };
 
 void tst_ProfileMenu::initTestCase()
 {
-    DDataManager::getInstance();
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
     QVERIFY(m_files.isValid());
 }
 
 void tst_ProfileMenu::cleanup()
 {
-    m_window.reset();
+    m_window.close();
     m_page = nullptr;
-    SimController::instance().unplugAll();
-    QTest::qWait(50);
-}
-
-DDevicePage *tst_ProfileMenu::startWindow(const char *model)
-{
-    m_path = SimController::instance().plug(model);
-    m_window.reset(new DMainWidget);
-    m_page = m_window->devicePage();
-    if (!DevicePageProbe(m_page).waitUntilIdle(kSettleMs))
-        qWarning("the first enumeration did not end");
-    return m_page;
 }
 
 void tst_ProfileMenu::menuCreatesProfilesUpToTen()

@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include <list>
-#include <memory>
 #include <string>
 #include <sys/stat.h>
 
@@ -21,17 +20,15 @@
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
 #include "support/ModalAnswer.h"
+#include "support/SimMainWindow.h"
 #include "support/SimReportLog.h"
 #include "support/TempHome.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 
 using lumtar::sim::SimController;
 
 namespace {
-
-const int kSettleMs = 40000;
 
 // Travel mode 13 with press 31, release 32 and rapid 4 / 5 for every key.
 void setTravelOnKeyboard(const std::string &path)
@@ -86,42 +83,31 @@ private slots:
     void restoreThatCannotBeWritten();
 
 private:
-    DDevicePage *startWindow(const char *model);
+    DDevicePage *startWindow(const char *model)
+    {
+        m_page = m_window.start(model);
+        m_path = m_window.path();
+        return m_page;
+    }
     QPushButton *resetButton() const { return m_page->findChild<QPushButton *>("pushButton_Reset"); }
     // A profile with something of its own: a key function, a renamed scheme.
     void personalise(const QByteArray &path);
     void checkDefaultsOnly(const QByteArray &path, const QString &name);
 
-    std::unique_ptr<DMainWidget> m_window;
+    SimMainWindow m_window;
     DDevicePage *m_page = nullptr;
     std::string m_path;
 };
 
 void tst_ProfileReset::initTestCase()
 {
-    DDataManager::getInstance();
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
 }
 
 void tst_ProfileReset::cleanup()
 {
-    m_window.reset();
+    m_window.close();
     m_page = nullptr;
-    SimController::instance().unplugAll();
-    QTest::qWait(50);
-}
-
-DDevicePage *tst_ProfileReset::startWindow(const char *model)
-{
-    if (m_path.empty() || !SimController::instance().isPlugged(m_path))
-        m_path = SimController::instance().plug(model);
-    m_window.reset(new DMainWidget);
-    m_page = m_window->devicePage();
-    if (!DevicePageProbe(m_page).waitUntilIdle(kSettleMs))
-        qWarning("the first enumeration did not end");
-    return m_page;
 }
 
 void tst_ProfileReset::personalise(const QByteArray &path)
@@ -129,7 +115,7 @@ void tst_ProfileReset::personalise(const QByteArray &path)
     QVERIFY(CLumtarXML_ModifyProfileNodeInfo(path.constData(), "1", "Mine"));
     QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1", "4", "A", "5", "0", "0", "0"));
     QVERIFY(CLumtarXML_ModifyProFileCustomLightNodeName(path.constData(), "1", "0", "Letters"));
-    QVERIFY(CLumtarXML_SetProFileIntoSleepTimeInfo(path.constData(), "1", 600, 30));
+    QVERIFY(CLumtarXML_SetProFileIntoSleepTimeInfo(path.constData(), "1", 600, 45));
     m_page->loadProfileKeyAndLightInfo();
 }
 
@@ -143,8 +129,12 @@ void tst_ProfileReset::checkDefaultsOnly(const QByteArray &path, const QString &
     std::list<std::string> codes;
     CLumtarXML_ProFileKeyInfoSelectAll(path.constData(), "1", &codes);
     QVERIFY(codes.empty());
-    int light = 0, keyboard = 0;
-    QVERIFY(!CLumtarXML_GetProFileIntoSleepTimeInfo(path.constData(), "1", &light, &keyboard));
+    // The sleep times are the keyboard's, which it reports after its reset.
+    const lumtar::sim::SimKeyboardState state = SimController::instance().state(m_path);
+    int light = 0, minutes = 0;
+    QTRY_VERIFY(CLumtarXML_GetProFileIntoSleepTimeInfo(path.constData(), "1", &light, &minutes));
+    QCOMPARE(light, state.lightSleepSeconds);
+    QCOMPARE(minutes, state.keyboardSleepSeconds / 60);
     std::list<CustomLightNodeStu> nodes;
     QVERIFY(CLumtarXML_SelectProFileCustomLightAllNodes(path.constData(), "1", &nodes));
     QCOMPARE(int(nodes.size()), 5);
@@ -157,8 +147,9 @@ void tst_ProfileReset::resetOnMagneticKeyboard()
 {
     m_path = SimController::instance().plug("LT108HE");
     setTravelOnKeyboard(m_path);
-    startWindow("LT108HE");
+    m_page = m_window.startOver(m_path);
     DevicePageProbe probe(m_page);
+    QVERIFY(probe.waitUntilIdle(SimMainWindow::SettleMs));
     QVERIFY(probe.isKeyboardShown());
     const QByteArray path = probe.xmlProfilePath();
     keyboardButCustom *a = DDataManager::getInstance()->keyButtonMap().value(4);
@@ -239,10 +230,9 @@ void tst_ProfileReset::refusedWhileTheKeyboardIsBusy()
     lumtar::sim::SimFaults slow;
     slow.replyDelayMs = 300;
     QVERIFY(SimController::instance().setFaults(m_path, slow));
-    m_window.reset(new DMainWidget);
-    m_page = m_window->devicePage();
+    m_page = m_window.startOver(m_path);
     DevicePageProbe probe(m_page);
-    QTRY_VERIFY_WITH_TIMEOUT(!probe.xmlProfilePath().isEmpty() && probe.currentLink(), kSettleMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!probe.xmlProfilePath().isEmpty() && probe.currentLink(), SimMainWindow::SettleMs);
     QVERIFY(m_page->isDeviceWorkRunning());
     const QByteArray path = probe.xmlProfilePath();
     QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1", "4", "A", "5", "0", "0", "0"));
