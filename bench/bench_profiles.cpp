@@ -163,6 +163,7 @@ int main(int argc, char **argv)
     // (c) One-key travel round trips, then resets.
     DDeviceKeyboardLink *link = page->currentKeyboardLink();
     std::vector<double> roundTrips;
+    link->setOneKeyQueryPending(true);
     for (int i = 0; i < 40; ++i) {
         bool replied = false;
         const QMetaObject::Connection c = QObject::connect(link, &DDeviceKeyboardLink::sigQueryMagneticAxisOneKeyDataBack,
@@ -174,6 +175,7 @@ int main(int argc, char **argv)
         roundTrips.push_back(millis(t));
         QObject::disconnect(c);
     }
+    link->setOneKeyQueryPending(false);
     const double roundTrip = median(roundTrips);
     const double resetFloor = 2 * 250 + 108 * roundTrip;
     std::printf("%-46s median %8.2f ms\n", "one-key travel round trip", roundTrip);
