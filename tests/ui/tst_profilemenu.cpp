@@ -93,6 +93,7 @@ private slots:
     void exportFileNames();
     void exportTwiceThenImport();
     void importRefused();
+    void fnLayerFileHasItsOwnProfiles();
 
 private:
     DDevicePage *startWindow(const char *model = "LT108HE") { return m_page = m_window.start(model); }
@@ -412,6 +413,34 @@ void tst_ProfileMenu::importRefused()
     QVERIFY(ModalAnswer::choose(source));
     QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("The number of profile has reached the maximum"));
     QCOMPARE(listedIndexes(path).size(), 10);
+}
+
+void tst_ProfileMenu::fnLayerFileHasItsOwnProfiles()
+{
+    startWindow("LT108HE");
+    const QByteArray defaults = profilePath();
+    const QString folder = m_files.filePath(QStringLiteral("fn"));
+    QVERIFY(QDir().mkpath(folder));
+    exportTo(folder);
+    QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("Export profile successful"));
+
+    m_page->onDefaultLayerAndFnLayerSwitch(1);
+    const QByteArray fn = profilePath();
+    QVERIFY(fn.endsWith("/appProfile_FN.xml"));
+    m_page->onProfileImport();
+    QVERIFY(ModalAnswer::choose(folder + QStringLiteral("/Profile1.xml")));
+    QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("Import profile successful"));
+    m_page->onProfileCreate();
+    QCOMPARE(ModalAnswer::notice(m_page), QStringLiteral("Create profile successful"));
+    m_page->onProfileModifyName();
+    m_page->findChild<QLineEdit *>("lineEdit_profileName")->setText(QStringLiteral("Fn one"));
+    child<QPushButton>("pushButton_Save")->click();
+    QCOMPARE(listedNames(fn), QStringList({"Fn one", "Profile1", "Profile3"}));
+    QCOMPARE(DevicePageProbe(m_page).profileBox()->count(), 3);
+    // The default layer's file has none of it.
+    QCOMPARE(listedNames(defaults), QStringList({"Profile1"}));
+    m_page->onDefaultLayerAndFnLayerSwitch(0);
+    QCOMPARE(DevicePageProbe(m_page).profileBox()->count(), 1);
 }
 
 int main(int argc, char **argv)
