@@ -18,6 +18,7 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
+#include "sdk/store/AtomicFileWriter.h"
 #include "support/DevicePageProbe.h"
 #include "support/ModalAnswer.h"
 #include "support/SimMainWindow.h"
@@ -93,6 +94,7 @@ private slots:
     void exportFileNames();
     void exportTwiceThenImport();
     void importRefused();
+    void exportOnAFullDisk();
     void fnLayerFileHasItsOwnProfiles();
 
 private:
@@ -413,6 +415,20 @@ void tst_ProfileMenu::importRefused()
     QVERIFY(ModalAnswer::choose(source));
     QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("The number of profile has reached the maximum"));
     QCOMPARE(listedIndexes(path).size(), 10);
+}
+
+void tst_ProfileMenu::exportOnAFullDisk()
+{
+    using lumtar::store::AtomicFileWriter;
+    startWindow("LT104RGB");
+    const QString folder = m_files.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(folder));
+    AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::DiskFull);
+    exportTo(folder);
+    QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("Export profile failed"));
+    AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
+    // Neither a half-written nor an empty file is left.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void tst_ProfileMenu::fnLayerFileHasItsOwnProfiles()
