@@ -157,14 +157,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>HID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>RGB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>V1.0.0.0.1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -189,6 +181,33 @@
     </message>
     <message>
         <source>Download config failed, Please try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DProfileMenuToolWidget</name>
+    <message>
+        <source>DProfileMenuToolWidget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1417,6 +1436,150 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Virtual Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard enters sleep time is too short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time set failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time has been set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note that the device will restart!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create failed, the index node is already existence, please checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create profile failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create profile successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete profile failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This index node non-existent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export profile failed, the file path is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify profile info failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
