@@ -11,6 +11,8 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
 
+#include "BenchEventLoop.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,7 @@
 #include <memory>
 #include <vector>
 
+using bench::idle;
 using lumtar::sim::SimController;
 
 namespace {
@@ -37,14 +40,6 @@ double processCpuSeconds()
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
-// Runs the GUI event loop for `ms` milliseconds, the way the application idles.
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 struct OpenKeyboard {

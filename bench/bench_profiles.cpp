@@ -17,46 +17,23 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 
+#include "BenchEventLoop.h"
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <list>
 #include <vector>
 
+using bench::idle;
+using bench::idleUntil;
+using bench::millis;
+
 namespace {
-
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Runs the event loop until `done` holds or `timeoutMs` passed.
-bool idleUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        idle(1);
-    }
-    return true;
-}
-
-double millis(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 double median(std::vector<double> v)
 {
@@ -71,8 +48,6 @@ void report(const char *what, const std::vector<double> &ms, double floorMs, dou
                 *std::max_element(ms.begin(), ms.end()), m / floorMs, floorMs, target, ms.size());
 }
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -83,7 +58,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -9,6 +9,8 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/settings/DSettingsDia.h"
 
+#include "BenchEventLoop.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -23,14 +25,6 @@
 
 namespace {
 
-// Runs the GUI event loop for `ms` milliseconds, the way the application idles.
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 void report(const char *what, std::vector<double> ms, double target)
 {
     std::sort(ms.begin(), ms.end());
@@ -38,14 +32,10 @@ void report(const char *what, std::vector<double> ms, double target)
                 ms.back(), target, ms.size());
 }
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-double millis(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
+
+using bench::idle;
+using bench::millis;
 
 int main(int argc, char **argv)
 {
@@ -56,7 +46,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
