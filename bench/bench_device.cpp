@@ -11,7 +11,7 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
 
-#include "BenchEventLoop.h"
+#include "BenchGui.h"
 
 #include <QCoreApplication>
 #include <QDir>

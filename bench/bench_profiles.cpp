@@ -17,7 +17,7 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 
-#include "BenchEventLoop.h"
+#include "BenchGui.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,12 +53,7 @@ void report(const char *what, const std::vector<double> &ms, double floorMs, dou
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
-    qInstallMessageHandler(bench::quiet);
+    bench::prepareApplication(home, "LT108HE");
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

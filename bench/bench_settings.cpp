@@ -9,7 +9,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/settings/DSettingsDia.h"
 
-#include "BenchEventLoop.h"
+#include "BenchGui.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,12 +41,7 @@ int main(int argc, char **argv)
 {
     // A home of its own, so that the user's settings stay untouched.
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
-    qInstallMessageHandler(bench::quiet);
+    bench::prepareApplication(home, "LT108HE");
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
