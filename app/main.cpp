@@ -31,6 +31,11 @@ int main(int argc, char *argv[])
         qDebug() << "--------------- EXE already runing -----------------";
 
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // Everything is drawn by the raster engine. On X the GL integration
+    // would load the system's GL driver, with a software renderer some
+    // 50 MB of memory, for nothing.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     cleanLogDir(baseName);
     qInstallMessageHandler(logMessageHandler);

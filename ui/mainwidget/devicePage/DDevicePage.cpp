@@ -87,6 +87,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_roster, &KeyboardRoster::taskDue, this, &DDevicePage::runDeferredTask);
     m_openSequence = new DeviceOpenSequence(this);
     connect(m_openSequence, &DeviceOpenSequence::sigLinkSettled, this, &DDevicePage::onOpenLinkSettled);
+    connect(m_openSequence, &DeviceOpenSequence::sigStepsDone, this, &DDevicePage::onProfileFilesMade);
     connect(m_openSequence, &DeviceOpenSequence::sigTravelRead, this, &DDevicePage::onKeyTravelRead);
     initProfileWork();
 

@@ -307,6 +307,8 @@ private:
     void buildKeyboardView(const hidStructInfoAll &record);
     void showDeviceKindControls(const DDeviceKeyboardLink *link);
     void onOpenLinkSettled();
+    void onProfileFilesMade();
+    ProfileFolder::Defaults openingDefaults() const;
     void onKeyTravelRead(const QVector<KeyTravelReader::Travel> &travels);
     void finishOpen();
     void fitKeyboardViewToScreen();
@@ -325,6 +327,8 @@ private:
     bool m_rescanRemoved = false;
     int m_rescanType = 0;
     hidStructInfoAll m_openingRecord{};
+    // New profile files made after the profile is loaded, a turn each.
+    QVector<ProfileFolder::File> m_filesToMake;
     QString m_currentSN;
     QPointer<QWidget> m_keyboardViewContainer;
     int m_keyboardLightIndex = 2;

@@ -262,13 +262,33 @@ void DDevicePage::showDeviceKindControls(const DDeviceKeyboardLink *link)
     qDebug() << "openTheUsingDevice  Step6";
 }
 
+ProfileFolder::Defaults DDevicePage::openingDefaults() const
+{
+    ProfileFolder::Defaults defaults;
+    defaults.keyCount = m_openingRecord.keyCount;
+    defaults.model = modelOf(m_openingRecord);
+    defaults.lightSynchronized = DDataManager::getInstance()->isLightSynchronize();
+    return defaults;
+}
+
 void DDevicePage::onOpenLinkSettled()
 {
     if (!m_isOpeningDevice)
         return;
+    m_filesToMake.clear();
     initProfileXmlFiles(m_openingRecord, 0);
-    qDebug() << "openTheUsingDevice  Step7";
+    // The profile files still missing, one write in each turn.
+    QVector<std::function<void()>> steps;
+    const ProfileFolder::Defaults defaults = openingDefaults();
+    for (const ProfileFolder::File file : qAsConst(m_filesToMake))
+        steps.append([this, file, defaults] { m_profileFiles.createFile(file, defaults); });
+    m_filesToMake.clear();
+    m_openSequence->runSteps(steps);
+}
 
+void DDevicePage::onProfileFilesMade()
+{
+    qDebug() << "openTheUsingDevice  Step7";
     DDeviceKeyboardLink *link = m_openSequence->link();
     if (DDataManager::getInstance()->hidDeviceType() == 4 && link && m_currentKeyboardLink == link) {
         QVector<KeyTravelReader::Key> keys;
@@ -350,22 +370,25 @@ void DDevicePage::initProfileXmlFiles(hidStructInfoAll record, int unused)
     }
     const int fileCount = data->isMagneticKeyboard() ? 3 : 2;
     qDebug() << "openTheUsingDevice  Step6, profileNum:" << fileCount;
-    ProfileFolder::Defaults defaults;
-    defaults.keyCount = record.keyCount;
-    defaults.model = model;
-    defaults.lightSynchronized = data->isLightSynchronize();
-    if (!m_profileFiles.prepare(data->userConfigDir(), levels, fileCount, defaults))
+    if (!m_profileFiles.makeFolder(data->userConfigDir(), levels, fileCount))
         return;
     if (fileCount == 3)
         data->setMagneticXmlPath(m_profileFiles.filePath(ProfileFolder::HeavyPress).constData());
+    m_filesToMake = m_profileFiles.missingFiles();
+    // The default-layer file, new or not, takes its defaults and the
+    // keyboard's own light records in one write; the other new files follow
+    // in turns of their own, once the profile is loaded.
+    LumtarXmlBatch defaultFileBatch(m_profileFiles.filePath(ProfileFolder::DefaultLayer).constData());
+    if (m_filesToMake.removeOne(ProfileFolder::DefaultLayer))
+        m_profileFiles.createFile(ProfileFolder::DefaultLayer, openingDefaults());
     qDebug() << "openTheUsingDevice  Step6, XML Init End...";
+    if (!m_profileFiles.useDefaultLayerFile())
+        return;
     qDebug() << "openTheUsingDevice  Step6, Update data Start...";
     loadProfileKeyAndLightInfo();
     qDebug() << "openTheUsingDevice  Step6, Update data End...";
 
     if (!link->isLightInfoSaved()) {
-        // Both light records go into the default-layer file in one write.
-        LumtarXmlBatch batch(m_profileFiles.xmlProfilePath());
         qDebug() << "openTheUsingDevice  Step6D  001";
         if (!link->sideLightModeList().modeCodes.empty()) {
             link->saveLightInfoToProFile(0);

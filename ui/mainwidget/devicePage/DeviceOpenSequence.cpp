@@ -3,11 +3,27 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/LinkReadyWait.h"
 
+#include <QTimer>
+
 DeviceOpenSequence::DeviceOpenSequence(QObject *parent)
     : QObject(parent)
     , m_linkWait(new LinkReadyWait(this))
+    , m_stepTimer(new QTimer(this))
     , m_travelReader(new KeyTravelReader(this))
 {
+    m_stepTimer->setSingleShot(true);
+    connect(m_stepTimer, &QTimer::timeout, this, [this] {
+        if (m_stage != Stage::RunningSteps)
+            return;
+        if (m_steps.isEmpty()) {
+            m_stage = Stage::ProfileStep;
+            emit sigStepsDone();
+            return;
+        }
+        const std::function<void()> step = m_steps.takeFirst();
+        m_stepTimer->start(0);
+        step();
+    });
     connect(m_travelReader, &KeyTravelReader::finished, this, [this](const QVector<KeyTravelReader::Travel> &travels) {
         if (m_stage != Stage::ReadingTravel)
             return;
@@ -21,10 +37,29 @@ void DeviceOpenSequence::start(DDeviceKeyboardLink *link)
     abort();
     m_link = link;
     m_stage = Stage::WaitingForLink;
-    m_linkWait->start(link, LinkReadyWaitMs, [this](bool) {
-        m_stage = Stage::ProfileStep;
-        emit sigLinkSettled();
+    const int generation = ++m_generation;
+    m_linkWait->start(link, LinkReadyWaitMs, [this, generation](bool) {
+        // Always from a turn of its own, so that what the page built before
+        // is painted before the work that follows.
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation] {
+                if (generation != m_generation || m_stage != Stage::WaitingForLink)
+                    return;
+                m_stage = Stage::ProfileStep;
+                emit sigLinkSettled();
+            },
+            Qt::QueuedConnection);
     });
+}
+
+void DeviceOpenSequence::runSteps(const QVector<std::function<void()>> &steps)
+{
+    if (m_stage == Stage::Idle)
+        return;
+    m_stage = Stage::RunningSteps;
+    m_steps = steps;
+    m_stepTimer->start(0);
 }
 
 void DeviceOpenSequence::readTravel(const QVector<KeyTravelReader::Key> &keys, KeyTravelReader::Sender send)
@@ -48,7 +83,10 @@ void DeviceOpenSequence::finish()
 
 void DeviceOpenSequence::abort()
 {
+    ++m_generation;
     m_linkWait->cancel();
+    m_stepTimer->stop();
+    m_steps.clear();
     m_travelReader->abort();
     finish();
 }

@@ -84,9 +84,18 @@ QStringList ProfileFolder::folderLevels(const QString &model, const QString &ser
     return levels;
 }
 
+QByteArray ProfileFolder::filePathIn(const QString &userConfigDir, const QStringList &levels, File file)
+{
+    QString folder = userConfigDir;
+    for (const QString &level : levels)
+        folder += QLatin1Char('/') + level;
+    return (folder + QLatin1String(fileName(file))).toLocal8Bit();
+}
+
 void ProfileFolder::clear()
 {
     m_folder.clear();
+    m_fileCount = 0;
     std::memset(m_xmlProfilePath, 0, sizeof m_xmlProfilePath);
 }
 
@@ -108,18 +117,14 @@ bool ProfileFolder::setXmlProfilePath(const QByteArray &path)
     return true;
 }
 
-bool ProfileFolder::prepare(const QString &userConfigDir, const QStringList &levels, int fileCount,
-                            const Defaults &defaults)
+bool ProfileFolder::makeFolder(const QString &userConfigDir, const QStringList &levels, int fileCount)
 {
     clear();
     if (levels.isEmpty())
         return false;
-    QString folder = userConfigDir;
-    for (const QString &level : levels)
-        folder += QLatin1Char('/') + level;
     // Every path must fit before anything is made: a cut path names another file.
     for (int i = 0; i < fileCount; ++i) {
-        const QByteArray path = (folder + QLatin1String(fileName(File(i)))).toLocal8Bit();
+        const QByteArray path = filePathIn(userConfigDir, levels, File(i));
         if (path.size() >= PathBufferSize) {
             qDebug().noquote() << "Profile path too long, not used:" << path;
             return false;
@@ -131,30 +136,43 @@ bool ProfileFolder::prepare(const QString &userConfigDir, const QStringList &lev
         if (!QFileInfo(level).isDir() && !QDir().mkdir(level))
             qDebug().noquote() << "Cannot create the profile folder" << level;
     }
-    m_folder = folder;
-    for (int i = 0; i < fileCount; ++i) {
-        const QByteArray path = filePath(File(i));
-        if (!QFileInfo(QString::fromLocal8Bit(path)).isFile())
-            createFile(path, i != HeavyPress, defaults);
-    }
-    return setXmlProfilePath(filePath(DefaultLayer));
+    m_folder = level;
+    m_fileCount = fileCount;
+    return true;
 }
 
-void ProfileFolder::createFile(const QByteArray &path, bool layerFile, const Defaults &defaults)
+QVector<ProfileFolder::File> ProfileFolder::missingFiles() const
 {
+    QVector<File> missing;
+    for (int i = 0; i < m_fileCount; ++i)
+        if (!QFileInfo(QString::fromLocal8Bit(filePath(File(i)))).isFile())
+            missing.append(File(i));
+    return missing;
+}
+
+void ProfileFolder::createFile(File file, const Defaults &defaults) const
+{
+    const QByteArray path = filePath(file);
+    if (path.isEmpty())
+        return;
     // The new file and its defaults reach the disk in one write.
     LumtarXmlBatch batch(path.constData());
     CLumtarXML_CreateXMLFile(path.constData());
     const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
     CLumtarXML_CreateProFileXmlParentNode(path.constData(), "1", name.constData(), 0);
     CLumtarXML_ModifyXMLFileProfileIndex(path.constData(), 1);
-    if (layerFile) {
+    if (file != HeavyPress) {
         addDefaultLightInfo(path.constData(), 1, defaults.lightSynchronized);
         addDefaultCustomLightNodes(path.constData(), 1,
                                    DefaultCustomLightFile::fileName(defaults.keyCount, defaults.model));
     }
     if (!batch.commit())
         qDebug().noquote() << "Cannot write the new profile file" << path;
+}
+
+bool ProfileFolder::useDefaultLayerFile()
+{
+    return setXmlProfilePath(filePath(DefaultLayer));
 }
 
 void ProfileFolder::addDefaultLightInfo(const char *path, int profileIndex, bool lightSynchronized)

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class ProfileFolder
 {
@@ -39,16 +40,23 @@ public:
     // The folder levels below the user-configuration folder; empty when the
     // model or the serial number cannot name a folder.
     static QStringList folderLevels(const QString &model, const QString &serial, int gamePadMode);
+    // The path of a file in the folder of these levels.
+    static QByteArray filePathIn(const QString &userConfigDir, const QStringList &levels, File file);
 
     // Forgets the folder and the profile file: no keyboard's files are in use.
     void clear();
-    // Creates the folder below `userConfigDir` one level at a time and the
-    // first `fileCount` files that are missing, each with the single profile
-    // "Profile1" made current and, for the two layer files, the default
-    // light data; the default-layer file becomes the profile file in use.
-    // False, with nothing in use, when the names cannot make a folder or a
-    // path would not fit.
-    bool prepare(const QString &userConfigDir, const QStringList &levels, int fileCount, const Defaults &defaults);
+    // Takes the folder of `levels` below `userConfigDir` and makes it, one
+    // level at a time, for a keyboard with `fileCount` files (2, or 3 with
+    // the heavy-press file). False, with nothing in use, when the names
+    // cannot make a folder or a file's path would not fit.
+    bool makeFolder(const QString &userConfigDir, const QStringList &levels, int fileCount);
+    // The keyboard's files that are not there yet, in file order.
+    QVector<File> missingFiles() const;
+    // Makes a missing file in one write: the single profile "Profile1",
+    // made current, and for the two layer files the default light data.
+    void createFile(File file, const Defaults &defaults) const;
+    // The default-layer file becomes the profile file in use.
+    bool useDefaultLayerFile();
 
     QString folder() const { return m_folder; }
     QByteArray filePath(File file) const;
@@ -70,9 +78,8 @@ public:
                                          const QString &defaultsFile);
 
 private:
-    void createFile(const QByteArray &path, bool layerFile, const Defaults &defaults);
-
     QString m_folder;
+    int m_fileCount = 0;
     char m_xmlProfilePath[PathBufferSize] = {};
 };
 
