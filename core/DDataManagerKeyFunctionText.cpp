@@ -65,36 +65,10 @@ std::optional<QString> combinationText(const QByteArray &value, const QMap<int, 
 
 QString deviceFunctionText(std::optional<int> subCode, const QByteArray &value)
 {
-    if (!subCode)
+    const int function = KeyFunctionNames::deviceFunctionOf(subCode, value);
+    if (function < 0)
         return translated("Unknow");
-    switch (*subCode) {
-    case 0:
-        return translated("Lock keyboard");
-    case 2:
-        return KeyFunctionNames::winLock().text(parseNumber(value));
-    case 8:
-        return KeyFunctionNames::layers().text(parseNumber(value));
-    case 10:
-        return translated("Power query");
-    case 11: {
-        // "a,b": the connection kind, then the Bluetooth channel.
-        const QList<QByteArray> parts = value.split(',');
-        if (parts.size() < 2)
-            return translated("Unknow");
-        const std::optional<int> a = parseNumber(parts.at(0));
-        const std::optional<int> b = parseNumber(parts.at(1));
-        if (!a || !b)
-            return translated("Unknow");
-        switch (*a) {
-        case 0: return KeyFunctionNames::bluetooth().text(b);
-        case 1: return translated("2.4G switching");
-        case 2: return translated("USB switching");
-        default: return translated("Unknow");
-        }
-    }
-    default:
-        return translated("Unknow");
-    }
+    return translated(KeyFunctionNames::deviceFunction(function).name);
 }
 
 } // namespace

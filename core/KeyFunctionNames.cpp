@@ -1,6 +1,7 @@
 #include "core/KeyFunctionNames.h"
 
 #include <QCoreApplication>
+#include <QList>
 
 namespace KeyFunctionNames {
 
@@ -51,23 +52,31 @@ const char *const kShortcuts[] = {
     QT_TRANSLATE_NOOP("QObject", "Save"),
 };
 
-const char *const kWinLock[] = {
-    QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win"),
-    QT_TRANSLATE_NOOP("QObject", "Lock win"),
-    QT_TRANSLATE_NOOP("QObject", "Unlock win"),
+// Device functions (type 19) by the sub-code in the item's mode and the value
+// stored with it; a connection switch (sub-code 11) stores the connection
+// kind (2 USB, 1 2.4G, 0 Bluetooth) and the Bluetooth channel.
+const DeviceFunction kDeviceFunctions[DeviceFunctionCount] = {
+    {0, "0", QT_TRANSLATE_NOOP("QObject", "Lock keyboard")},
+    {2, "0", QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win")},
+    {2, "1", QT_TRANSLATE_NOOP("QObject", "Lock win")},
+    {2, "2", QT_TRANSLATE_NOOP("QObject", "Unlock win")},
+    {8, "0", QT_TRANSLATE_NOOP("QObject", "Default layer")},
+    {8, "1", QT_TRANSLATE_NOOP("QObject", "FN layer")},
+    {8, "2", QT_TRANSLATE_NOOP("QObject", "FN1 layer")},
+    {10, "0", QT_TRANSLATE_NOOP("QObject", "Power query")},
+    {11, "2,0", QT_TRANSLATE_NOOP("QObject", "USB switching")},
+    {11, "1,0", QT_TRANSLATE_NOOP("QObject", "2.4G switching")},
+    {11, "0,0", QT_TRANSLATE_NOOP("QObject", "Bluetooth 1")},
+    {11, "0,1", QT_TRANSLATE_NOOP("QObject", "Bluetooth 2")},
+    {11, "0,2", QT_TRANSLATE_NOOP("QObject", "Bluetooth 3")},
 };
 
-const char *const kLayers[] = {
-    QT_TRANSLATE_NOOP("QObject", "Default layer"),
-    QT_TRANSLATE_NOOP("QObject", "FN layer"),
-    QT_TRANSLATE_NOOP("QObject", "FN1 layer"),
-};
-
-const char *const kBluetooth[] = {
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 1"),
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 2"),
-    QT_TRANSLATE_NOOP("QObject", "Bluetooth 3"),
-};
+std::optional<int> numberOf(const QByteArray &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
 
 // Keyboard light events (types 20-25) and side light events (30-33), by value.
 const char *const kLightMode[] = {
@@ -224,9 +233,45 @@ const char *typeSourceText(int type)
 Table multimedia() { return tableOf(kMultimedia); }
 Table mouse() { return tableOf(kMouse); }
 Table shortcuts() { return tableOf(kShortcuts); }
-Table winLock() { return tableOf(kWinLock); }
-Table layers() { return tableOf(kLayers); }
-Table bluetooth() { return tableOf(kBluetooth); }
+const DeviceFunction &deviceFunction(int index)
+{
+    return kDeviceFunctions[index >= 0 && index < DeviceFunctionCount ? index : 0];
+}
+
+int deviceFunctionOf(std::optional<int> subCode, const QByteArray &value)
+{
+    if (!subCode)
+        return -1;
+    switch (*subCode) {
+    case 0: return LockKeyboard; // whatever the value
+    case 10: return PowerQuery;
+    case 2:
+    case 8: {
+        const std::optional<int> setting = numberOf(value);
+        if (!setting || *setting < 0 || *setting > 2)
+            return -1;
+        return (*subCode == 2 ? SwitchLoopWin : DefaultLayer) + *setting;
+    }
+    case 11: {
+        // "kind,channel": both numbers, or nothing is meant.
+        const QList<QByteArray> parts = value.split(',');
+        if (parts.size() < 2)
+            return -1;
+        const std::optional<int> kind = numberOf(parts.at(0));
+        const std::optional<int> channel = numberOf(parts.at(1));
+        if (!kind || !channel)
+            return -1;
+        if (*kind == 2)
+            return UsbSwitching;
+        if (*kind == 1)
+            return Wireless24GSwitching;
+        if (*kind == 0 && *channel >= 0 && *channel <= 2)
+            return Bluetooth1 + *channel;
+        return -1;
+    }
+    default: return -1;
+    }
+}
 
 Table keyboardLightEvent(int type)
 {

@@ -7,6 +7,7 @@
 #ifndef KEYFUNCTIONNAMES_H
 #define KEYFUNCTIONNAMES_H
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -43,11 +44,35 @@ Table multimedia();
 Table mouse();
 Table shortcuts();
 
-// Device-function settings by sub-code: Windows-key lock (2), layer (8) and
-// the Bluetooth channel of a connection switch (11).
-Table winLock();
-Table layers();
-Table bluetooth();
+// The device functions a key can carry (type 19): the sub-code stored as the
+// item's mode, the value stored with it and the function's name.
+struct DeviceFunction {
+    int subCode;
+    const char *value;
+    const char *name;
+};
+enum DeviceFunctionIndex {
+    LockKeyboard,
+    SwitchLoopWin,
+    LockWin,
+    UnlockWin,
+    DefaultLayer,
+    FnLayer,
+    Fn1Layer,
+    PowerQuery,
+    UsbSwitching,
+    Wireless24GSwitching,
+    Bluetooth1,
+    Bluetooth2,
+    Bluetooth3,
+    DeviceFunctionCount
+};
+const DeviceFunction &deviceFunction(int index);
+// The device function a stored sub-code and value mean, -1 for none: sub-codes
+// 0 and 10 whatever the value; 2 and 8 with the value 0, 1 or 2; 11 with
+// "kind,channel", both numbers, where USB and 2.4G take any channel and
+// Bluetooth the channels 0 to 2.
+int deviceFunctionOf(std::optional<int> subCode, const QByteArray &value);
 
 // Light events: the table of values of keyboard-light event types 20-25 and
 // side-light event types 30-33; an empty table for other types.

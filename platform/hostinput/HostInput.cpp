@@ -1,10 +1,14 @@
 #include "platform/hostinput/HostInput.h"
 
+#include "platform/hostinput/DesktopEntry.h"
 #include "platform/hostinput/X11HostInput.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <optional>
 
 HostInput::~HostInput() = default;
 
@@ -34,9 +38,12 @@ bool HostInput::launch(const QString &target)
     const QFileInfo info(path);
     bool ok = false;
     if (info.isAbsolute() && info.exists()) {
-        // A program file is started as it is; anything else opens with the
-        // desktop's handler for it. No shell ever sees the stored text.
-        if (info.isFile() && info.isExecutable())
+        // A launcher starts its program, a program file is started as it
+        // is; anything else opens with the desktop's handler for it. No
+        // shell ever sees the stored text.
+        if (info.isFile() && info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)
+            ok = launchDesktopEntry(info.absoluteFilePath());
+        else if (info.isFile() && info.isExecutable())
             ok = startProgram(info.absoluteFilePath(), QStringList());
         else
             ok = openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
@@ -54,6 +61,33 @@ bool HostInput::launch(const QString &target)
     if (!ok)
         qDebug().noquote() << "Launch failed:" << path;
     return ok;
+}
+
+bool HostInput::launchDesktopEntry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Launch: cannot read the launcher" << path << file.errorString();
+        return false;
+    }
+    const DesktopEntry entry = DesktopEntry::parse(file.read(DesktopEntry::MaxFileSize));
+    if (!entry.isApplication()) {
+        qDebug().noquote() << "Launch: the launcher" << path << "starts no application (Type" << entry.type() << ")";
+        return false;
+    }
+    const std::optional<QStringList> arguments = entry.arguments();
+    if (!arguments) {
+        qDebug().noquote() << "Launch: the launcher" << path << "has no usable Exec line:" << entry.exec();
+        return false;
+    }
+    // A program named without a folder is looked up on the search path.
+    const QString named = arguments->first();
+    const QString program = named.contains(QLatin1Char('/')) ? named : QStandardPaths::findExecutable(named);
+    if (program.isEmpty() || !QFileInfo(program).isAbsolute()) {
+        qDebug().noquote() << "Launch: the launcher" << path << "names no program that can be found:" << named;
+        return false;
+    }
+    return startProgram(program, arguments->mid(1));
 }
 
 HostInput *HostInput::systemInput()

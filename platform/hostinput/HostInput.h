@@ -21,9 +21,10 @@ public:
     // Returns false (and logs why) when the desktop cannot take it.
     bool typeText(const QString &text);
 
-    // Starts a program file directly (never through a shell) or opens a
-    // document or URL with the desktop's handler. Returns false, with a log
-    // line, when nothing could be started.
+    // Starts a program file directly (never through a shell), the program of
+    // a desktop launcher (".desktop", type Application) from its Exec line,
+    // or opens a document or URL with the desktop's handler. Returns false,
+    // with a log line, when nothing could be started.
     bool launch(const QString &target);
 
     // The desktop's own implementation, created on first use.
@@ -35,6 +36,9 @@ protected:
     virtual bool sendKeyEvent(int virtualKey, bool down) = 0;
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
     virtual bool openUrl(const QUrl &url) = 0;
+
+private:
+    bool launchDesktopEntry(const QString &path);
 };
 
 #endif

@@ -16,17 +16,21 @@ ProfileFileFixture::ProfileFileFixture()
     m_profilePath = QFile::encodeName(m_dir.filePath(QStringLiteral("appProfile_Default.xml")));
     m_heavyPath = QFile::encodeName(m_dir.filePath(QStringLiteral("appProfile_Magnetic.xml")));
     m_macroPath = QFile::encodeName(m_dir.filePath(QStringLiteral("appMacro.xml")));
+    m_seniorKeyPath = QFile::encodeName(m_dir.filePath(QStringLiteral("SeniorKeyConfig.xml")));
     m_valid = CLumtarXML_CreateXMLFile(m_profilePath.constData())
         && CLumtarXML_CreateProFileXmlParentNode(m_profilePath.constData(), "1", "Profile1", 0)
         && CLumtarXML_CreateProFileXmlParentNode(m_profilePath.constData(), "2", "Profile2", 0)
         && CLumtarXML_ModifyXMLFileProfileIndex(m_profilePath.constData(), 1)
         && CLumtarXML_CreateXMLFile(m_heavyPath.constData())
         && CLumtarXML_CreateProFileXmlParentNode(m_heavyPath.constData(), "1", "Profile1", 0)
-        && CLumtarXML_CreateXMLFile(m_macroPath.constData());
+        && CLumtarXML_CreateXMLFile(m_macroPath.constData())
+        && CLumtarXML_SeniorKey_CreateXMLFile(m_seniorKeyPath.constData())
+        && CLumtarXML_SeniorKey_CreateProFileXmlParentNode(m_seniorKeyPath.constData());
 
     DDataManager *data = DDataManager::getInstance();
     m_valid = m_valid && data->setXmlProfilePath(m_profilePath.constData())
-        && data->setMagneticXmlPath(m_heavyPath.constData()) && data->setMacroXmlPath(m_macroPath.constData());
+        && data->setMagneticXmlPath(m_heavyPath.constData()) && data->setMacroXmlPath(m_macroPath.constData())
+        && data->setSeniorKeyXmlPath(m_seniorKeyPath.constData());
     data->setCurrentProfileIndex(1);
     // No key selected and no device facts from an earlier test.
     data->clearClickedKey();
@@ -34,6 +38,7 @@ ProfileFileFixture::ProfileFileFixture()
     data->setHeavyPressLayerEnabled(true);
     data->setHasSideLight(false);
     data->setGamePadMode(-1);
+    data->setHidDeviceType(1);
 }
 
 bool ProfileFileFixture::bind(const QByteArray &path, const char *profile, int keyCode, const char *type,

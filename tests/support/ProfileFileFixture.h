@@ -1,8 +1,9 @@
 // Profile files for the key-assignment tests, in a temporary folder: the
 // default-layer file with profiles 1 and 2, the heavy-press file with
-// profile 1 and an empty macro store. The shared state is pointed at them
-// (current profile 1 of the default-layer file), with no key selected and no
-// facts of an opened device (not magnetic, no side light, no gamepad).
+// profile 1, an empty macro store and an empty advanced-key store. The
+// shared state is pointed at them (current profile 1 of the default-layer
+// file), with no key selected and no facts of an opened device (not
+// magnetic, no side light, no gamepad, no layout's device type).
 #ifndef PROFILEFILEFIXTURE_H
 #define PROFILEFILEFIXTURE_H
 
@@ -23,6 +24,7 @@ public:
     QByteArray profilePath() const { return m_profilePath; }
     QByteArray heavyPath() const { return m_heavyPath; }
     QByteArray macroPath() const { return m_macroPath; }
+    QByteArray seniorKeyPath() const { return m_seniorKeyPath; }
 
     // Stores an item as a page would, straight through the store.
     static bool bind(const QByteArray &path, const char *profile, int keyCode, const char *type,
@@ -40,6 +42,7 @@ private:
     QByteArray m_profilePath;
     QByteArray m_heavyPath;
     QByteArray m_macroPath;
+    QByteArray m_seniorKeyPath;
     bool m_valid = false;
 };
 

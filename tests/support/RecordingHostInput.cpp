@@ -5,6 +5,7 @@ void RecordingHostInput::clear()
     clipboardTexts.clear();
     keyEvents.clear();
     startedPrograms.clear();
+    startedArguments.clear();
     openedUrls.clear();
 }
 
@@ -22,8 +23,8 @@ bool RecordingHostInput::sendKeyEvent(int virtualKey, bool down)
 
 bool RecordingHostInput::startProgram(const QString &program, const QStringList &arguments)
 {
-    Q_UNUSED(arguments)
     startedPrograms.append(program);
+    startedArguments.append(arguments);
     return succeed;
 }
 

@@ -1,5 +1,6 @@
 // A HostInput whose desktop edge only records: the clipboard text, every key
-// event and every program or document it was asked to open. The decisions of
+// event and every program (with its arguments) or document it was asked to
+// open. The decisions of
 // HostInput itself run unchanged.
 #ifndef RECORDINGHOSTINPUT_H
 #define RECORDINGHOSTINPUT_H
@@ -24,6 +25,7 @@ public:
     QStringList clipboardTexts;
     QList<KeyEvent> keyEvents;
     QStringList startedPrograms;
+    QList<QStringList> startedArguments;
     QList<QUrl> openedUrls;
     // What the recorded calls answer.
     bool succeed = true;

@@ -15,6 +15,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
+#include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
 #include "support/TempHome.h"
 #include "ui/mainwidget/devicePage/customKeys/DKeyDisablePage.h"
@@ -28,23 +29,7 @@ namespace {
 
 const int kA = 4, kB = 5, kC = 6;
 
-// What a page told its host after OK: the keys to mark, successes and failure pairs.
-struct Told {
-    explicit Told(DKeyFunctionPage *page)
-        : update(page, &DKeyFunctionPage::sigShoudUpdateKeyboard)
-        , success(page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful)
-        , failure(page, &DKeyFunctionPage::sigCustomKeyInfoSaveFailed)
-    {
-    }
-    QList<int> failures() const
-    {
-        QList<int> pairs;
-        for (const QList<QVariant> &f : failure)
-            pairs << f.at(0).toInt() << f.at(1).toInt();
-        return pairs;
-    }
-    QSignalSpy update, success, failure;
-};
+using Told = KeyPageSignals;
 
 QByteArray field(const char *text)
 {

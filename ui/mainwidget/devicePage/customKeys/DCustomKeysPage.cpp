@@ -346,6 +346,12 @@ QString DCustomKeysPage::saveFailedText(int operateType, int errorIndex)
         return QObject::tr("Setting failed because the text is empty");
     if (operateType == DKeyFunctionPage::NoKeyOperateType && errorIndex == DKeyFunctionPage::ErrorNoKeyOrEmptyText)
         return QObject::tr("Please select one Key first");
+    if (operateType == KeyOperate_Text && errorIndex == DKeyFunctionPage::ErrorTooLong)
+        return QObject::tr("The text is too long");
+    if (operateType == KeyOperate_LaunchApp && errorIndex == DKeyFunctionPage::ErrorTooLong)
+        return QObject::tr("The program path is too long");
+    if (operateType == KeyOperate_Macro && errorIndex == DMacroCmdPage::ErrorNoSuchMacro)
+        return QObject::tr("The macro is no longer stored");
     return QObject::tr("Unknow");
 }
 

@@ -11,9 +11,15 @@
 DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
     : QWidget(parent)
 {
+    setStyleSheet(framedPageStyle());
+}
+
+QString DKeyFunctionPage::framedPageStyle(const QString &rules)
+{
     // The frames of a page's form only arrange it; they draw nothing.
-    setStyleSheet(QStringLiteral("QFrame#frame, QFrame#frame_5, QFrame#frame_6, QFrame#frame_12, "
-                                 "QFrame#frame_Top2{border: none;}"));
+    return QStringLiteral("QFrame#frame, QFrame#frame_3, QFrame#frame_5, QFrame#frame_6, QFrame#frame_10, "
+                          "QFrame#frame_12, QFrame#frame_44, QFrame#frame_Top2{border: none;}")
+        + rules;
 }
 
 void DKeyFunctionPage::loadKeyOperateInfo()
@@ -105,4 +111,42 @@ QString DKeyFunctionPage::radioButtonStyle(const ThemeColor &theme)
                           "border: 2px solid white;}"
                           "QRadioButton::indicator:checked{background-color: rgb(%2);}")
         .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+}
+
+QString DKeyFunctionPage::textBoxStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("QTextEdit{color: rgb(%1); font: 75 10pt \"%2\"; background-color: rgb(%3); "
+                          "border: 1px solid rgb(%4); border-radius: 4px;}"
+                          "QTextEdit:hover, QTextEdit:pressed{border: 1px solid rgb(%5);}")
+        .arg(theme.TextDefaultColor, theme.TextFont, theme.DeviceRightBgColor, theme.DeviceBorderColor,
+             theme.TextCheckedColor);
+}
+
+QString DKeyFunctionPage::comboBoxStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
+                          "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
+                          "QComboBox:hover{border: 1px solid rgb(%4);}"
+                          "QComboBox QAbstractItemView{outline: 0px; selection-background-color: rgb(255, 35, 76);}"
+                          "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
+                          "QComboBox::drop-down{width: 20px; padding-right: 3px; border: none; "
+                          "background: transparent;}"
+                          "QComboBox::down-arrow{width: 14px; height: 14px; "
+                          "image: url(:/images/publicIco/comboxDef.png);}"
+                          "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
+        .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
+             theme.TextFont);
+}
+
+QString DKeyFunctionPage::scrollBarStyle(const ThemeColor &theme)
+{
+    return QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+                          "QScrollBar:horizontal{background: transparent; height: 4px;}"
+                          "QScrollBar::handle:vertical, QScrollBar::handle:horizontal{background: rgba(%2); "
+                          "min-height: 20px; min-width: 20px; border-radius: 2px;}"
+                          "QScrollBar::handle:vertical:hover, QScrollBar::handle:horizontal:hover"
+                          "{background: rgba(%3);}"
+                          "QScrollBar::add-line, QScrollBar::sub-line{height: 0px; width: 0px;}"
+                          "QScrollBar::add-page, QScrollBar::sub-page{background: rgb(%1); border-radius: 3px;}")
+        .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
 }

@@ -5,8 +5,9 @@
 // A page acts on its own copy of key, profile and file until its next load.
 //
 // Failures reach the host as (operate type, error index) pairs:
-// (10, 0) no key selected, (6, 0) an empty text, and (type, 1) when the
-// profile file could not be written (the key keeps its earlier function).
+// (10, 0) no key selected, (6, 0) an empty text, (type, 1) when the profile
+// file could not be written (the key keeps its earlier function) and
+// (type, 2) when a text or path is longer than an item holds.
 #ifndef DKEYFUNCTIONPAGE_H
 #define DKEYFUNCTIONPAGE_H
 
@@ -29,6 +30,7 @@ public:
     static constexpr int NoKeyOperateType = 10;
     static constexpr int ErrorNoKeyOrEmptyText = 0;
     static constexpr int ErrorStoreWriteFailed = 1;
+    static constexpr int ErrorTooLong = 2;
 
     explicit DKeyFunctionPage(QWidget *parent = nullptr);
 
@@ -50,6 +52,10 @@ public:
     static QString keyNameLabelStyle(const ThemeColor &theme);
     static QString pageButtonStyle(const ThemeColor &theme);
     static QString radioButtonStyle(const ThemeColor &theme);
+    // A page's text box, its combo box, and the scroll bars of its scroll area or text box.
+    static QString textBoxStyle(const ThemeColor &theme);
+    static QString comboBoxStyle(const ThemeColor &theme);
+    static QString scrollBarStyle(const ThemeColor &theme);
     static QFont pageFont(int pointSize);
 
 signals:
@@ -64,6 +70,10 @@ protected:
                    const QByteArray &value);
     // Reports the outcome of a change the page made itself.
     void reportStored(int operateType, bool stored);
+
+    // The style sheet of a page whose form frames only arrange it, with the
+    // page's own rules after it.
+    static QString framedPageStyle(const QString &rules = QString());
 
     // A page that is not built yet shows only its title.
     void showTitleOnly(const char *title);

@@ -1,9 +1,110 @@
 #include "ui/mainwidget/devicePage/customKeys/DKeyWithTextPage.h"
+#include "ui_DKeyWithTextPage.h"
 
-#include "core/KeyFunctionNames.h"
+#include <QTextCursor>
+#include <QTimer>
+
+#include "core/DDataManager.h"
+#include "ui/RecordFieldText.h"
+#include "ui/mainwidget/devicePage/customKeys/TextLengthLimit.h"
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)
     : DKeyFunctionPage(parent)
+    , ui(new Ui::DKeyWithTextPage)
 {
-    showTitleOnly(KeyFunctionNames::typeSourceText(KeyOperate_Text));
+    ui->setupUi(this);
+    setTexts();
+}
+
+DKeyWithTextPage::~DKeyWithTextPage()
+{
+    delete ui;
+}
+
+void DKeyWithTextPage::setTexts()
+{
+    ui->label_8->setText(QObject::tr("Text"));
+    ui->textEdit_keyText->setPlaceholderText(QObject::tr("Enter text ..."));
+    ui->pushButton_OK->setText(QObject::tr("OK"));
+    ui->pushButton_Cancel->setText(QObject::tr("Cancel"));
+}
+
+void DKeyWithTextPage::loadKeyOperateInfo()
+{
+    DKeyFunctionPage::loadKeyOperateInfo();
+    ui->textEdit_keyText->clear();
+    ui->textEdit_keyText->setFocus();
+    if (!m_storedItem || KeyItemIO::fieldNumber(m_storedItem->type) != KeyOperate_Text)
+        return;
+    // The cursor is at the start while the text goes in: a stored text past
+    // the limit loses its end.
+    ui->textEdit_keyText->setPlainText(QString::fromUtf8(recordFieldText(m_storedItem->value)));
+    ui->textEdit_keyText->moveCursor(QTextCursor::End);
+}
+
+void DKeyWithTextPage::on_textEdit_keyText_textChanged()
+{
+    const QString text = ui->textEdit_keyText->toPlainText();
+    QTextCursor cursor = ui->textEdit_keyText->textCursor();
+    const std::optional<TextLengthLimit::Cut> cut = TextLengthLimit::cut(text, cursor.position(), MaxTextLength);
+    if (!cut) {
+        m_currentText = text;
+        return;
+    }
+    // One edit of the box, which comes back here with the text that fits.
+    cursor.setPosition(cut->position);
+    cursor.setPosition(cut->position + cut->length, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.setPosition(cut->cursor);
+    ui->textEdit_keyText->setTextCursor(cursor);
+}
+
+void DKeyWithTextPage::saveKeyOperateInfo()
+{
+    if (m_currentText.isEmpty()) {
+        emit sigCustomKeyInfoSaveFailed(KeyOperate_Text, ErrorNoKeyOrEmptyText);
+        return;
+    }
+    const QByteArray value = m_currentText.toUtf8();
+    if (!KeyItemIO::valueFits(value)) {
+        emit sigCustomKeyInfoSaveFailed(KeyOperate_Text, ErrorTooLong);
+        return;
+    }
+    storeItem(KeyOperate_Text, "6", "1", "1", value);
+}
+
+void DKeyWithTextPage::on_pushButton_OK_clicked()
+{
+    saveKeyOperateInfo();
+}
+
+void DKeyWithTextPage::on_pushButton_Cancel_clicked()
+{
+    emit sigClickedCancel();
+}
+
+void DKeyWithTextPage::updateAllUI()
+{
+    ui->retranslateUi(this);
+    setTexts();
+}
+
+void DKeyWithTextPage::updateAppTheme()
+{
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    setStyleSheet(framedPageStyle(textBoxStyle(theme)));
+    ui->label_8->setStyleSheet(titleLabelStyle(theme));
+    ui->pushButton_OK->setStyleSheet(pageButtonStyle(theme));
+    ui->pushButton_Cancel->setStyleSheet(pageButtonStyle(theme));
+    const QFont font = pageFont(12);
+    for (QWidget *widget : {static_cast<QWidget *>(ui->label_8), static_cast<QWidget *>(ui->pushButton_OK),
+                            static_cast<QWidget *>(ui->pushButton_Cancel)})
+        widget->setFont(font);
+    m_scrollSheet = scrollBarStyle(theme);
+    QTimer::singleShot(200, this, &DKeyWithTextPage::onScrollSheetSet);
+}
+
+void DKeyWithTextPage::onScrollSheetSet()
+{
+    ui->textEdit_keyText->setStyleSheet(m_scrollSheet);
 }

@@ -99,10 +99,42 @@ int KeyItemIO::countItems(const QByteArray &type, const QByteArray &value) const
     return CLumtarXML_GetProFileValueNum(m_path, profile.constData(), type.constData(), value.constData());
 }
 
+namespace {
+
+QByteArray macroCopyName(int macroIndex)
+{
+    return "Macro" + QByteArray::number(macroIndex);
+}
+
+} // namespace
+
+bool KeyItemIO::hasMacroCopy(int macroIndex) const
+{
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray index = QByteArray::number(macroIndex);
+    std::list<KeyOrMouseEventStu> events;
+    return CLumtarXML_ProFileMacroWithKeyInfoSelectAll(m_path, profile.constData(), index.constData(),
+                                                       macroCopyName(macroIndex).constData(), &events);
+}
+
+bool KeyItemIO::replaceMacroCopy(int macroIndex, const std::list<KeyOrMouseEventStu> &events) const
+{
+    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray index = QByteArray::number(macroIndex);
+    // The store replaces an earlier copy in the same write.
+    return CLumtarXML_AddProFileBindMacroItem(m_path, profile.constData(), events, index.constData(),
+                                              macroCopyName(macroIndex).constData());
+}
+
 bool KeyItemIO::removeMacroCopy(int macroIndex) const
 {
     const QByteArray profile = QByteArray::number(m_profileIndex);
     const QByteArray index = QByteArray::number(macroIndex);
-    const QByteArray node = QStringLiteral("Macro%1").arg(macroIndex).toLatin1();
-    return CLumtarXML_DeleteProFileBindMacroNode(m_path, profile.constData(), index.constData(), node.constData());
+    return CLumtarXML_DeleteProFileBindMacroNode(m_path, profile.constData(), index.constData(),
+                                                 macroCopyName(macroIndex).constData());
+}
+
+bool KeyItemIO::valueFits(const QByteArray &value)
+{
+    return value.size() < int(sizeof(KeyOperateInfoStu::value));
 }

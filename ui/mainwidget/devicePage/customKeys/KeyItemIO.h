@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <list>
 #include <optional>
 
 #include "core/DDataManager.h"
@@ -50,8 +51,15 @@ public:
     bool remove() const;
     // How many items of this profile hold exactly that type and value.
     int countItems(const QByteArray &type, const QByteArray &value) const;
-    // Removes the profile's copy of a macro ("Macro%1").
+    // The profile's copy of a macro ("Macro%1"): whether there is one,
+    // storing one in place of an earlier one, removing it.
+    bool hasMacroCopy(int macroIndex) const;
+    bool replaceMacroCopy(int macroIndex, const std::list<KeyOrMouseEventStu> &events) const;
     bool removeMacroCopy(int macroIndex) const;
+
+    // Whether a value (UTF-8 text) comes back whole from an item: the
+    // record's value field holds 5119 bytes and the terminating NUL.
+    static bool valueFits(const QByteArray &value);
 
     // A decimal field of an item as a number; fallback when it holds none.
     template <size_t N>
