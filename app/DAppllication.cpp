@@ -12,9 +12,11 @@
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPropertyAnimation>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextEdit>
 #include <QTextStream>
 #include <QThread>
 
@@ -254,6 +256,15 @@ bool DAppllication::isSwallowedKeyPress(const QEvent *event)
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+bool DAppllication::takesTypedLines(const QObject *receiver)
+{
+    if (const auto *edit = qobject_cast<const QTextEdit *>(receiver))
+        return !edit->isReadOnly();
+    if (const auto *edit = qobject_cast<const QPlainTextEdit *>(receiver))
+        return !edit->isReadOnly();
+    return false;
+}
+
 bool DAppllication::isAutoUpCommandLine(const QStringList &arguments)
 {
     return arguments.join(QLatin1Char(' ')).contains(QLatin1String("AutoUp"), Qt::CaseSensitive);
@@ -264,7 +275,9 @@ bool DAppllication::notify(QObject *receiver, QEvent *event)
     if (event->type() == QEvent::MouseMove && m_mainWidget) {
         const QPoint global = static_cast<QMouseEvent *>(event)->globalPos();
         m_mainWidget->hitTestResizeEdge(global.x(), global.y());
-    } else if (isSwallowedKeyPress(event)) {
+    } else if (isSwallowedKeyPress(event)
+               // A key reaches the window first, then its focus widget.
+               && !takesTypedLines(receiver->isWindowType() ? focusWidget() : receiver)) {
         return false;
     }
     return QApplication::notify(receiver, event);

@@ -36,8 +36,12 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // The key presses the application drops before any widget sees them.
+    // The key presses the application drops before any widget sees them,
+    // unless the receiver takes typed lines.
     static bool isSwallowedKeyPress(const QEvent *event);
+    // An editable multi-line text box (the Text key-function page) takes
+    // Space and Enter as text and keeps them: no button or dialog sees them.
+    static bool takesTypedLines(const QObject *receiver);
     // Whether a command line asks to start hidden in the tray.
     static bool isAutoUpCommandLine(const QStringList &arguments);
 

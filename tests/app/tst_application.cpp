@@ -4,8 +4,10 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextEdit>
 
 #include "app/DAppllication.h"
 #include "core/DDataManager.h"
@@ -28,6 +30,7 @@ class tst_Application : public QObject
 private slots:
     void keyFilter_data();
     void keyFilter();
+    void textBoxTakesSpaceAndEnter();
     void autoUpCommandLine_data();
     void autoUpCommandLine();
     void startUpLeavesMainWindowAndSettings();
@@ -69,6 +72,33 @@ void tst_Application::keyFilter()
     QTest::keyClick(&button, Qt::Key(key));
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
         QCOMPARE(clicked.count(), 0);
+}
+
+void tst_Application::textBoxTakesSpaceAndEnter()
+{
+    QTextEdit box;
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("a"));
+    QTest::keyClick(&box, Qt::Key_Space);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, QStringLiteral("b"));
+    QCOMPARE(box.toPlainText(), QStringLiteral("a \nb"));
+    // As the window system delivers it: to the window, then to the box.
+    QTest::keyClick(box.windowHandle(), Qt::Key_Space);
+    QCOMPARE(box.toPlainText(), QStringLiteral("a \nb "));
+
+    // Read-only, or a one-line field: dropped as everywhere.
+    box.setReadOnly(true);
+    QVERIFY(!DAppllication::takesTypedLines(&box));
+    QPlainTextEdit plain;
+    QVERIFY(DAppllication::takesTypedLines(&plain));
+    QLineEdit line;
+    QVERIFY(!DAppllication::takesTypedLines(&line));
+    QTest::keyClick(&line, Qt::Key_Space);
+    QVERIFY(line.text().isEmpty());
 }
 
 void tst_Application::autoUpCommandLine_data()

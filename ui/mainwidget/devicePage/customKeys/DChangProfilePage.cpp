@@ -1,6 +1,9 @@
 #include "ui/mainwidget/devicePage/customKeys/DChangProfilePage.h"
 #include "ui_DChangProfilePage.h"
 
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
+
 #include "sdk/include/LumtarXml.h"
 #include "ui/RecordFieldText.h"
 
@@ -9,6 +12,15 @@ DChangProfilePage::DChangProfilePage(QWidget *parent)
     , ui(new Ui::DChangProfilePage)
 {
     ui->setupUi(this);
+    // The list keeps the form's looks, in a sheet of its own (one that
+    // reaches it through the combo box is not always applied to its first
+    // showing); its rows take their height from it.
+    ui->comboBox_Profile->setItemDelegate(new QStyledItemDelegate(ui->comboBox_Profile));
+    ui->comboBox_Profile->view()->setStyleSheet(
+        QStringLiteral("QAbstractItemView{background-color: rgb(26, 27, 49); color: rgb(175, 175, 175); "
+                       "border: 1px solid rgb(209, 209, 209); outline: 0px; "
+                       "selection-background-color: rgb(255, 143, 31); font: 75 10pt \"Microsoft YaHei\";}"
+                       "QAbstractItemView::item{height: 40px; padding-left: 10px;}"));
     setTexts();
     // A pick stores, also of the entry shown: a key without an item shows
     // the first profile, which the user may mean.

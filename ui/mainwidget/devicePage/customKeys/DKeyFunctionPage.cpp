@@ -1,6 +1,9 @@
 #include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QStyledItemDelegate>
 #include <QDebug>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -122,20 +125,27 @@ QString DKeyFunctionPage::textBoxStyle(const ThemeColor &theme)
              theme.TextCheckedColor);
 }
 
-QString DKeyFunctionPage::comboBoxStyle(const ThemeColor &theme)
+void DKeyFunctionPage::styleComboBox(QComboBox *combo, const ThemeColor &theme)
 {
-    return QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
-                          "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
-                          "QComboBox:hover{border: 1px solid rgb(%4);}"
-                          "QComboBox QAbstractItemView{outline: 0px; selection-background-color: rgb(255, 35, 76);}"
-                          "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
-                          "QComboBox::drop-down{width: 20px; padding-right: 3px; border: none; "
-                          "background: transparent;}"
-                          "QComboBox::down-arrow{width: 14px; height: 14px; "
-                          "image: url(:/images/publicIco/comboxDef.png);}"
-                          "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
-        .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-             theme.TextFont);
+    // Rows take their height from the list's sheet.
+    if (!qobject_cast<QStyledItemDelegate *>(combo->itemDelegate()))
+        combo->setItemDelegate(new QStyledItemDelegate(combo));
+    combo->setStyleSheet(
+        QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
+                       "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
+                       "QComboBox:hover{border: 1px solid rgb(%4);}"
+                       "QComboBox::drop-down{width: 20px; padding-right: 3px; border: none; background: transparent;}"
+                       "QComboBox::down-arrow{width: 14px; height: 14px; image: url(:/images/publicIco/comboxDef.png);}"
+                       "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
+                 theme.TextFont));
+    // The list gets its own sheet: one that reaches it through the combo box
+    // is not always applied to its first showing.
+    combo->view()->setStyleSheet(
+        QStringLiteral("QAbstractItemView{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
+                       "font: 75 10pt \"%4\"; outline: 0px; selection-background-color: rgb(255, 35, 76);}"
+                       "QAbstractItemView::item{height: 40px; padding-left: 10px;}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextFont));
 }
 
 QString DKeyFunctionPage::scrollBarStyle(const ThemeColor &theme)

@@ -19,6 +19,7 @@
 #include "sdk/include/LumtarRecords.h"
 #include "ui/mainwidget/devicePage/customKeys/KeyItemIO.h"
 
+class QComboBox;
 class QLabel;
 
 class DKeyFunctionPage : public QWidget
@@ -52,11 +53,12 @@ public:
     static QString keyNameLabelStyle(const ThemeColor &theme);
     static QString pageButtonStyle(const ThemeColor &theme);
     static QString radioButtonStyle(const ThemeColor &theme);
-    // A page's text box, its combo box, and the scroll bars of its scroll area or text box.
+    // A page's text box, and the scroll bars of its scroll area or text box.
     static QString textBoxStyle(const ThemeColor &theme);
-    static QString comboBoxStyle(const ThemeColor &theme);
     static QString scrollBarStyle(const ThemeColor &theme);
     static QFont pageFont(int pointSize);
+    // A page's combo box and its list, rows 40 pixels high.
+    static void styleComboBox(QComboBox *combo, const ThemeColor &theme);
 
 signals:
     void sigShoudUpdateKeyboard(int keyDec);

@@ -199,11 +199,12 @@ void DMacroCmdPage::updateAppTheme()
         QStringLiteral("QLabel{color: rgb(%2); font: 75 12pt \"%4\";}"
                        "QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
                        "border: 1px solid rgb(%5); border-radius: 4px;}"
-                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
+                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}"
+                       "QLineEdit:disabled{color: rgb(%5);}")
             .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
                  theme.DeviceBorderColor)
         + radioButtonStyle(theme)));
-    ui->comboBox_Macro->setStyleSheet(comboBoxStyle(theme));
+    styleComboBox(ui->comboBox_Macro, theme);
     ui->scrollAreaWidgetContents->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);

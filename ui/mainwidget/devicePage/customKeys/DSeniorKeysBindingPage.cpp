@@ -76,5 +76,5 @@ void DSeniorKeysBindingPage::updateAppTheme()
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
     ui->label_2->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1); font: 75 12pt \"%2\";}")
                                    .arg(theme.TextDefaultColor, theme.TextFont));
-    ui->comboBox_SeniorKeys->setStyleSheet(comboBoxStyle(theme));
+    styleComboBox(ui->comboBox_SeniorKeys, theme);
 }
