@@ -162,6 +162,16 @@ bool CLumtarXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *p
                                                  const char *macroIndex, const char *macroName,
                                                  std::list<KeyOrMouseEventStu> *events);
 
+/* A macro key in one write: the key's item (type "1", the macro index as
+ * value) and, when copyEvents is given, the profile's copy of the macro in
+ * place of an earlier one. Neither is stored when either cannot be. */
+bool CLumtarXML_AddProFileMacroKeyWithCopy(const char *path, const char *profileIndex,
+                                           const char *keyCode, const char *keyName,
+                                           const char *count, const char *mode,
+                                           const char *macroIndex,
+                                           const std::list<KeyOrMouseEventStu> *copyEvents,
+                                           const char *nodeName);
+
 /* ---- Light records: one per (profile, kind, mode), a current mode per kind ---- */
 
 /* The current mode of the kind; -1 when the profile never chose one (a new

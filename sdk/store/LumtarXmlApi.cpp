@@ -129,6 +129,17 @@ bool CLumtarXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *pro
     return ProfileStore::addKey(path, profileIndex, keyCode, keyName, type, count, mode, value);
 }
 
+bool CLumtarXML_AddProFileMacroKeyWithCopy(const char *path, const char *profileIndex,
+                                           const char *keyCode, const char *keyName,
+                                           const char *count, const char *mode,
+                                           const char *macroIndex,
+                                           const std::list<KeyOrMouseEventStu> *copyEvents,
+                                           const char *nodeName)
+{
+    return ProfileStore::addMacroKey(path, profileIndex, keyCode, keyName, count, mode, macroIndex,
+                                     copyEvents, nodeName);
+}
+
 int CLumtarXML_GetProFileValueNum(const char *path, const char *profileIndex, const char *type,
                                   const char *value)
 {

@@ -267,29 +267,84 @@ bool ProfileStore::deleteKey(const char *path, const char *profileIndex, const c
     });
 }
 
+namespace {
+
+// A key item's texts, checked before anything is changed.
+struct KeyTexts {
+    const char *code = nullptr;
+    std::string name, type, count, mode, value;
+
+    bool accept(const char *keyCode, const char *keyName, const char *t, const char *c, const char *m,
+                const char *v)
+    {
+        code = keyCode;
+        return keyCode && *keyCode && acceptText(keyName, &name) && acceptText(t, &type) && acceptText(c, &count)
+            && acceptText(m, &mode) && acceptText(v, &value);
+    }
+};
+
+// Sets the profile's item of the key (added when there is none); true when
+// that changed something.
+bool writeKey(pugi::xml_node &profile, const KeyTexts &k)
+{
+    pugi::xml_node keys = childOrCreate(profile, "keys");
+    pugi::xml_node key = findChild(keys, "key", "code", k.code);
+    bool changed = false;
+    if (!key) {
+        key = keys.append_child("key");
+        changed = true;
+    }
+    changed |= setAttr(key, "code", k.code);
+    changed |= setAttr(key, "name", k.name.c_str());
+    changed |= setAttr(key, "type", k.type.c_str());
+    changed |= setAttr(key, "count", k.count.c_str());
+    changed |= setAttr(key, "mode", k.mode.c_str());
+    changed |= setAttr(key, "value", k.value.c_str());
+    return changed;
+}
+
+// Puts the profile's copy of a macro in place of an earlier one.
+void writeMacroCopy(pugi::xml_node &profile, const std::list<KeyOrMouseEventStu> &events, const char *macroIndex,
+                    const std::string &name)
+{
+    pugi::xml_node macros = childOrCreate(profile, "macros");
+    pugi::xml_node old = findChild(macros, "macro", "index", macroIndex);
+    pugi::xml_node copy = old ? macros.insert_child_before("macro", old) : macros.append_child("macro");
+    if (old)
+        macros.remove_child(old);
+    copy.append_attribute("index") = macroIndex;
+    copy.append_attribute("name") = name.c_str();
+    MacroEventXml::appendAll(copy, events);
+}
+
+} // namespace
+
 bool ProfileStore::addKey(const char *path, const char *profileIndex, const char *keyCode,
                           const char *keyName, const char *type, const char *count,
                           const char *mode, const char *value)
 {
-    std::string name, t, c, m, v;
-    if (!keyCode || !*keyCode || !acceptText(keyName, &name) || !acceptText(type, &t)
-        || !acceptText(count, &c) || !acceptText(mode, &m) || !acceptText(value, &v))
+    KeyTexts key;
+    if (!key.accept(keyCode, keyName, type, count, mode, value))
         return false;
     return modifyProfile(path, profileIndex, [&](pugi::xml_node &profile) {
-        pugi::xml_node keys = childOrCreate(profile, "keys");
-        pugi::xml_node key = findChild(keys, "key", "code", keyCode);
-        bool changed = false;
-        if (!key) {
-            key = keys.append_child("key");
-            changed = true;
-        }
-        changed |= setAttr(key, "code", keyCode);
-        changed |= setAttr(key, "name", name.c_str());
-        changed |= setAttr(key, "type", t.c_str());
-        changed |= setAttr(key, "count", c.c_str());
-        changed |= setAttr(key, "mode", m.c_str());
-        changed |= setAttr(key, "value", v.c_str());
-        return changed ? Change::Changed : Change::Unchanged;
+        return writeKey(profile, key) ? Change::Changed : Change::Unchanged;
+    });
+}
+
+bool ProfileStore::addMacroKey(const char *path, const char *profileIndex, const char *keyCode,
+                               const char *keyName, const char *count, const char *mode,
+                               const char *macroIndex, const std::list<KeyOrMouseEventStu> *copyEvents,
+                               const char *nodeName)
+{
+    KeyTexts key;
+    std::string name;
+    if (!macroIndex || !*macroIndex || !key.accept(keyCode, keyName, "1", count, mode, macroIndex)
+        || (copyEvents && !acceptText(nodeName, &name)))
+        return false;
+    return modifyProfile(path, profileIndex, [&](pugi::xml_node &profile) {
+        if (copyEvents)
+            writeMacroCopy(profile, *copyEvents, macroIndex, name);
+        return writeKey(profile, key) || copyEvents ? Change::Changed : Change::Unchanged;
     });
 }
 
@@ -333,15 +388,7 @@ bool ProfileStore::addMacroCopy(const char *path, const char *profileIndex,
     if (!macroIndex || !*macroIndex || !acceptText(nodeName, &name))
         return false;
     return modifyProfile(path, profileIndex, [&](pugi::xml_node &profile) {
-        pugi::xml_node macros = childOrCreate(profile, "macros");
-        pugi::xml_node old = findChild(macros, "macro", "index", macroIndex);
-        pugi::xml_node copy = old ? macros.insert_child_before("macro", old)
-                                  : macros.append_child("macro");
-        if (old)
-            macros.remove_child(old);
-        copy.append_attribute("index") = macroIndex;
-        copy.append_attribute("name") = name.c_str();
-        MacroEventXml::appendAll(copy, events);
+        writeMacroCopy(profile, events, macroIndex, name);
         return Change::Changed;
     });
 }

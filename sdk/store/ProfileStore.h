@@ -32,6 +32,12 @@ public:
     static bool addKey(const char *path, const char *profileIndex, const char *keyCode,
                        const char *keyName, const char *type, const char *count, const char *mode,
                        const char *value);
+    // A macro key (type 1, the macro's index as value) and, given its
+    // events, the profile's copy of the macro, in one change.
+    static bool addMacroKey(const char *path, const char *profileIndex, const char *keyCode,
+                            const char *keyName, const char *count, const char *mode,
+                            const char *macroIndex, const std::list<KeyOrMouseEventStu> *copyEvents,
+                            const char *nodeName);
     static int countKeys(const char *path, const char *profileIndex, const char *type,
                          const char *value);
     static bool listKeyCodes(const char *path, const char *profileIndex,

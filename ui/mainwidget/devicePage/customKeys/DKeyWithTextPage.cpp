@@ -2,6 +2,7 @@
 #include "ui_DKeyWithTextPage.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "core/DDataManager.h"
@@ -44,13 +45,15 @@ void DKeyWithTextPage::loadKeyOperateInfo()
 
 void DKeyWithTextPage::on_textEdit_keyText_textChanged()
 {
+    // The document counts its UTF-16 code units (plus one for its end): the
+    // text itself is fetched only when something must go.
+    if (ui->textEdit_keyText->document()->characterCount() - 1 <= MaxTextLength)
+        return;
     const QString text = ui->textEdit_keyText->toPlainText();
     QTextCursor cursor = ui->textEdit_keyText->textCursor();
     const std::optional<TextLengthLimit::Cut> cut = TextLengthLimit::cut(text, cursor.position(), MaxTextLength);
-    if (!cut) {
-        m_currentText = text;
+    if (!cut)
         return;
-    }
     // One edit of the box, which comes back here with the text that fits.
     cursor.setPosition(cut->position);
     cursor.setPosition(cut->position + cut->length, QTextCursor::KeepAnchor);
@@ -59,13 +62,19 @@ void DKeyWithTextPage::on_textEdit_keyText_textChanged()
     ui->textEdit_keyText->setTextCursor(cursor);
 }
 
+QString DKeyWithTextPage::currentText() const
+{
+    return ui->textEdit_keyText->toPlainText();
+}
+
 void DKeyWithTextPage::saveKeyOperateInfo()
 {
-    if (m_currentText.isEmpty()) {
+    const QString text = currentText();
+    if (text.isEmpty()) {
         emit sigCustomKeyInfoSaveFailed(KeyOperate_Text, ErrorNoKeyOrEmptyText);
         return;
     }
-    const QByteArray value = m_currentText.toUtf8();
+    const QByteArray value = text.toUtf8();
     if (!KeyItemIO::valueFits(value)) {
         emit sigCustomKeyInfoSaveFailed(KeyOperate_Text, ErrorTooLong);
         return;

@@ -27,7 +27,7 @@ public:
     void updateAppTheme() override;
 
     // The box's plain text, as OK would store it.
-    QString currentText() const { return m_currentText; }
+    QString currentText() const;
 
 signals:
     void sigClickedCancel();
@@ -43,7 +43,6 @@ private:
     void saveKeyOperateInfo();
 
     Ui::DKeyWithTextPage *ui;
-    QString m_currentText;
     QString m_scrollSheet;
 };
 

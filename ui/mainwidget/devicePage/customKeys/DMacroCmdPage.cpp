@@ -165,25 +165,18 @@ void DMacroCmdPage::saveKeyOperateInfo(int count, int mode, int macroIndex)
         return;
     }
 
+    // The profile gets its copy of the macro (which the download sends) when
+    // no key of it used the macro yet, or the copy went missing; the copy
+    // and the key's item are stored in one write, so a macro key never goes
+    // to the keyboard without its macro.
     const QByteArray index = QByteArray::number(macroIndex);
-    // The copy and the key's item reach the file in one write, or neither
-    // does: a macro key never downloads without its macro.
-    LumtarXmlBatch batch(m_keyItem.path());
-    if (m_keyItem.countItems("1", index) < 1 || !m_keyItem.hasMacroCopy(macroIndex)) {
-        std::list<KeyOrMouseEventStu> events;
-        if (!CLumtarXML_SelectAllKeyOrMouseEvent(m_macroPath, index.constData(), &events)) {
-            emit sigCustomKeyInfoSaveFailed(KeyOperate_Macro, ErrorNoSuchMacro);
-            return;
-        }
-        if (!m_keyItem.replaceMacroCopy(macroIndex, events)) {
-            batch.commit();
-            reportStored(KeyOperate_Macro, false);
-            return;
-        }
+    std::list<KeyOrMouseEventStu> events;
+    const bool needsCopy = m_keyItem.countItems("1", index) < 1 || !m_keyItem.hasMacroCopy(macroIndex);
+    if (needsCopy && !CLumtarXML_SelectAllKeyOrMouseEvent(m_macroPath, index.constData(), &events)) {
+        emit sigCustomKeyInfoSaveFailed(KeyOperate_Macro, ErrorNoSuchMacro);
+        return;
     }
-    const bool replaced = m_keyItem.replace("1", QByteArray::number(count), QByteArray::number(mode), index);
-    const bool written = batch.commit();
-    reportStored(KeyOperate_Macro, replaced && written);
+    reportStored(KeyOperate_Macro, m_keyItem.replaceWithMacro(count, mode, macroIndex, needsCopy ? &events : nullptr));
 }
 
 void DMacroCmdPage::updateAllUI()

@@ -117,13 +117,19 @@ bool KeyItemIO::hasMacroCopy(int macroIndex) const
                                                        macroCopyName(macroIndex).constData(), &events);
 }
 
-bool KeyItemIO::replaceMacroCopy(int macroIndex, const std::list<KeyOrMouseEventStu> &events) const
+bool KeyItemIO::replaceWithMacro(int count, int mode, int macroIndex,
+                                 const std::list<KeyOrMouseEventStu> *copyEvents) const
 {
+    if (!hasKey())
+        return false;
     const QByteArray profile = QByteArray::number(m_profileIndex);
-    const QByteArray index = QByteArray::number(macroIndex);
-    // The store replaces an earlier copy in the same write.
-    return CLumtarXML_AddProFileBindMacroItem(m_path, profile.constData(), events, index.constData(),
-                                              macroCopyName(macroIndex).constData());
+    const QByteArray code = QByteArray::number(m_keyCode);
+    const QByteArray name = m_keyName.toUtf8();
+    return CLumtarXML_AddProFileMacroKeyWithCopy(m_path, profile.constData(), code.constData(), name.constData(),
+                                                 QByteArray::number(count).constData(),
+                                                 QByteArray::number(mode).constData(),
+                                                 QByteArray::number(macroIndex).constData(), copyEvents,
+                                                 macroCopyName(macroIndex).constData());
 }
 
 bool KeyItemIO::removeMacroCopy(int macroIndex) const

@@ -51,10 +51,13 @@ public:
     bool remove() const;
     // How many items of this profile hold exactly that type and value.
     int countItems(const QByteArray &type, const QByteArray &value) const;
-    // The profile's copy of a macro ("Macro%1"): whether there is one,
-    // storing one in place of an earlier one, removing it.
+    // Stores the key as a macro key (type 1) in place of its earlier item
+    // and, given the macro's events, the profile's copy of the macro
+    // ("Macro%1") with it, in one write: both or neither.
+    bool replaceWithMacro(int count, int mode, int macroIndex,
+                          const std::list<KeyOrMouseEventStu> *copyEvents) const;
+    // Whether the profile holds a copy of the macro; removing it.
     bool hasMacroCopy(int macroIndex) const;
-    bool replaceMacroCopy(int macroIndex, const std::list<KeyOrMouseEventStu> &events) const;
     bool removeMacroCopy(int macroIndex) const;
 
     // Whether a value (UTF-8 text) comes back whole from an item: the
