@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DCustomKeysPage</name>
     <message>
         <source>Form</source>
@@ -117,6 +128,69 @@
     </message>
 </context>
 <context>
+    <name>DKeyConfigFunctionPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock/Unlock Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Form</source>
@@ -136,6 +210,48 @@
     </message>
 </context>
 <context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -143,6 +259,45 @@
     </message>
     <message>
         <source>Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -262,6 +417,17 @@
     </message>
     <message>
         <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DSeniorKeysBindingPage</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Senior Keys</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1580,6 +1746,62 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Modify Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power query</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4G switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program path is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro is no longer stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the path where your app is located</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,8 +7,6 @@
 
 #include "core/DDataManager.h"
 #include "sdk/sim/SimController.h"
-#include "support/DevicePageProbe.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
@@ -16,38 +14,12 @@
 
 using lumtar::sim::SimController;
 
-KeyAssignmentWindow::KeyAssignmentWindow() = default;
-
-KeyAssignmentWindow::~KeyAssignmentWindow()
+DDevicePage *KeyAssignmentWindow::start(const char *model)
 {
-    stop();
-}
-
-DDevicePage *KeyAssignmentWindow::start(const char *model, int settleMs)
-{
-    m_path = SimController::instance().plug(model);
-    m_window.reset(new DMainWidget);
-    m_window->show();
-    DDevicePage *devicePage = m_window->devicePage();
-    if (!DevicePageProbe(devicePage).waitUntilIdle(settleMs)) {
-        qWarning("the first enumeration did not end");
-        return nullptr;
-    }
+    DDevicePage *devicePage = m_window.start(model);
+    if (devicePage)
+        devicePage->window()->show();
     return devicePage;
-}
-
-void KeyAssignmentWindow::stop()
-{
-    if (!m_window)
-        return;
-    m_window.reset();
-    SimController::instance().unplugAll();
-    QTest::qWait(50);
-}
-
-DDevicePage *KeyAssignmentWindow::page() const
-{
-    return m_window ? m_window->devicePage() : nullptr;
 }
 
 DCustomKeysPage *KeyAssignmentWindow::host() const
@@ -82,7 +54,7 @@ keyboardButCustom *KeyAssignmentWindow::viewKey(int code)
 
 QByteArray KeyAssignmentWindow::onboardKey(int layer, int code) const
 {
-    const std::vector<uint8_t> keys = SimController::instance().onboardKeys(m_path, layer);
+    const std::vector<uint8_t> keys = SimController::instance().onboardKeys(path(), layer);
     const int position = DDataManager::getInstance()->keyButtonList().indexOf(viewKey(code));
     if (position < 0 || size_t(4 * position + 4) > keys.size())
         return QByteArray();

@@ -1,6 +1,6 @@
-// The main window on a freshly plugged simulated keyboard, for end-to-end
-// tests of key assignment: the device page, its customise-keys page, the
-// keys of the keyboard view, the toast it shows, a download and what the
+// The main window over a simulated keyboard (SimMainWindow), shown, for
+// end-to-end tests of key assignment: its customise-keys page, the keys of
+// the keyboard view, the toast of the device page, a download and what the
 // keyboard's memory holds afterwards.
 #ifndef KEYASSIGNMENTWINDOW_H
 #define KEYASSIGNMENTWINDOW_H
@@ -8,30 +8,26 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
 #include <string>
+
+#include "support/SimMainWindow.h"
 
 class DCustomKeysPage;
 class DDevicePage;
-class DMainWidget;
 class keyboardButCustom;
 
 class KeyAssignmentWindow
 {
 public:
-    KeyAssignmentWindow();
-    ~KeyAssignmentWindow();
-
-    // Plugs the model, shows the main window and waits until the first
-    // enumeration has ended. Null when the window did not come up.
-    DDevicePage *start(const char *model, int settleMs = 40000);
+    // Plugs the model, builds the main window, waits until its first
+    // enumeration and open are over and shows it.
+    DDevicePage *start(const char *model);
     // Closes the window and unplugs every simulated keyboard.
-    void stop();
+    void stop() { m_window.close(); }
 
-    DMainWidget *window() const { return m_window.get(); }
-    DDevicePage *page() const;
+    DDevicePage *page() const { return m_window.page(); }
     DCustomKeysPage *host() const;
-    const std::string &path() const { return m_path; }
+    const std::string &path() const { return m_window.path(); }
 
     // The text of the device page's toast.
     QString toast() const;
@@ -45,8 +41,7 @@ public:
     QByteArray onboardKey(int layer, int code) const;
 
 private:
-    std::unique_ptr<DMainWidget> m_window;
-    std::string m_path;
+    SimMainWindow m_window;
 };
 
 #endif

@@ -9,24 +9,20 @@
 #include <QMovie>
 #include <QPushButton>
 
-#include <memory>
-
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
-#include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
+#include "support/KeyAssignmentWindow.h"
 #include "support/ProfileFileFixture.h"
 #include "support/RecordingHostInput.h"
 #include "support/TempHome.h"
-#include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "widgets/CbNotice.h"
 #include "widgets/CustomButton.h"
 
 using lumtar::sim::SimController;
@@ -35,29 +31,12 @@ using Table = CustomKeysPageTable;
 
 namespace {
 
-const int kSettleMs = 40000;
 const int kDownloadMs = 30000;
 const int kA = 4, kB = 5, kC = 6;
 
 keyboardButCustom *viewKey(int code)
 {
-    return DDataManager::getInstance()->keyButtonMap().value(code, nullptr);
-}
-
-// The 4 bytes the keyboard keeps for a key of the view, in hex.
-QByteArray onboardKey(const std::string &path, int layer, int code)
-{
-    const std::vector<uint8_t> keys = SimController::instance().onboardKeys(path, layer);
-    const int position = DDataManager::getInstance()->keyButtonList().indexOf(viewKey(code));
-    if (position < 0 || size_t(4 * position + 4) > keys.size())
-        return QByteArray();
-    return QByteArray(reinterpret_cast<const char *>(keys.data()) + 4 * position, 4).toHex();
-}
-
-QString toast(DDevicePage *page)
-{
-    const QList<CbNotice *> notices = page->findChildren<CbNotice *>();
-    return notices.isEmpty() ? QString() : notices.first()->text();
+    return KeyAssignmentWindow::viewKey(code);
 }
 
 } // namespace
@@ -77,39 +56,24 @@ private slots:
     void fnLayer();
 
 private:
-    DDevicePage *startWindow(const char *model);
-    DCustomKeysPage *host() const { return m_window->devicePage()->findChild<DCustomKeysPage *>(); }
+    DDevicePage *startWindow(const char *model) { return m_window.start(model); }
+    DCustomKeysPage *host() const { return m_window.host(); }
+    QString toast() const { return m_window.toast(); }
+    QByteArray onboardKey(int layer, int code) const { return m_window.onboardKey(layer, code); }
     void clickViewKey(int code);
     void clickOk(int pageId);
 
-    std::unique_ptr<DMainWidget> m_window;
-    std::string m_path;
+    KeyAssignmentWindow m_window;
 };
 
 void tst_KeyAssignment::initTestCase()
 {
-    DDataManager::getInstance();
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
 }
 
 void tst_KeyAssignment::cleanup()
 {
-    m_window.reset();
-    SimController::instance().unplugAll();
-    QTest::qWait(50);
-}
-
-DDevicePage *tst_KeyAssignment::startWindow(const char *model)
-{
-    m_path = SimController::instance().plug(model);
-    m_window.reset(new DMainWidget);
-    m_window->show();
-    DDevicePage *page = m_window->devicePage();
-    if (!DevicePageProbe(page).waitUntilIdle(kSettleMs))
-        qWarning("the first enumeration did not end");
-    return page;
+    m_window.stop();
 }
 
 void tst_KeyAssignment::clickViewKey(int code)
@@ -146,7 +110,7 @@ void tst_KeyAssignment::pageOfAMagneticKeyboard()
         if (!button->isVisible())
             continue;
         button->click();
-        QCOMPARE(toast(page), QStringLiteral("Please select one Key first"));
+        QCOMPARE(toast(), QStringLiteral("Please select one Key first"));
         QCOMPARE(keys->shownFunctionPage(), keys->functionPage(Table::DefaultPage));
     }
 
@@ -178,7 +142,7 @@ void tst_KeyAssignment::removeAndDownload()
     QCOMPARE(keys->currentPageId(), int(Table::MacroPage));
     keys->functionButton(Table::DefaultPage)->click();
     clickOk(Table::DefaultPage);
-    QCOMPARE(toast(page), QStringLiteral("Operate successful"));
+    QCOMPARE(toast(), QStringLiteral("Operate successful"));
     QCOMPARE(Fixture::keyCodes(defaults, "1"), QList<int>({kA, kC}));
     QVERIFY(!Fixture::hasMacroCopy(defaults, "1", 3));
     QVERIFY(!viewKey(kB)->isMarked());
@@ -194,19 +158,19 @@ void tst_KeyAssignment::removeAndDownload()
         download->click();
     });
     download->click();
-    QTRY_COMPARE_WITH_TIMEOUT(toast(page), QStringLiteral("Download config successful"), kDownloadMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toast(), QStringLiteral("Download config successful"), kDownloadMs);
     QTRY_VERIFY(!keys->isDownloading());
     QVERIFY(playedWhileRunning);
     QCOMPARE(asked.count(), 1);
     QVERIFY(!loading->isVisible());
-    QCOMPARE(onboardKey(m_path, 0, kA), QByteArray("00000000"));
-    QCOMPARE(onboardKey(m_path, 0, kB), QByteArray("00050000"));
+    QCOMPARE(onboardKey(0, kA), QByteArray("00000000"));
+    QCOMPARE(onboardKey(0, kB), QByteArray("00050000"));
 
     // The disabled key's report runs nothing on the computer; the text key's does.
     RecordingHostInput recorder;
     probe.currentLink()->setHostInput(&recorder);
-    QVERIFY(SimController::instance().sendFunctionKey(m_path, 0, kA, true));
-    QVERIFY(SimController::instance().sendFunctionKey(m_path, 0, kC, true));
+    QVERIFY(SimController::instance().sendFunctionKey(m_window.path(), 0, kA, true));
+    QVERIFY(SimController::instance().sendFunctionKey(m_window.path(), 0, kC, true));
     QTRY_COMPARE(recorder.clipboardTexts, QStringList{QStringLiteral("typed")});
     QCOMPARE(recorder.keyEvents.size(), 4); // Ctrl+V for the text only
     QVERIFY(recorder.startedPrograms.isEmpty() && recorder.openedUrls.isEmpty());
@@ -279,9 +243,9 @@ void tst_KeyAssignment::fnLayer()
 
     // A download writes both layers, whichever is shown.
     keys->findChild<QPushButton *>(QStringLiteral("pushButton_Download"))->click();
-    QTRY_COMPARE_WITH_TIMEOUT(toast(page), QStringLiteral("Download config successful"), kDownloadMs);
-    QCOMPARE(onboardKey(m_path, 2, kA), QByteArray("07130000"));
-    QCOMPARE(onboardKey(m_path, 0, kA), QByteArray("00040000"));
+    QTRY_COMPARE_WITH_TIMEOUT(toast(), QStringLiteral("Download config successful"), kDownloadMs);
+    QCOMPARE(onboardKey(2, kA), QByteArray("07130000"));
+    QCOMPARE(onboardKey(0, kA), QByteArray("00040000"));
 
     defaultButton->click();
     QCOMPARE(probe.xmlProfilePath(), QFile::encodeName(folder + QStringLiteral("/appProfile_Default.xml")));

@@ -18,7 +18,6 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/OnboardMacroPacket.h"
 #include "device/OnboardSeniorKeyPacket.h"
-#include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
@@ -156,10 +155,7 @@ private:
 
 void tst_KeyFunctionDownload::initTestCase()
 {
-    DDataManager::getInstance();
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
 }
 
 void tst_KeyFunctionDownload::cleanup()

@@ -12,7 +12,6 @@
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "platform/hostinput/X11HostInput.h"
-#include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
@@ -48,9 +47,7 @@ void tst_TextTypingXvfb::initTestCase()
 {
     if (!g_haveDisplay)
         QSKIP("no private X server");
-    QCOMPARE(CLumtarXML_Init(), 0);
-    QCOMPARE(CLumtarHid_Init(), 0);
-    SimController::instance().unplugAll();
+    QVERIFY(SimMainWindow::initialise());
 }
 
 void tst_TextTypingXvfb::textAppearsInTheFocusedWindow()
