@@ -3,6 +3,7 @@
 // when the call or the write fails.
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
+#include "support/ProfileFileFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,29 +16,6 @@
 using lumtar::store::AtomicFileWriter;
 
 namespace {
-
-KeyOrMouseEventStu keyEvent(int keyCode, bool down)
-{
-    KeyOrMouseEventStu e;
-    std::memset(&e, 0, sizeof e);
-    std::strcpy(e.mark, "0");
-    std::strcpy(e.delay, "15");
-    std::strcpy(e.type, "key");
-    qsnprintf(e.keyCode, sizeof e.keyCode, "%d", keyCode);
-    std::strcpy(e.codeName, "K");
-    std::strcpy(e.operateExplain, down ? "down" : "up");
-    return e;
-}
-
-std::list<KeyOrMouseEventStu> strokes(int keys)
-{
-    std::list<KeyOrMouseEventStu> events;
-    for (int k = 0; k < keys; ++k) {
-        events.push_back(keyEvent(4 + k, true));
-        events.push_back(keyEvent(4 + k, false));
-    }
-    return events;
-}
 
 QByteArray fileBytes(const std::string &path)
 {
@@ -58,10 +36,7 @@ QString item(const std::string &path, const char *keyCode)
 
 int copyEvents(const std::string &path, const char *macroIndex)
 {
-    std::list<KeyOrMouseEventStu> events;
-    if (!CLumtarXML_ProFileMacroWithKeyInfoSelectAll(path.c_str(), "1", macroIndex, "", &events))
-        return -1;
-    return int(events.size());
+    return ProfileFileFixture::macroCopySize(QByteArray::fromStdString(path), "1", atoi(macroIndex));
 }
 
 } // namespace
@@ -91,7 +66,7 @@ void tst_StoreMacroKey::init()
     QVERIFY(CLumtarXML_CreateXMLFile(m_path.c_str()));
     QVERIFY(CLumtarXML_CreateProFileXmlParentNode(m_path.c_str(), "1", "Profile1", 0));
     QVERIFY(CLumtarXML_AddProFileMacroWithKeyInfoItem(m_path.c_str(), "1", "4", "A", "0", "1", "1", "41"));
-    QVERIFY(CLumtarXML_AddProFileBindMacroItem(m_path.c_str(), "1", strokes(1), "3", "Macro3"));
+    QVERIFY(CLumtarXML_AddProFileBindMacroItem(m_path.c_str(), "1", ProfileFileFixture::keyStrokes(1), "3", "Macro3"));
 }
 
 void tst_StoreMacroKey::cleanup()
@@ -101,7 +76,7 @@ void tst_StoreMacroKey::cleanup()
 
 void tst_StoreMacroKey::keyAndCopyInOneWrite()
 {
-    const std::list<KeyOrMouseEventStu> events = strokes(31); // 62 events
+    const std::list<KeyOrMouseEventStu> events = ProfileFileFixture::keyStrokes(31); // 62 events
     const unsigned long long syncs = AtomicFileWriter::syncCount();
     QVERIFY(CLumtarXML_AddProFileMacroKeyWithCopy(m_path.c_str(), "1", "4", "Ä", "5", "2", "3", &events, "Macro3"));
     const unsigned long long oneWrite = AtomicFileWriter::syncCount() - syncs;
@@ -135,7 +110,7 @@ void tst_StoreMacroKey::keyAlone()
 void tst_StoreMacroKey::refusedCallsChangeNothing()
 {
     const QByteArray bytes = fileBytes(m_path);
-    const std::list<KeyOrMouseEventStu> events = strokes(2);
+    const std::list<KeyOrMouseEventStu> events = ProfileFileFixture::keyStrokes(2);
     QVERIFY(!CLumtarXML_AddProFileMacroKeyWithCopy(m_path.c_str(), "9", "4", "A", "1", "1", "3", &events, "Macro3"));
     QVERIFY(!CLumtarXML_AddProFileMacroKeyWithCopy(m_path.c_str(), "1", "4", "A", "1", "1", "", &events, "Macro"));
     QVERIFY(!CLumtarXML_AddProFileMacroKeyWithCopy(m_path.c_str(), "1", "4", "A", "1", "1", nullptr, &events, "M"));
@@ -151,7 +126,7 @@ void tst_StoreMacroKey::refusedCallsChangeNothing()
 void tst_StoreMacroKey::failedWriteKeepsBoth()
 {
     const QByteArray bytes = fileBytes(m_path);
-    const std::list<KeyOrMouseEventStu> events = strokes(5);
+    const std::list<KeyOrMouseEventStu> events = ProfileFileFixture::keyStrokes(5);
     for (AtomicFileWriter::Fault fault : {AtomicFileWriter::Fault::DiskFull, AtomicFileWriter::Fault::NoRename}) {
         AtomicFileWriter::setFaultForTesting(fault);
         QVERIFY(!CLumtarXML_AddProFileMacroKeyWithCopy(m_path.c_str(), "1", "4", "A", "1", "1", "7", &events,

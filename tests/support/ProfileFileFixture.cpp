@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <cstdio>
 #include <cstring>
 #include <list>
 #include <string>
@@ -49,27 +50,74 @@ bool ProfileFileFixture::bind(const QByteArray &path, const char *profile, int k
                                                      mode, value);
 }
 
+KeyOrMouseEventStu ProfileFileFixture::keyEvent(int mark, int keyCode, bool down)
+{
+    KeyOrMouseEventStu event;
+    std::memset(&event, 0, sizeof event);
+    std::snprintf(event.mark, sizeof event.mark, "%d", mark);
+    std::strcpy(event.delay, "10");
+    std::strcpy(event.type, "key");
+    std::snprintf(event.keyCode, sizeof event.keyCode, "%d", keyCode);
+    std::strcpy(event.codeName, "A");
+    std::strcpy(event.operateExplain, down ? "down" : "up");
+    return event;
+}
+
+std::list<KeyOrMouseEventStu> ProfileFileFixture::keyStrokes(int keys)
+{
+    std::list<KeyOrMouseEventStu> events;
+    for (int k = 0; k < keys; ++k) {
+        events.push_back(keyEvent(k, 4 + k, true));
+        events.push_back(keyEvent(k, 4 + k, false));
+    }
+    return events;
+}
+
+bool ProfileFileFixture::addMacro(const QByteArray &macroPath, int index, const char *name, int keys)
+{
+    const QByteArray text = QByteArray::number(index);
+    return CLumtarXML_CreateMacroXmlParentNode(macroPath.constData(), text.constData(), name)
+        && CLumtarXML_AddKeyOrMouseEventItem(macroPath.constData(), keyStrokes(keys), text.constData());
+}
+
+SeniorKeyInfoStu ProfileFileFixture::seniorKey(int id, const char *name, int kind)
+{
+    SeniorKeyInfoStu record;
+    std::memset(&record, 0, sizeof record);
+    record.id = id;
+    std::snprintf(record.name, sizeof record.name, "%s", name);
+    record.kind = kind;
+    std::strcpy(record.keySlot[0], "4");
+    std::strcpy(record.keySlot[1], "5");
+    record.holdDuration = 200;
+    return record;
+}
+
+bool ProfileFileFixture::addSeniorKey(const QByteArray &seniorKeyPath, const SeniorKeyInfoStu &record)
+{
+    return CLumtarXML_SeniorKey_AddInfoItem(seniorKeyPath.constData(), record.kind, record);
+}
+
 bool ProfileFileFixture::addMacroCopy(const QByteArray &path, const char *profile, int macroIndex)
 {
-    KeyOrMouseEventStu down;
-    std::memset(&down, 0, sizeof down);
-    std::strcpy(down.mark, "0");
-    std::strcpy(down.delay, "10");
-    std::strcpy(down.type, "key");
-    std::strcpy(down.keyCode, "4");
-    std::strcpy(down.codeName, "A");
-    std::strcpy(down.operateExplain, "down");
     const QByteArray index = QByteArray::number(macroIndex);
     const QByteArray name = "Macro" + index;
-    return CLumtarXML_AddProFileBindMacroItem(path.constData(), profile, {down}, index.constData(),
+    return CLumtarXML_AddProFileBindMacroItem(path.constData(), profile, {keyEvent(0, 4, true)}, index.constData(),
                                               name.constData());
 }
 
 bool ProfileFileFixture::hasMacroCopy(const QByteArray &path, const char *profile, int macroIndex)
 {
+    return macroCopySize(path, profile, macroIndex) >= 0;
+}
+
+int ProfileFileFixture::macroCopySize(const QByteArray &path, const char *profile, int macroIndex)
+{
     std::list<KeyOrMouseEventStu> events;
     const QByteArray index = QByteArray::number(macroIndex);
-    return CLumtarXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), profile, index.constData(), "", &events);
+    if (!CLumtarXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), profile, index.constData(), "", &events))
+        return -1;
+    return int(events.size());
 }
 
 std::optional<KeyOperateInfoStu> ProfileFileFixture::item(const QByteArray &path, const char *profile, int keyCode)

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QTemporaryDir>
 
+#include <list>
 #include <optional>
 
 #include "sdk/include/LumtarRecords.h"
@@ -32,6 +33,18 @@ public:
     // Adds the profile's copy of a macro ("Macro<index>", one key press).
     static bool addMacroCopy(const QByteArray &path, const char *profile, int macroIndex);
     static bool hasMacroCopy(const QByteArray &path, const char *profile, int macroIndex);
+    // How many events the profile's copy of a macro holds; -1 without one.
+    static int macroCopySize(const QByteArray &path, const char *profile, int macroIndex);
+
+    // A key event of a macro, and the down and up events of `keys` keys
+    // (codes 4, 5, ...; one mark per key).
+    static KeyOrMouseEventStu keyEvent(int mark, int keyCode, bool down);
+    static std::list<KeyOrMouseEventStu> keyStrokes(int keys);
+    // Adds a macro of `keys` key strokes to the macro store.
+    static bool addMacro(const QByteArray &macroPath, int index, const char *name, int keys);
+    // An advanced key (key slots "4" and "5", held 200 ms) of the given kind.
+    static SeniorKeyInfoStu seniorKey(int id, const char *name, int kind);
+    static bool addSeniorKey(const QByteArray &seniorKeyPath, const SeniorKeyInfoStu &record);
     // The key's item, or nothing.
     static std::optional<KeyOperateInfoStu> item(const QByteArray &path, const char *profile, int keyCode);
     // The key codes of every item of the profile, in store order.

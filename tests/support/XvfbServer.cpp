@@ -53,6 +53,18 @@ bool XvfbServer::available()
     return !xvfbPath().isEmpty();
 }
 
+bool XvfbServer::startForApplication()
+{
+    if (!available() || !start())
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    // No GL integration and no session bus: the tray is the X one, and no
+    // library is loaded that keeps memory past the end.
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    return true;
+}
+
 bool XvfbServer::start(QString *error)
 {
     auto failed = [error](const QString &text) {

@@ -23,6 +23,10 @@ public:
     // Starts the server and sets DISPLAY; false with a reason when Xvfb is
     // missing or does not come up.
     bool start(QString *error = nullptr);
+    // When Xvfb is installed, starts it for the whole test program and
+    // points Qt at it: call before the QApplication is built. False when
+    // there is no server (the tests then skip).
+    bool startForApplication();
     void stop();
 
     bool isRunning() const { return m_pid > 0; }

@@ -14,6 +14,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
+#include "support/FormActions.h"
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
 #include "support/TempHome.h"
@@ -30,12 +31,6 @@ namespace {
 
 const int kA = 4, kB = 5;
 
-template <typename T>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
-
 // "type/count/mode/value" of the key's item in profile 1, or "" without one.
 QString itemText(const QByteArray &path, int keyCode, const char *profile = "1")
 {
@@ -47,73 +42,12 @@ QString itemText(const QByteArray &path, int keyCode, const char *profile = "1")
              QString::fromUtf8(item->value));
 }
 
-// A click on a radio button's indicator (its middle may lie past its text).
-void clickRadio(QRadioButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
-// A user's pick of an entry of a combo box, also of the one shown.
-void pick(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 QStringList entries(const QComboBox *combo)
 {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i)
         texts << combo->itemText(i) + QLatin1Char('=') + combo->itemData(i).toString();
     return texts;
-}
-
-KeyOrMouseEventStu keyEvent(int mark, int keyCode, bool down)
-{
-    KeyOrMouseEventStu e;
-    std::memset(&e, 0, sizeof e);
-    qsnprintf(e.mark, sizeof e.mark, "%d", mark);
-    std::strcpy(e.delay, "20");
-    std::strcpy(e.type, "key");
-    qsnprintf(e.keyCode, sizeof e.keyCode, "%d", keyCode);
-    std::strcpy(e.codeName, "K");
-    std::strcpy(e.operateExplain, down ? "down" : "up");
-    return e;
-}
-
-// A macro of `events` events (down and up of keys 4, 5, ...).
-bool addMacro(const QByteArray &path, int index, const char *name, int events)
-{
-    const QByteArray text = QByteArray::number(index);
-    if (!CLumtarXML_CreateMacroXmlParentNode(path.constData(), text.constData(), name))
-        return false;
-    std::list<KeyOrMouseEventStu> list;
-    for (int i = 0; i < events; ++i)
-        list.push_back(keyEvent(i / 2, 4 + i / 2, i % 2 == 0));
-    return CLumtarXML_AddKeyOrMouseEventItem(path.constData(), list, text.constData());
-}
-
-// How many events the profile's copy of the macro holds; -1 without a copy.
-int copyEvents(const QByteArray &path, int macroIndex, const char *profile = "1")
-{
-    std::list<KeyOrMouseEventStu> events;
-    const QByteArray index = QByteArray::number(macroIndex);
-    if (!CLumtarXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), profile, index.constData(), "", &events))
-        return -1;
-    return int(events.size());
-}
-
-bool addSeniorKey(const QByteArray &path, int id, const char *name)
-{
-    SeniorKeyInfoStu r;
-    std::memset(&r, 0, sizeof r);
-    r.id = id;
-    qstrncpy(r.name, name, sizeof r.name);
-    r.kind = LUMTAR_SENIOR_MT;
-    std::strcpy(r.keySlot[0], "4");
-    std::strcpy(r.keySlot[1], "5");
-    r.holdDuration = 200;
-    return CLumtarXML_SeniorKey_AddInfoItem(path.constData(), r.kind, r);
 }
 
 const char *const kKeyConfigChoices[] = {
@@ -127,7 +61,7 @@ QStringList checkedChoices(QWidget *page)
 {
     QStringList checked;
     for (const char *name : kKeyConfigChoices)
-        if (child<QRadioButton>(page, name)->isChecked())
+        if (namedChild<QRadioButton>(page, name)->isChecked())
             checked << QString::fromLatin1(name);
     return checked;
 }
@@ -136,7 +70,7 @@ QStringList offeredChoices(QWidget *page)
 {
     QStringList shown;
     for (const char *name : kKeyConfigChoices)
-        if (!child<QRadioButton>(page, name)->isHidden())
+        if (!namedChild<QRadioButton>(page, name)->isHidden())
             shown << QString::fromLatin1(name);
     return shown;
 }
@@ -227,7 +161,7 @@ void tst_BindingPages::keyConfigClick()
     page.show();
     page.loadKeyOperateInfo();
     KeyPageSignals told(&page);
-    auto *button = child<QRadioButton>(&page, choice.toLatin1().constData());
+    auto *button = namedChild<QRadioButton>(&page, choice.toLatin1().constData());
     QVERIFY(button->isVisible());
     clickRadio(button);
     QCOMPARE(itemText(path, kA), item);
@@ -329,14 +263,14 @@ void tst_BindingPages::switchProfile()
     DChangProfilePage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_Profile");
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_Profile");
     QCOMPARE(entries(combo), QStringList({"Profile1=1", "Profile2=2", "Gäme=5"}));
     QCOMPARE(combo->currentIndex(), 0);
     QVERIFY(told.silent());
     QVERIFY(Fixture::keyCodes(path, "1").isEmpty());
 
     // The third entry stores its profile's index, not its place.
-    pick(combo, 2);
+    pickEntry(combo, 2);
     QCOMPARE(itemText(path, kA), QStringLiteral("7/1/1/5"));
     QCOMPARE(told.update.count(), 1);
     QCOMPARE(told.success.count(), 1);
@@ -366,17 +300,17 @@ void tst_BindingPages::switchProfileShownEntryAndLoads()
     DChangProfilePage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_Profile");
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_Profile");
     // A remap item: the first profile is shown, nothing stored.
     QCOMPARE(combo->currentIndex(), 0);
     page.loadKeyOperateInfo();
     QVERIFY(told.silent());
     QCOMPARE(itemText(path, kA), QStringLiteral("0/1/1/41"));
     // Choosing the entry shown stores it.
-    pick(combo, 0);
+    pickEntry(combo, 0);
     QCOMPARE(itemText(path, kA), QStringLiteral("7/1/1/1"));
     QCOMPARE(told.success.count(), 1);
-    pick(combo, 0);
+    pickEntry(combo, 0);
     QCOMPARE(told.success.count(), 2);
     QCOMPARE(Fixture::keyCodes(path, "1"), QList<int>{kA});
 }
@@ -387,7 +321,7 @@ void tst_BindingPages::switchProfileWithoutKey()
     DChangProfilePage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    pick(child<QComboBox>(&page, "comboBox_Profile"), 1);
+    pickEntry(namedChild<QComboBox>(&page, "comboBox_Profile"), 1);
     QCOMPARE(told.failures(), QList<int>({10, 0}));
     QVERIFY(Fixture::keyCodes(m_files->profilePath(), "1").isEmpty());
 }
@@ -398,27 +332,27 @@ void tst_BindingPages::macroFirstAndSecondBinding()
 {
     const QByteArray path = m_files->profilePath();
     const QByteArray macros = m_files->macroPath();
-    QVERIFY(addMacro(macros, 2, "Jump", 2));
-    QVERIFY(addMacro(macros, 3, "Combo", 6));
-    QVERIFY(addMacro(macros, 5, "Reload", 4));
+    QVERIFY(Fixture::addMacro(macros, 2, "Jump", 1));
+    QVERIFY(Fixture::addMacro(macros, 3, "Combo", 3));
+    QVERIFY(Fixture::addMacro(macros, 5, "Reload", 2));
 
     DMacroCmdPage page;
     page.show();
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_Macro");
-    auto *count = child<QLineEdit>(&page, "lineEdit_playMany");
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_Macro");
+    auto *count = namedChild<QLineEdit>(&page, "lineEdit_playMany");
     QCOMPARE(entries(combo), QStringList({"Jump=2", "Combo=3", "Reload=5"}));
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(page.macroIndex(), 0);
-    QVERIFY(child<QRadioButton>(&page, "radioButton_playOne")->isChecked());
+    QVERIFY(namedChild<QRadioButton>(&page, "radioButton_playOne")->isChecked());
     QCOMPARE(count->text(), QStringLiteral("1"));
     QVERIFY(!count->isEnabled());
 
-    pick(combo, 1);
+    pickEntry(combo, 1);
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/1/3"));
-    QCOMPARE(copyEvents(path, 3), 6);
-    clickRadio(child<QRadioButton>(&page, "radioButton_playMany"));
+    QCOMPARE(Fixture::macroCopySize(path, "1", 3), 6);
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playMany"));
     QVERIFY(count->isEnabled());
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/2/3"));
     count->selectAll();
@@ -436,34 +370,34 @@ void tst_BindingPages::macroFirstAndSecondBinding()
 
     // A second key bound to macro 3 writes no new copy: the profile keeps
     // the copy it has, though the macro has changed since.
-    std::list<KeyOrMouseEventStu> more{keyEvent(9, 9, true), keyEvent(9, 9, false)};
+    std::list<KeyOrMouseEventStu> more{Fixture::keyEvent(9, 9, true), Fixture::keyEvent(9, 9, false)};
     QVERIFY(CLumtarXML_AddKeyOrMouseEventItem(macros.constData(), more, "3"));
     select(kB, "B");
     page.loadKeyOperateInfo();
-    pick(combo, 1);
+    pickEntry(combo, 1);
     QCOMPARE(itemText(path, kB), QStringLiteral("1/1/1/3"));
-    QCOMPARE(copyEvents(path, 3), 6);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 3), 6);
     QCOMPARE(Fixture::keyCodes(path, "1"), QList<int>({kA, kB}));
 }
 
 void tst_BindingPages::macroRebinding()
 {
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 2, "Jump", 2));
-    QVERIFY(addMacro(m_files->macroPath(), 5, "Reload", 4));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 2, "Jump", 1));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 5, "Reload", 2));
     DMacroCmdPage page;
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_Macro");
-    pick(combo, 0);
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_Macro");
+    pickEntry(combo, 0);
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/1/2"));
-    QCOMPARE(copyEvents(path, 2), 2);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 2), 2);
 
     page.loadKeyOperateInfo();
     QCOMPARE(page.macroIndex(), 2);
-    pick(combo, 1);
+    pickEntry(combo, 1);
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/1/5"));
-    QCOMPARE(copyEvents(path, 5), 4);
-    QCOMPARE(copyEvents(path, 2), 2); // stays; the Default page removes unused copies
+    QCOMPARE(Fixture::macroCopySize(path, "1", 5), 4);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 2), 2); // stays; the Default page removes unused copies
     QVERIFY(Fixture::keyCodes(path, "2").isEmpty());
 }
 
@@ -472,17 +406,17 @@ void tst_BindingPages::macroPlayModeBeforeAPick()
     // No macro 1: the list shows macro 2 first, and that is what a play
     // mode binds.
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 2, "Jump", 2));
-    QVERIFY(addMacro(m_files->macroPath(), 3, "Combo", 6));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 2, "Jump", 1));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 3, "Combo", 3));
     DMacroCmdPage page;
     page.show();
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    clickRadio(child<QRadioButton>(&page, "radioButton_playKeyPressRelStop"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playKeyPressRelStop"));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/3/2"));
     QCOMPARE(page.macroIndex(), 2);
-    QCOMPARE(copyEvents(path, 2), 2);
-    QCOMPARE(copyEvents(path, 1), -1);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 2), 2);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 1), -1);
     QCOMPARE(told.success.count(), 1);
 }
 
@@ -493,36 +427,36 @@ void tst_BindingPages::macroWithoutMacros()
     page.show();
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QComboBox>(&page, "comboBox_Macro")->count(), 0);
-    clickRadio(child<QRadioButton>(&page, "radioButton_playOne"));
-    clickRadio(child<QRadioButton>(&page, "radioButton_playWhellKeyPress"));
+    QCOMPARE(namedChild<QComboBox>(&page, "comboBox_Macro")->count(), 0);
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playOne"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playWhellKeyPress"));
     QVERIFY(told.silent());
     QVERIFY(Fixture::keyCodes(path, "1").isEmpty());
-    QCOMPARE(copyEvents(path, 1), -1);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 1), -1);
 }
 
 void tst_BindingPages::macroUnknownStoredIndex()
 {
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 2, "Jump", 2));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 2, "Jump", 1));
     QVERIFY(Fixture::bind(path, "1", kA, "1", "9", "1", "1"));
     QVERIFY(Fixture::addMacroCopy(path, "1", 9));
     DMacroCmdPage page;
     page.show();
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QComboBox>(&page, "comboBox_Macro")->currentIndex(), 0);
+    QCOMPARE(namedChild<QComboBox>(&page, "comboBox_Macro")->currentIndex(), 0);
     QCOMPARE(page.macroIndex(), 9);
     // A play-mode click keeps the stored macro and its copy.
-    clickRadio(child<QRadioButton>(&page, "radioButton_playWhellKeyPress"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playWhellKeyPress"));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/4/9"));
-    QCOMPARE(copyEvents(path, 9), 1);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 9), 1);
     QCOMPARE(told.success.count(), 1);
 
     // Without its copy and gone from the store, it cannot be bound again:
     // the key keeps its item and the user is told.
     QVERIFY(CLumtarXML_DeleteProFileBindMacroNode(path.constData(), "1", "9", "Macro9"));
-    clickRadio(child<QRadioButton>(&page, "radioButton_playOne"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playOne"));
     QCOMPARE(told.failures(), QList<int>({1, DMacroCmdPage::ErrorNoSuchMacro}));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/4/9"));
     QCOMPARE(DCustomKeysPage::saveFailedText(1, DMacroCmdPage::ErrorNoSuchMacro),
@@ -531,21 +465,21 @@ void tst_BindingPages::macroUnknownStoredIndex()
     // A key whose copy went missing gets it back with its next choice.
     QVERIFY(Fixture::bind(path, "1", kA, "1", "2", "1", "1"));
     page.loadKeyOperateInfo();
-    QCOMPARE(copyEvents(path, 2), -1);
-    clickRadio(child<QRadioButton>(&page, "radioButton_playOne"));
-    QCOMPARE(copyEvents(path, 2), 2);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 2), -1);
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playOne"));
+    QCOMPARE(Fixture::macroCopySize(path, "1", 2), 2);
 }
 
 void tst_BindingPages::macroCountField()
 {
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 3, "Combo", 6));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 3, "Combo", 3));
     DMacroCmdPage page;
     page.show();
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *count = child<QLineEdit>(&page, "lineEdit_playMany");
-    clickRadio(child<QRadioButton>(&page, "radioButton_playMany"));
+    auto *count = namedChild<QLineEdit>(&page, "lineEdit_playMany");
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playMany"));
     QCOMPARE(told.success.count(), 1);
 
     // Two keystrokes, two stores.
@@ -564,11 +498,11 @@ void tst_BindingPages::macroCountField()
 
     count->setText(QStringLiteral("7"));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/7/2/3"));
-    clickRadio(child<QRadioButton>(&page, "radioButton_playOne"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playOne"));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/1/3"));
     QCOMPARE(count->text(), QStringLiteral("7"));
     QVERIFY(!count->isEnabled());
-    clickRadio(child<QRadioButton>(&page, "radioButton_playMany"));
+    clickRadio(namedChild<QRadioButton>(&page, "radioButton_playMany"));
     QCOMPARE(itemText(path, kA), QStringLiteral("1/7/2/3"));
     QVERIFY(told.failure.isEmpty());
 }
@@ -600,10 +534,10 @@ void tst_BindingPages::macroLoad()
     QFETCH(int, entry);
     QFETCH(int, macroIndex);
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 2, "Jump", 2));
-    QVERIFY(addMacro(m_files->macroPath(), 3, "Combo", 6));
-    QVERIFY(addMacro(m_files->macroPath(), 5, "Reload", 4));
-    QVERIFY(addMacro(m_files->macroPath(), 7, "Reload", 2));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 2, "Jump", 1));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 3, "Combo", 3));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 5, "Reload", 2));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 7, "Reload", 1));
     if (!stored.isEmpty()) {
         const QStringList f = stored.split('/');
         QVERIFY(Fixture::bind(path, "1", kA, f[0].toLatin1(), f[3].toLatin1(), f[1].toLatin1(), f[2].toLatin1()));
@@ -611,11 +545,11 @@ void tst_BindingPages::macroLoad()
     DMacroCmdPage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    QVERIFY(child<QRadioButton>(&page, checked.toLatin1().constData())->isChecked());
-    auto *field = child<QLineEdit>(&page, "lineEdit_playMany");
+    QVERIFY(namedChild<QRadioButton>(&page, checked.toLatin1().constData())->isChecked());
+    auto *field = namedChild<QLineEdit>(&page, "lineEdit_playMany");
     QCOMPARE(field->text(), count);
     QCOMPARE(field->isEnabled(), countEnabled);
-    QCOMPARE(child<QComboBox>(&page, "comboBox_Macro")->currentIndex(), entry);
+    QCOMPARE(namedChild<QComboBox>(&page, "comboBox_Macro")->currentIndex(), entry);
     QCOMPARE(page.macroIndex(), macroIndex);
     QVERIFY(told.silent());
     QCOMPARE(itemText(path, kA), stored.isEmpty() ? QString() : stored);
@@ -624,25 +558,25 @@ void tst_BindingPages::macroLoad()
 void tst_BindingPages::macroFailingCopyWrite()
 {
     const QByteArray path = m_files->profilePath();
-    QVERIFY(addMacro(m_files->macroPath(), 3, "Combo", 6));
+    QVERIFY(Fixture::addMacro(m_files->macroPath(), 3, "Combo", 3));
     QVERIFY(Fixture::bind(path, "1", kA, "0", "41"));
     DMacroCmdPage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
     for (AtomicFileWriter::Fault fault : {AtomicFileWriter::Fault::DiskFull, AtomicFileWriter::Fault::NoRename}) {
         AtomicFileWriter::setFaultForTesting(fault);
-        pick(child<QComboBox>(&page, "comboBox_Macro"), 0);
+        pickEntry(namedChild<QComboBox>(&page, "comboBox_Macro"), 0);
         AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
         // Neither the copy nor the item: the key keeps its remap.
         QCOMPARE(itemText(path, kA), QStringLiteral("0/1/1/41"));
-        QCOMPARE(copyEvents(path, 3), -1);
+        QCOMPARE(Fixture::macroCopySize(path, "1", 3), -1);
     }
     QCOMPARE(told.failures(), QList<int>({1, 1, 1, 1}));
     QVERIFY(told.success.isEmpty() && told.update.isEmpty());
 
-    pick(child<QComboBox>(&page, "comboBox_Macro"), 0);
+    pickEntry(namedChild<QComboBox>(&page, "comboBox_Macro"), 0);
     QCOMPARE(itemText(path, kA), QStringLiteral("1/1/1/3"));
-    QCOMPARE(copyEvents(path, 3), 6);
+    QCOMPARE(Fixture::macroCopySize(path, "1", 3), 6);
 }
 
 // ---- Senior Keys ------------------------------------------------------------------------
@@ -651,25 +585,25 @@ void tst_BindingPages::seniorKeys()
 {
     const QByteArray path = m_files->profilePath();
     const QByteArray store = m_files->seniorKeyPath();
-    QVERIFY(addSeniorKey(store, 7, "Seven"));
-    QVERIFY(addSeniorKey(store, 2, "Two"));
-    QVERIFY(addSeniorKey(store, 5, "Fünf"));
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(7, "Seven", LUMTAR_SENIOR_MT)));
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(2, "Two", LUMTAR_SENIOR_MT)));
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(5, "Fünf", LUMTAR_SENIOR_MT)));
     DSeniorKeysBindingPage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_SeniorKeys");
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_SeniorKeys");
     QCOMPARE(entries(combo), QStringList({"Two=2", "Fünf=5", "Seven=7"}));
     QCOMPARE(combo->currentIndex(), 0);
     QVERIFY(told.silent());
 
-    pick(combo, 1);
+    pickEntry(combo, 1);
     QCOMPARE(itemText(path, kA), QStringLiteral("40/1/1/5"));
     page.loadKeyOperateInfo();
     QCOMPARE(combo->currentIndex(), 1);
     // Rebinding, and the entry shown stores again.
-    pick(combo, 0);
+    pickEntry(combo, 0);
     QCOMPARE(itemText(path, kA), QStringLiteral("40/1/1/2"));
-    pick(combo, 0);
+    pickEntry(combo, 0);
     QCOMPARE(told.success.count(), 3);
     QCOMPARE(told.update.count(), 3);
     QCOMPARE(Fixture::keyCodes(path, "1"), QList<int>{kA});
@@ -700,14 +634,14 @@ void tst_BindingPages::seniorKeysLoad()
     QFETCH(int, entry);
     const QByteArray store = m_files->seniorKeyPath();
     for (int id : {2, 5, 7})
-        QVERIFY(addSeniorKey(store, id, id == 7 ? "Same" : "Other"));
-    QVERIFY(addSeniorKey(store, 9, "Same"));
+        QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(id, id == 7 ? "Same" : "Other", 2)));
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(9, "Same", LUMTAR_SENIOR_MT)));
     const QStringList f = stored.split('/');
     QVERIFY(Fixture::bind(m_files->profilePath(), "1", kA, f[0].toLatin1(), f[1].toLatin1()));
     DSeniorKeysBindingPage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QComboBox>(&page, "comboBox_SeniorKeys")->currentIndex(), entry);
+    QCOMPARE(namedChild<QComboBox>(&page, "comboBox_SeniorKeys")->currentIndex(), entry);
     QVERIFY(told.silent());
 }
 
@@ -716,7 +650,7 @@ void tst_BindingPages::seniorKeysEmptyStore()
     DSeniorKeysBindingPage page;
     KeyPageSignals told(&page);
     page.loadKeyOperateInfo();
-    auto *combo = child<QComboBox>(&page, "comboBox_SeniorKeys");
+    auto *combo = namedChild<QComboBox>(&page, "comboBox_SeniorKeys");
     QCOMPARE(combo->count(), 0);
     emit combo->activated(0);
     emit combo->activated(-1);

@@ -20,6 +20,7 @@
 #include "device/OnboardSeniorKeyPacket.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
+#include "support/FormActions.h"
 #include "support/DevicePageProbe.h"
 #include "support/KeyAssignmentWindow.h"
 #include "support/ProfileFileFixture.h"
@@ -42,62 +43,11 @@ namespace {
 
 const int kA = 4, kB = 5;
 
-template <typename T>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
-
-void clickRadio(QRadioButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
 void pick(QComboBox *combo, const QString &text)
 {
     const int index = combo->findText(text);
     QVERIFY2(index >= 0, qPrintable(text));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-KeyOrMouseEventStu keyEvent(int mark, int keyCode, bool down)
-{
-    KeyOrMouseEventStu e;
-    std::memset(&e, 0, sizeof e);
-    qsnprintf(e.mark, sizeof e.mark, "%d", mark);
-    std::strcpy(e.delay, "30");
-    std::strcpy(e.type, "key");
-    qsnprintf(e.keyCode, sizeof e.keyCode, "%d", keyCode);
-    std::strcpy(e.codeName, "K");
-    std::strcpy(e.operateExplain, down ? "down" : "up");
-    return e;
-}
-
-bool addMacro(const QByteArray &path, const char *index, const char *name, int keys)
-{
-    if (!CLumtarXML_CreateMacroXmlParentNode(path.constData(), index, name))
-        return false;
-    std::list<KeyOrMouseEventStu> events;
-    for (int k = 0; k < keys; ++k) {
-        events.push_back(keyEvent(k, 4 + k, true));
-        events.push_back(keyEvent(k, 4 + k, false));
-    }
-    return CLumtarXML_AddKeyOrMouseEventItem(path.constData(), events, index);
-}
-
-SeniorKeyInfoStu seniorKey(int id, const char *name, int kind)
-{
-    SeniorKeyInfoStu r;
-    std::memset(&r, 0, sizeof r);
-    r.id = id;
-    qstrncpy(r.name, name, sizeof r.name);
-    r.kind = kind;
-    std::strcpy(r.keySlot[0], "4");
-    std::strcpy(r.keySlot[1], id == 5 ? "2,7" : "9");
-    r.holdDuration = 300;
-    r.triggerPoint[0] = 15;
-    return r;
+    pickEntry(combo, index);
 }
 
 bool writeProgram(const QString &path, const QString &marker)
@@ -193,9 +143,9 @@ void tst_KeyFunctionDownload::textIsTyped()
     const QString text = QStringLiteral("héllo wörld");
     // Typed key by key, each key with its text.
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, child<QTextEdit>(textPage, "textEdit_keyText"), Qt::Key_unknown, QString(c),
+        QTest::sendKeyEvent(QTest::Click, namedChild<QTextEdit>(textPage, "textEdit_keyText"), Qt::Key_unknown, QString(c),
                             Qt::NoModifier);
-    child<QPushButton>(textPage, "pushButton_OK")->click();
+    namedChild<QPushButton>(textPage, "pushButton_OK")->click();
     QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
     const std::optional<KeyOperateInfoStu> item = Fixture::item(probe.xmlProfilePath(), "1", kA);
     QCOMPARE(QByteArray(item->type), QByteArray("6"));
@@ -238,7 +188,7 @@ void tst_KeyFunctionDownload::programIsStarted()
     for (int code : {kA, kB}) {
         clickViewKey(code);
         DKeyFunctionPage *appPage = open(Table::OpenAppPage);
-        child<QPushButton>(appPage, "pushButton_selectAppPath")->click();
+        namedChild<QPushButton>(appPage, "pushButton_selectAppPath")->click();
         // The dialog answers after the click.
         QTRY_COMPARE(QString::fromUtf8(Fixture::item(probe.xmlProfilePath(), "1", code)->value), answer);
         QCOMPARE(QByteArray(Fixture::item(probe.xmlProfilePath(), "1", code)->type), QByteArray("8"));
@@ -275,7 +225,7 @@ void tst_KeyFunctionDownload::profileIsSwitched()
     clickViewKey(kB);
     DKeyFunctionPage *switchPage = open(Table::SwitchProfilePage);
     QCOMPARE(switchPage, host()->functionPage(Table::SwitchProfilePage));
-    pick(child<QComboBox>(switchPage, "comboBox_Profile"), QStringLiteral("Profile2"));
+    pick(namedChild<QComboBox>(switchPage, "comboBox_Profile"), QStringLiteral("Profile2"));
     QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
     const std::optional<KeyOperateInfoStu> item = Fixture::item(profiles, "1", kB);
     QCOMPARE(QByteArray(item->type), QByteArray("7"));
@@ -317,7 +267,7 @@ void tst_KeyFunctionDownload::deviceFunctions()
     for (QRadioButton *button : configPage->findChildren<QRadioButton *>())
         visible += button->isVisible();
     QCOMPARE(visible, offered);
-    clickRadio(child<QRadioButton>(configPage, choice.toLatin1().constData()));
+    clickRadio(namedChild<QRadioButton>(configPage, choice.toLatin1().constData()));
     QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
 
     QVERIFY(m_window.download());
@@ -336,15 +286,15 @@ void tst_KeyFunctionDownload::macroPlaysFromItsSlot()
     char buffer[DDataManager::PathBufferSize] = {};
     DDataManager::getInstance()->copyMacroXmlPath(buffer);
     const QByteArray macros(buffer);
-    QVERIFY(addMacro(macros, "2", "Two keys", 2));
-    QVERIFY(addMacro(macros, "3", "Three keys", 3)); // six events
+    QVERIFY(Fixture::addMacro(macros, 2, "Two keys", 2));
+    QVERIFY(Fixture::addMacro(macros, 3, "Three keys", 3)); // six events
 
     clickViewKey(kA);
     DKeyFunctionPage *macroPage = open(Table::MacroPage);
     QCOMPARE(macroPage, host()->functionPage(Table::MacroPage));
-    pick(child<QComboBox>(macroPage, "comboBox_Macro"), QStringLiteral("Three keys"));
-    clickRadio(child<QRadioButton>(macroPage, "radioButton_playMany"));
-    auto *count = child<QLineEdit>(macroPage, "lineEdit_playMany");
+    pick(namedChild<QComboBox>(macroPage, "comboBox_Macro"), QStringLiteral("Three keys"));
+    clickRadio(namedChild<QRadioButton>(macroPage, "radioButton_playMany"));
+    auto *count = namedChild<QLineEdit>(macroPage, "lineEdit_playMany");
     count->selectAll();
     QTest::keyClicks(count, QStringLiteral("5"));
     QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
@@ -358,11 +308,11 @@ void tst_KeyFunctionDownload::macroPlaysFromItsSlot()
     QVERIFY(!Fixture::hasMacroCopy(profiles, "1", 2));
 
     // A second key on macro 3 writes no new copy, though the macro grew.
-    std::list<KeyOrMouseEventStu> more{keyEvent(8, 30, true), keyEvent(8, 30, false)};
+    std::list<KeyOrMouseEventStu> more{Fixture::keyEvent(8, 30, true), Fixture::keyEvent(8, 30, false)};
     QVERIFY(CLumtarXML_AddKeyOrMouseEventItem(macros.constData(), more, "3"));
     clickViewKey(kB);
     macroPage = open(Table::MacroPage);
-    pick(child<QComboBox>(macroPage, "comboBox_Macro"), QStringLiteral("Three keys"));
+    pick(namedChild<QComboBox>(macroPage, "comboBox_Macro"), QStringLiteral("Three keys"));
     std::list<KeyOrMouseEventStu> after;
     QVERIFY(CLumtarXML_ProFileMacroWithKeyInfoSelectAll(profiles.constData(), "1", "3", "Macro3", &after));
     QCOMPARE(int(after.size()), 6);
@@ -392,15 +342,17 @@ void tst_KeyFunctionDownload::advancedKey()
     const QByteArray store(buffer);
     CLumtarXML_SeniorKey_CreateXMLFile(store.constData());
     CLumtarXML_SeniorKey_CreateProFileXmlParentNode(store.constData());
-    const SeniorKeyInfoStu five = seniorKey(5, "Crouch", LUMTAR_SENIOR_MT);
-    QVERIFY(CLumtarXML_SeniorKey_AddInfoItem(store.constData(), LUMTAR_SENIOR_TGL, seniorKey(7, "Seven", 3)));
-    QVERIFY(CLumtarXML_SeniorKey_AddInfoItem(store.constData(), LUMTAR_SENIOR_TGL, seniorKey(2, "Two", 3)));
-    QVERIFY(CLumtarXML_SeniorKey_AddInfoItem(store.constData(), LUMTAR_SENIOR_MT, five));
+    SeniorKeyInfoStu five = Fixture::seniorKey(5, "Crouch", LUMTAR_SENIOR_MT);
+    std::strcpy(five.keySlot[1], "2,7");
+    five.holdDuration = 300;
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(7, "Seven", LUMTAR_SENIOR_TGL)));
+    QVERIFY(Fixture::addSeniorKey(store, Fixture::seniorKey(2, "Two", LUMTAR_SENIOR_TGL)));
+    QVERIFY(Fixture::addSeniorKey(store, five));
 
     clickViewKey(kA);
     DKeyFunctionPage *seniorPage = open(Table::SeniorKeysPage);
     QCOMPARE(seniorPage, host()->functionPage(Table::SeniorKeysPage));
-    auto *combo = child<QComboBox>(seniorPage, "comboBox_SeniorKeys");
+    auto *combo = namedChild<QComboBox>(seniorPage, "comboBox_SeniorKeys");
     QStringList listed;
     for (int i = 0; i < combo->count(); ++i)
         listed << combo->itemData(i).toString();

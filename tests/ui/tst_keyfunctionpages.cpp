@@ -15,6 +15,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
+#include "support/FormActions.h"
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
 #include "support/TempHome.h"
@@ -34,12 +35,6 @@ using Told = KeyPageSignals;
 QByteArray field(const char *text)
 {
     return QByteArray(text);
-}
-
-template <typename T>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
 }
 
 } // namespace
@@ -126,9 +121,9 @@ void tst_KeyFunctionPages::defaultOk()
     DResetDefaultPage page;
     DDataManager::getInstance()->setClickedKey(kA, QStringLiteral("A"));
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("A"));
+    QCOMPARE(namedChild<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("A"));
     Told told(&page);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
 
     QCOMPARE(told.update.count(), 1);
     QCOMPARE(told.update.first().first().toInt(), kA);
@@ -141,7 +136,7 @@ void tst_KeyFunctionPages::defaultOk()
     QVERIFY(Fixture::hasMacroCopy(path, "2", 3));
 
     // The page keeps its key: a second OK finds nothing and succeeds again.
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(told.success.count(), 2);
     QCOMPARE(Fixture::keyCodes(path, "1"), leftItems);
 }
@@ -151,9 +146,9 @@ void tst_KeyFunctionPages::defaultWithoutKey()
     QVERIFY(Fixture::bind(m_files->profilePath(), "1", kA, "5", "-1"));
     DResetDefaultPage page;
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("NULL"));
+    QCOMPARE(namedChild<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("NULL"));
     Told told(&page);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(told.failures(), QList<int>({10, 0}));
     QVERIFY(told.update.isEmpty() && told.success.isEmpty());
 
@@ -161,8 +156,8 @@ void tst_KeyFunctionPages::defaultWithoutKey()
     DDataManager::getInstance()->setClickedKey(kA, QStringLiteral("A"));
     page.loadKeyOperateInfo();
     page.clearSelectedKey();
-    QCOMPARE(child<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("NULL"));
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QCOMPARE(namedChild<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("NULL"));
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(told.failures(), QList<int>({10, 0, 10, 0}));
     QCOMPARE(Fixture::keyCodes(m_files->profilePath(), "1"), QList<int>{kA});
 }
@@ -180,10 +175,10 @@ void tst_KeyFunctionPages::defaultHeavyPressActsOnTheHeavyFile()
     page.show();
     data->setClickedKey(kA, QStringLiteral("A"));
     page.loadKeyOperateInfo();
-    QVERIFY(child<QFrame>(&page, "frame_Top2")->isVisible()); // no device opened yet: offered
-    QVERIFY(child<QRadioButton>(&page, "radioButton_LightPress")->isChecked());
-    QTest::mouseClick(child<QRadioButton>(&page, "radioButton_HeavyPress"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QVERIFY(namedChild<QFrame>(&page, "frame_Top2")->isVisible()); // no device opened yet: offered
+    QVERIFY(namedChild<QRadioButton>(&page, "radioButton_LightPress")->isChecked());
+    QTest::mouseClick(namedChild<QRadioButton>(&page, "radioButton_HeavyPress"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
 
     QVERIFY(Fixture::keyCodes(m_files->heavyPath(), "1").isEmpty());
     QCOMPARE(Fixture::keyCodes(m_files->profilePath(), "1"), QList<int>{kA});
@@ -191,8 +186,8 @@ void tst_KeyFunctionPages::defaultHeavyPressActsOnTheHeavyFile()
 
     // Every load starts at light press again: the current profile.
     page.loadKeyOperateInfo();
-    QVERIFY(child<QRadioButton>(&page, "radioButton_LightPress")->isChecked());
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QVERIFY(namedChild<QRadioButton>(&page, "radioButton_LightPress")->isChecked());
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(Fixture::keyCodes(m_files->profilePath(), "1"), QList<int>{kA});
     QVERIFY(Fixture::keyCodes(m_files->profilePath(), "2").isEmpty());
 }
@@ -203,12 +198,12 @@ void tst_KeyFunctionPages::defaultSelectorStaysHidden()
     for (bool visible : {true, false}) {
         DResetDefaultPage page;
         page.show();
-        QVERIFY(child<QPushButton>(&page, "pushButton_Cancel")->isHidden());
+        QVERIFY(namedChild<QPushButton>(&page, "pushButton_Cancel")->isHidden());
         page.setLightHeavySelectVisible(visible);
         page.loadKeyOperateInfo();
-        QVERIFY(child<QFrame>(&page, "frame_Top2")->isHidden());
+        QVERIFY(namedChild<QFrame>(&page, "frame_Top2")->isHidden());
         page.loadKeyOperateInfo();
-        QVERIFY(child<QFrame>(&page, "frame_Top2")->isHidden());
+        QVERIFY(namedChild<QFrame>(&page, "frame_Top2")->isHidden());
     }
 }
 
@@ -223,7 +218,7 @@ void tst_KeyFunctionPages::defaultFailedRemovalKeepsKeyAndMacro()
     Told told(&page);
 
     AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::DiskFull);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
 
     QCOMPARE(told.failures(), QList<int>({10, 1}));
@@ -254,10 +249,10 @@ void tst_KeyFunctionPages::disableOk()
     // A name outside Latin-1 reaches the store as UTF-8.
     DDataManager::getInstance()->setClickedKey(kA, QStringLiteral("\u00C4\u4E2D"));
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("\u00C4\u4E2D"));
+    QCOMPARE(namedChild<QLabel>(&page, "label_KeyChar")->text(), QStringLiteral("\u00C4\u4E2D"));
     Told told(&page);
     QSignalSpy cancel(&page, &DKeyDisablePage::sigClickedCancel);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
 
     QCOMPARE(told.update.count(), 1);
     QCOMPARE(told.update.first().first().toInt(), kA);
@@ -282,7 +277,7 @@ void tst_KeyFunctionPages::disableCancelWritesNothing()
     page.loadKeyOperateInfo();
     Told told(&page);
     QSignalSpy cancel(&page, &DKeyDisablePage::sigClickedCancel);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_Cancel"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_Cancel"), Qt::LeftButton);
     QCOMPARE(cancel.count(), 1);
     QVERIFY(told.update.isEmpty() && told.success.isEmpty() && told.failure.isEmpty());
     QVERIFY(Fixture::keyCodes(m_files->profilePath(), "1").isEmpty());
@@ -292,9 +287,9 @@ void tst_KeyFunctionPages::disableWithoutKeyWritesNoItem()
 {
     DKeyDisablePage page;
     page.loadKeyOperateInfo();
-    QCOMPARE(child<QLabel>(&page, "label_KeyChar")->text(), QString());
+    QCOMPARE(namedChild<QLabel>(&page, "label_KeyChar")->text(), QString());
     Told told(&page);
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(told.failures(), QList<int>({10, 0}));
     QVERIFY(told.update.isEmpty() && told.success.isEmpty());
     QVERIFY(Fixture::keyCodes(m_files->profilePath(), "1").isEmpty());
@@ -311,7 +306,7 @@ void tst_KeyFunctionPages::disableFailedWriteKeepsTheOldItem()
 
     for (AtomicFileWriter::Fault fault : {AtomicFileWriter::Fault::DiskFull, AtomicFileWriter::Fault::NoRename}) {
         AtomicFileWriter::setFaultForTesting(fault);
-        QTest::mouseClick(child<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
+        QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_OK"), Qt::LeftButton);
         AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
         const std::optional<KeyOperateInfoStu> item = Fixture::item(path, "1", kA);
         QVERIFY(item);

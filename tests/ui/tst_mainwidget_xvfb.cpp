@@ -125,14 +125,7 @@ int main(int argc, char **argv)
 {
     TempHome home;
     XvfbServer xvfb(QSize(1920, 1080));
-    if (XvfbServer::available() && xvfb.start()) {
-        g_haveDisplay = true;
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        // No GL integration and no session bus: the tray is the X one, and no
-        // library is loaded that keeps memory past the end.
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    }
+    g_haveDisplay = xvfb.startForApplication();
     QApplication app(argc, argv);
     tst_MainWidgetXvfb test;
     return QTest::qExec(&test, argc, argv);

@@ -141,12 +141,7 @@ int main(int argc, char **argv)
 {
     TempHome home;
     XvfbServer xvfb(kScreen);
-    if (XvfbServer::available() && xvfb.start()) {
-        g_haveDisplay = true;
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    }
+    g_haveDisplay = xvfb.startForApplication();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("lumtar-test"));
     tst_SmallDesktopXvfb test;

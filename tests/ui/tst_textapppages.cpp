@@ -13,6 +13,7 @@
 
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
+#include "support/FormActions.h"
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
 #include "support/TempHome.h"
@@ -28,12 +29,6 @@ namespace {
 
 const int kA = 4;
 const QString kSmile = QStringLiteral("\U0001F600"); // two UTF-16 code units
-
-template <typename T>
-T *child(QWidget *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
 
 QByteArray storedValue(const QByteArray &path, int keyCode, QByteArray *type = nullptr)
 {
@@ -174,7 +169,7 @@ void tst_TextAppPages::textLimit()
         QVERIFY(Fixture::bind(path, "1", kA, "6", initial.toUtf8().constData()));
     DKeyWithTextPage *page = textPage();
     page->loadKeyOperateInfo();
-    auto *edit = child<QTextEdit>(page, "textEdit_keyText");
+    auto *edit = namedChild<QTextEdit>(page, "textEdit_keyText");
     if (!fromStore && !initial.isEmpty()) {
         edit->setPlainText(initial);
         QTextCursor c = edit->textCursor();
@@ -197,7 +192,7 @@ void tst_TextAppPages::textLimit()
 
     KeyPageSignals told(page);
     const QByteArray before = storedValue(path, kA);
-    QTest::mouseClick(child<QPushButton>(page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(told.failures(), failure);
     if (!failure.isEmpty()) {
         QVERIFY(told.update.isEmpty() && told.success.isEmpty());
@@ -262,7 +257,7 @@ void tst_TextAppPages::textCancelAndOtherTypes()
     QVERIFY(Fixture::bind(path, "1", kA, "1", "3"));
     DKeyWithTextPage *page = textPage();
     page->loadKeyOperateInfo();
-    auto *edit = child<QTextEdit>(page, "textEdit_keyText");
+    auto *edit = namedChild<QTextEdit>(page, "textEdit_keyText");
     // Another type's item: an empty box with its placeholder.
     QVERIFY(edit->toPlainText().isEmpty());
     QCOMPARE(edit->placeholderText(), QStringLiteral("Enter text ..."));
@@ -270,7 +265,7 @@ void tst_TextAppPages::textCancelAndOtherTypes()
     KeyPageSignals told(page);
     QSignalSpy cancel(page, &DKeyWithTextPage::sigClickedCancel);
     QTest::keyClicks(edit, QStringLiteral("typed"));
-    QTest::mouseClick(child<QPushButton>(page, "pushButton_Cancel"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(page, "pushButton_Cancel"), Qt::LeftButton);
     QCOMPARE(cancel.count(), 1);
     QVERIFY(told.silent());
     QCOMPARE(edit->toPlainText(), QStringLiteral("typed"));
@@ -278,7 +273,7 @@ void tst_TextAppPages::textCancelAndOtherTypes()
 
     // The page saves for the key of its last load, whatever is selected since.
     DDataManager::getInstance()->setClickedKey(5, QStringLiteral("B"));
-    QTest::mouseClick(child<QPushButton>(page, "pushButton_OK"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(page, "pushButton_OK"), Qt::LeftButton);
     QCOMPARE(storedValue(path, kA), QByteArray("typed"));
     QVERIFY(storedValue(path, 5).isEmpty());
 }
@@ -317,10 +312,10 @@ void tst_TextAppPages::appChoice()
     page.show();
     page.loadKeyOperateInfo();
     KeyPageSignals told(&page);
-    auto *box = child<QTextEdit>(&page, "textEdit_appPath");
+    auto *box = namedChild<QTextEdit>(&page, "textEdit_appPath");
     QVERIFY(box->isReadOnly());
     QVERIFY(box->toPlainText().isEmpty());
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
     QTRY_COMPARE(told.success.count(), 1);
     QCOMPARE(told.update.count(), 1);
     QVERIFY(told.failure.isEmpty());
@@ -357,10 +352,10 @@ void tst_TextAppPages::appCancelAndRechoice()
     QVERIFY(Fixture::bind(path, "1", kA, "1", "3"));
     DKeyWithAppPage page;
     page.loadKeyOperateInfo();
-    auto *box = child<QTextEdit>(&page, "textEdit_appPath");
+    auto *box = namedChild<QTextEdit>(&page, "textEdit_appPath");
     QVERIFY(box->toPlainText().isEmpty()); // a macro item
     KeyPageSignals told(&page);
-    auto *select = child<QPushButton>(&page, "pushButton_selectAppPath");
+    auto *select = namedChild<QPushButton>(&page, "pushButton_selectAppPath");
 
     // Cancelled, and a file that is gone: nothing changes.
     for (const QString &cancelled : {QString(), dir.filePath(QStringLiteral("gone"))}) {
@@ -411,7 +406,7 @@ void tst_TextAppPages::appDialogRequest()
 
     DKeyWithAppPage page;
     page.loadKeyOperateInfo();
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
     QTRY_COMPARE(m_requests.size(), 1);
     QCOMPARE(m_requests[0].caption, QStringLiteral("Select App"));
     QCOMPARE(m_requests[0].directory, desktop.path());
@@ -420,7 +415,7 @@ void tst_TextAppPages::appDialogRequest()
 
     // Without it: the home folder.
     desktop.remove();
-    QTest::mouseClick(child<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(&page, "pushButton_selectAppPath"), Qt::LeftButton);
     QTRY_COMPARE(m_requests.size(), 2);
     QCOMPARE(m_requests[1].directory, QDir::homePath());
     dirs.remove();

@@ -53,15 +53,19 @@ int KeyItemIO::textNumber(const QByteArray &text, int fallback)
     return ok ? value : fallback;
 }
 
+KeyItemIO::StoreTexts KeyItemIO::storeTexts() const
+{
+    return {QByteArray::number(m_profileIndex), QByteArray::number(m_keyCode), m_keyName.toUtf8()};
+}
+
 std::optional<KeyOperateInfoStu> KeyItemIO::read() const
 {
     KeyOperateInfoStu item;
     std::memset(&item, 0, sizeof item);
     std::strcpy(item.keyCode, "-1");
     std::strcpy(item.type, "-1");
-    const QByteArray profile = QByteArray::number(m_profileIndex);
-    const QByteArray code = QByteArray::number(m_keyCode);
-    if (!CLumtarXML_SelectProFileKeyOperateInfo(m_path, profile.constData(), code.constData(), &item))
+    const StoreTexts t = storeTexts();
+    if (!CLumtarXML_SelectProFileKeyOperateInfo(m_path, t.profile.constData(), t.code.constData(), &item))
         return std::nullopt;
     if (fieldNumber(item.keyCode) == NoKey)
         return std::nullopt;
@@ -73,24 +77,20 @@ bool KeyItemIO::replace(const QByteArray &type, const QByteArray &count, const Q
 {
     if (!hasKey())
         return false;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
-    const QByteArray code = QByteArray::number(m_keyCode);
-    const QByteArray name = m_keyName.toUtf8();
+    const StoreTexts t = storeTexts();
     // The store replaces the key's earlier item in the same write.
-    return CLumtarXML_AddProFileMacroWithKeyInfoItem(m_path, profile.constData(), code.constData(), name.constData(),
-                                                     type.constData(), count.constData(), mode.constData(),
-                                                     value.constData());
+    return CLumtarXML_AddProFileMacroWithKeyInfoItem(m_path, t.profile.constData(), t.code.constData(),
+                                                     t.name.constData(), type.constData(), count.constData(),
+                                                     mode.constData(), value.constData());
 }
 
 bool KeyItemIO::remove() const
 {
     if (!hasKey())
         return false;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
-    const QByteArray code = QByteArray::number(m_keyCode);
-    const QByteArray name = m_keyName.toUtf8();
-    return CLumtarXML_DeleteProFileMacroWithKeyInfoItem(m_path, profile.constData(), code.constData(),
-                                                        name.constData());
+    const StoreTexts t = storeTexts();
+    return CLumtarXML_DeleteProFileMacroWithKeyInfoItem(m_path, t.profile.constData(), t.code.constData(),
+                                                        t.name.constData());
 }
 
 int KeyItemIO::countItems(const QByteArray &type, const QByteArray &value) const
@@ -122,11 +122,9 @@ bool KeyItemIO::replaceWithMacro(int count, int mode, int macroIndex,
 {
     if (!hasKey())
         return false;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
-    const QByteArray code = QByteArray::number(m_keyCode);
-    const QByteArray name = m_keyName.toUtf8();
-    return CLumtarXML_AddProFileMacroKeyWithCopy(m_path, profile.constData(), code.constData(), name.constData(),
-                                                 QByteArray::number(count).constData(),
+    const StoreTexts t = storeTexts();
+    return CLumtarXML_AddProFileMacroKeyWithCopy(m_path, t.profile.constData(), t.code.constData(),
+                                                 t.name.constData(), QByteArray::number(count).constData(),
                                                  QByteArray::number(mode).constData(),
                                                  QByteArray::number(macroIndex).constData(), copyEvents,
                                                  macroCopyName(macroIndex).constData());

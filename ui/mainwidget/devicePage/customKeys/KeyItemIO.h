@@ -75,6 +75,12 @@ public:
     static constexpr int NoKey = -1;
 
 private:
+    // Profile index and key code as decimal text, the key name in UTF-8.
+    struct StoreTexts {
+        QByteArray profile, code, name;
+    };
+    StoreTexts storeTexts() const;
+
     int m_keyCode = NoKey;
     QString m_keyName;
     int m_profileIndex = 1;
