@@ -68,6 +68,23 @@ int byteAt(const QByteArray &r, int i)
     return static_cast<unsigned char>(r.at(i));
 }
 
+// The reports the keyboard received, a macro report sent again right after
+// itself (a resend, which a busy machine may cost) counted once.
+QList<QByteArray> sentWithoutResends(const std::string &path)
+{
+    QList<QByteArray> out;
+    QByteArray lastMacroReport;
+    for (const QByteArray &r : SimReportLog::commands(path)) {
+        if (static_cast<unsigned char>(r.at(1)) == 0x18) {
+            if (r == lastMacroReport)
+                continue;
+            lastMacroReport = r;
+        }
+        out << r;
+    }
+    return out;
+}
+
 // The macro reports the keyboard received, each resend folded into the
 // report it repeats, as "slot.packet".
 QStringList macroReportsTaken(const std::string &path)
@@ -270,12 +287,12 @@ bool tst_Download::waitForReports(int count)
     // The last reports may still be on their way through the I/O thread
     // when the download returns.
     QDeadlineTimer deadline(5000);
-    while (SimReportLog::commands(m_fx->path()).size() < count) {
+    while (SimReportLog::commands(m_fx->path()).size() < count + m_downloader->macroReportsResent()) {
         if (deadline.hasExpired())
             return false;
         QTest::qWait(5);
     }
-    return SimReportLog::commands(m_fx->path()).size() == count;
+    return SimReportLog::commands(m_fx->path()).size() == count + m_downloader->macroReportsResent();
 }
 
 void tst_Download::profileWithoutMacroKeys()
@@ -284,7 +301,7 @@ void tst_Download::profileWithoutMacroKeys()
     QSignalSpy running(m_downloader.get(), &DOnboardDownloader::sigDownloadingChanged);
     QCOMPARE(download(), Outcome::Succeeded);
     QCOMPARE(m_downloader->attemptsMade(), 1);
-    QCOMPARE(m_downloader->macroReportsResent(), 0);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
     QCOMPARE(running.count(), 2);
     QCOMPARE(running.at(0).at(0).toBool(), true);
     QCOMPARE(running.at(1).at(0).toBool(), false);
@@ -292,7 +309,7 @@ void tst_Download::profileWithoutMacroKeys()
 
     // Both layers' key reports, then the ten empty slots, five reports each
     // in slot and packet order; no advanced-key record on this keyboard.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QCOMPARE(sent.size(), 20 + 50);
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(byteAt(sent.at(i), 1), 0x17);
@@ -374,7 +391,7 @@ void tst_Download::macroKeys()
     bindKey(true, 31, KeyOperate_Macro, "2", 1, 1);
     bindKey(true, 40, KeyOperate_Macro, "1", 1, 1); // the same macro again takes a slot of its own
     QCOMPARE(download(), Outcome::Succeeded);
-    QCOMPARE(m_downloader->macroReportsResent(), 0);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
 
     const QByteArray slot0 = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
     QCOMPARE(slot0.left(16).toHex(), QByteArray("0001000800030000" "0410006404000000"));
@@ -393,7 +410,7 @@ void tst_Download::macroKeys()
     QCOMPARE(fn.mid(4 * 36, 4).toHex(), QByteArray("10280200"));
 
     // A macro key's slot goes out before the key report that refers to it.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QStringList order;
     for (const QByteArray &r : sent) {
         if (byteAt(r, 1) == 0x17)
@@ -481,7 +498,7 @@ void tst_Download::advancedKeys()
 
     // Bound records go out with their keys; the empty ones come last, after
     // the macro slots.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QCOMPARE(byteAt(sent.at(0), 1), 0x17);
     QCOMPARE(sent.at(1).left(3).toHex(), QByteArray("012a00"));
     QCOMPARE(sent.at(2).left(3).toHex(), QByteArray("012a01"));
@@ -534,8 +551,10 @@ void tst_Download::lostAcknowledgements()
     }
     QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
     QCOMPARE(download(), outcome);
-    QCOMPARE(m_downloader->attemptsMade(), attempts);
-    // A keyboard slowed down by a busy machine may cost further resends.
+    // A keyboard slowed down by a busy machine may cost further resends,
+    // and even the repeat; never more than the two attempts.
+    QVERIFY2(m_downloader->attemptsMade() >= attempts, qPrintable(QString::number(m_downloader->attemptsMade())));
+    QVERIFY(m_downloader->attemptsMade() <= DOnboardDownloader::MaxAttempts);
     QVERIFY2(m_downloader->macroReportsResent() >= resent, qPrintable(QString::number(m_downloader->macroReportsResent())));
     QCOMPARE(DOnboardDownloader::outcomeText(outcome),
              outcome == Outcome::Succeeded ? QStringLiteral("Download config successful")
