@@ -286,7 +286,7 @@ bool tst_Download::waitForReports(int count)
 {
     // The last reports may still be on their way through the I/O thread
     // when the download returns.
-    QDeadlineTimer deadline(5000);
+    QDeadlineTimer deadline(30000);
     while (SimReportLog::commands(m_fx->path()).size() < count + m_downloader->macroReportsResent()) {
         if (deadline.hasExpired())
             return false;
