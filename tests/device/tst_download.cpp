@@ -433,7 +433,8 @@ void tst_Download::longMacroIsCut()
     bindKey(false, 30, KeyOperate_Macro, "3");
     LogCapture log;
     QCOMPARE(download(), Outcome::Succeeded);
-    QCOMPARE(log.countContaining(QStringLiteral("Warning: macro 3 has 70 events")), 1);
+    // Once an attempt (a busy machine may cost the repeat).
+    QCOMPARE(log.countContaining(QStringLiteral("Warning: macro 3 has 70 events")), m_downloader->attemptsMade());
     const QByteArray slot = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
     QCOMPARE(byteAt(slot, 3), 248);
     QCOMPARE(slot.mid(8, 4).toHex(), QByteArray("0410ffff")); // 70 s held at 65.535 s
