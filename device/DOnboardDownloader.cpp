@@ -161,6 +161,8 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planAttempt()
     m_nextStep = 0;
     m_macroSlot = -1;
     m_acknowledged = true;
+    m_writesOfLastReport = 0;
+    m_stragglers = 0;
     m_timeouts = 0;
     m_lastMacroReport = HidReportBuff();
     m_macroReportSent = false;
@@ -206,6 +208,8 @@ void DOnboardDownloader::advance()
             }
             m_lastMacroReport = step.report;
             m_acknowledged = false;
+            m_writesOfLastReport = 1;
+            m_stragglers = 0;
             m_macroReportSent = true;
             writeReport(step.report, step.failureText);
             break;
@@ -244,11 +248,31 @@ void DOnboardDownloader::waitForAcknowledgement()
 
 void DOnboardDownloader::onRuningOnboard0x19Cmd()
 {
+    // The acknowledgement names no report. Once a resent report is taken,
+    // the acknowledgements of its earlier writes may still come; counted
+    // for the next report they would let it pass untaken, so the next
+    // report waits for them (or for as long as they were apart).
+    if (m_acknowledged) {
+        if (m_stragglers > 0)
+            --m_stragglers;
+        if (m_waiting == Waiting::Stragglers && m_stragglers == 0) {
+            m_timer->stop();
+            m_waiting = Waiting::Nothing;
+            advance();
+        }
+        return;
+    }
     m_acknowledged = true;
+    m_stragglers = m_writesOfLastReport - 1;
     if (m_waiting != Waiting::Acknowledgement)
         return;
     m_timer->stop();
     m_waiting = Waiting::Nothing;
+    if (m_stragglers > 0) {
+        m_waiting = Waiting::Stragglers;
+        m_timer->start(m_writesOfLastReport * AckWaitMs);
+        return;
+    }
     advance();
 }
 
@@ -271,6 +295,7 @@ void DOnboardDownloader::onWaitOver()
         return;
     }
     ++m_resendCount;
+    ++m_writesOfLastReport;
     writeReport(m_lastMacroReport, kMacroWriteFailed);
     if (!deviceUsable()) {
         endAttempt(AttemptResult::DeviceLost);

@@ -8,7 +8,9 @@
 //
 // download() starts the sequence and returns; its steps are advanced by the
 // keyboard's acknowledgements and by single-shot timers (100 ms for an
-// acknowledgement, 400 ms pauses), so the GUI thread never waits.
+// acknowledgement, 400 ms pauses), so the GUI thread never waits. After a
+// resent report is taken, the next one waits for the acknowledgements of
+// the earlier writes, which name no report and would otherwise count for it.
 // sigFinished tells the outcome, once per started download. Callers refuse
 // keyboard, layer and profile switches while isRunning() is true, and a
 // second download() is refused outright.
@@ -101,7 +103,7 @@ private:
         const char *failureText = nullptr;
     };
     enum class AttemptResult { Done, Abandoned, NoProfileIndex, TooManyMacroKeys, TooManySeniorKeys, DeviceLost };
-    enum class Waiting { Nothing, Pause, Acknowledgement };
+    enum class Waiting { Nothing, Pause, Acknowledgement, Stragglers };
 
     void readSeniorKeys();
     void startAttempt();
@@ -133,6 +135,11 @@ private:
     QVector<Step> m_steps;
     int m_nextStep = 0;
     bool m_acknowledged = true;
+    // Writes of the last macro report (it and its resends), and the
+    // acknowledgements of its earlier writes still on their way once one
+    // arrived: they must not count for the next report.
+    int m_writesOfLastReport = 0;
+    int m_stragglers = 0;
     int m_timeouts = 0;
     HidReportBuff m_lastMacroReport;
     bool m_macroReportSent = false;

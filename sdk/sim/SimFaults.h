@@ -9,6 +9,9 @@ struct SimFaults {
     // Macro-report acknowledgements (0x19) to leave out: the next n are not
     // sent; -1 leaves out every one.
     int dropAcks = 0;
+    // >= 0: only macro reports from this one on (slot * 5 + packet) lose
+    // their acknowledgements to dropAcks; earlier ones are acknowledged.
+    int dropAcksFromReport = -1;
     // Extra delay of every acknowledgement (0x19), in ms.
     int ackDelayMs = 0;
     // Extra delay of every other reply, in ms (late replies); in the update

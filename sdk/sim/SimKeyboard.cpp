@@ -186,7 +186,7 @@ SimOutcome SimKeyboard::handle(const uint8_t* data, size_t length, SimFaults& fa
             const size_t len = std::min<size_t>({ r[5], size_t(58), kMacroSlotSize - offset });
             std::copy_n(r.begin() + 6, len, it->second.begin() + static_cast<long>(offset));
         }
-        if (faults.dropAcks != 0) {
+        if (faults.dropAcks != 0 && slot * 5 + packet >= faults.dropAcksFromReport) {
             if (faults.dropAcks > 0)
                 --faults.dropAcks;
             break;

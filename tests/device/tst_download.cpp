@@ -68,6 +68,44 @@ int byteAt(const QByteArray &r, int i)
     return static_cast<unsigned char>(r.at(i));
 }
 
+// The reports the keyboard received, a macro report sent again right after
+// itself (a resend, which a busy machine may cost) counted once.
+QList<QByteArray> sentWithoutResends(const std::string &path)
+{
+    QList<QByteArray> out;
+    QByteArray lastMacroReport;
+    for (const QByteArray &r : SimReportLog::commands(path)) {
+        if (static_cast<unsigned char>(r.at(1)) == 0x18) {
+            if (r == lastMacroReport)
+                continue;
+            lastMacroReport = r;
+        }
+        out << r;
+    }
+    return out;
+}
+
+// The macro reports the keyboard received, each resend folded into the
+// report it repeats, as "slot.packet".
+QStringList macroReportsTaken(const std::string &path)
+{
+    QStringList out;
+    for (const QByteArray &r : reportsOf(path, 0x18)) {
+        const QString name = QStringLiteral("%1.%2").arg(byteAt(r, 2)).arg(byteAt(r, 4));
+        if (out.isEmpty() || out.last() != name)
+            out << name;
+    }
+    return out;
+}
+
+QStringList allMacroReports()
+{
+    QStringList out;
+    for (int i = 0; i < 50; ++i)
+        out << QStringLiteral("%1.%2").arg(i / 5).arg(i % 5);
+    return out;
+}
+
 QByteArray toBytes(const std::vector<uint8_t> &v)
 {
     return QByteArray(reinterpret_cast<const char *>(v.data()), static_cast<int>(v.size()));
@@ -114,6 +152,7 @@ private slots:
 
     void lostAcknowledgements_data();
     void lostAcknowledgements();
+    void lateAcknowledgementCountsForNoOtherReport();
     void refusedBeforeSending_data();
     void refusedBeforeSending();
 
@@ -247,13 +286,13 @@ bool tst_Download::waitForReports(int count)
 {
     // The last reports may still be on their way through the I/O thread
     // when the download returns.
-    QDeadlineTimer deadline(5000);
-    while (SimReportLog::commands(m_fx->path()).size() < count) {
+    QDeadlineTimer deadline(30000);
+    while (SimReportLog::commands(m_fx->path()).size() < count + m_downloader->macroReportsResent()) {
         if (deadline.hasExpired())
             return false;
         QTest::qWait(5);
     }
-    return SimReportLog::commands(m_fx->path()).size() == count;
+    return SimReportLog::commands(m_fx->path()).size() == count + m_downloader->macroReportsResent();
 }
 
 void tst_Download::profileWithoutMacroKeys()
@@ -262,7 +301,7 @@ void tst_Download::profileWithoutMacroKeys()
     QSignalSpy running(m_downloader.get(), &DOnboardDownloader::sigDownloadingChanged);
     QCOMPARE(download(), Outcome::Succeeded);
     QCOMPARE(m_downloader->attemptsMade(), 1);
-    QCOMPARE(m_downloader->macroReportsResent(), 0);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
     QCOMPARE(running.count(), 2);
     QCOMPARE(running.at(0).at(0).toBool(), true);
     QCOMPARE(running.at(1).at(0).toBool(), false);
@@ -270,7 +309,7 @@ void tst_Download::profileWithoutMacroKeys()
 
     // Both layers' key reports, then the ten empty slots, five reports each
     // in slot and packet order; no advanced-key record on this keyboard.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QCOMPARE(sent.size(), 20 + 50);
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(byteAt(sent.at(i), 1), 0x17);
@@ -352,7 +391,7 @@ void tst_Download::macroKeys()
     bindKey(true, 31, KeyOperate_Macro, "2", 1, 1);
     bindKey(true, 40, KeyOperate_Macro, "1", 1, 1); // the same macro again takes a slot of its own
     QCOMPARE(download(), Outcome::Succeeded);
-    QCOMPARE(m_downloader->macroReportsResent(), 0);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
 
     const QByteArray slot0 = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
     QCOMPARE(slot0.left(16).toHex(), QByteArray("0001000800030000" "0410006404000000"));
@@ -371,7 +410,7 @@ void tst_Download::macroKeys()
     QCOMPARE(fn.mid(4 * 36, 4).toHex(), QByteArray("10280200"));
 
     // A macro key's slot goes out before the key report that refers to it.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QStringList order;
     for (const QByteArray &r : sent) {
         if (byteAt(r, 1) == 0x17)
@@ -394,7 +433,8 @@ void tst_Download::longMacroIsCut()
     bindKey(false, 30, KeyOperate_Macro, "3");
     LogCapture log;
     QCOMPARE(download(), Outcome::Succeeded);
-    QCOMPARE(log.countContaining(QStringLiteral("Warning: macro 3 has 70 events")), 1);
+    // Once an attempt (a busy machine may cost the repeat).
+    QCOMPARE(log.countContaining(QStringLiteral("Warning: macro 3 has 70 events")), m_downloader->attemptsMade());
     const QByteArray slot = toBytes(SimController::instance().onboardMacro(m_fx->path(), 0));
     QCOMPARE(byteAt(slot, 3), 248);
     QCOMPARE(slot.mid(8, 4).toHex(), QByteArray("0410ffff")); // 70 s held at 65.535 s
@@ -409,8 +449,10 @@ void tst_Download::tenMacroKeysLeaveNoEmptySlot()
     for (int i = 0; i < 10; ++i)
         bindKey(i >= 6, 30 + i, KeyOperate_Macro, "1");
     QCOMPARE(download(), Outcome::Succeeded);
-    const QList<QByteArray> macroReports = reportsOf(m_fx->path(), 0x18);
-    QCOMPARE(macroReports.size(), 50);
+    // A busy machine may cost resends; every report reaches the keyboard in
+    // order all the same.
+    QCOMPARE(macroReportsTaken(m_fx->path()), allMacroReports());
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
     for (int slot = 0; slot < 10; ++slot)
         QCOMPARE(byteAt(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), 3), 8);
 }
@@ -457,7 +499,7 @@ void tst_Download::advancedKeys()
 
     // Bound records go out with their keys; the empty ones come last, after
     // the macro slots.
-    const QList<QByteArray> sent = SimReportLog::commands(m_fx->path());
+    const QList<QByteArray> sent = sentWithoutResends(m_fx->path());
     QCOMPARE(byteAt(sent.at(0), 1), 0x17);
     QCOMPARE(sent.at(1).left(3).toHex(), QByteArray("012a00"));
     QCOMPARE(sent.at(2).left(3).toHex(), QByteArray("012a01"));
@@ -480,7 +522,7 @@ void tst_Download::plainKeyboardSendsNoAdvancedKeyRecord()
 void tst_Download::lostAcknowledgements_data()
 {
     QTest::addColumn<int>("dropFromStart");  // acknowledgements lost from the first report on
-    QTest::addColumn<int>("dropAfter49");    // lost from the last report on (its 49 predecessors acked)
+    QTest::addColumn<int>("dropAfter49");    // lost of the last report alone (its 49 predecessors acked)
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("attempts");
     QTest::addColumn<int>("resent");
@@ -502,20 +544,18 @@ void tst_Download::lostAcknowledgements()
     QVERIFY(openKeyboard(kPlainModel, false));
     SimFaults faults;
     faults.dropAcks = dropFromStart;
-    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
     if (dropAfter49 != 0) {
-        const std::string path = m_fx->path();
-        onAcknowledgement([path, dropAfter49](int count) {
-            if (count == 49) {
-                SimFaults late;
-                late.dropAcks = dropAfter49;
-                SimController::instance().setFaults(path, late);
-            }
-        });
+        // Keyed to the report, not to a count of acknowledgements: a busy
+        // machine may cost resends, and so further acknowledgements.
+        faults.dropAcks = dropAfter49;
+        faults.dropAcksFromReport = 49;
     }
+    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
     QCOMPARE(download(), outcome);
-    QCOMPARE(m_downloader->attemptsMade(), attempts);
-    // A keyboard slowed down by a busy machine may cost further resends.
+    // A keyboard slowed down by a busy machine may cost further resends,
+    // and even the repeat; never more than the two attempts.
+    QVERIFY2(m_downloader->attemptsMade() >= attempts, qPrintable(QString::number(m_downloader->attemptsMade())));
+    QVERIFY(m_downloader->attemptsMade() <= DOnboardDownloader::MaxAttempts);
     QVERIFY2(m_downloader->macroReportsResent() >= resent, qPrintable(QString::number(m_downloader->macroReportsResent())));
     QCOMPARE(DOnboardDownloader::outcomeText(outcome),
              outcome == Outcome::Succeeded ? QStringLiteral("Download config successful")
@@ -533,6 +573,31 @@ void tst_Download::lostAcknowledgements()
             QCOMPARE(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), QByteArray(256, '\0'));
         QCOMPARE(SimController::instance().onboardKeys(m_fx->path(), 2).size(), size_t(528));
     }
+}
+
+void tst_Download::lateAcknowledgementCountsForNoOtherReport()
+{
+    QVERIFY(openKeyboard(kPlainModel, false));
+    // The first report's acknowledgement comes late, so it is resent, and
+    // both writes are acknowledged; the rest come at once.
+    SimFaults faults;
+    faults.ackDelayMs = 150;
+    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
+    const std::string path = m_fx->path();
+    onAcknowledgement([path](int count) {
+        if (count == 1)
+            SimController::instance().setFaults(path, SimFaults());
+    });
+    int acksAtFinish = -1;
+    connect(m_downloader.get(), &DOnboardDownloader::sigFinished, this, [&] { acksAtFinish = m_ackCount; });
+    QCOMPARE(download(), Outcome::Succeeded);
+    QVERIFY(m_downloader->macroReportsResent() >= 1);
+    // No report was taken for acknowledged on the strength of another's
+    // acknowledgement: when the download ends, every write was answered
+    // (none is lost here, so the last ones come in the end).
+    QTRY_COMPARE_WITH_TIMEOUT(m_ackCount, reportsOf(m_fx->path(), 0x18).size(), 30000);
+    QCOMPARE(acksAtFinish, m_ackCount);
+    QCOMPARE(macroReportsTaken(m_fx->path()), allMacroReports());
 }
 
 void tst_Download::refusedBeforeSending_data()
@@ -638,7 +703,11 @@ void tst_Download::secondDownloadRefused()
     QCOMPARE(download(), Outcome::Succeeded);
     QVERIFY(runningMeanwhile);
     QCOMPARE(second, Outcome::AlreadyRunning);
-    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50);
+    // The refused download sent nothing: each report once, bar resends.
+    QCOMPARE(macroReportsTaken(m_fx->path()), allMacroReports());
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), 50 + m_downloader->macroReportsResent());
+    for (int slot = 0; slot < 10; ++slot)
+        QCOMPARE(toBytes(SimController::instance().onboardMacro(m_fx->path(), slot)), QByteArray(256, '\0'));
 }
 
 QTEST_MAIN(tst_Download)
