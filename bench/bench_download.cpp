@@ -4,6 +4,7 @@
 // beside the protocol's floor for the same work: the two fixed pauses plus
 // one I/O turn (one write turn and one read turn of the I/O loop, each ended
 // by one wait of the SDK timer) per report.
+#include "bench/BenchMacroEvent.h"
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/DOnboardDownloader.h"
@@ -58,19 +59,6 @@ int onboardReports(const std::string &path)
             ++count;
     }
     return count;
-}
-
-KeyOrMouseEventStu keyEvent(int code, bool down, int delay)
-{
-    KeyOrMouseEventStu e;
-    std::memset(&e, 0, sizeof(e));
-    lumtarCopyField(e.mark, "1");
-    lumtarCopyField(e.delay, QByteArray::number(delay).constData());
-    lumtarCopyField(e.type, "key");
-    lumtarCopyField(e.keyCode, QByteArray::number(code).constData());
-    lumtarCopyField(e.codeName, "K");
-    lumtarCopyField(e.operateExplain, down ? "down" : "up");
-    return e;
 }
 
 bool makeProfile(const QByteArray &path)
@@ -131,7 +119,7 @@ int main(int argc, char **argv)
         const QByteArray &path = m % 2 ? fnPath : defaultPath;
         std::list<KeyOrMouseEventStu> events;
         for (int e = 0; e < kMacroEvents; ++e)
-            events.push_back(keyEvent(4 + e / 2, e % 2 == 0, e == 0 ? 0 : 20));
+            events.push_back(benchKeyEvent(4 + e / 2, e % 2 == 0, e == 0 ? 0 : 20));
         const QByteArray index = QByteArray::number(m + 1);
         CLumtarXML_AddProFileBindMacroItem(path.constData(), "1", events, index.constData(), ("Macro" + index).constData());
         CLumtarXML_AddProFileMacroWithKeyInfoItem(path.constData(), "1", QByteArray::number(codes.at(m)).constData(),

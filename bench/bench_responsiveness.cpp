@@ -17,6 +17,7 @@
 //
 // Usage: bench_responsiveness            all figures
 //        bench_responsiveness --startup N    one start with N keyboards (child)
+#include "bench/BenchMacroEvent.h"
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
@@ -149,19 +150,6 @@ void announce(DMainWidget &window, bool arrived, const char *product)
                                                                                             QLatin1String(product)));
 }
 
-KeyOrMouseEventStu keyEvent(int code, bool down, int delay)
-{
-    KeyOrMouseEventStu e;
-    std::memset(&e, 0, sizeof(e));
-    lumtarCopyField(e.mark, "1");
-    lumtarCopyField(e.delay, QByteArray::number(delay).constData());
-    lumtarCopyField(e.type, "key");
-    lumtarCopyField(e.keyCode, QByteArray::number(code).constData());
-    lumtarCopyField(e.codeName, "K");
-    lumtarCopyField(e.operateExplain, down ? "down" : "up");
-    return e;
-}
-
 // Ten macro keys, half of them on each layer of the shown keyboard's profile.
 void bindMacroKeys(const QString &folder)
 {
@@ -171,7 +159,7 @@ void bindMacroKeys(const QString &folder)
         const QByteArray &path = layers[m % 2];
         std::list<KeyOrMouseEventStu> events;
         for (int e = 0; e < 20; ++e)
-            events.push_back(keyEvent(4 + e / 2, e % 2 == 0, e == 0 ? 0 : 20));
+            events.push_back(benchKeyEvent(4 + e / 2, e % 2 == 0, e == 0 ? 0 : 20));
         const QByteArray index = QByteArray::number(m + 1);
         CLumtarXML_AddProFileBindMacroItem(path.constData(), "1", events, index.constData(),
                                            ("Macro" + index).constData());

@@ -16,7 +16,7 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
 #include "support/TempHome.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/KeyboardRoster.h"
 
 using lumtar::sim::SimController;

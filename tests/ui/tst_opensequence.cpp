@@ -12,6 +12,7 @@
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "device/DeviceSerialNumber.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
@@ -232,10 +233,10 @@ void tst_OpenSequence::keyboardWithoutGamePadMode()
 
 void tst_OpenSequence::unusableSerialNeverNamesAFolder()
 {
-    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe(QString()));
-    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe("../../etc"));
-    QVERIFY(!ProfileFolder::isSerialNumberFolderSafe("AB CD"));
-    QVERIFY(ProfileFolder::isSerialNumberFolderSafe("0123456789abcdefABCDEF0123456789"));
+    QVERIFY(!DeviceSerialNumber::isUsable(QString()));
+    QVERIFY(!DeviceSerialNumber::isUsable("../../etc"));
+    QVERIFY(!DeviceSerialNumber::isUsable("AB CD"));
+    QVERIFY(DeviceSerialNumber::isUsable("0123456789abcdefABCDEF0123456789"));
 
     // A keyboard reporting a cut serial number gets a new one, and the new
     // one names the folder.
@@ -249,7 +250,7 @@ void tst_OpenSequence::unusableSerialNeverNamesAFolder()
     QVERIFY(probe.isKeyboardShown());
     const QString serial = probe.currentSerialNumber();
     QCOMPARE(serial.size(), 32);
-    QVERIFY(ProfileFolder::isSerialNumberFolderSafe(serial));
+    QVERIFY(DeviceSerialNumber::isUsable(serial));
     QCOMPARE(probe.profileFolder(), DDataManager::getInstance()->userConfigDir() + "/LT104RGB/" + serial);
 }
 

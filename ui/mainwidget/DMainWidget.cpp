@@ -22,7 +22,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "widgets/ThemeColorText.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/settings/DSettingsDia.h"

@@ -2,7 +2,7 @@
 #include "ui_DDeviceListItem.h"
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

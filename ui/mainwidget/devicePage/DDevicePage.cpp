@@ -28,7 +28,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "widgets/CbNotice.h"
 #include "widgets/ThemeColorText.h"
 

@@ -281,6 +281,8 @@ private:
     // Gives every key button of the shown keyboard the theme's travel and
     // state colours and shows light colours again.
     void restyleKeyButtons();
+    // The gamepad-mode label of the shown keyboard (hidden without one).
+    void showGamePadMode();
 
     // Listing (DDevicePageDevices.cpp).
     DDeviceListItem *createDeviceListItem(const hidStructInfoAll &record);

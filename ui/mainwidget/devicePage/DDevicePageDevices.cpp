@@ -22,7 +22,7 @@
 
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"

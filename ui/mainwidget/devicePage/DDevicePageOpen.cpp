@@ -23,9 +23,10 @@
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "device/DeviceSerialNumber.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarXml.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/mainwidget/devicePage/DefaultCustomLightFile.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
@@ -186,8 +187,8 @@ void DDevicePage::openTheUsingDevice(hidStructInfoAll record)
     }
     m_currentKeyboardLink = link;
     m_currentHidInterface = link->hidInterface();
-    // The serial number names a folder: only letters and digits are taken.
-    if (!ProfileFolder::isSerialNumberFolderSafe(link->serialNumber()) || !m_currentHidInterface
+    // The serial number names a folder: only a usable one is taken.
+    if (!DeviceSerialNumber::isUsable(link->serialNumber()) || !m_currentHidInterface
         || !m_currentHidInterface->isOpen()) {
         failOpen("openTheUsingDevice  Step1 [SN == NULL]");
         return;
@@ -244,20 +245,7 @@ void DDevicePage::showDeviceKindControls(const DDeviceKeyboardLink *link)
         ui->frame_6->hide();
         ui->frame_8->hide();
     }
-    const int gamePadMode = data->gamePadMode();
-    if (gamePadMode == -1) {
-        ui->frame_10->hide();
-    } else {
-        ui->frame_10->show();
-        if (gamePadMode == 0) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
-            ui->frame_10->hide();
-        } else if (gamePadMode == 1) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
-        } else {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
-        }
-    }
+    showGamePadMode();
     data->setHasSideLight(!link->sideLightModeList().modeCodes.empty());
     qDebug() << "openTheUsingDevice  Step6";
 }

@@ -53,23 +53,23 @@ void DDevicePage::updateAllUI()
         m_triggerSettingPage->updateAllUI();
     }
 
-    const int gamePadMode = DDataManager::getInstance()->gamePadMode();
-    if (gamePadMode == -1) {
-        ui->frame_10->hide();
-    } else {
-        ui->frame_10->show();
-        if (gamePadMode == 0) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
-            ui->frame_10->hide();
-        } else if (gamePadMode == 1) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
-        } else if (gamePadMode == 2) {
-            ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
-        }
-    }
+    showGamePadMode();
 
     resetMainPageButtons();
     markCurrentMainPageButton();
+}
+
+void DDevicePage::showGamePadMode()
+{
+    // The label names the mode; with gamepad off, or no gamepad at all, it is hidden.
+    const int gamePadMode = DDataManager::getInstance()->gamePadMode();
+    ui->frame_10->setVisible(gamePadMode == 1 || gamePadMode == 2);
+    if (gamePadMode == 0)
+        ui->label_GamePadMode->setText(QObject::tr("GamePad Disable"));
+    else if (gamePadMode == 1)
+        ui->label_GamePadMode->setText(QObject::tr("GamePad Xbox360"));
+    else if (gamePadMode == 2)
+        ui->label_GamePadMode->setText(QObject::tr("GamePad Classical"));
 }
 
 void DDevicePage::restyleKeyButtons()

@@ -39,17 +39,13 @@ void DeviceOpenSequence::start(DDeviceKeyboardLink *link)
     m_stage = Stage::WaitingForLink;
     const int generation = ++m_generation;
     m_linkWait->start(link, LinkReadyWaitMs, [this, generation](bool) {
-        // Always from a turn of its own, so that what the page built before
-        // is painted before the work that follows.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation] {
-                if (generation != m_generation || m_stage != Stage::WaitingForLink)
-                    return;
-                m_stage = Stage::ProfileStep;
-                emit sigLinkSettled();
-            },
-            Qt::QueuedConnection);
+        // Always from the event loop, never inside start().
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation != m_generation || m_stage != Stage::WaitingForLink)
+                return;
+            m_stage = Stage::ProfileStep;
+            emit sigLinkSettled();
+        });
     });
 }
 

@@ -11,7 +11,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/LinkReadyWait.h"
 #include "device/MainHidInterFace.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 namespace {
 

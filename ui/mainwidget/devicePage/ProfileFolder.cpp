@@ -9,6 +9,7 @@
 #include <cstring>
 #include <list>
 
+#include "device/DeviceSerialNumber.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/mainwidget/devicePage/DefaultCustomLightFile.h"
 
@@ -54,19 +55,6 @@ QString ProfileFolder::gamePadFolderName(int gamePadMode)
     }
 }
 
-bool ProfileFolder::isSerialNumberFolderSafe(const QString &serial)
-{
-    if (serial.isEmpty())
-        return false;
-    for (const QChar c : serial) {
-        const ushort u = c.unicode();
-        const bool ok = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
 bool ProfileFolder::isModelNameFolderSafe(const QString &model)
 {
     return !model.isEmpty() && !model.contains(QLatin1Char('/')) && model != QLatin1String(".")
@@ -75,7 +63,7 @@ bool ProfileFolder::isModelNameFolderSafe(const QString &model)
 
 QStringList ProfileFolder::folderLevels(const QString &model, const QString &serial, int gamePadMode)
 {
-    if (!isModelNameFolderSafe(model) || !isSerialNumberFolderSafe(serial))
+    if (!isModelNameFolderSafe(model) || !DeviceSerialNumber::isUsable(serial))
         return {};
     QStringList levels = {model, serial};
     const QString gamePad = gamePadFolderName(gamePadMode);

@@ -33,12 +33,11 @@ public:
     static int gamePadModeFromPath(const QString &path);
     // The folder level of a gamepad mode, empty for -1.
     static QString gamePadFolderName(int gamePadMode);
-    // A serial number may name a folder only when it is letters and digits.
-    static bool isSerialNumberFolderSafe(const QString &serial);
     // A model name names one folder level: not empty, no "/", not "." or "..".
     static bool isModelNameFolderSafe(const QString &model);
     // The folder levels below the user-configuration folder; empty when the
-    // model or the serial number cannot name a folder.
+    // model or the serial number (DeviceSerialNumber's rule) cannot name a
+    // folder.
     static QStringList folderLevels(const QString &model, const QString &serial, int gamePadMode);
     // The path of a file in the folder of these levels.
     static QByteArray filePathIn(const QString &userConfigDir, const QStringList &levels, File file);
