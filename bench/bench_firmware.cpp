@@ -5,6 +5,9 @@
 // same run: the image's block reports written back to back through the same
 // transport into a bootloader (until it has taken the last one), plus the
 // simulated flash's own preparing and verifying time. Target: 1.3 x the floor.
+//
+// The check: DMainWidget::checkUpgradeableDevices with three keyboards
+// attached, one of each image family, in the GUI thread. Target: 100 ms.
 #include "sdk/firmware/BootloaderProtocol.h"
 #include "sdk/include/LumtarFirmware.h"
 #include "sdk/include/lumtarSdk.h"
@@ -12,11 +15,16 @@
 #include "sdk/sim/SimController.h"
 
 #include "core/LumtarResources.h"
+#include "sdk/include/LumtarXml.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <QDeadlineTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -102,16 +110,46 @@ void benchFlashing()
                 flash / floor, flash - flashTime, floor - flashTime);
 }
 
+void benchCheck()
+{
+    for (const char* model : { "LT108HE", "LT68HE", "LT104RGB" })
+        SimController::instance().plug(model);
+    DMainWidget window;
+    QDeadlineTimer listed(20000);
+    while (window.devicePage()->deviceInfoMap().size() < 3 && !listed.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::vector<double> times;
+    int candidates = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer t;
+        t.start();
+        candidates = window.checkUpgradeableDevices(false) ? 3 : 0;
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::printf("Firmware check with three keyboards attached, GUI thread (median of %d)\n", kRuns);
+    std::printf("  checkUpgradeableDevices: %8.1f ms, candidates found: %s (target 100 ms)\n", median(times),
+                candidates ? "yes" : "no");
+    SimController::instance().unplugAll();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     lumtarInitResources();
-    if (CLumtarHid_Init() != 0) {
-        std::printf("SDK start failed\n");
+    if (CLumtarXML_Init() != 0 || CLumtarHid_Init() != 0) {
+        std::printf("bench_firmware: the SDK did not start\n");
         return 0;
     }
     benchFlashing();
+    benchCheck();
     return 0;
 }
