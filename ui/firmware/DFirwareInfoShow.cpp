@@ -9,6 +9,7 @@
 #include "core/DDataManager.h"
 #include "ui/RecordFieldText.h"
 #include "ui/firmware/DFirwareInfoItem.h"
+#include "widgets/LayoutRows.h"
 
 namespace {
 
@@ -95,12 +96,5 @@ void DFirwareInfoShow::fillRows(QMap<QString, QString> rows)
 void DFirwareInfoShow::clearRows()
 {
     m_rowsLayout = ui->verticalLayout_17;
-    for (int n = m_rowsLayout->count() - 1; n > 0; --n) {
-        QLayoutItem *item = m_rowsLayout->takeAt(0);
-        if (QWidget *row = item->widget()) {
-            row->hide();
-            row->deleteLater();
-        }
-        delete item;
-    }
+    removeRowsBeforeSpacer(m_rowsLayout);
 }

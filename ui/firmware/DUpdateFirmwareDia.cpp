@@ -6,6 +6,7 @@
 #include "ui/RecordFieldText.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
+#include "widgets/LayoutRows.h"
 #include "widgets/ThemeColorText.h"
 
 DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
@@ -108,14 +109,7 @@ MainHidInterFace *DUpdateFirmwareDia::interfaceOf(const QString &path) const
 
 void DUpdateFirmwareDia::clearRows()
 {
-    for (int n = m_rowsLayout->count() - 1; n > 0; --n) {
-        QLayoutItem *item = m_rowsLayout->takeAt(0);
-        if (QWidget *row = item->widget()) {
-            row->hide();
-            row->deleteLater();
-        }
-        delete item;
-    }
+    removeRowsBeforeSpacer(m_rowsLayout);
     m_rows.clear();
     m_activeRow = nullptr;
 }
