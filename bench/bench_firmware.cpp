@@ -14,6 +14,7 @@
 #include "sdk/sim/SimBootloader.h"
 #include "sdk/sim/SimController.h"
 
+#include "BenchGui.h"
 #include "core/LumtarResources.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -23,8 +24,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <QDeadlineTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -65,7 +64,7 @@ double transportFloorMs(const QByteArray& image)
     while (CLumtarHid_HidReadBuff(h, reply) >= 0)
         if (boot::decodeReply(reply, 64, &r) && r.kind == boot::ReplyKind::Identity)
             break;
-    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const double ms = bench::millis(t);
     CLumtarHid_Close(h);
     SimController::instance().unplugAll();
     return ms;
@@ -78,7 +77,7 @@ double flashMs(const QString& file)
     QElapsedTimer t;
     t.start();
     const int result = CLumtarHid_FirmwareUpgrade(h, QFile::encodeName(file).constData(), 262144, 0, 0, nullptr);
-    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const double ms = bench::millis(t);
     CLumtarHid_Close(h);
     SimController::instance().unplugAll();
     if (result != LUMTAR_FW_OK)
@@ -115,16 +114,14 @@ void benchCheck()
     for (const char* model : { "LT108HE", "LT68HE", "LT104RGB" })
         SimController::instance().plug(model);
     DMainWidget window;
-    QDeadlineTimer listed(20000);
-    while (window.devicePage()->deviceInfoMap().size() < 3 && !listed.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    bench::idleUntil([&window] { return window.devicePage()->deviceInfoMap().size() == 3; }, 20000);
     std::vector<double> times;
     int candidates = 0;
     for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer t;
         t.start();
         candidates = window.checkUpgradeableDevices(false) ? 3 : 0;
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        times.push_back(bench::millis(t));
     }
     std::printf("Firmware check with three keyboards attached, GUI thread (median of %d)\n", kRuns);
     std::printf("  checkUpgradeableDevices: %8.1f ms, candidates found: %s (target 100 ms)\n", median(times),
@@ -136,14 +133,9 @@ void benchCheck()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    bench::prepareApplication(home, "");
     QApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     lumtarInitResources();
     if (CLumtarXML_Init() != 0 || CLumtarHid_Init() != 0) {
         std::printf("bench_firmware: the SDK did not start\n");
