@@ -126,6 +126,8 @@ private slots:
     void newUpdateResetsTheRetries();
     void noBootloaderFailsAfterTheWait();
     void unpluggedMidWriteThenPluggedBack();
+    void damagedOnTheWayLeavesTheFirmware();
+    void anotherModelsBootloaderIsNeverWritten();
     void arrivalWithNothingPendingIsIgnored();
     void twoBootloadersAtOnce();
     void windowClosedMidWrite();
@@ -449,6 +451,38 @@ void tst_FirmwareUpdate::unpluggedMidWriteThenPluggedBack()
     QVERIFY(!SimController::instance().state(boot).validImage);
     QCOMPARE(pressAndWait(dialog, row), 1);
     QTRY_COMPARE_WITH_TIMEOUT(listedVersion("LT108HE"), QStringLiteral("V1.00.07"), 10000);
+}
+
+void tst_FirmwareUpdate::damagedOnTheWayLeavesTheFirmware()
+{
+    startWindow({"LT108HE"});
+    SimFaults faults;
+    faults.corruptBlock = 5000; // every attempt
+    QVERIFY(SimController::instance().setFaults(pathOf("LT108HE"), faults));
+    DUpdateFirmwareDia *dialog = openUpdateWindow();
+    QCOMPARE(pressAndWait(dialog, rowOf(dialog, "LT108HE")), 0);
+    const std::string boot = SimController::instance().bootloaderPaths().front();
+    const auto state = SimController::instance().state(boot);
+    QCOMPARE(QString::fromStdString(state.firmwareVersion), QStringLiteral("V1.00.06"));
+    QCOMPARE(state.imagesWritten, 0);
+    QVERIFY(!state.validImage); // waiting, recoverable, in its bootloader
+}
+
+void tst_FirmwareUpdate::anotherModelsBootloaderIsNeverWritten()
+{
+    // Only another model's bootloader is there: the update fails after its
+    // wait and that bootloader is only asked who it is.
+    DMainWidget *w = startWindow({});
+    w->m_bootloaderWaitMs = 1500;
+    const std::string other = SimController::instance().plugInUpdateMode("LT108HE");
+    auto *dialog = new DUpdateFirmwareDia(w);
+    w->m_updateFirmwareDia = dialog;
+    QSignalSpy failures(dialog, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
+    w->onStartHidUpgrade(QString(), QString(), QStringLiteral("LT104RGB"), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);
+    QVERIFY(countOf(other, 0x40) >= 1);
+    QCOMPARE(countOf(other, 0x41), 0);
+    QCOMPARE(SimController::instance().state(other).imagesWritten, 0);
 }
 
 void tst_FirmwareUpdate::arrivalWithNothingPendingIsIgnored()
