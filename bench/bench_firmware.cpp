@@ -5,15 +5,22 @@
 // same run: the image's block reports written back to back through the same
 // transport into a bootloader (until it has taken the last one), plus the
 // simulated flash's own preparing and verifying time. Target: 1.3 x the floor.
+//
+// The check: DMainWidget::checkUpgradeableDevices with three keyboards
+// attached, one of each image family, in the GUI thread. Target: 100 ms.
 #include "sdk/firmware/BootloaderProtocol.h"
 #include "sdk/include/LumtarFirmware.h"
 #include "sdk/include/lumtarSdk.h"
 #include "sdk/sim/SimBootloader.h"
 #include "sdk/sim/SimController.h"
 
+#include "BenchGui.h"
 #include "core/LumtarResources.h"
+#include "sdk/include/LumtarXml.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,7 +64,7 @@ double transportFloorMs(const QByteArray& image)
     while (CLumtarHid_HidReadBuff(h, reply) >= 0)
         if (boot::decodeReply(reply, 64, &r) && r.kind == boot::ReplyKind::Identity)
             break;
-    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const double ms = bench::millis(t);
     CLumtarHid_Close(h);
     SimController::instance().unplugAll();
     return ms;
@@ -70,7 +77,7 @@ double flashMs(const QString& file)
     QElapsedTimer t;
     t.start();
     const int result = CLumtarHid_FirmwareUpgrade(h, QFile::encodeName(file).constData(), 262144, 0, 0, nullptr);
-    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const double ms = bench::millis(t);
     CLumtarHid_Close(h);
     SimController::instance().unplugAll();
     if (result != LUMTAR_FW_OK)
@@ -102,16 +109,39 @@ void benchFlashing()
                 flash / floor, flash - flashTime, floor - flashTime);
 }
 
+void benchCheck()
+{
+    for (const char* model : { "LT108HE", "LT68HE", "LT104RGB" })
+        SimController::instance().plug(model);
+    DMainWidget window;
+    bench::idleUntil([&window] { return window.devicePage()->deviceInfoMap().size() == 3; }, 20000);
+    std::vector<double> times;
+    int candidates = 0;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer t;
+        t.start();
+        candidates = window.checkUpgradeableDevices(false) ? 3 : 0;
+        times.push_back(bench::millis(t));
+    }
+    std::printf("Firmware check with three keyboards attached, GUI thread (median of %d)\n", kRuns);
+    std::printf("  checkUpgradeableDevices: %8.1f ms, candidates found: %s (target 100 ms)\n", median(times),
+                candidates ? "yes" : "no");
+    SimController::instance().unplugAll();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    bench::prepareApplication(home, "");
+    QApplication app(argc, argv);
     lumtarInitResources();
-    if (CLumtarHid_Init() != 0) {
-        std::printf("SDK start failed\n");
+    if (CLumtarXML_Init() != 0 || CLumtarHid_Init() != 0) {
+        std::printf("bench_firmware: the SDK did not start\n");
         return 0;
     }
     benchFlashing();
+    benchCheck();
     return 0;
 }

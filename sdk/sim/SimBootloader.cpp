@@ -81,10 +81,8 @@ SimBootloaderOutcome SimBootloader::handle(const uint8_t* report, size_t length,
             answer(boot::error(boot::ErrorCode::BadSize));
             break;
         }
-        if (faults.corruptBlock >= 0 && static_cast<uint32_t>(faults.corruptBlock) == q.block) {
-            faults.corruptBlock = -1;
+        if (faults.corruptBlock >= 0 && static_cast<uint32_t>(faults.corruptBlock) == q.block)
             q.data[0] ^= 0x5A; // damaged on the way
-        }
         m_staging.insert(m_staging.end(), q.data.begin(), q.data.begin() + static_cast<long>(q.dataLength));
         ++m_nextBlock;
         if (m_nextBlock % boot::kAckEvery == 0 || m_nextBlock == blocks)

@@ -33,7 +33,8 @@ struct SimFaults {
     // In the update mode (HID bootloader or update volume):
     // Image writes to refuse: the next n are refused; -1 refuses every one.
     int refuseImages = 0;
-    // >= 0: the image block of this number arrives with a byte changed (once).
+    // >= 0: the image block of this number arrives with a byte changed, in
+    // every write (a bad cable); an update volume gets every image damaged.
     int corruptBlock = -1;
     // >= 0: the device takes this many more reports, then answers nothing
     // (it stays attached).

@@ -55,10 +55,8 @@ int SimUpdateVolume::takeImage(SimFaults& faults)
     std::remove(path.c_str());
     if (faults.silentAfterReports > 0)
         --faults.silentAfterReports;
-    if (faults.corruptBlock >= 0 && !file.empty()) {
-        faults.corruptBlock = -1;
+    if (faults.corruptBlock >= 0 && !file.empty())
         file[file.size() / 2] ^= 0x5A; // damaged on the way
-    }
     firmware::UfwImage image;
     if (!firmware::UfwImage::parse(file.data(), file.size(), &image))
         return volume::kVerdictMalformed;

@@ -237,6 +237,7 @@ void TestUfwLibrary::refusedOrDamagedImage()
     QVERIFY(sim.unplug(folder));
     QVERIFY(!QFileInfo::exists(QString::fromStdString(folder)));
     QCOMPARE(sim.replug(folder), folder);
+    QVERIFY(sim.setFaults(folder, SimFaults()));
     QCOMPARE(m_upgrade(letterOf(folder), 1, 1, nullptr), int(JL_OK));
 }
 

@@ -444,6 +444,8 @@ void tst_MainWidget::deviceChangeMatching()
     QSignalSpy intoSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Into);
     QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
 
+    // An update started from the update window waits for its bootloader.
+    w.m_upgradePending = true;
     w.onDeviceChangeNotify(arrived, name);
     QCOMPARE(w.m_bootloaderTimer->isActive(), bootloader);
     if (bootloader) {

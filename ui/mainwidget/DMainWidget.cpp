@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,6 +15,7 @@
 #include "core/DDataManager.h"
 #include "platform/autostart/AutoStartEntry.h"
 #include "platform/udev/DeviceChangeMonitor.h"
+#include "sdk/include/LumtarFirmware.h"
 #include "ui/mainwidget/DeviceChangeRouter.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DMacroPage.h"
@@ -28,18 +28,8 @@
 namespace {
 
 const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.ini";
-const char kFirmwareLibraryName[] = "jl_firmware_upgrade";
 const int kMinimumWidth = 1700;
 const int kMinimumHeight = 950;
-const int kBootloaderStartDelayMs = 600;
-const int kUpgradeCheckDelayMs = 2000;
-const int kFirmwareWindowDelayMs = 1000;
-
-// The window the firmware engine's C callbacks report to.
-DMainWidget *g_mainWidget = nullptr;
-
-// Keyboards in their bootloader, by vendor and product id text.
-const char *const kBootloaderIds[][2] = {{"0416", "3f00"}, {"1FC9", "F7DF"}, {"0416", "3f01"}};
 
 QString themeName(int themeIndex)
 {
@@ -93,13 +83,13 @@ DMainWidget::DMainWidget(const LumtarSdkStartup &sdk, QWidget *parent)
 
 DMainWidget::~DMainWidget()
 {
+    // A firmware write ends at its next block and its thread is joined.
+    stopFirmwareWork();
     // An open dialog reports its end to this window: it goes while the window is whole.
     delete m_overlayDialog;
     delete m_updateFirmwareDia;
     if (m_devicePage)
         m_devicePage->closeAllDevices();
-    if (g_mainWidget == this)
-        g_mainWidget = nullptr;
     delete ui;
 }
 
@@ -107,7 +97,6 @@ void DMainWidget::construct()
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
-    g_mainWidget = this;
     // Never ask for more than the screen can show.
     QSize minimum(kMinimumWidth, kMinimumHeight);
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -156,18 +145,7 @@ void DMainWidget::construct()
     m_userSettings = new QSettings(m_userConfigPath, QSettings::IniFormat, this);
     writeFirstRunDefaults();
 
-    m_bootloaderTimer = new QTimer(this);
-    m_bootloaderTimer->setSingleShot(true);
-    m_bootloaderTimer->setInterval(kBootloaderStartDelayMs);
-    connect(m_bootloaderTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
-    m_upgradeCheckTimer = new QTimer(this);
-    m_upgradeCheckTimer->setSingleShot(true);
-    m_upgradeCheckTimer->setInterval(kUpgradeCheckDelayMs);
-    connect(m_upgradeCheckTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgradeWait);
-    m_firmwareOpenTimer = new QTimer(this);
-    m_firmwareOpenTimer->setSingleShot(true);
-    m_firmwareOpenTimer->setInterval(kFirmwareWindowDelayMs);
-    connect(m_firmwareOpenTimer, &QTimer::timeout, this, &DMainWidget::onUpdateFirmwareWindowOpen);
+    createFirmwareTimers();
 
     qDebug() << "1.CreatTrayIcon  and  registerDevice";
     createTray();
@@ -299,22 +277,7 @@ void DMainWidget::initSdk()
     m_supportInfoList.clear();
     m_sdk.getSupportInfoList(&m_supportInfoList);
 
-    // Looked up beside the program first, then where the system keeps libraries.
-    QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kFirmwareLibraryName));
-    if (!library.load()) {
-        library.setFileName(QLatin1String(kFirmwareLibraryName));
-        library.load();
-    }
-    if (library.isLoaded()) {
-        m_jlLoadUfwData = reinterpret_cast<JL_loadUfwData_t>(library.resolve("JL_loadUfwData"));
-        m_jlGetUfwCrc = reinterpret_cast<JL_getUfwCrc_t>(library.resolve("JL_getUfwCrc"));
-        m_jlGetUfwPidVid = reinterpret_cast<JL_getUfwPidVid_t>(library.resolve("JL_getUfwPidVid"));
-        m_jlUpgradeDevice = reinterpret_cast<JL_upgradeDevice_t>(library.resolve("JL_upgradeDevice"));
-        m_jlQueryDevicePidVid = reinterpret_cast<JL_queryDevicePidVid_t>(library.resolve("JL_queryDevicePidVid"));
-    }
-    if (!library.isLoaded() || !m_jlLoadUfwData || !m_jlGetUfwCrc || !m_jlGetUfwPidVid || !m_jlUpgradeDevice
-        || !m_jlQueryDevicePidVid)
-        qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+    loadFirmwareLibrary();
 }
 
 void DMainWidget::initWidgets()
@@ -343,19 +306,18 @@ void DMainWidget::routeDeviceChanges()
         supported.append(qMakePair(QString::fromLatin1(recordFieldText(info.vendorId)),
                                    QString::fromLatin1(recordFieldText(info.productId))));
     m_deviceChangeRouter->setSupportedIds(supported);
+    std::list<SupportInfoStu> bootloaderIds;
+    CLumtarHid_GetBootloaderIdList(&bootloaderIds);
     QList<QPair<QString, QString>> bootloaders;
-    for (const auto &ids : kBootloaderIds)
-        bootloaders.append(qMakePair(QLatin1String(ids[0]), QLatin1String(ids[1])));
+    for (const SupportInfoStu &ids : bootloaderIds)
+        bootloaders.append(qMakePair(QString::fromLatin1(recordFieldText(ids.vendorId)),
+                                     QString::fromLatin1(recordFieldText(ids.productId))));
     m_deviceChangeRouter->setBootloaderIds(bootloaders);
     connect(m_deviceChangeRouter, &DeviceChangeRouter::sigDeviceArrived, this,
             &DMainWidget::sigHidDeviceConnectChanging_Into);
     connect(m_deviceChangeRouter, &DeviceChangeRouter::sigDeviceRemoved, this,
             &DMainWidget::sigHidDeviceConnectChanging_Remove);
-    connect(m_deviceChangeRouter, &DeviceChangeRouter::sigBootloaderArrived, this, [this] {
-        // One upgrade start, however many interfaces of the bootloader arrive.
-        if (!m_bootloaderTimer->isActive())
-            m_bootloaderTimer->start();
-    });
+    connect(m_deviceChangeRouter, &DeviceChangeRouter::sigBootloaderArrived, this, &DMainWidget::onBootloaderArrived);
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
@@ -561,6 +523,7 @@ void DMainWidget::quitApplication()
         return;
     m_quitting = true;
     m_deviceChangeRouter->clear();
+    stopFirmwareWork();
     // Every device is closed and its I/O thread joined before the process ends.
     if (m_devicePage) {
         m_devicePage->stopBeforeClose();

@@ -5,6 +5,7 @@
 #ifndef DMAINWIDGET_H
 #define DMAINWIDGET_H
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPair>
 #include <QPoint>
@@ -17,6 +18,7 @@
 #include <list>
 
 #include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarUfwLibrary.h"
 #include "ui/mainwidget/LumtarSdkStartup.h"
 
 namespace Ui {
@@ -27,16 +29,10 @@ class DDevicePage;
 class DUpdateFirmwareDia;
 class DeviceChangeMonitor;
 class DeviceChangeRouter;
+class FirmwareWorker;
 class QAction;
 class QMenu;
 class QTimer;
-
-// The chip vendor's firmware-upgrade library: its five entry points.
-typedef int (*JL_loadUfwData_t)(const unsigned char *image, int length);
-typedef int (*JL_getUfwCrc_t)(unsigned int *crc, unsigned int *second);
-typedef int (*JL_getUfwPidVid_t)(char *id, int idSize, char *version, int versionSize);
-typedef int (*JL_upgradeDevice_t)(int driveLetter, int arg1, int arg2, void (*progress)(int percent));
-typedef int (*JL_queryDevicePidVid_t)(int driveLetter, char *id, int idSize, char *version, int versionSize);
 
 class DMainWidget : public QWidget
 {
@@ -55,10 +51,19 @@ public:
     // The region of a global position (first match of the corner and edge bands).
     ResizeRegion resizeRegionAt(const QPoint &global) const;
 
-    // Firmware engine.
+    // Firmware engine (DMainWidgetFirmware.cpp). An update started from the
+    // update window waits up to BootloaderWaitMs for its keyboard's
+    // bootloader or drive; bootloader arrivals count only while one waits.
+    static constexpr int BootloaderWaitMs = 15000;
     bool checkUpgradeableDevices(bool openNow);
+    bool selectFirmwareImage(hidStructInfoAll record);
     void runJlUpgrade();
     void openBootloaderAndFlash();
+    void retryOrFail();
+    // The C progress functions handed to the device SDK and the firmware
+    // library; they reach the update window through the writing thread's worker.
+    static void onHidUpgradeProgress(int total, int done);
+    static void onJlUpgradeProgress(int percent);
 
     DDevicePage *devicePage() const { return m_devicePage; }
 
@@ -109,6 +114,7 @@ protected:
 
 private:
     friend class tst_MainWidget;
+    friend class tst_FirmwareUpdate;
 
     void construct();
     void registerDeviceNotify();
@@ -127,6 +133,23 @@ private:
     void hostDialog(QWidget *dialog, void (DMainWidget::*onClosed)());
     void routeDeviceChanges();
     void quitApplication();
+
+    // Firmware engine.
+    void createFirmwareTimers();
+    void loadFirmwareLibrary();
+    void onBootloaderArrived(const QString &interfaceName);
+    void onHidAttemptFinished();
+    void onUpgradeWaitOver();
+    void reportUpgradeProgress(int total, int done);
+    // Ends the update that waits: the window shows the result.
+    void finishUpgrade(bool success);
+    // Stops every wait and joins the writing thread (at its next block).
+    void stopFirmwareWork();
+    // The end of the mass-storage path's worker: the stage it stopped at
+    // (0 loading the image, 1 the drive search, 2 the write) and the
+    // firmware library's result there.
+    void onJlWorkFinished(int stage, int result);
+    void startWorker(FirmwareWorker *worker);
 
     Ui::DMainWidget *ui;
     LumtarSdkStartup m_sdk;
@@ -164,20 +187,28 @@ private:
     DeviceChangeMonitor *m_deviceMonitor = nullptr;
     DeviceChangeRouter *m_deviceChangeRouter = nullptr;
 
-    // Firmware engine.
-    QList<hidStructInfoAll> m_upgradeCandidates;
-    bool m_checkFromSettings = false;
+    // Firmware engine: the last check's candidates, the update that waits
+    // for its keyboard, the writing thread and the firmware library.
+    QList<hidStructInfoAll> m_upgradeableHidList;
+    QString m_strNewFirmwareVersion;
+    bool m_isShowUpgradeNow = false;
+    QString m_strUpgradeHidName;
+    int m_upgradeUsbOrDongle = 0;
     int m_upgradeRetryCount = 0;
-    QString m_upgradeModelName;
-    int m_upgradeConnectType = 0;
+    bool m_upgradePending = false;
+    int m_bootloaderWaitMs = BootloaderWaitMs;
+    QElapsedTimer m_upgradeWaitClock;
     QTimer *m_bootloaderTimer = nullptr;
     QTimer *m_upgradeCheckTimer = nullptr;
     QTimer *m_firmwareOpenTimer = nullptr;
-    JL_loadUfwData_t m_jlLoadUfwData = nullptr;
-    JL_getUfwCrc_t m_jlGetUfwCrc = nullptr;
-    JL_getUfwPidVid_t m_jlGetUfwPidVid = nullptr;
-    JL_upgradeDevice_t m_jlUpgradeDevice = nullptr;
-    JL_queryDevicePidVid_t m_jlQueryDevicePidVid = nullptr;
+    QTimer *m_jlStartTimer = nullptr;
+    QTimer *m_upgradeWaitTimer = nullptr;
+    QPointer<FirmwareWorker> m_upgradeWorker;
+    JL_loadUfwData_t m_loadUfwData = nullptr;
+    JL_getUfwCrc_t m_getUfwCrc = nullptr;
+    JL_getUfwPidVid_t m_getUfwPidVid = nullptr;
+    JL_upgradeDevice_t m_upgradeDevice = nullptr;
+    JL_queryDevicePidVid_t m_queryDevicePidVid = nullptr;
 
     bool m_quitting = false;
 };

@@ -75,6 +75,9 @@ public:
 
     QMap<QString, hidStructInfoAll> deviceInfoMap() const;
     QMap<QString, QString> likeNameMap() const;
+    // The link of every listed device, by device path (the keys of deviceInfoMap
+    // whose link could open).
+    QMap<QString, DDeviceKeyboardLink *> keyboardLinkListMap() const;
 
     int currentMainPage() const { return m_currentMainPage; }
 

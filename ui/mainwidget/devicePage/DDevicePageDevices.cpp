@@ -71,6 +71,11 @@ QMap<QString, QString> DDevicePage::likeNameMap() const
     return m_roster->likeNameMap();
 }
 
+QMap<QString, DDeviceKeyboardLink *> DDevicePage::keyboardLinkListMap() const
+{
+    return m_roster->links();
+}
+
 QMap<QString, DDeviceListItem *> DDevicePage::deviceItemMap() const
 {
     return m_hidItemMap;
