@@ -124,6 +124,8 @@ int MainHidInterFace::writeHidCmd(const char *report)
     {
         std::lock_guard<std::mutex> lock(m_cmdMutex);
         m_cmdQueue.append(copy);
+        if (m_cmdQueue.size() > m_cmdQueuePeak.load())
+            m_cmdQueuePeak.store(m_cmdQueue.size());
     }
     wakeIfIdle();
     return 0;
@@ -184,7 +186,8 @@ void MainHidInterFace::run()
         ++m_turns;
         quietTurns = moved ? 0 : quietTurns + 1;
         if (quietTurns < QuietTurnsBeforeIdle) {
-            CLumtarHid_highPrecisionTimerRuning(TurnWaitUnits, m_timerContext);
+            CLumtarHid_highPrecisionTimerRuning(hasReportToWrite() ? BusyTurnWaitUnits : TurnWaitUnits,
+                                                m_timerContext);
             continue;
         }
         // Idle: a write turn with nothing to write needs no wait of its own;

@@ -131,6 +131,9 @@ void keyboardButCustom::setLightColor(QColor color)
         m_lightColor = QColor(0, 0, 0, 0);
         return;
     }
+    // The light preview sets every key 33 times a second: repaint only a change.
+    if (color == m_lightColor)
+        return;
     m_lightColor = color;
     update();
 }
