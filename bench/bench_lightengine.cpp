@@ -203,12 +203,6 @@ int main(int argc, char **argv)
     idle(1000);
     printCable("Wave, full colour, not painted", measure(engine, nullptr, path, false));
     engine->setPreviewPaintEnabled(true);
-    // What of it is painting: the same without the previews painted.
-    engine->setKeyboardColorInfo(keyboardRecord(LightMode_Wave, 1));
-    engine->setPreviewPaintEnabled(false);
-    idle(1000);
-    printCable("Wave, full colour, not painted", measure(engine, nullptr, path, false));
-    engine->setPreviewPaintEnabled(true);
     page->stopLightEngine();
     idle(1000);
     const Run floor = measure(engine, nullptr, path, false);

@@ -41,6 +41,8 @@ public:
     // The wait between two looks for reports while idle (20 ms): the longest
     // an input report waits for an idle thread.
     static constexpr int IdleWaitUnits = 800;
+    // The longest the thread sends queued commands once the device is closed.
+    static constexpr int CloseFlushMs = 100;
 
     MainHidInterFace(int threadIndex, const QString &hidName, QObject *parent = nullptr);
     ~MainHidInterFace() override;
@@ -49,7 +51,9 @@ public:
     // The thread is not started here.
     int openHid(const QString &path);
     // Stops the thread, waits for it and only then releases the handle.
-    // Returns 0, also when already closed.
+    // Commands queued before still go out, for at most CloseFlushMs (the
+    // light engine's last report tells the keyboard to run its own light
+    // again); light frames do not. Returns 0, also when already closed.
     int closeHid();
     bool isOpen() const;
 
@@ -87,6 +91,7 @@ private:
     bool writeTurn();
     bool readTurn();
     bool hasReportToWrite();
+    void flushCommands();
     void idleWait();
     void wakeIfIdle();
     void stopTimer();

@@ -74,6 +74,7 @@ private slots:
     void receiverKeyReportInReactive();
     void switchingAndUnpluggingKeepTheNextStreaming();
     void closingTheWindowEndsSynchronisation();
+    void quittingEndsSynchronisation();
 
 private:
     DDevicePage *startWindow();
@@ -224,11 +225,25 @@ void tst_LightEnginePage::closingTheWindowEndsSynchronisation()
     m_window->close();
     QVERIFY(!page->lightEngine()->isSynchronizing());
     QVERIFY(!page->lightEngine()->isKeyboardPreviewRunning());
+    // A stopped engine holds no interface.
+    QCOMPARE(page->lightEngine()->hidInterface(), nullptr);
     QTRY_COMPARE(SimController::instance().state(path).lightSync, 0);
     const long frames = SimController::instance().lightStream(path).wholeFrames;
     QTest::qWait(200);
     QVERIFY(SimController::instance().lightStream(path).wholeFrames <= frames + 1);
     m_window.reset();
+}
+
+void tst_LightEnginePage::quittingEndsSynchronisation()
+{
+    const std::string path = SimController::instance().plug("LT108HE");
+    DDevicePage *page = startWindow();
+    QVERIFY(framesGrow(path, 3));
+    // What quitting does: the engine stops, then every device is closed at once.
+    page->stopBeforeClose();
+    page->closeAllDevices();
+    QCOMPARE(syncReports(path).last(), 0);
+    QCOMPARE(SimController::instance().state(path).lightSync, 0);
 }
 
 QTEST_MAIN(tst_LightEnginePage)

@@ -398,6 +398,9 @@ void DDevicePage::stopBeforeClose()
 
 void DDevicePage::closeAllDevices()
 {
+    // The light engine lets the keyboard run its own light again first,
+    // whichever way the application ends.
+    stopBeforeClose();
     // Every sequence ends where it is, then every I/O thread is joined.
     m_openSequence->abort();
     m_isOpeningDevice = false;
