@@ -5,13 +5,16 @@
 namespace {
 
 constexpr int kDefaultBatchFrames = 10;
+constexpr int kDefaultSideLeds = 33;
 
-// An unknown model: no capabilities, the usual light batch.
+// An unknown model: no capabilities, the usual light batch and side LEDs.
 ModelCapabilitiesStu capabilitiesOf(const QString &model)
 {
     ModelCapabilitiesStu capabilities{};
-    if (!CLumtarHid_GetModelCapabilities(model.toUtf8().constData(), &capabilities))
+    if (!CLumtarHid_GetModelCapabilities(model.toUtf8().constData(), &capabilities)) {
         capabilities.lightBatchFrames = kDefaultBatchFrames;
+        capabilities.sideLedCount = kDefaultSideLeds;
+    }
     return capabilities;
 }
 
@@ -25,6 +28,11 @@ bool DeviceModelLists::isMagneticModel(const QString &model)
 int DeviceModelLists::lightBatchLimit(const QString &model)
 {
     return capabilitiesOf(model).lightBatchFrames - 1;
+}
+
+int DeviceModelLists::sideLedCount(const QString &model)
+{
+    return capabilitiesOf(model).sideLedCount;
 }
 
 bool DeviceModelLists::tracksKeyboardMode(const QString &model)

@@ -15,6 +15,9 @@ public:
     // Streamed light frames held back until a batch is complete; a full
     // batch holds one more (9 unless the table says otherwise).
     static int lightBatchLimit(const QString &model);
+    // Side LEDs a streamed light frame carries after its 132 keys (33 unless
+    // the table says otherwise).
+    static int sideLedCount(const QString &model);
     // The status report carries the keyboard mode in byte 14.
     static bool tracksKeyboardMode(const QString &model);
 };

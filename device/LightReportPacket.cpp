@@ -1,7 +1,5 @@
 #include "device/LightReportPacket.h"
 
-#include <QDateTime>
-
 namespace {
 
 constexpr uint8_t lowByte(int value)
@@ -16,16 +14,11 @@ constexpr uint8_t colourByte(int value)
 
 void stampTime(HidReportBuff &report, const LightReportPacket::Clock &clock)
 {
-    const qint64 now = clock ? clock() : LightReportPacket::systemClock();
+    const qint64 now = EpochClock::read(clock);
     report.setWord(62, static_cast<uint16_t>(((now % 65536) + 65536) % 65536));
 }
 
 } // namespace
-
-qint64 LightReportPacket::systemClock()
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
 
 uint8_t LightReportPacket::levelByte(int level, int steps)
 {

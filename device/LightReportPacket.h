@@ -6,13 +6,11 @@
 #ifndef LIGHTREPORTPACKET_H
 #define LIGHTREPORTPACKET_H
 
+#include "device/EpochClock.h"
 #include "device/HidReportBuff.h"
 #include "sdk/include/LumtarRecords.h"
 
-#include <QtGlobal>
-
 #include <cstdint>
-#include <functional>
 
 class LightReportPacket
 {
@@ -24,9 +22,8 @@ public:
     // Steps of a level slider while the keyboard has not told its own.
     static constexpr int DefaultLevelSteps = 5;
 
-    // Milliseconds since the epoch.
-    using Clock = std::function<qint64()>;
-    static qint64 systemClock();
+    using Clock = EpochClock::Source;
+    static qint64 systemClock() { return EpochClock::now(); }
 
     // The light reports of a record, the levels kept within what the light
     // offers (`support`: its speed and brightness steps).

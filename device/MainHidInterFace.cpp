@@ -4,6 +4,7 @@
 #include "device/HidReportBuff.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QMetaType>
 #include <QTimer>
 
@@ -47,7 +48,8 @@ MainHidInterFace::~MainHidInterFace()
     // A QThread must not be destroyed while it runs: close first, which waits.
     closeHid();
     stopTimer();
-    // Reports still queued are never sent.
+    // What is still queued (light frames, commands the close had no time
+    // for) is never sent.
     std::unique_lock<std::mutex> cmdLock(m_cmdMutex);
     for (unsigned char *report : qAsConst(m_cmdQueue))
         delete[] report;
@@ -124,6 +126,8 @@ int MainHidInterFace::writeHidCmd(const char *report)
     {
         std::lock_guard<std::mutex> lock(m_cmdMutex);
         m_cmdQueue.append(copy);
+        if (m_cmdQueue.size() > m_cmdQueuePeak.load())
+            m_cmdQueuePeak.store(m_cmdQueue.size());
     }
     wakeIfIdle();
     return 0;
@@ -184,7 +188,8 @@ void MainHidInterFace::run()
         ++m_turns;
         quietTurns = moved ? 0 : quietTurns + 1;
         if (quietTurns < QuietTurnsBeforeIdle) {
-            CLumtarHid_highPrecisionTimerRuning(TurnWaitUnits, m_timerContext);
+            CLumtarHid_highPrecisionTimerRuning(hasReportToWrite() ? BusyTurnWaitUnits : TurnWaitUnits,
+                                                m_timerContext);
             continue;
         }
         // Idle: a write turn with nothing to write needs no wait of its own;
@@ -192,6 +197,28 @@ void MainHidInterFace::run()
         if (!m_turnIsWrite)
             continue;
         idleWait();
+    }
+    flushCommands();
+}
+
+void MainHidInterFace::flushCommands()
+{
+    QElapsedTimer spent;
+    spent.start();
+    while (spent.elapsed() < CloseFlushMs) {
+        unsigned char *report = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_cmdMutex);
+            if (!m_cmdQueue.isEmpty())
+                report = m_cmdQueue.takeFirst();
+        }
+        if (!report)
+            return;
+        const int written = CLumtarHid_HidWriteBuff(m_handle, report, m_hidPathLatin1.constData());
+        delete[] report;
+        // A keyboard that is gone takes nothing more.
+        if (written < 0)
+            return;
     }
 }
 

@@ -20,6 +20,7 @@ struct DeviceModel {
     bool magnetic = false;
     int sideLightSegments = 0;
     int lightBatchFrames = 10;        // streamed light frames sent as one batch
+    int sideLedCount = 33;            // side LEDs a streamed light frame carries
     bool reportsKeyboardMode = false; // its status report carries the keyboard mode
 
     int reportInterface = -1; // USB interface carrying the 64-byte reports; -1 any

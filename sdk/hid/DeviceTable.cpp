@@ -128,6 +128,8 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
         if (!integer(m, "lightBatchFrames", &d.lightBatchFrames, 10) || d.lightBatchFrames < 1
             || d.lightBatchFrames > 64)
             return fail(error, where + "lightBatchFrames must be 1 to 64");
+        if (!integer(m, "sideLedCount", &d.sideLedCount, 33) || d.sideLedCount < 0 || d.sideLedCount > 60)
+            return fail(error, where + "sideLedCount must be 0 to 60");
         const cJSON* modeReport = cJSON_GetObjectItemCaseSensitive(m, "reportsKeyboardMode");
         d.reportsKeyboardMode = cJSON_IsTrue(modeReport);
         if (!integer(m, "reportInterface", &d.reportInterface, -1))

@@ -141,6 +141,7 @@ bool CLumtarHid_GetModelCapabilities(const char* model, ModelCapabilitiesStu* ca
     capabilities->sideLightSegments = m->sideLightSegments;
     capabilities->lightBatchFrames = m->lightBatchFrames;
     capabilities->reportsKeyboardMode = m->reportsKeyboardMode ? 1 : 0;
+    capabilities->sideLedCount = m->sideLedCount;
     return true;
 }
 

@@ -83,12 +83,13 @@ typedef struct SupportInfoStu {
     int32_t usagePage;        /* 0: any */
 } SupportInfoStu;
 
-/* What the program needs to know of one supported model (16 bytes). */
+/* What the program needs to know of one supported model (20 bytes). */
 typedef struct ModelCapabilitiesStu {
     int32_t magnetic;            /* 1: magnetic (Hall-effect) switches */
     int32_t sideLightSegments;   /* 0: no side light */
     int32_t lightBatchFrames;    /* streamed light frames sent as one batch */
     int32_t reportsKeyboardMode; /* 1: its status report carries the keyboard mode */
+    int32_t sideLedCount;        /* side LEDs a streamed light frame carries */
 } ModelCapabilitiesStu;
 
 /* The application's record of one listed keyboard (1116 bytes). Text fields

@@ -215,6 +215,7 @@ std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdat
         d->id = m_nextId++;
         d->endpoint.osPath = kOsPathPrefix + std::to_string(d->id);
         d->keyboard = std::make_unique<SimKeyboard>(model, connectType, ids->gamepadMode);
+        d->lightStream = SimLightStream(model.sideLedCount);
         m_devices.push_back(d);
         if (inUpdateMode) {
             d->keyboard->state().validImage = false;
@@ -410,6 +411,8 @@ int SimBus::write(const DevicePtr& device, uint64_t generation, const uint8_t* r
             device->received.push_back({ r, length });
             if (device->received.size() > kReceivedLimit)
                 device->received.pop_front();
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            device->lightStream.take(r, std::chrono::duration_cast<std::chrono::microseconds>(now).count());
             schedule(0, [this, device, generation, r] { process(device, generation, r); });
             result = static_cast<int>(length);
         }

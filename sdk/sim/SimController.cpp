@@ -204,6 +204,18 @@ void SimController::clearReceivedReports(const std::string& path)
     SimBus::instance().withDevice(path, [](SimDevice& d) { d.received.clear(); });
 }
 
+SimLightStreamView SimController::lightStream(const std::string& path) const
+{
+    SimLightStreamView out;
+    SimBus::instance().withDevice(path, [&](SimDevice& d) { out = d.lightStream.view(); });
+    return out;
+}
+
+void SimController::clearLightStream(const std::string& path)
+{
+    SimBus::instance().withDevice(path, [](SimDevice& d) { d.lightStream.clear(); });
+}
+
 std::vector<uint8_t> SimController::onboardKeys(const std::string& path, int layer) const
 {
     std::vector<uint8_t> out;

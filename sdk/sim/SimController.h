@@ -11,6 +11,7 @@
 
 #include "sdk/sim/SimFaults.h"
 #include "sdk/sim/SimKeyboardState.h"
+#include "sdk/sim/SimLightStream.h"
 
 #include <array>
 #include <cstdint>
@@ -76,6 +77,9 @@ public:
     // the SDK sent).
     std::vector<size_t> receivedLengths(const std::string& path) const;
     void clearReceivedReports(const std::string& path);
+    // The streamed light as the keyboard put it together (see SimLightStream).
+    SimLightStreamView lightStream(const std::string& path) const;
+    void clearLightStream(const std::string& path);
     // Onboard memory: the key records of a layer (payloads of the 0x17
     // reports in report-number order), a macro slot (256 bytes; empty when
     // never written) and an advanced-key record (the whole 64-byte 0x2A

@@ -9,6 +9,7 @@
 #include "sdk/sim/SimFaults.h"
 #include "sdk/sim/SimKeyboard.h"
 #include "sdk/sim/SimUpdateVolume.h"
+#include "sdk/sim/SimLightStream.h"
 
 #include <array>
 #include <cstdint>
@@ -40,6 +41,7 @@ struct SimDevice {
         size_t length = 0;               // as the device got it
     };
     std::deque<Received> received;                    // output reports, oldest first
+    SimLightStream lightStream;                       // the streamed light as the keyboard shows it
 
     // The path text of its HID interface; the folder of an update volume.
     std::string pathText() const;

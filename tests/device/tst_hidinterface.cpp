@@ -47,6 +47,7 @@ private slots:
     void lightFramesWaitWhileSendingIsOff();
     void commandsGoBeforeWaitingFrames();
     void writesAfterCloseAreRefused();
+    void commandsQueuedBeforeCloseGoOut();
     void closeWhileTheThreadWorks();
     void shortReadsCarryNoStaleBytes();
     void shortSerialReplyIgnored();
@@ -216,6 +217,26 @@ void tst_HidInterface::commandsGoBeforeWaitingFrames()
     QCOMPARE(all.indexOf(commands[1]), first + 1);
     QCOMPARE(all.indexOf(commands[2]), first + 2);
     QVERIFY(all.indexOf(lightFrame(10)) > first + 2);
+}
+
+void tst_HidInterface::commandsQueuedBeforeCloseGoOut()
+{
+    // The last report before closing (the light engine's "synchronisation
+    // off") reaches the keyboard, also behind a batch of light frames.
+    openKeyboard("LT108HE");
+    sync();
+    m_io->setLightSendEnabled(true);
+    for (int i = 1; i <= 11; ++i)
+        m_io->writeHidLightCmd(lightFrame(i).constData());
+    const QByteArray last = report({{0, 1}, {1, 0x16}, {5, 1}});
+    const QByteArray first = report({{0, 1}, {1, 0x09}});
+    QCOMPARE(m_io->writeHidCmd(first.constData()), 0);
+    QCOMPARE(m_io->writeHidCmd(last.constData()), 0);
+    QCOMPARE(m_io->closeHid(), 0);
+    const QList<QByteArray> got = SimReportLog::all(m_path);
+    QVERIFY(got.contains(first));
+    QVERIFY(got.indexOf(last) > got.indexOf(first));
+    QCOMPARE(m_io->writeHidCmd(first.constData()), -1);
 }
 
 void tst_HidInterface::writesAfterCloseAreRefused()

@@ -88,6 +88,8 @@ void TestHidTable::badTablesAreRefused_data()
         << QByteArray(R"({"models":[{"model":")" + QByteArray(128, 'M') + R"(","ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("no light batch") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":0,"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("light batch as text") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":"11","ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("side LEDs beyond a side frame") << QByteArray(R"({"models":[{"model":"A","sideLedCount":61,"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("negative side LEDs") << QByteArray(R"({"models":[{"model":"A","sideLedCount":-1,"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("mode out of range") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[300]}}]})");
 }
 
@@ -121,11 +123,12 @@ void TestHidTable::capabilitiesComeFromTheTable_data()
     QTest::addColumn<int>("sideLightSegments");
     QTest::addColumn<int>("lightBatchFrames");
     QTest::addColumn<int>("reportsKeyboardMode");
-    QTest::newRow("LT108HE") << QByteArray("LT108HE") << true << 1 << 12 << 11 << 1;
-    QTest::newRow("LT68HE") << QByteArray("LT68HE") << true << 1 << 0 << 10 << 0;
-    QTest::newRow("LT104RGB") << QByteArray("LT104RGB") << true << 0 << 0 << 10 << 0;
-    QTest::newRow("unknown") << QByteArray("LT1") << false << 0 << 0 << 0 << 0;
-    QTest::newRow("no name") << QByteArray() << false << 0 << 0 << 0 << 0;
+    QTest::addColumn<int>("sideLedCount");
+    QTest::newRow("LT108HE") << QByteArray("LT108HE") << true << 1 << 12 << 11 << 1 << 41;
+    QTest::newRow("LT68HE") << QByteArray("LT68HE") << true << 1 << 0 << 10 << 0 << 33;
+    QTest::newRow("LT104RGB") << QByteArray("LT104RGB") << true << 0 << 0 << 10 << 0 << 33;
+    QTest::newRow("unknown") << QByteArray("LT1") << false << 0 << 0 << 0 << 0 << 0;
+    QTest::newRow("no name") << QByteArray() << false << 0 << 0 << 0 << 0 << 0;
 }
 
 void TestHidTable::capabilitiesComeFromTheTable()
@@ -136,6 +139,7 @@ void TestHidTable::capabilitiesComeFromTheTable()
     QFETCH(int, sideLightSegments);
     QFETCH(int, lightBatchFrames);
     QFETCH(int, reportsKeyboardMode);
+    QFETCH(int, sideLedCount);
     ModelCapabilitiesStu c;
     std::memset(&c, 0x5A, sizeof c);
     QCOMPARE(CLumtarHid_GetModelCapabilities(model.isNull() ? nullptr : model.constData(), &c), known);
@@ -143,6 +147,7 @@ void TestHidTable::capabilitiesComeFromTheTable()
     QCOMPARE(c.sideLightSegments, sideLightSegments);
     QCOMPARE(c.lightBatchFrames, lightBatchFrames);
     QCOMPARE(c.reportsKeyboardMode, reportsKeyboardMode);
+    QCOMPARE(c.sideLedCount, sideLedCount);
     QVERIFY(!CLumtarHid_GetModelCapabilities("LT108HE", nullptr));
 }
 

@@ -25,6 +25,7 @@
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/lightDeal/LightModeTable.h"
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
@@ -397,6 +398,9 @@ void DDevicePage::stopBeforeClose()
 
 void DDevicePage::closeAllDevices()
 {
+    // The light engine lets the keyboard run its own light again first,
+    // whichever way the application ends.
+    stopBeforeClose();
     // Every sequence ends where it is, then every I/O thread is joined.
     m_openSequence->abort();
     m_isOpeningDevice = false;
@@ -498,8 +502,12 @@ void DDevicePage::onAutoIntoCustomKeysPage()
 void DDevicePage::onKeyboardKeyPressed(int usage)
 {
     const keyboardButCustom *key = DDataManager::getInstance()->keyButtonMap().value(usage);
-    if (key)
-        CLumtarHid_keyClickedSendXY(key->gridRow(), key->gridColumn());
+    if (!key)
+        return;
+    CLumtarHid_keyClickedSendXY(key->gridRow(), key->gridColumn());
+    // Behind a receiver the keyboard also hears of the press (compact report).
+    if (LightModeTable::isKeyPressReactive(m_lightDealMain->keyboardMode()))
+        m_lightDealMain->setInteractLightPoint(key->gridRow(), key->gridColumn());
 }
 
 void DDevicePage::onLickActivited(QString link)

@@ -82,6 +82,7 @@ public:
     int currentMainPage() const { return m_currentMainPage; }
 
     void stopLightEngine();
+    lightDealMain *lightEngine() const { return m_lightDealMain; }
 
     // While the onboard download runs, keyboard, profile and layer stay as they are.
     bool isDownloadRunning() const;

@@ -146,11 +146,13 @@ void DDevicePage::loadProfileList()
 
 void DDevicePage::startLightEngine()
 {
+    // The engine holds the interface only while it runs.
+    m_lightDealMain->setHidInterface(m_currentHidInterface);
     handKeyGridToLightEngine();
     if (keySelectFrame *frame = DDataManager::getInstance()->currentKeySelectFrame())
-        m_lightDealMain->setKeyButtonList(frame->keyButtonList());
+        m_lightDealMain->setSideLightButtons(frame->sideLightButtons());
     else
-        m_lightDealMain->setKeyButtonList({});
+        m_lightDealMain->setSideLightButtons({});
     m_lightDealMain->setMusicBandLayout(m_currentHidInfo.keyCount, 11, 30.0, 930.0);
     m_lightDealMain->loadProFileLightInfo();
     m_lightDealMain->setPreviewPaintEnabled(true);
@@ -163,6 +165,7 @@ void DDevicePage::stopLightEngine()
     m_lightDealMain->setLightSynchronize(false);
     m_lightDealMain->setPreviewPaintEnabled(false);
     m_lightDealMain->setLightPreviewRunning(false);
+    m_lightDealMain->setHidInterface(nullptr);
 }
 
 // ---- a profile switch asked for by the keyboard --------------------------------

@@ -1,7 +1,9 @@
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui_hidDeviceJoinFrame.h"
 
+#include <QPainter>
 #include <QStackedLayout>
+#include <QStyleOption>
 
 #include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/KeyboardModelTable.h"
@@ -49,6 +51,18 @@ hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground, true);
+    // The view paints its own opaque background (the form's colour), so
+    // nothing beneath it is painted again when the light preview repaints
+    // the keys 33 times a second.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+}
+
+void hidDeviceJoinFrame::paintEvent(QPaintEvent *)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }
 
 hidDeviceJoinFrame::~hidDeviceJoinFrame()

@@ -73,6 +73,9 @@ signals:
 public slots:
     void onKeyboardAlreadyLoad();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     QPoint canvasPos() const;
 

@@ -131,6 +131,9 @@ void keyboardButCustom::setLightColor(QColor color)
         m_lightColor = QColor(0, 0, 0, 0);
         return;
     }
+    // The light preview sets every key 33 times a second: repaint only a change.
+    if (color == m_lightColor)
+        return;
     m_lightColor = color;
     update();
 }
@@ -297,9 +300,28 @@ void keyboardButCustom::paintOutline(QPainter &painter, const Outline &outline)
         painter.drawRoundedRect(r, radius, radius, Qt::AbsoluteSize);
         painter.setBrush(outline.fill);
         painter.drawRoundedRect(r, radius, radius, Qt::AbsoluteSize);
+    } else if (painter.brush().style() == Qt::NoBrush) {
+        // The stroke of the outline, kept between paints: the light preview
+        // repaints every key 33 times a second.
+        if (m_outlineStrokeSize != QSize(W, H)) {
+            m_outlineStroke = outlineStroke(QSize(W, H));
+            m_outlineStrokeSize = QSize(W, H);
+        }
+        painter.fillPath(m_outlineStroke, outline.border);
     } else {
         painter.drawRoundedRect(QRect(0, 0, W, H), 6, 6, Qt::AbsoluteSize);
     }
+}
+
+QPainterPath keyboardButCustom::outlineStroke(QSize size)
+{
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(QPointF(0, 0), size), 6, 6, Qt::AbsoluteSize);
+    QPainterPathStroker stroker;
+    stroker.setWidth(3);
+    stroker.setCapStyle(Qt::SquareCap);
+    stroker.setJoinStyle(Qt::BevelJoin);
+    return stroker.createStroke(outline);
 }
 
 void keyboardButCustom::paintNotchedOutline(QPainter &painter, const Outline &outline)

@@ -5,6 +5,7 @@
 #define KEYBOARDBUTCUSTOM_H
 
 #include <QColor>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <QToolButton>
@@ -108,6 +109,8 @@ protected:
 private:
     void paintOutline(QPainter &painter, const Outline &outline);
     void paintNotchedOutline(QPainter &painter, const Outline &outline);
+    // The area the plain outline's 3-pixel pen covers at a key size.
+    static QPainterPath outlineStroke(QSize size);
     bool isWheelOrRollerCode() const;
 
     bool m_hovered = false;
@@ -140,6 +143,8 @@ private:
     QColor m_markBorder{255, 49, 53};
     QColor m_lightColor{0, 0, 0, 0};
     QColor m_customLightColor{0, 0, 0, 0};
+    QPainterPath m_outlineStroke;
+    QSize m_outlineStrokeSize;
     QColor m_highlight{255, 49, 53};
     bool m_calibrationShow = false;
     QString m_modelName;

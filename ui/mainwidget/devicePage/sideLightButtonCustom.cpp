@@ -35,6 +35,8 @@ void sideLightButtonCustom::setRounded(bool rounded)
 
 void sideLightButtonCustom::setLightColor(QColor color)
 {
+    if (color == m_lightColor)
+        return;
     m_lightColor = color;
     update();
 }

@@ -1,28 +1,101 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include "core/DDataManager.h"
+#include "device/DeviceModelLists.h"
 #include "device/MainHidInterFace.h"
+#include "device/RecordFieldText.h"
+#include "sdk/include/LumtarXml.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/mainwidget/devicePage/lightDeal/LightSpeedTable.h"
+#include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadUI.h"
+
+#include <QTimer>
+
+lightDealMain *lightDealMain::s_instance = nullptr;
 
 lightDealMain::lightDealMain(QObject *parent)
     : QObject(parent)
 {
+    resetPreviews();
+    s_instance = this;
+
+    m_synchroniseTimer = new QTimer(this);
+    m_synchroniseTimer->setInterval(SynchroniseIntervalMs);
+    connect(m_synchroniseTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
+
+    m_keyThread = new updateLightMainThread(this);
+    connect(m_keyThread, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
+            &lightDealMain::onDviceUpdateAllKeyColor);
+    m_sideThread = new updateLightMainThreadSide(this);
+    connect(m_sideThread, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
+            &lightDealMain::onDviceUpdateAllSideLightColor);
+    m_paintThread = new updateLightMainThreadUI(nullptr);
+    // Keys first, then the side segments, on every paint tick.
+    connect(m_paintThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllKeyColorUI);
+    connect(m_paintThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllSideLightColorUI);
+    m_streamThread = new sendLightUpdataThread(nullptr);
+    connect(m_streamThread, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
+            &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
+
+    // A thread started again while its loop was ending may still end: start
+    // it anew once it has.
+    for (QThread *thread : { static_cast<QThread *>(m_keyThread), static_cast<QThread *>(m_sideThread),
+                             static_cast<QThread *>(m_paintThread), static_cast<QThread *>(m_streamThread) })
+        connect(thread, &QThread::finished, this, &lightDealMain::restartRearmedThreads, Qt::QueuedConnection);
 }
 
-lightDealMain::~lightDealMain() = default;
+lightDealMain::~lightDealMain()
+{
+    stopThreads();
+    delete m_paintThread;
+    delete m_streamThread;
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void lightDealMain::stopThreads()
+{
+    m_keyThread->setRunning(false);
+    m_sideThread->setRunning(false);
+    m_paintThread->setRunning(false);
+    m_streamThread->setRunning(false);
+    // Each loop ends after its sleep, 30 ms at most.
+    m_keyThread->wait();
+    m_sideThread->wait();
+    m_paintThread->wait();
+    m_streamThread->wait();
+}
+
+// ---- what the device page hands over ---------------------------------------------
 
 void lightDealMain::setDeviceInfo(hidStructInfoAll info)
 {
     m_deviceInfo = info;
+    m_modelName = QString::fromLatin1(recordFieldText(info.hidModel));
+    m_sideLedCount = qBound(0, DeviceModelLists::sideLedCount(m_modelName), int(SidePoints));
 }
 
 void lightDealMain::setLightSupportInfo(LightSupportInfo keyboard, LightSupportInfo side)
 {
-    Q_UNUSED(keyboard);
-    Q_UNUSED(side);
+    m_keyboardSupport = keyboard;
+    m_sideSupport = side;
+    m_hasSideLight = !side.modeCodes.empty();
+    m_keyboardBrightness.setLevelCount(keyboard.brightnessLevels);
+    m_sideBrightness.setLevelCount(side.brightnessLevels);
 }
 
 void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
 {
     m_hidInterface = hidInterface;
+    // An interface handed over while streaming takes the light frames at once.
+    if (m_hidInterface && m_synchronize)
+        m_hidInterface->setLightSendEnabled(true);
 }
 
 MainHidInterFace *lightDealMain::hidInterface() const
@@ -32,71 +105,224 @@ MainHidInterFace *lightDealMain::hidInterface() const
 
 void lightDealMain::setMusicBandLayout(int keyCount, int bandCount, double lowFrequency, double highFrequency)
 {
-    Q_UNUSED(keyCount);
-    Q_UNUSED(bandCount);
-    Q_UNUSED(lowFrequency);
-    Q_UNUSED(highFrequency);
-}
-
-void lightDealMain::loadProFileLightInfo() {}
-
-void lightDealMain::setKeyboardColorInfo(colorInfoData data)
-{
-    Q_UNUSED(data);
-}
-
-void lightDealMain::setSideColorInfo(colorInfoData data)
-{
-    Q_UNUSED(data);
-}
-
-void lightDealMain::changeKeyboardColorInfo(colorInfoData data)
-{
-    Q_UNUSED(data);
-}
-
-void lightDealMain::changeSideColorInfo(colorInfoData data)
-{
-    Q_UNUSED(data);
-}
-
-void lightDealMain::setPreviewPaintEnabled(bool enabled)
-{
-    Q_UNUSED(enabled);
-}
-
-void lightDealMain::setLightPreviewRunning(bool running)
-{
-    Q_UNUSED(running);
-}
-
-void lightDealMain::setLightSynchronize(bool on)
-{
-    Q_UNUSED(on);
-}
-
-void lightDealMain::setInteractLightPoint(int row, int column)
-{
-    Q_UNUSED(row);
-    Q_UNUSED(column);
-}
-
-void lightDealMain::writeCustomLightColors(int fromEdit, int usingFlagIndex)
-{
-    Q_UNUSED(fromEdit);
-    Q_UNUSED(usingFlagIndex);
+    m_musicKeyCount = keyCount;
+    m_musicBandCount = bandCount;
+    m_musicLowFrequency = lowFrequency;
+    m_musicHighFrequency = highFrequency;
 }
 
 void lightDealMain::setKeyButton(int row, int column, keyboardButCustom *button)
 {
     if (row < 0 || row >= Rows || column < 0 || column >= Columns)
         return;
-    m_keyTable[row][column] = button;
+    m_keyButtons[static_cast<size_t>(row * Columns + column)] = button;
 }
 
 keyboardButCustom *lightDealMain::keyButton(int row, int column) const
 {
     if (row < 0 || row >= Rows || column < 0 || column >= Columns)
         return nullptr;
-    return m_keyTable[row][column];
+    return m_keyButtons[static_cast<size_t>(row * Columns + column)];
+}
+
+void lightDealMain::setSideLightButtons(const QList<sideLightButtonCustom *> &segments)
+{
+    m_sideButtons.clear();
+    for (sideLightButtonCustom *segment : segments) {
+        if (m_sideButtons.size() == SidePoints)
+            break;
+        m_sideButtons.append(segment);
+    }
+    rebuildSideStates();
+}
+
+void lightDealMain::rebuildSideStates()
+{
+    m_sideStates.clear();
+    for (const QPointer<sideLightButtonCustom> &segment : qAsConst(m_sideButtons))
+        m_sideStates.push_back(segment ? segment->validStatus() : 0);
+}
+
+void lightDealMain::setClock(const EpochClock::Source &clock)
+{
+    m_clock = clock ? clock : EpochClock::system();
+    if (!m_keyThread->isRunning())
+        m_keyThread->setClock(m_clock);
+    if (!m_sideThread->isRunning())
+        m_sideThread->setClock(m_clock);
+}
+
+// ---- settings ---------------------------------------------------------------------
+
+void lightDealMain::applyColorInfo(int kind)
+{
+    if (kind == LUMTAR_LIGHT_KIND_KEYBOARD) {
+        m_keyboardState = LightEffectState::fromRecord(m_keyboardRecord);
+        m_keyThread->setInterval(
+            LightSpeedTable::keyboardInterval(m_keyboardSupport.speedLevels, m_keyboardState.speedIndex));
+    } else if (kind == LUMTAR_LIGHT_KIND_SIDE && m_hasSideLight) {
+        m_sideState = LightEffectState::fromRecord(m_sideRecord);
+        m_sideThread->setInterval(LightSpeedTable::sideInterval(m_sideSupport.speedLevels, m_sideState.speedIndex));
+    }
+}
+
+void lightDealMain::pushKeyboardColorInfoToSdk()
+{
+    const QByteArray model = m_modelName.toLatin1();
+    CLumtarHid_SetKeyboardColorInfoDataStu(m_keyboardRecord, m_deviceInfo.modelValue1, model.constData(),
+                                           m_hasSideLight ? 1 : 0);
+}
+
+void lightDealMain::pushSideColorInfoToSdk()
+{
+    CLumtarHid_SetSideColorInfoDataStu(m_sideRecord, static_cast<int>(m_sideStates.size()), m_sideStates);
+}
+
+void lightDealMain::setKeyboardColorInfo(colorInfoData data)
+{
+    m_keyboardRecord = data;
+    applyColorInfo(LUMTAR_LIGHT_KIND_KEYBOARD);
+    pushKeyboardColorInfoToSdk();
+}
+
+void lightDealMain::changeKeyboardColorInfo(colorInfoData data)
+{
+    m_keyboardRecord = data;
+    resetKeyPreview();
+    applyColorInfo(LUMTAR_LIGHT_KIND_KEYBOARD);
+    CLumtarHid_SetKeyboardColorInfoDataStuHaveChanged(data);
+}
+
+void lightDealMain::setSideColorInfo(colorInfoData data)
+{
+    m_sideRecord = data;
+    applyColorInfo(LUMTAR_LIGHT_KIND_SIDE);
+    pushSideColorInfoToSdk();
+}
+
+void lightDealMain::changeSideColorInfo(colorInfoData data)
+{
+    m_sideRecord = data;
+    resetSidePreview();
+    applyColorInfo(LUMTAR_LIGHT_KIND_SIDE);
+    CLumtarHid_SetSideColorInfoDataStuHaveChanged(data);
+}
+
+void lightDealMain::loadProFileLightInfo()
+{
+    resetPreviews();
+    DDataManager *data = DDataManager::getInstance();
+    char path[DDataManager::PathBufferSize] = {};
+    data->copyXmlProfilePath(path);
+    const QByteArray index = QByteArray::number(data->currentProfileIndex());
+
+    const int keyboardMode = CLumtarXML_SelectProFileMouseLightTypeUsingIndex(path, index.constData(),
+                                                                              LUMTAR_LIGHT_KIND_KEYBOARD);
+    colorInfoData record = m_keyboardRecord;
+    if (CLumtarXML_SelectProfileColorDataInfo(path, index.constData(), LUMTAR_LIGHT_KIND_KEYBOARD, keyboardMode,
+                                              &record)) {
+        m_keyboardRecord = record;
+        applyColorInfo(LUMTAR_LIGHT_KIND_KEYBOARD);
+    }
+    const int sideMode = CLumtarXML_SelectProFileMouseLightTypeUsingIndex(path, index.constData(),
+                                                                          LUMTAR_LIGHT_KIND_SIDE);
+    record = m_sideRecord;
+    if (CLumtarXML_SelectProfileColorDataInfo(path, index.constData(), LUMTAR_LIGHT_KIND_SIDE, sideMode, &record)) {
+        m_sideRecord = record;
+        applyColorInfo(LUMTAR_LIGHT_KIND_SIDE);
+    }
+
+    pushKeyboardColorInfoToSdk();
+    if (m_hasSideLight) {
+        rebuildSideStates();
+        pushSideColorInfoToSdk();
+    }
+}
+
+// ---- lifecycle --------------------------------------------------------------------
+
+void lightDealMain::setPreviewPaintEnabled(bool enabled)
+{
+    m_previewPaintEnabled = enabled;
+}
+
+void lightDealMain::setLightPreviewRunning(bool running)
+{
+    if (running)
+        startPreviewThreads();
+    else
+        stopPreviewThreads();
+}
+
+void lightDealMain::startTickThread(QThread *thread)
+{
+    // A thread whose loop still ends after a stop has its flag set again
+    // and goes on; one that ended meanwhile is started anew when it has
+    // (restartRearmedThreads).
+    if (!thread->isRunning())
+        thread->start(QThread::TimeCriticalPriority);
+}
+
+void lightDealMain::restartRearmedThreads()
+{
+    if (m_keyFramesStarted && m_keyThread->runFlag())
+        startTickThread(m_keyThread);
+    if (m_sideFramesStarted && m_sideThread->runFlag())
+        startTickThread(m_sideThread);
+    if (m_paintStarted && m_paintThread->runFlag())
+        startTickThread(m_paintThread);
+    if (m_synchronize && m_streamThread->runFlag())
+        startTickThread(m_streamThread);
+}
+
+void lightDealMain::startPreviewThreads()
+{
+    if (!m_keyFramesStarted) {
+        m_keyFramesStarted = true;
+        m_keyThread->setRunning(true);
+        startTickThread(m_keyThread);
+    }
+    // The side frames run also without a side light: its previews stay black.
+    if (!m_sideFramesStarted) {
+        m_sideFramesStarted = true;
+        m_sideThread->setRunning(true);
+        startTickThread(m_sideThread);
+    }
+    if (!m_paintStarted) {
+        m_paintStarted = true;
+        m_paintThread->setRunning(true);
+        startTickThread(m_paintThread);
+    }
+}
+
+void lightDealMain::stopPreviewThreads()
+{
+    m_paintStarted = false;
+    m_paintThread->setRunning(false);
+    m_keyFramesStarted = false;
+    m_sideFramesStarted = false;
+    m_keyThread->setRunning(false);
+    m_sideThread->setRunning(false);
+}
+
+void lightDealMain::setLightSynchronize(bool on)
+{
+    if (on == m_synchronize)
+        return;
+    if (on) {
+        if (m_hidInterface)
+            m_hidInterface->setLightSendEnabled(true);
+        m_synchronize = true;
+        sendSynchronizeReport();
+        m_synchroniseTimer->start();
+        m_streamThread->setRunning(true);
+        startTickThread(m_streamThread);
+        return;
+    }
+    if (m_hidInterface)
+        m_hidInterface->setLightSendEnabled(false);
+    m_streamThread->setRunning(false);
+    m_synchroniseTimer->stop();
+    m_synchronize = false;
+    sendSynchronizeReport();
 }

@@ -1,0 +1,236 @@
+// Figures of the lighting engine as the application runs it: the main window
+// offscreen with the simulated LT108HE open on the lighting page, 20 s per
+// light mode (Static, Wave in full colour, Ripple with 10 key presses a
+// second) and once with the engine stopped (the floor); then the same
+// keyboard behind its receiver.
+//
+// Targets: whole-process CPU under 5 % of one core in every mode; by cable at
+// least 95 % of the streaming ticks reach the keyboard as whole frames, no
+// frame torn, the ticks within 2 % of 33.3 a second over the run; behind the
+// receiver one 0x28 report a tick and at most 2 commands waiting at once.
+// "not painted" is Wave with the previews computed and streamed but not
+// painted into the keyboard view: the engine's own share.
+#include "core/QtLinguist.h"
+#include "device/DDeviceKeyboardLink.h"
+#include "device/MainHidInterFace.h"
+#include "sdk/include/LumtarHid.h"
+#include "sdk/sim/SimController.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <unistd.h>
+
+using lumtar::sim::SimController;
+
+namespace {
+
+constexpr int kRunMs = 20000;
+constexpr int kW = 26; // HID usage of W
+
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool idleUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        idle(20);
+    }
+    return true;
+}
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+// CPU seconds of this process's threads whose name starts with `prefix`.
+double threadCpuSeconds(const QByteArray &prefix)
+{
+    double total = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(prefix))
+            continue;
+        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12)
+            total += (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    }
+    return total;
+}
+
+colorInfoData keyboardRecord(int mode, int full)
+{
+    return { 0, mode, 6, 3, 255, 0, 0, 0, 0, 0, mode == LightMode_Ripple ? 4 : 0, full, 0, 0 };
+}
+
+struct Run {
+    double seconds = 0;
+    double cpuPercent = 0;
+    double ioPercent = 0;
+    double ticksPerSecond = 0;
+    long wholeFrames = 0;
+    long tornFrames = 0;
+    long ticks = 0;
+    long compactReports = 0;
+    int commandPeak = 0;
+};
+
+// Runs the event loop for kRunMs; with presses, W goes down and up 10 times a second.
+Run measure(lightDealMain *engine, MainHidInterFace *io, const std::string &path, bool presses)
+{
+    QTimer pressTimer;
+    bool down = false;
+    QObject::connect(&pressTimer, &QTimer::timeout, [&] {
+        down = !down;
+        SimController::instance().sendKeyReport(path, { 0, 0, static_cast<uint8_t>(down ? kW : 0), 0, 0, 0, 0, 0 });
+    });
+    if (presses)
+        pressTimer.start(50);
+    if (io)
+        io->resetCommandQueuePeak();
+    const auto stream0 = SimController::instance().lightStream(path);
+    const long ticks0 = engine->streamTicks();
+    const double cpu0 = processCpuSeconds();
+    const double io0 = threadCpuSeconds("MainHidInterFac");
+    QElapsedTimer wall;
+    wall.start();
+    idle(kRunMs);
+    Run r;
+    r.seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    r.cpuPercent = 100.0 * (processCpuSeconds() - cpu0) / r.seconds;
+    r.ioPercent = 100.0 * (threadCpuSeconds("MainHidInterFac") - io0) / r.seconds;
+    pressTimer.stop();
+    const auto stream = SimController::instance().lightStream(path);
+    r.ticks = engine->streamTicks() - ticks0;
+    r.ticksPerSecond = static_cast<double>(r.ticks) / r.seconds;
+    r.wholeFrames = stream.wholeFrames - stream0.wholeFrames;
+    r.tornFrames = stream.tornFrames - stream0.tornFrames;
+    r.compactReports = static_cast<long>(stream.compactReports.size()) - static_cast<long>(stream0.compactReports.size());
+    if (stream.compactReports.size() >= lumtar::sim::SimLightStream::kKeepLimit) {
+        // The keyboard keeps the newest reports only: count those of the run by their time.
+        const int64_t since = stream.compactTimesUs.back() - static_cast<int64_t>(r.seconds * 1e6);
+        r.compactReports = 0;
+        for (int64_t t : stream.compactTimesUs)
+            r.compactReports += t >= since ? 1 : 0;
+    }
+    r.commandPeak = io ? io->commandQueuePeak() : -1;
+    return r;
+}
+
+void printCable(const char *what, const Run &r)
+{
+    const double framesPerSecond = static_cast<double>(r.wholeFrames) / r.seconds;
+    std::printf("%-32s CPU %5.2f%% of one core (I/O thread %4.2f%%); ticks %5.2f/s (%+.1f%% of 33.33); "
+                "whole frames %5.2f/s = %5.1f%% of ticks; torn %ld\n",
+                what, r.cpuPercent, r.ioPercent, r.ticksPerSecond, 100.0 * (r.ticksPerSecond / (1000.0 / 30) - 1),
+                framesPerSecond, r.ticks ? 100.0 * static_cast<double>(r.wholeFrames) / static_cast<double>(r.ticks) : 0.0,
+                r.tornFrames);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
+    qInstallMessageHandler(quiet);
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    new QtLinguist(&app);
+
+    DMainWidget window;
+    window.setGeometry(0, 0, 1366, 768);
+    window.show();
+    DDevicePage *page = window.devicePage();
+    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
+        std::printf("the simulated keyboard did not open\n");
+        return 1;
+    }
+    page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
+    lightDealMain *engine = page->lightEngine();
+    std::string path = SimController::instance().paths().front();
+    std::printf("LT108HE by cable, lighting page shown, %d s per mode\n", kRunMs / 1000);
+
+    struct Mode {
+        const char *name;
+        int mode;
+        int full;
+        bool presses;
+    };
+    for (const Mode &m : { Mode{ "Static", LightMode_Static, 0, false }, Mode{ "Wave, full colour", LightMode_Wave, 1, false },
+                           Mode{ "Ripple, 10 presses/s", LightMode_Ripple, 0, true } }) {
+        engine->setKeyboardColorInfo(keyboardRecord(m.mode, m.full));
+        idle(1000);
+        printCable(m.name, measure(engine, nullptr, path, m.presses));
+    }
+    // What of it is painting: the same without the previews painted.
+    engine->setKeyboardColorInfo(keyboardRecord(LightMode_Wave, 1));
+    engine->setPreviewPaintEnabled(false);
+    idle(1000);
+    printCable("Wave, full colour, not painted", measure(engine, nullptr, path, false));
+    engine->setPreviewPaintEnabled(true);
+    page->stopLightEngine();
+    idle(1000);
+    const Run floor = measure(engine, nullptr, path, false);
+    std::printf("%-32s CPU %5.2f%% of one core (I/O thread %4.2f%%)\n", "engine stopped (floor)", floor.cpuPercent,
+                floor.ioPercent);
+
+    // The same keyboard behind its receiver.
+    SimController::instance().unplugAll();
+    idleUntil([page] { return page->currentKeyboardLink() == nullptr && !page->isDeviceWorkRunning(); }, 20000);
+    path = SimController::instance().plug("LT108HE", LUMTAR_CONNECT_RECEIVER);
+    SimController::instance().setReceiverLink(path, true);
+    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
+        std::printf("the keyboard behind its receiver did not open\n");
+        return 1;
+    }
+    page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
+    for (const Mode &m : { Mode{ "receiver, Wave, full colour", LightMode_Wave, 1, false },
+                           Mode{ "receiver, Ripple, 10 presses/s", LightMode_Ripple, 0, true } }) {
+        engine->setKeyboardColorInfo(keyboardRecord(m.mode, m.full));
+        idle(1000);
+        const Run r = measure(engine, page->currentKeyboardLink()->hidInterface(), path, m.presses);
+        std::printf("%-32s CPU %5.2f%% of one core; ticks %5.2f/s; 0x28 reports %5.2f/s (%.1f%% of ticks); "
+                    "longest command queue %d\n",
+                    m.name, r.cpuPercent, r.ticksPerSecond, static_cast<double>(r.compactReports) / r.seconds,
+                    r.ticks ? 100.0 * static_cast<double>(r.compactReports) / static_cast<double>(r.ticks) : 0.0,
+                    r.commandPeak);
+    }
+    window.close();
+    SimController::instance().unplugAll();
+    return 0;
+}

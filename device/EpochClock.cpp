@@ -1,0 +1,8 @@
+#include "device/EpochClock.h"
+
+#include <QDateTime>
+
+qint64 EpochClock::now()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
