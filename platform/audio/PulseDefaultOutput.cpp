@@ -35,6 +35,8 @@ bool PulseDefaultOutput::start(QString *error)
         return true;
     stop(); // what is left of a connection that failed
     m_failed = false;
+    // Held before it opens: the loop thread's callbacks reach the context
+    // through it as soon as the thread runs.
     m_connection = std::make_unique<PulseConnection>("Lumtar output watch");
     const bool opened = m_connection->open(
         [this](pa_context *, pa_context_state_t state) { onContextState(int(state)); }, error);

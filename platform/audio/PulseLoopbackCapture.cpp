@@ -33,6 +33,8 @@ bool PulseLoopbackCapture::start(QString *error)
         return true;
     stop(); // what is left of a stream that ended
     m_ended = false;
+    // Held before it opens: the loop thread's callbacks reach the context
+    // through it as soon as the thread runs.
     m_connection = std::make_unique<PulseConnection>("Lumtar music capture");
     const bool opened = m_connection->open(
         [this](pa_context *, pa_context_state_t state) { onContextState(int(state)); }, error);

@@ -1,5 +1,7 @@
 #include "support/PulseServer.h"
 
+#include "support/ChildProcess.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QList>
@@ -24,17 +26,6 @@ namespace {
 
 constexpr int kStartTimeoutMs = 15000;
 constexpr int kStopTimeoutMs = 5000;
-
-bool waitForExit(pid_t pid, int timeoutMs)
-{
-    for (int waited = 0; waited <= timeoutMs; waited += 10) {
-        const pid_t result = waitpid(pid, nullptr, WNOHANG);
-        if (result == pid || (result < 0 && errno == ECHILD))
-            return true;
-        usleep(10 * 1000);
-    }
-    return false;
-}
 
 bool socketAnswers(const QByteArray &path)
 {
@@ -165,11 +156,7 @@ void PulseServer::stop(bool crash)
 {
     if (m_pid <= 0)
         return;
-    kill(m_pid, crash ? SIGKILL : SIGTERM);
-    if (!waitForExit(m_pid, kStopTimeoutMs)) {
-        kill(m_pid, SIGKILL);
-        waitForExit(m_pid, kStopTimeoutMs);
-    }
+    ChildProcess::end(m_pid, crash ? SIGKILL : SIGTERM, kStopTimeoutMs);
     m_pid = -1;
 }
 

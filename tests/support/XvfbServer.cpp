@@ -1,5 +1,7 @@
 #include "support/XvfbServer.h"
 
+#include "support/ChildProcess.h"
+
 #include <QList>
 #include <QStandardPaths>
 
@@ -24,17 +26,6 @@ constexpr int kStopTimeoutMs = 5000;
 QString xvfbPath()
 {
     return QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-}
-
-bool waitForExit(pid_t pid, int timeoutMs)
-{
-    for (int waited = 0; waited <= timeoutMs; waited += 10) {
-        const pid_t result = waitpid(pid, nullptr, WNOHANG);
-        if (result == pid || (result < 0 && errno == ECHILD))
-            return true;
-        usleep(10 * 1000);
-    }
-    return false;
 }
 
 } // namespace
@@ -145,11 +136,7 @@ void XvfbServer::stop()
 {
     if (m_pid <= 0)
         return;
-    kill(m_pid, SIGTERM);
-    if (!waitForExit(m_pid, kStopTimeoutMs)) {
-        kill(m_pid, SIGKILL);
-        waitForExit(m_pid, kStopTimeoutMs);
-    }
+    ChildProcess::end(m_pid, SIGTERM, kStopTimeoutMs);
     m_pid = -1;
     if (!m_displayName.isEmpty()) {
         if (m_hadDisplay)

@@ -22,6 +22,38 @@ constexpr int kSettleMs = 15000;
 const QString kCouldNotStart = QStringLiteral("Music capture could not start");
 const QString kEnded = QStringLiteral("Music capture ended");
 
+// Plays a tone at half of full scale. The reason when it cannot, else empty.
+QString play(PulseTonePlayer &tone, double frequency)
+{
+    QString error;
+    if (!tone.start(&error))
+        return error;
+    tone.setTone(frequency, 0.5);
+    return QString();
+}
+
+// Starts the server and, with a tone player, plays the tone into the
+// server's default output. The reason when something fails, else empty.
+QString startServer(PulseServer &server, PulseTonePlayer *tone = nullptr, double frequency = 0.0)
+{
+    QString error;
+    if (!server.start(&error))
+        return error;
+    return tone ? play(*tone, frequency) : QString();
+}
+
+// The pipeline of a 104-key keyboard (band b lights columns 2b and 2b + 1),
+// its bars in one colour.
+class Music104 : public MusicRhythmPipeline
+{
+public:
+    Music104()
+    {
+        setMusicBandLayout(104, 11, 30.0, 930.0);
+        bars().initMusicFrame(false, Qt::white);
+    }
+};
+
 // The bottom cells of a band's columns (104 keys: band b has columns 2b, 2b + 1).
 bool bandLit(const MusicRhythmPipeline &music, int band)
 {
@@ -103,11 +135,8 @@ void TestMusicCapture::init()
 void TestMusicCapture::packetsAreWholeFramesOfTheStreamFormat()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
     PulseTonePlayer tone;
-    QVERIFY2(tone.start(&error), qPrintable(error));
-    tone.setTone(440.0);
+    QCOMPARE(startServer(server, &tone, 440.0), QString());
 
     DSoundCardAudioCapture capture;
     QSignalSpy packets(&capture, &DSoundCardAudioCapture::sigSendCaptureAudioData);
@@ -141,8 +170,7 @@ void TestMusicCapture::packetsAreWholeFramesOfTheStreamFormat()
 void TestMusicCapture::stopReturnsAtOnceOnASuspendedOutput()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
+    QCOMPARE(startServer(server), QString());
     QVERIFY(server.suspendSink(server.sinkName(), true));
 
     DSoundCardAudioCapture capture;
@@ -162,11 +190,8 @@ void TestMusicCapture::stopReturnsAtOnceOnASuspendedOutput()
 void TestMusicCapture::nothingArrivesAfterStop()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
     PulseTonePlayer tone;
-    QVERIFY2(tone.start(&error), qPrintable(error));
-    tone.setTone(440.0);
+    QCOMPARE(startServer(server, &tone, 440.0), QString());
 
     DSoundCardAudioCapture capture;
     // Counted on the capture thread, where the signal is emitted.
@@ -202,9 +227,7 @@ void TestMusicCapture::noServer()
 
     // Music mode without a server: one line, nothing lit, and it keeps
     // trying quietly while music runs.
-    MusicRhythmPipeline music;
-    QVERIFY(music.setMusicBandLayout(104, 11, 30.0, 930.0));
-    music.bars().initMusicFrame(false, Qt::white);
+    Music104 music;
     log.clear();
     QVERIFY(music.setMusicRhythmRunning(true));
     QVERIFY(!music.capture().isCapturing());
@@ -230,15 +253,10 @@ void TestMusicCapture::toneLightsItsBand()
     QFETCH(double, frequency);
     QFETCH(int, band);
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
     PulseTonePlayer tone;
-    QVERIFY2(tone.start(&error), qPrintable(error));
-    tone.setTone(frequency, 0.5);
+    QCOMPARE(startServer(server, &tone, frequency), QString());
 
-    MusicRhythmPipeline music;
-    QVERIFY(music.setMusicBandLayout(104, 11, 30.0, 930.0));
-    music.bars().initMusicFrame(false, Qt::white);
+    Music104 music;
     QVERIFY(music.setMusicRhythmRunning(true));
     QTRY_VERIFY_WITH_TIMEOUT(toneAlone(music, band) && music.bars().bands()[band].value >= 0.7, kSettleMs);
     QVERIFY(!music.setMusicRhythmRunning(true)); // already capturing: nothing more
@@ -250,15 +268,10 @@ void TestMusicCapture::toneLightsItsBand()
 void TestMusicCapture::silenceLetsTheBarsFall()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
     PulseTonePlayer tone;
-    QVERIFY2(tone.start(&error), qPrintable(error));
-    tone.setTone(480.0, 0.5);
+    QCOMPARE(startServer(server, &tone, 480.0), QString());
 
-    MusicRhythmPipeline music;
-    QVERIFY(music.setMusicBandLayout(104, 11, 30.0, 930.0));
-    music.bars().initMusicFrame(false, Qt::white);
+    Music104 music;
     music.setMusicRhythmRunning(true);
     // The keyboard tick, as the engine runs it.
     QTimer tick;
@@ -272,10 +285,8 @@ void TestMusicCapture::silenceLetsTheBarsFall()
 void TestMusicCapture::firstOutputCheckOnlyRecordsTheName()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
-    MusicRhythmPipeline music;
-    music.setMusicBandLayout(104, 11, 30.0, 930.0);
+    QCOMPARE(startServer(server), QString());
+    Music104 music;
     music.setMusicRhythmRunning(true);
     QTRY_COMPARE_WITH_TIMEOUT(recordStreams(server).size(), 1, kSettleMs);
     const QStringList stream = recordStreams(server);
@@ -288,22 +299,17 @@ void TestMusicCapture::firstOutputCheckOnlyRecordsTheName()
 void TestMusicCapture::newDefaultOutputRestartsCapture()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
+    QCOMPARE(startServer(server), QString());
     const QString second = QStringLiteral("lumtar_headset");
     QVERIFY(server.addNullSink(second));
     // The server may make a new output the default by itself: say which.
     QVERIFY(server.setDefaultSink(server.sinkName()));
     PulseTonePlayer first(server.sinkName());
     PulseTonePlayer other(second);
-    QVERIFY2(first.start(&error), qPrintable(error));
-    QVERIFY2(other.start(&error), qPrintable(error));
-    first.setTone(480.0, 0.5);
-    other.setTone(725.0, 0.5);
+    QCOMPARE(play(first, 480.0), QString());
+    QCOMPARE(play(other, 725.0), QString());
 
-    MusicRhythmPipeline music;
-    music.setMusicBandLayout(104, 11, 30.0, 930.0);
-    music.bars().initMusicFrame(false, Qt::white);
+    Music104 music;
     music.setMusicRhythmRunning(true);
     QTRY_VERIFY_WITH_TIMEOUT(bandLit(music, 5), kSettleMs);
     QTRY_COMPARE_WITH_TIMEOUT(music.lastOutputName(), server.sinkName(), kSettleMs);
@@ -333,16 +339,12 @@ void TestMusicCapture::newDefaultOutputRestartsCapture()
 void TestMusicCapture::serverRestartedWhileMusicRuns()
 {
     PulseServer server;
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
+    QCOMPARE(startServer(server), QString());
     LogCapture log;
-    MusicRhythmPipeline music;
-    music.setMusicBandLayout(104, 11, 30.0, 930.0);
-    music.bars().initMusicFrame(false, Qt::white);
+    Music104 music;
     {
         PulseTonePlayer tone;
-        QVERIFY2(tone.start(&error), qPrintable(error));
-        tone.setTone(480.0, 0.5);
+        QCOMPARE(play(tone, 480.0), QString());
         music.setMusicRhythmRunning(true);
         QTRY_VERIFY_WITH_TIMEOUT(bandLit(music, 5), kSettleMs);
 
@@ -356,10 +358,8 @@ void TestMusicCapture::serverRestartedWhileMusicRuns()
     QCOMPARE(log.countContaining(kEnded), 1);
     QVERIFY(log.countContaining(kCouldNotStart) <= 1);
 
-    QVERIFY2(server.start(&error), qPrintable(error));
     PulseTonePlayer tone;
-    QVERIFY2(tone.start(&error), qPrintable(error));
-    tone.setTone(725.0, 0.5);
+    QCOMPARE(startServer(server, &tone, 725.0), QString());
     QTRY_VERIFY_WITH_TIMEOUT(music.capture().isCapturing(), kSettleMs);
     QTRY_VERIFY_WITH_TIMEOUT(bandLit(music, 8), kSettleMs);
     QCOMPARE(log.countContaining(kEnded), 1);
@@ -369,8 +369,7 @@ void TestMusicCapture::musicOffAfterAFailedStartEndsEverything()
 {
     PulseServer server;
     qputenv("PULSE_SERVER", m_noServer.toLocal8Bit());
-    MusicRhythmPipeline music;
-    music.setMusicBandLayout(104, 11, 30.0, 930.0);
+    Music104 music;
     QVERIFY(music.setMusicRhythmRunning(true));
     QVERIFY(!music.capture().isCapturing());
     QVERIFY(music.isOutputCheckActive());
@@ -378,8 +377,7 @@ void TestMusicCapture::musicOffAfterAFailedStartEndsEverything()
     QVERIFY(!music.isOutputCheckActive());
 
     // A server that appears later is left alone while music is off.
-    QString error;
-    QVERIFY2(server.start(&error), qPrintable(error));
+    QCOMPARE(startServer(server), QString());
     QTest::qWait(2200);
     QVERIFY(!music.capture().isCapturing());
     QVERIFY(recordStreams(server).isEmpty());
