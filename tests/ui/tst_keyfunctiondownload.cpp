@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <list>
+#include <optional>
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
@@ -190,7 +191,12 @@ void tst_KeyFunctionDownload::programIsStarted()
         DKeyFunctionPage *appPage = open(Table::OpenAppPage);
         namedChild<QPushButton>(appPage, "pushButton_selectAppPath")->click();
         // The dialog answers after the click.
-        QTRY_COMPARE(QString::fromUtf8(Fixture::item(probe.xmlProfilePath(), "1", code)->value), answer);
+        // The item is absent until then: never read an empty optional.
+        const auto storedValue = [&] {
+            const std::optional<KeyOperateInfoStu> item = Fixture::item(probe.xmlProfilePath(), "1", code);
+            return item ? QString::fromUtf8(item->value) : QString();
+        };
+        QTRY_COMPARE(storedValue(), answer);
         QCOMPARE(QByteArray(Fixture::item(probe.xmlProfilePath(), "1", code)->type), QByteArray("8"));
         QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
         answer = launcher;
