@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/firmware/DFirwareInfoItem.h"
 #include "widgets/LayoutRows.h"
 

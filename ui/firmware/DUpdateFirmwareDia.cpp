@@ -3,7 +3,7 @@
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
 #include "widgets/LayoutRows.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 namespace FirmwareImageCheck {
 

@@ -6,7 +6,7 @@
 #include "core/DDataManager.h"
 #include "device/HidReportBuff.h"
 #include "device/MainHidInterFace.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "widgets/ElidedLabel.h"
 
 namespace {

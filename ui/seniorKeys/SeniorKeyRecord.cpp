@@ -1,7 +1,7 @@
 #include "ui/seniorKeys/SeniorKeyRecord.h"
 
 #include "sdk/include/LumtarHid.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 #include <cstring>
 

@@ -23,6 +23,7 @@
 
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
+#include "device/DeviceModelLists.h"
 #include "device/DeviceSerialNumber.h"
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarXml.h"
@@ -216,7 +217,8 @@ void DDevicePage::showDeviceKindControls(const DDeviceKeyboardLink *link)
     const int deviceType = data->hidDeviceType();
     // The battery gauge shows once the keyboard reports a battery.
     ui->frame_Battery->hide();
-    if (deviceType == 4) {
+    // Magnetic switches are a fact of the device table, not of the layout file.
+    if (DeviceModelLists::isMagneticModel(modelOf(m_openingRecord))) {
         ui->frame_7->setMinimumWidth(295);
         ui->toolButton_TriggerSetting->show();
         ui->toolButton_SeniorKey->show();

@@ -5,7 +5,7 @@
 #include <QStyledItemDelegate>
 
 #include "sdk/include/LumtarXml.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 DChangProfilePage::DChangProfilePage(QWidget *parent)
     : DKeyFunctionPage(parent)

@@ -5,7 +5,7 @@
 
 #include "core/DDataManager.h"
 #include "core/KeyFunctionNames.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "widgets/OpenFileDialog.h"
 
 DKeyWithAppPage::DKeyWithAppPage(QWidget *parent)

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/customKeys/TextLengthLimit.h"
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)

@@ -9,7 +9,7 @@
 
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QDebug>
 
 #include "core/DDataManager.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent)
     : DKeyFunctionPage(parent)

@@ -7,7 +7,7 @@
 
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 DSeniorKeysBindingPage::DSeniorKeysBindingPage(QWidget *parent)
     : DKeyFunctionPage(parent)

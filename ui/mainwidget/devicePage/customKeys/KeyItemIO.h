@@ -15,7 +15,7 @@
 
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarRecords.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 
 class KeyItemIO
 {
