@@ -266,6 +266,14 @@ bool CLumtarXML_UpdateEventItem(const char *path, const char *macroIndex, const 
  * earlier (direction 1) or later (direction 0). */
 bool CLumtarXML_MacroEventItemUpOrDownOperate(const char *path, const char *macroIndex,
                                               const char *mark, int direction, int which);
+/* Replaces the macro's whole event list in one write, creating the macro
+ * with the name when it is missing (an existing macro keeps its name). Either
+ * the whole new list is stored or the store is left as it was. */
+bool CLumtarXML_ReplaceMacroEvents(const char *path, const char *macroIndex, const char *name,
+                                   std::list<KeyOrMouseEventStu> events);
+/* An index that no macro of the store has ever had: one more than the highest
+ * index the store has held (a file without that record: its highest macro). */
+bool CLumtarXML_NewMacroIndex(const char *path, int *macroIndex);
 
 /* ---- Advanced-key store (at most 40 records, unique ids) ---- */
 

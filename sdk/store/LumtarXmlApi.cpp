@@ -365,6 +365,17 @@ bool CLumtarXML_MacroEventItemUpOrDownOperate(const char *path, const char *macr
     return MacroStore::moveEvent(path, macroIndex, mark, direction, which);
 }
 
+bool CLumtarXML_ReplaceMacroEvents(const char *path, const char *macroIndex, const char *name,
+                                   std::list<KeyOrMouseEventStu> events)
+{
+    return MacroStore::replaceEvents(path, macroIndex, name, events);
+}
+
+bool CLumtarXML_NewMacroIndex(const char *path, int *macroIndex)
+{
+    return MacroStore::newIndex(path, macroIndex);
+}
+
 // ---- Advanced-key store ----
 
 bool CLumtarXML_SeniorKey_CreateXMLFile(const char *path)

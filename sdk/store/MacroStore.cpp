@@ -53,6 +53,49 @@ long long sortKey(const char *index)
     return parseInteger(index, &v) ? v : INT64_MAX;
 }
 
+// The root keeps the highest index the store has ever held, so that an index
+// whose macro was deleted (and which keys may still name) is never handed out
+// again. A file written before the attribute existed starts from its macros.
+const char *const kHighestIndex = "highestMacroIndex";
+
+long long highestIndex(const pugi::xml_node &root)
+{
+    long long highest = 0;
+    parseInteger(root.attribute(kHighestIndex).value(), &highest);
+    for (pugi::xml_node m = root.child("macro"); m; m = m.next_sibling("macro")) {
+        long long v = 0;
+        if (parseInteger(m.attribute("index").value(), &v) && v > highest)
+            highest = v;
+    }
+    return std::max<long long>(highest, 0);
+}
+
+void keepHighestIndex(pugi::xml_node &root, long long highest)
+{
+    if (!root.attribute(kHighestIndex))
+        root.append_attribute(kHighestIndex);
+    root.attribute(kHighestIndex) = highest;
+}
+
+// A new, empty macro at its place in index order.
+pugi::xml_node insertMacro(pugi::xml_node &root, const char *macroIndex, const char *name)
+{
+    const long long key = sortKey(macroIndex);
+    pugi::xml_node before;
+    for (pugi::xml_node m = root.child("macro"); m; m = m.next_sibling("macro"))
+        if (sortKey(m.attribute("index").value()) > key) {
+            before = m;
+            break;
+        }
+    pugi::xml_node macro = before ? root.insert_child_before("macro", before) : root.append_child("macro");
+    macro.append_attribute("index") = macroIndex;
+    macro.append_attribute("name") = name;
+    long long v = 0;
+    if (parseInteger(macroIndex, &v))
+        keepHighestIndex(root, std::max(highestIndex(root), v));
+    return macro;
+}
+
 } // namespace
 
 bool MacroStore::listMacros(const char *path, LumtarIndexNameList *macros)
@@ -95,18 +138,7 @@ bool MacroStore::createMacro(const char *path, const char *macroIndex, const cha
     return cache().modify(p, [&](pugi::xml_node &root) {
         if (findChild(root, "macro", "index", macroIndex))
             return Change::Failed;
-        // Keep the store in ascending index order.
-        const long long key = sortKey(macroIndex);
-        pugi::xml_node before;
-        for (pugi::xml_node m = root.child("macro"); m; m = m.next_sibling("macro"))
-            if (sortKey(m.attribute("index").value()) > key) {
-                before = m;
-                break;
-            }
-        pugi::xml_node macro = before ? root.insert_child_before("macro", before)
-                                      : root.append_child("macro");
-        macro.append_attribute("index") = macroIndex;
-        macro.append_attribute("name") = n.c_str();
+        insertMacro(root, macroIndex, n.c_str());
         return Change::Changed;
     });
 }
@@ -117,7 +149,11 @@ bool MacroStore::deleteMacro(const char *path, const char *macroIndex)
     if (!macroIndex || !acceptPath(path, &p))
         return false;
     return cache().modify(p, [&](pugi::xml_node &root) {
-        return removeFirst(root, "macro", "index", macroIndex) ? Change::Changed : Change::Unchanged;
+        if (!findChild(root, "macro", "index", macroIndex))
+            return Change::Unchanged;
+        keepHighestIndex(root, highestIndex(root));
+        removeFirst(root, "macro", "index", macroIndex);
+        return Change::Changed;
     });
 }
 
@@ -198,6 +234,37 @@ bool MacroStore::moveEvent(const char *path, const char *macroIndex, const char 
             macro.insert_move_after(e, next);
         }
         return Change::Changed;
+    });
+}
+
+bool MacroStore::replaceEvents(const char *path, const char *macroIndex, const char *name,
+                               const std::list<KeyOrMouseEventStu> &events)
+{
+    std::string p, n;
+    if (!macroIndex || !*macroIndex || !acceptPath(path, &p) || !acceptText(name, &n))
+        return false;
+    return cache().modify(p, [&](pugi::xml_node &root) {
+        pugi::xml_node macro = findChild(root, "macro", "index", macroIndex);
+        if (!macro)
+            macro = insertMacro(root, macroIndex, n.c_str());
+        while (pugi::xml_node e = macro.child(MacroEventXml::elementName()))
+            macro.remove_child(e);
+        MacroEventXml::appendAll(macro, events);
+        return Change::Changed;
+    });
+}
+
+bool MacroStore::newIndex(const char *path, int *macroIndex)
+{
+    std::string p;
+    if (!macroIndex || !acceptPath(path, &p))
+        return false;
+    return cache().read(p, XmlDocumentCache::storeRootName(), [&](const pugi::xml_node &root) {
+        const long long next = highestIndex(root) + 1;
+        if (next > INT32_MAX)
+            return false;
+        *macroIndex = static_cast<int>(next);
+        return true;
     });
 }
 

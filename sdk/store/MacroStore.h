@@ -25,6 +25,12 @@ public:
                             const KeyOrMouseEventStu &event);
     static bool moveEvent(const char *path, const char *macroIndex, const char *mark, int direction,
                           int which);
+    // The macro's whole event list in one write; a macro that is missing is
+    // created with the name (an existing one keeps its own).
+    static bool replaceEvents(const char *path, const char *macroIndex, const char *name,
+                              const std::list<KeyOrMouseEventStu> &events);
+    // An index no macro of this store has ever had.
+    static bool newIndex(const char *path, int *macroIndex);
 };
 
 } // namespace store

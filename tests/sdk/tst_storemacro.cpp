@@ -1,6 +1,9 @@
 // The macro store and the advanced-key store through the SDK's C surface.
 #include "sdk/include/LumtarXml.h"
+#include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
+
+#include <QFile>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -190,6 +193,92 @@ private slots:
         // Deleting a mark removes both its events.
         QVERIFY(CLumtarXML_DeleteEventItem(p, "1", "0"));
         QCOMPARE(sequence(m_macros, "1"), (std::vector<std::string>{"1/up", "1/down"}));
+    }
+
+    // The whole list is replaced in one write, or the store stays as it was.
+    void replaceIsAllOrNothing()
+    {
+        using lumtar::store::AtomicFileWriter;
+        const char *p = m_macros.c_str();
+        QVERIFY(CLumtarXML_CreateMacroXmlParentNode(p, "2", "Two"));
+        QVERIFY(CLumtarXML_AddKeyOrMouseEventItem(p, {makeEvent("0", "5", "key", "4", "A", "down"),
+                                                       makeEvent("0", "6", "key", "4", "A", "up")}, "2"));
+        const std::list<KeyOrMouseEventStu> fresh{makeEvent("3", "1", "mouse", "513", "Left Click", "down"),
+                                                  makeEvent("4", "2", "key", "5", "B", "down"),
+                                                  makeEvent("4", "3", "key", "5", "B", "up"),
+                                                  makeEvent("3", "4", "mouse", "514", "Left Click", "up")};
+        QFile file(QString::fromStdString(m_macros));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        for (AtomicFileWriter::Fault fault : {AtomicFileWriter::Fault::DiskFull, AtomicFileWriter::Fault::NoRename}) {
+            AtomicFileWriter::setFaultForTesting(fault);
+            QVERIFY(!CLumtarXML_ReplaceMacroEvents(p, "2", "ignored", fresh));
+            QVERIFY(!CLumtarXML_ReplaceMacroEvents(p, "7", "Seven", fresh));
+            AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
+            file.close();
+            QCOMPARE(sequence(m_macros, "2"), (std::vector<std::string>{"0/down", "0/up"}));
+            LumtarIndexNameList macros;
+            CLumtarXML_SelectMacroAllNodes(p, &macros);
+            QCOMPARE(macros.size(), size_t(1));
+        }
+
+        QVERIFY(CLumtarXML_ReplaceMacroEvents(p, "2", "ignored", fresh));
+        QVERIFY(CLumtarXML_ReplaceMacroEvents(p, "7", "Seven", fresh));
+        QVERIFY(CLumtarXML_ReplaceMacroEvents(p, "1", "One", {}));
+        fromDisk();
+        const std::vector<std::string> order{"3/down", "4/down", "4/up", "3/up"};
+        QCOMPARE(sequence(m_macros, "2"), order);
+        QCOMPARE(sequence(m_macros, "7"), order);
+        std::list<KeyOrMouseEventStu> none;
+        QVERIFY(CLumtarXML_SelectAllKeyOrMouseEvent(p, "1", &none));
+        QVERIFY(none.empty());
+        LumtarIndexNameList macros;
+        CLumtarXML_SelectMacroAllNodes(p, &macros);
+        QCOMPARE(macros, (LumtarIndexNameList{{"1", "One"}, {"2", "Two"}, {"7", "Seven"}}));
+    }
+
+    // A new index is above every index the store has held: a deleted macro's
+    // index, which keys may still name, never comes back.
+    void newIndexIsNeverReused()
+    {
+        const char *p = m_macros.c_str();
+        int index = 0;
+        QVERIFY(CLumtarXML_NewMacroIndex(p, &index));
+        QCOMPARE(index, 1);
+        QVERIFY(CLumtarXML_CreateMacroXmlParentNode(p, "1", "Macro1"));
+        QVERIFY(CLumtarXML_CreateMacroXmlParentNode(p, "5", "Macro5"));
+        QVERIFY(CLumtarXML_NewMacroIndex(p, &index));
+        QCOMPARE(index, 6);
+        QVERIFY(CLumtarXML_DeleteMacroNode(p, "5"));
+        fromDisk();
+        QVERIFY(CLumtarXML_NewMacroIndex(p, &index));
+        QCOMPARE(index, 6);
+        QVERIFY(CLumtarXML_DeleteMacroNode(p, "1"));
+        QVERIFY(CLumtarXML_NewMacroIndex(p, &index));
+        QCOMPARE(index, 6);
+        QVERIFY(CLumtarXML_ReplaceMacroEvents(p, "9", "Macro9", {}));
+        QVERIFY(CLumtarXML_NewMacroIndex(p, &index));
+        QCOMPARE(index, 10);
+
+        // A file from before the highest index was kept starts from its macros,
+        // and deleting its highest macro keeps that index taken.
+        const QString old = QString::fromStdString(m_macros) + QStringLiteral(".old");
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<lumtarStore version=\"1\"><macro index=\"3\" name=\"a\"/><macro index=\"12\" name=\"b\"/>"
+                   "</lumtarStore>");
+        file.close();
+        const std::string oldPath = old.toStdString();
+        QVERIFY(CLumtarXML_NewMacroIndex(oldPath.c_str(), &index));
+        QCOMPARE(index, 13);
+        QVERIFY(CLumtarXML_DeleteMacroNode(oldPath.c_str(), "12"));
+        fromDisk();
+        QVERIFY(CLumtarXML_NewMacroIndex(oldPath.c_str(), &index));
+        QCOMPARE(index, 13);
+        QVERIFY(!CLumtarXML_NewMacroIndex((m_macros + ".missing").c_str(), &index));
     }
 
     void seniorKeysRoundTrip()
