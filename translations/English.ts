@@ -21,6 +21,37 @@
     </message>
 </context>
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>99999 MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -298,6 +329,276 @@
     </message>
     <message>
         <source>Assign Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>DMacroPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the macro group recording is completed, please move to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>complete binding operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1884,6 +2185,25 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <name>keyboardImageFrameItem</name>
     <message>
         <source>keyboardImageFrameItem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
