@@ -40,29 +40,6 @@ QString translated(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-// "mask,code": the modifier names and the key name joined by "+". A value
-// without both numbers has no text.
-std::optional<QString> combinationText(const QByteArray &value, const QMap<int, QString> &keyNames)
-{
-    const QList<QByteArray> parts = value.split(',');
-    if (parts.size() < 2)
-        return std::nullopt;
-    const std::optional<int> mask = parseNumber(parts.at(0));
-    const std::optional<int> code = parseNumber(parts.at(1));
-    if (!mask || !code)
-        return std::nullopt;
-
-    QStringList names;
-    for (int bit = 0; bit < 8 && *mask > 0; ++bit) {
-        if (*mask & (1 << bit))
-            names.append(QLatin1String(KeyFunctionNames::modifierName(bit)));
-    }
-    const auto key = keyNames.constFind(*code);
-    if (key != keyNames.constEnd())
-        names.append(key.value());
-    return names.join(QLatin1Char('+'));
-}
-
 QString deviceFunctionText(std::optional<int> subCode, const QByteArray &value)
 {
     const int function = KeyFunctionNames::deviceFunctionOf(subCode, value);
@@ -113,7 +90,7 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
         break;
 
     case KeyOperate_Combination:
-        if (const std::optional<QString> text = combinationText(valueText, m_keyCodeNameMap))
+        if (const std::optional<QString> text = KeyFunctionNames::combinationText(valueText, m_keyCodeNameMap))
             m_functionDetailText = *text;
         break;
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QStringList>
 
 namespace KeyFunctionNames {
 
@@ -304,6 +305,27 @@ Table xbox360GamePad() { return tableOf(kXbox360GamePad); }
 const char *modifierName(int bit)
 {
     return bit >= 0 && bit < 8 ? kModifierNames[bit] : nullptr;
+}
+
+std::optional<QString> combinationText(const QByteArray &value, const QMap<int, QString> &keyNames)
+{
+    const QList<QByteArray> parts = value.split(',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    const std::optional<int> mask = numberOf(parts.at(0));
+    const std::optional<int> code = numberOf(parts.at(1));
+    if (!mask || !code)
+        return std::nullopt;
+
+    QStringList names;
+    for (int bit = 0; bit < 8 && *mask > 0; ++bit) {
+        if (*mask & (1 << bit))
+            names.append(QLatin1String(modifierName(bit)));
+    }
+    const auto key = keyNames.constFind(*code);
+    if (key != keyNames.constEnd())
+        names.append(key.value());
+    return names.join(QLatin1Char('+'));
 }
 
 } // namespace KeyFunctionNames

@@ -8,6 +8,7 @@
 #define KEYFUNCTIONNAMES_H
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -86,6 +87,10 @@ Table xbox360GamePad();
 
 // Modifier names of a key combination, bit 0 (L_CTRL) to bit 7 (R_WIN).
 const char *modifierName(int bit);
+// A stored key combination "mask,code": the names of the mask's modifiers
+// (bits 0 to 7) and the key's name from the map, joined by "+". A value that
+// is not exactly two decimal numbers has no text.
+std::optional<QString> combinationText(const QByteArray &value, const QMap<int, QString> &keyNames);
 
 } // namespace KeyFunctionNames
 

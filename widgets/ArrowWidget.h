@@ -31,6 +31,12 @@ public:
     // or unreadable components count as 0.
     static QColor opaqueThemeColor(const QString &text);
 
+    // Whether its owner counts the panel as open. The owner sets it when it
+    // opens the panel and clears it when the panel has hidden itself, so a
+    // focus change while it is open does not open it a second time.
+    bool isPopupShown() const { return m_popupShown; }
+    void setPopupShown(bool shown) { m_popupShown = shown; }
+
 signals:
     void sigArrowWidgetHide();
     void sigArrowWidgetMouseEnter();
@@ -48,6 +54,7 @@ private:
     void updateMask();
 
     bool m_translucent = true;
+    bool m_popupShown = false;
     int m_arrowPos = 50;
     int m_arrowDirection = 0;
     QColor m_backgroundColor;

@@ -26,6 +26,9 @@ public:
     LightColorStu mix(int row, int column);
     // false for a position outside the key matrix.
     bool press(int row, int column) { return m_presses.push(row, column); }
+    // The presses waiting, oldest first; they wait no more. The keyboard step
+    // takes them itself; this is for callers that look without stepping.
+    PressQueue::Batch takePresses() { return m_presses.take(); }
     LightColorStu rippleColour();
     AutoRippleLightConfigStu autoRipple();
 

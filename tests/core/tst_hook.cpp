@@ -9,6 +9,7 @@
 #include "core/hook/HeldKeyTable.h"
 #include "core/hook/HookEventPolicy.h"
 #include "platform/InputHookBackend.h"
+#include "support/ScriptedHookBackend.h"
 
 #include <memory>
 
@@ -18,71 +19,6 @@ constexpr int kUp = LowLevelKeyRecord::ReleaseFlag;
 constexpr int kExt = LowLevelKeyRecord::ExtendedFlag;
 constexpr int kInjected = LowLevelKeyRecord::InjectedFlag;
 constexpr int kAlt = LowLevelKeyRecord::AltDownFlag;
-
-// The operating system's side, scripted by the test.
-class ScriptedBackend : public InputHookBackend
-{
-public:
-    bool failKeyboard = false;
-    bool failMouse = false;
-    bool failGrab = false;
-    int keyboardInstalls = 0;
-
-    bool installKeyboard(const KeySink &sink) override
-    {
-        if (failKeyboard)
-            return fail(RecordSetupFailed, QStringLiteral("scripted keyboard failure"));
-        ++keyboardInstalls;
-        m_keySink = sink;
-        return true;
-    }
-    bool installMouse(const MouseSink &sink) override
-    {
-        if (failMouse)
-            return fail(RecordSetupFailed, QStringLiteral("scripted mouse failure"));
-        m_mouseSink = sink;
-        return true;
-    }
-    void uninstallKeyboard() override { m_keySink = nullptr; }
-    void uninstallMouse() override { m_mouseSink = nullptr; }
-    bool setKeyboardGrab(bool grab) override
-    {
-        if (grab && failGrab)
-            return fail(GrabFailed + 1, QStringLiteral("scripted grab failure"));
-        m_grabbed = grab;
-        return true;
-    }
-    bool keyboardInstalled() const override { return bool(m_keySink); }
-    bool mouseInstalled() const override { return bool(m_mouseSink); }
-    bool keyboardGrabbed() const override { return m_grabbed; }
-
-    // Feeds one key event; returns whether it was to be withheld.
-    bool key(int vk, int scan, int flags)
-    {
-        if (!m_keySink)
-            return false;
-        LowLevelKeyRecord record;
-        record.vkCode = vk;
-        record.scanCode = scan;
-        record.flags = flags;
-        return m_keySink(record);
-    }
-    void mouse(int message, int x = 0, int y = 0, uint32_t data = 0)
-    {
-        if (!m_mouseSink)
-            return;
-        LowLevelMouseRecord record;
-        record.x = x;
-        record.y = y;
-        record.mouseData = data;
-        m_mouseSink(message, record);
-    }
-
-private:
-    KeySink m_keySink;
-    MouseSink m_mouseSink;
-    bool m_grabbed = false;
-};
 
 struct KeyStep {
     int vk;
@@ -128,12 +64,12 @@ private slots:
     void theStartingInstanceReleases();
 
 private:
-    std::unique_ptr<ScriptedBackend> m_backend;
+    std::unique_ptr<ScriptedHookBackend> m_backend;
 };
 
 void tst_Hook::init()
 {
-    m_backend = std::make_unique<ScriptedBackend>();
+    m_backend = std::make_unique<ScriptedHookBackend>();
     WindowsHookInterface::setBackend(m_backend.get());
 }
 

@@ -130,6 +130,7 @@ void tst_KeyFunctionText::texts_data()
     row("combination without a second part", "2", "0", "5", "Key Combination", unknow);
     row("combination, empty", "2", "0", "", "Key Combination", unknow);
     row("combination, non-numeric key", "2", "0", "1,A", "Key Combination", unknow);
+    row("combination with a third part", "2", "0", "1,6,7", "Key Combination", unknow);
 
     row("multimedia 0", "3", "0", "0", "Multimedia", "Volume +");
     row("multimedia 7 unused", "3", "0", "7", "Multimedia", unknow);

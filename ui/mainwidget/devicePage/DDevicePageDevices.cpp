@@ -365,6 +365,7 @@ void DDevicePage::unlistRemovedDevice(const QString &path)
     DDeviceKeyboardLink *link = m_roster->link(path);
     if (item && item == m_currentHidItem) {
         leaveShownKeyboard();
+        m_customKeysPage->closeCapturePopups();
         m_customKeysPage->setLightInteractionHook(false, 0);
         m_roster->removeDevice(path);
         chooseReplacementKeyboard();

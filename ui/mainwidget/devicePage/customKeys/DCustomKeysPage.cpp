@@ -5,7 +5,9 @@
 #include <QDebug>
 #include <QMovie>
 
+#include "core/WindowsHookInterface.h"
 #include "sdk/include/LumtarHid.h"
+#include "sdk/include/LumtarLight.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DChangProfilePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DChangeKeyPage.h"
@@ -23,6 +25,7 @@
 #include "ui/mainwidget/devicePage/customKeys/DResetDefaultPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DSeniorKeysBindingPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DSideLightCustomEventPage.h"
+#include "ui/mainwidget/devicePage/customKeys/HookKeyRouter.h"
 #include "ui/mainwidget/devicePage/customKeys/KeyItemIO.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
@@ -55,6 +58,12 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent)
             &DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar);
     connect(data, &DDataManager::sigSeniorKeysListItemHaveChanged, this,
             &DCustomKeysPage::onSeniorKeysListItemHaveChanged);
+    // Direct: the outcome is stored before the shared state's emit returns.
+    connect(data, &DDataManager::sigHookRuningStrtusCtrl_MacroRecord, this,
+            &DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord, Qt::DirectConnection);
+    m_hook = new WindowsHookInterface(this);
+    connect(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
+            &DCustomKeysPage::onKeyboardRecviveStream, Qt::DirectConnection);
 
     createFunctionPages();
 
@@ -81,6 +90,13 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent)
 
 DCustomKeysPage::~DCustomKeysPage()
 {
+    // The pop-ups close with their pages; nothing is started any more.
+    disconnect(m_changeKeyPage, nullptr, this, nullptr);
+    disconnect(m_combinationPage, nullptr, this, nullptr);
+    disconnect(DDataManager::getInstance(), nullptr, this, nullptr);
+    if (m_runningHookMode != HookModePlan::NoMode)
+        m_hook->stopHook();
+    m_runningHookMode = HookModePlan::NoMode;
     delete ui;
 }
 
@@ -133,6 +149,9 @@ void DCustomKeysPage::createFunctionPages()
         connect(slot.page, &DKeyFunctionPage::sigCustomKeyInfoSaveFailed, this,
                 &DCustomKeysPage::onCustomKeyInfoSaveFailed);
     }
+    for (DTargetKeyPage *page : {static_cast<DTargetKeyPage *>(m_changeKeyPage),
+                                 static_cast<DTargetKeyPage *>(m_combinationPage)})
+        connect(page, &DTargetKeyPage::sigMesgStartOrStopHook, this, &DCustomKeysPage::onMesgStartOrStopHook);
     connect(textPage, &DKeyWithTextPage::sigClickedCancel, this, &DCustomKeysPage::onClickedCancel);
     connect(disablePage, &DKeyDisablePage::sigClickedCancel, this, &DCustomKeysPage::onClickedCancel);
 }
@@ -185,6 +204,8 @@ void DCustomKeysPage::setCurrentProfileIndex(int index)
 
 void DCustomKeysPage::setXmlProfilePath(const char *path)
 {
+    // A capture belongs to the key and profile it was opened for.
+    closeCapturePopups();
     lumtarCopyField(m_profilePath, path);
 }
 
@@ -264,15 +285,99 @@ void DCustomKeysPage::setLightHeavySelectVisible(int layer)
     m_combinationPage->setLightHeavySelectVisible(layer == 0);
 }
 
+// ---- the global hook -----------------------------------------------------------
+
+bool DCustomKeysPage::applyHookMode(bool restart)
+{
+    const int wanted = m_hookPlan.wantedMode();
+    if (wanted == m_runningHookMode && !restart)
+        return true;
+    if (m_runningHookMode != HookModePlan::NoMode)
+        m_hook->stopHook();
+    m_runningHookMode = HookModePlan::NoMode;
+    if (wanted == HookModePlan::NoMode)
+        return true;
+    m_hookMode = wanted;
+    if (!m_hook->startHook(wanted))
+        return false;
+    m_runningHookMode = wanted;
+    return true;
+}
+
 void DCustomKeysPage::setLightInteractionHook(bool on, int unused)
 {
-    Q_UNUSED(on);
     Q_UNUSED(unused);
+    m_hookPlan.setLightInteraction(on);
+    applyHookMode();
+}
+
+bool DCustomKeysPage::setMacroRecordHook(bool start)
+{
+    bool result = true;
+    if (start) {
+        m_hookPlan.setRecording(true);
+        result = applyHookMode(true);
+        if (!result) {
+            // Nothing records: what ran before comes back.
+            m_hookPlan.setRecording(false);
+            applyHookMode();
+        }
+    } else {
+        m_hookPlan.setRecording(false);
+        applyHookMode();
+    }
+    DDataManager::getInstance()->setHookRunning(result);
+    return result;
 }
 
 void DCustomKeysPage::onHookRuningStrtusCtrl_MacroRecord(bool isStartHook)
 {
-    Q_UNUSED(isStartHook);
+    setMacroRecordHook(isStartHook);
+}
+
+void DCustomKeysPage::onMesgStartOrStopHook(bool isStartHook)
+{
+    int capture = HookModePlan::NoMode;
+    if (isStartHook && m_operateCode == HookKeyRouter::RemapOperateCode)
+        capture = HookModePlan::RemapCaptureMode;
+    else if (isStartHook && m_operateCode == HookKeyRouter::CombinationOperateCode)
+        capture = HookModePlan::CombinationCaptureMode;
+    m_hookPlan.setCapture(capture);
+    applyHookMode(capture != HookModePlan::NoMode);
+}
+
+void DCustomKeysPage::closeCapturePopups()
+{
+    m_changeKeyPage->closePopup();
+    m_combinationPage->closePopup();
+}
+
+void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
+{
+    Q_UNUSED(scCode);
+    const DDataManager *data = DDataManager::getInstance();
+    const HookKeyRouter::Outcome outcome = HookKeyRouter::route(
+        keyCode, flag, hookFlag, m_runningHookMode, m_operateCode, data->vkToKeyCodeMap(),
+        [data](int code) -> std::optional<QPoint> {
+            const keyboardButCustom *key = data->keyButtonMap().value(code, nullptr);
+            if (!key)
+                return std::nullopt;
+            return QPoint(key->gridRow(), key->gridColumn());
+        });
+    switch (outcome.route) {
+    case HookKeyRouter::Route::Dropped:
+        break;
+    case HookKeyRouter::Route::LightPoint:
+        CLumtarHid_keyClickedSendXY(outcome.row, outcome.column);
+        emit sigInteractLightsPointXY(outcome.row, outcome.column);
+        break;
+    case HookKeyRouter::Route::RemapTarget:
+        m_changeKeyPage->setTargetKey(outcome.keyCode);
+        break;
+    case HookKeyRouter::Route::CombinationKey:
+        m_combinationPage->addCapturedKey(outcome.keyCode);
+        break;
+    }
 }
 
 void DCustomKeysPage::initCustomKeysStatus(int layerIndex)
@@ -283,6 +388,7 @@ void DCustomKeysPage::initCustomKeysStatus(int layerIndex)
         if (key)
             key->setLightColorShow(false);
     m_isDownloading = false;
+    closeCapturePopups();
     openDefaultPageWithoutKey();
     showLayer(layerIndex);
     ui->label_KeyChar->setText(QStringLiteral("NULL"));
@@ -372,6 +478,7 @@ void DCustomKeysPage::showLayer(int layer)
 
 void DCustomKeysPage::onCurIndexChanged_Mode(int selIndex)
 {
+    closeCapturePopups();
     showLayer(selIndex == 0 ? 0 : 1);
     emit sigDefaultLayerAndFnLayerSwitch(selIndex);
 }

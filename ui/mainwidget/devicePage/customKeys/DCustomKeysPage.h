@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "core/DDataManager.h"
+#include "ui/mainwidget/devicePage/customKeys/HookModePlan.h"
 
 namespace Ui {
 class DCustomKeysPage;
@@ -24,6 +25,7 @@ class DResetDefaultPage;
 class DSeniorKeysBindingPage;
 class QButtonGroup;
 class QMovie;
+class WindowsHookInterface;
 
 class DCustomKeysPage : public QWidget
 {
@@ -42,7 +44,15 @@ public:
     // 0 on the default layer of a magnetic-switch keyboard: the pages with a
     // light / heavy press choice may offer it.
     void setLightHeavySelectVisible(int layer);
+    // Light interaction: pressed keys go to the light engine and the light
+    // preview while no capture or recording needs the hook.
     void setLightInteractionHook(bool on, int unused = 0);
+    // Starts or stops the macro recording mode; the outcome also goes to the
+    // shared state. A start that fails gives the hook back to what ran.
+    bool setMacroRecordHook(bool start);
+    // Closes the pop-up keyboards of the remap and key-combination pages,
+    // which ends their key capture.
+    void closeCapturePopups();
     // Each time the page is shown: no key selected, the Default page, the
     // layer buttons of the layer shown (0 default, 1 Fn).
     void initCustomKeysStatus(int layerIndex);
@@ -64,6 +74,11 @@ public:
     int currentPageId() const { return m_currentPageId; }
     int operateCode() const { return m_operateCode; }
     bool isDownloading() const { return m_isDownloading; }
+    // The mode last started (999 before the first), and the mode running
+    // now (999 for none).
+    int hookMode() const { return m_hookMode; }
+    int runningHookMode() const { return m_runningHookMode; }
+    const HookModePlan &hookPlan() const { return m_hookPlan; }
     // The function page of a page id, and the page shown.
     DKeyFunctionPage *functionPage(int pageId) const;
     DKeyFunctionPage *shownFunctionPage() const;
@@ -87,6 +102,8 @@ public slots:
     void onCustomKeyInfoSaveFailed(int operateType, int errorIndex);
     void onSeniorKeysListItemHaveChanged();
     void onHookRuningStrtusCtrl_MacroRecord(bool isStartHook);
+    void onMesgStartOrStopHook(bool isStartHook);
+    void onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag);
     void on_pushButton_Download_clicked();
 
 private:
@@ -104,6 +121,9 @@ private:
     void openDefaultPageWithoutKey();
     void markKey(int keyCode, bool marked);
     const PageSlot *slotOf(int pageId) const;
+    // Runs the hook in the mode the plan wants, restarting it when asked;
+    // false when that mode could not be started.
+    bool applyHookMode(bool restart = false);
 
     Ui::DCustomKeysPage *ui;
     QVector<PageSlot> m_slots;
@@ -114,6 +134,10 @@ private:
     QButtonGroup *m_functionGroup = nullptr;
     QButtonGroup *m_layerGroup = nullptr;
     QMovie *m_loadingMovie = nullptr;
+    WindowsHookInterface *m_hook = nullptr;
+    HookModePlan m_hookPlan;
+    int m_hookMode = HookModePlan::NoMode;
+    int m_runningHookMode = HookModePlan::NoMode;
 
     int m_profileIndex = 1;
     char m_profilePath[DDataManager::PathBufferSize] = {};
