@@ -4,6 +4,7 @@
 #include "sdk/hid/HidapiTransport.h"
 #include "sdk/hid/SimTransport.h"
 #include "sdk/sim/SimBus.h"
+#include "sdk/sim/SimStateFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <sstream>
 #include <unistd.h>
 
@@ -80,6 +82,9 @@ void HidManager::plugSimulatedFromEnvironment()
         return;
     std::stringstream list(value);
     std::string item;
+    // Each listed keyboard keeps its state in a file of its own: the n-th of
+    // the same name takes the n-th file.
+    std::map<std::string, int> seen;
     while (std::getline(list, item, ',')) {
         while (!item.empty() && item.front() == ' ')
             item.erase(item.begin());
@@ -87,6 +92,7 @@ void HidManager::plugSimulatedFromEnvironment()
             item.pop_back();
         if (item.empty())
             continue;
+        const std::string stateFile = sim::SimStateFile::pathFor(item, seen[item]++);
         int connectType = 0;
         const size_t at = item.find('@');
         if (at != std::string::npos) {
@@ -94,7 +100,7 @@ void HidManager::plugSimulatedFromEnvironment()
             item.resize(at);
         }
         const DeviceModel* model = m_table.findModel(item);
-        if (!model || connectType < 0 || sim::SimBus::instance().plug(*model, connectType).empty())
+        if (!model || connectType < 0 || sim::SimBus::instance().plug(*model, connectType, false, stateFile).empty())
             std::fprintf(stderr, "lumtarSdk: %s: no simulated keyboard \"%s\"\n", kSimulatedDevicesVariable,
                          item.c_str());
     }

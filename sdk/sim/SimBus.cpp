@@ -1,5 +1,7 @@
 #include "sdk/sim/SimBus.h"
 
+#include "sdk/sim/SimStateFile.h"
+
 #include "sdk/firmware/FirmwareTable.h"
 #include "sdk/firmware/UpdateVolume.h"
 #include "sdk/hid/HotplugNotifier.h"
@@ -201,7 +203,7 @@ void SimBus::restartInto(const DevicePtr& device, SimDevice::Mode mode, int dela
     });
 }
 
-std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdateMode)
+std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdateMode, const std::string& stateFile)
 {
     const DeviceIds* ids = model.idsFor(connectType, connectType == 0 ? 0 : -1);
     if (!ids)
@@ -216,6 +218,11 @@ std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdat
         d->endpoint.osPath = kOsPathPrefix + std::to_string(d->id);
         d->keyboard = std::make_unique<SimKeyboard>(model, connectType, ids->gamepadMode);
         d->lightStream = SimLightStream(model.sideLedCount);
+        if (!stateFile.empty()) {
+            d->stateFile = stateFile;
+            if (!SimStateFile::load(stateFile, d->keyboard->state()))
+                SimStateFile::save(stateFile, d->keyboard->state()); // the serial number from now on
+        }
         m_devices.push_back(d);
         if (inUpdateMode) {
             d->keyboard->state().validImage = false;
@@ -455,6 +462,8 @@ void SimBus::process(const DevicePtr& device, uint64_t generation, std::array<ui
 void SimBus::processKeyboard(const DevicePtr& device, uint64_t generation, const std::array<uint8_t, 64>& report)
 {
     SimOutcome out = device->keyboard->handle(report.data(), report.size(), device->faults);
+    if (!device->stateFile.empty() && SimStateFile::changesKeptState(report.data()))
+        SimStateFile::save(device->stateFile, device->keyboard->state());
     for (const SimReply& reply : out.replies)
         sendLater(device, generation, reply.report, reply.delayMs, reply.calibrationRun);
     if (out.restartInGamepadMode >= 0) {

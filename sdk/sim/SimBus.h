@@ -49,7 +49,10 @@ public:
     // ids for that connection. inUpdateMode: the keyboard has no valid
     // firmware and comes up in its update mode (then the path text of its
     // bootloader, or the folder of its update volume).
-    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false);
+    // With a stateFile the keyboard takes what the file kept and keeps what
+    // changes there (SimStateFile).
+    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false,
+                     const std::string& stateFile = std::string());
     // Detaches a device; it is kept for replug().
     bool unplug(const std::string& pathText);
     // Attaches again a device detached under this path (by unplug or by a

@@ -42,6 +42,9 @@ struct SimDevice {
     };
     std::deque<Received> received;                    // output reports, oldest first
     SimLightStream lightStream;                       // the streamed light as the keyboard shows it
+    // Where the keyboard keeps its serial number, lights and custom slots
+    // across runs; "" for a keyboard that starts fresh.
+    std::string stateFile;
 
     // The path text of its HID interface; the folder of an update volume.
     std::string pathText() const;

@@ -205,7 +205,15 @@ SimOutcome SimKeyboard::handle(const uint8_t* data, size_t length, SimFaults& fa
         if (sub < kSeniorKeys)
             m_seniorKeys[sub] = r;
         break;
-    default: // 0x00 shake hands, 0x03/0x04 relayed keys, 0x08/0x0E/0x28 colours
+    case 0x08: // custom colours: slots 0 and 1 are kept, byte 2 = 2 is the host's preview
+        if (sub <= 1 && r[4] < 8) {
+            auto& slot = m_state.customSlots[sub];
+            const size_t at = static_cast<size_t>(r[4]) * 54;
+            const size_t count = std::min<size_t>(std::min<size_t>(r[5], 54), slot.size() - at);
+            std::copy(r.begin() + 6, r.begin() + 6 + static_cast<long>(count), slot.begin() + static_cast<long>(at));
+        }
+        break;
+    default: // 0x00 shake hands, 0x03/0x04 relayed keys, 0x0E/0x28 colours
         break;
     }
     return out;

@@ -34,6 +34,9 @@ struct SimKeyboardState {
     std::array<int, 4> lockFlags{};                  // report bytes 13..16 of 0x13 sub 0
     std::array<uint8_t, 12> keyboardLight{};         // bytes 6..17 of the last 0x06 write
     std::array<uint8_t, 12> sideLight{};             // bytes 6..17 of the last 0x07 write
+    // The keyboard's two custom-colour slots (0x08 with byte 2 = 0 or 1):
+    // R, G, B of the 132 matrix positions, row by row.
+    std::array<std::array<uint8_t, 396>, 2> customSlots{};
     int lightSync = 0;                               // last 0x16 state
     int resetCount = 0;                              // 0x13 sub 0 with byte 6 = 1
     int reportRate = 1;                              // 0x29 sub 9
