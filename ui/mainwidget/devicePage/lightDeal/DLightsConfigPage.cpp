@@ -567,5 +567,7 @@ void DLightsConfigPage::updateAppTheme()
                    m_currentColorInfo.blue1);
     setSwatchStyle(ui->pushButton_BottomColor, m_currentColorInfo.red2, m_currentColorInfo.green2,
                    m_currentColorInfo.blue2);
-    setStyleSheet(QStringLiteral("#DLightsConfigPage{background-color: rgb(%1);}").arg(t.DeviceRightBgColor));
+    // The form's holder frames carry no edge of their own.
+    setStyleSheet(QStringLiteral("#DLightsConfigPage{background-color: rgb(%1);} QFrame{border: none;}")
+                      .arg(t.DeviceRightBgColor));
 }
