@@ -3,6 +3,7 @@
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
+#include "support/StoreTestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,19 +19,8 @@ using lumtar::store::AtomicFileWriter;
 
 namespace {
 
-QStringList g_log;
-void collectLog(const char *line)
-{
-    g_log << QString::fromUtf8(line);
-}
-
-QByteArray readFile(const std::string &path)
-{
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
+using storetest::collectLog;
+using storetest::readFile;
 
 void writeFile(const std::string &path, const QByteArray &data)
 {
@@ -99,7 +89,7 @@ private slots:
 
     void init()
     {
-        g_log.clear();
+        storetest::log().clear();
         AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
         m_path = newPath("appProfile_Default.xml");
         QVERIFY(CLumtarXML_CreateXMLFile(m_path.c_str()));
@@ -136,7 +126,7 @@ private slots:
         QVERIFY(!CLumtarXML_CreateProFileXmlParentNode(p, "2", "Profile2", 0));
         QVERIFY(!CLumtarXML_CreateXMLFile(p));
         QCOMPARE(readFile(m_path), before);
-        QVERIFY(g_log.join('\n').contains(QString::fromStdString(m_path)));
+        QVERIFY(storetest::log().join('\n').contains(QString::fromStdString(m_path)));
     }
 
     void pipeOrFolderIsRefusedWithoutWaiting_data()
@@ -158,7 +148,7 @@ private slots:
         QVERIFY(!CLumtarXML_ProFileImport(m_path.c_str(), p, "1"));
         QVERIFY(!CLumtarXML_ProFileExport(m_path.c_str(), p, "1", 0));
         QVERIFY(!CLumtarXML_CreateXMLFile(p));
-        QVERIFY(g_log.join('\n').contains(QString::fromStdString(path)));
+        QVERIFY(storetest::log().join('\n').contains(QString::fromStdString(path)));
         struct stat st;
         QCOMPARE(::stat(p, &st), 0);
         QCOMPARE(bool(S_ISFIFO(st.st_mode)), pipe);

@@ -4,6 +4,7 @@
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
+#include "support/StoreTestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,19 +21,8 @@ using lumtar::store::AtomicFileWriter;
 
 namespace {
 
-QStringList g_log;
-void collectLog(const char *line)
-{
-    g_log << QString::fromUtf8(line);
-}
-
-QByteArray readFile(const std::string &path)
-{
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
+using storetest::collectLog;
+using storetest::readFile;
 
 // Permission bits of path (following links); -1 when it is missing.
 int modeOf(const std::string &path)
@@ -103,7 +93,7 @@ private slots:
         CLumtarXML_SetLogCallback(collectLog);
     }
     void cleanupTestCase() { CLumtarXML_SetLogCallback(nullptr); }
-    void init() { g_log.clear(); }
+    void init() { storetest::log().clear(); }
     void cleanup() { AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None); }
 
     // A new store (or export) gets 0666 less the umask; a rewritten one keeps
@@ -169,7 +159,7 @@ private slots:
         QVERIFY(!CLumtarXML_CreateProFileXmlParentNode(path.c_str(), "2", "Profile2", 0));
         QCOMPARE(readFile(path), before);
         QCOMPARE(modeOf(path), 0444);
-        QVERIFY(g_log.join('\n').contains(QString::fromStdString(path)));
+        QVERIFY(storetest::log().join('\n').contains(QString::fromStdString(path)));
         // Still read, and not served from a refused change.
         QVERIFY(holdsKey(path, "4", "old"));
         QCOMPARE(temporaryFilesIn(m_dir.path()), 0);
@@ -393,7 +383,7 @@ private slots:
         AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
         QCOMPARE(readFile(path), before);
         QVERIFY(holdsKey(path, "4", "old"));
-        QVERIFY(g_log.join('\n').contains(QString::fromStdString(path)));
+        QVERIFY(storetest::log().join('\n').contains(QString::fromStdString(path)));
         QCOMPARE(temporaryFilesIn(m_dir.path()), 0);
     }
 
