@@ -475,19 +475,23 @@ void DMacroPage::updateAppTheme()
     ui->frame_LogoSet->setStyleSheet(
         QStringLiteral("QFrame#frame_LogoSet{border: none; border-image: url(:/images/lumtarLogo.png);}"));
 
-    const QString listBackground = QStringLiteral("background-color: rgba(0,0,0,1); border: none;");
+    // The lists lie on the frames' own colour: the dialog's window is
+    // translucent, so a see-through list would show whatever is behind it.
+    const QString listBackground = QStringLiteral("background-color: rgb(%1); border: none;").arg(theme.MacroLeftBgColor);
     ui->frame_29->setStyleSheet(
         QStringLiteral("QFrame#frame_29{background-color: rgb(%1); border: none;}"
                        "QFrame#frame_3{border: 2px solid rgb(%2); border-radius: 12px;}"
                        "QLabel#label_MacroGroup{color: rgb(%3);}"
-                       "QScrollArea#scrollArea_2, QWidget#scrollAreaWidgetContents_2{%4}")
+                       "QScrollArea#scrollArea_2, QWidget#scrollAreaWidgetContents_2, "
+                       "QWidget#qt_scrollarea_viewport{%4}")
             .arg(theme.MacroLeftBgColor, theme.MacroBorderColor, theme.TextCheckedColor, listBackground));
     ui->frame_Center->setStyleSheet(
         QStringLiteral("QFrame#frame_Center{background-color: rgb(%1); border: none;}"
                        "QFrame#frame_5{background-color: rgb(%2); border: 2px solid rgb(%3); border-radius: 12px;}"
                        "QLabel#label_12, QLabel#label_14{color: rgb(%4);}"
                        "QLabel#label_TotalTime{color: rgb(%5); font: 75 11pt \"%6\";}"
-                       "QScrollArea#scrollArea_3, QWidget#scrollAreaWidgetContents_3{%7}")
+                       "QScrollArea#scrollArea_3, QWidget#scrollAreaWidgetContents_3, "
+                       "QWidget#qt_scrollarea_viewport{%7}")
             .arg(theme.MacroCenterBgColor, theme.MacroLeftBgColor, theme.MacroBorderColor, theme.TextCheckedColor,
                  theme.TextDefaultColor, theme.TextFont, listBackground));
 
@@ -526,6 +530,8 @@ void DMacroPage::updateAppTheme()
     ui->frame_Right->setStyleSheet(QStringLiteral("QFrame#frame_Right{background-color: rgb(%1); border: none;}")
                                        .arg(theme.MacroCenterBgColor)
                                    + panels + radios + lineEdits(theme.MacroRightBgColor));
+    ui->lineEdit_EnterKey->setStyleSheet(lineEdits(theme.MacroRightBgColor));
+    ui->lineEdit_PressKey->setStyleSheet(lineEdits(theme.MacroRightBgColor));
 
     ui->pushButton_Close->setStyleSheet(
         iconButtonSheet(":/images/mainpage/closeWindowDef.png", ":/images/mainpage/closeWindowSel.png"));
