@@ -1,38 +1,53 @@
-// Speed of the music mode, against a private sound server with a tone
-// playing into its default output.
+// Speed of the music mode as the application runs it: the main window
+// offscreen with the simulated LT108HE open on the lighting page, a private
+// sound server, and a tone playing into its default output.
 //
 // - One analysis (the FFT and 2047 logarithms) and one music frame (the fade
-//   step of 132 cells and the per-column lists): median microseconds.
-// - CPU: the whole process over a run with music on and the keyboard tick
-//   running, less the same run with music off (the tone player's thread is
-//   in both). Target: under 3 % of one core.
+//   step of 132 cells, the per-column lists and the 132 previews): median
+//   microseconds.
+// - CPU: the whole process over a run in Musical Rhythm less the same run in
+//   Static (the tone player's thread is in both). Target: under 3 % of one
+//   core.
 // - Audio to frame: 20 tone onsets after silence, from writing the tone's
-//   first samples to the first tick whose frame lights the tone's band;
+//   first samples to the first preview with a lit cell in the tone's band;
 //   median and max beside the analysis period measured in the same run.
-//   Target: max under 2 periods plus 2 ticks.
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
+//   Target: max under 2 periods plus 2 keyboard ticks.
+#include "core/QtLinguist.h"
+#include "sdk/include/LumtarHid.h"
+#include "sdk/sim/SimController.h"
+#include "support/PulseServer.h"
+#include "support/PulseTonePlayer.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
+#include "ui/mainwidget/devicePage/lightDeal/LightSpeedTable.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <vector>
 
-#include "support/PulseServer.h"
-#include "support/PulseTonePlayer.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/DSoundCardAudioCapture.h"
-#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
+using lumtar::sim::SimController;
 
 namespace {
 
-constexpr int kTickMs = 16;
 constexpr double kToneHz = 480.0;
-constexpr int kToneBand = 5; // 104 keys: columns 10 and 11
-constexpr int kCpuRunMs = 10000;
+constexpr int kToneColumn = 10; // 108 keys: band 5 has columns 10 and 11
+constexpr int kBottomRow = 5;
+constexpr int kSpeed = 3;
+constexpr int kCpuRunMs = 15000;
 constexpr int kOnsets = 20;
 
 double median(std::vector<double> values)
@@ -50,31 +65,36 @@ double processCpuSeconds()
     return double(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
-// Runs the event loop for ms milliseconds.
-void runFor(int ms)
+void idle(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-// Runs the event loop until done() or timeoutMs; false on timeout.
-template<typename Done>
-bool runUntil(Done done, int timeoutMs)
+bool idleUntil(const std::function<bool()> &done, int timeoutMs, int stepMs = 20)
 {
-    QElapsedTimer clock;
-    clock.start();
+    QElapsedTimer t;
+    t.start();
     while (!done()) {
-        if (clock.elapsed() > timeoutMs)
+        if (t.elapsed() > timeoutMs)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        idle(stepMs);
     }
     return true;
 }
 
-bool bandLit(const MusicRhythmPipeline &music)
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+colorInfoData keyboardRecord(int mode)
 {
-    return music.bars().weight(MusicBarFrame::Rows - 1, 2 * kToneBand) > 0;
+    return { LUMTAR_LIGHT_KIND_KEYBOARD, mode, 6, kSpeed, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0 };
+}
+
+bool bandLit(const lightDealMain *engine)
+{
+    const QColor c = engine->previewColor(kBottomRow * lightDealMain::Columns + kToneColumn);
+    return c.alpha() > 0 && (c.red() || c.green() || c.blue());
 }
 
 void measureAnalysisAndFrame()
@@ -97,35 +117,47 @@ void measureAnalysisAndFrame()
             analysis.push_back(clock.nsecsElapsed() / 1000.0);
     }
 
-    MusicBandLayout layout;
-    layout.set(104, 11, 30.0, 930.0);
-    MusicBarFrame bars;
-    bars.setLayout(layout);
-    bars.initMusicFrame(true, Qt::white);
+    // The engine's frame in mode 100 (not started: no capture), its bars
+    // refilled as spectra would.
+    lightDealMain engine;
+    engine.setMusicBandLayout(108, 11, 30.0, 930.0);
+    engine.setKeyboardColorInfo(keyboardRecord(LightMode_MusicalRhythm));
+    MusicBarFrame &bars = engine.musicPipeline()->bars();
     std::vector<double> frames;
     for (int i = 0; i < 20000; ++i) {
         if (i % 12 == 0) {
             int first = 0;
             for (int band = 0; band < 11; ++band) {
-                bars.fillMusicColumns((i / 12 + band) % 6, first, layout.columnsOfBand(band));
-                first += layout.columnsOfBand(band);
+                const int count = bars.layout().columnsOfBand(band);
+                bars.fillMusicColumns((i / 12 + band) % 6, first, count);
+                first += count;
             }
         }
         QElapsedTimer clock;
         clock.start();
-        bars.buildMusicFrame();
+        engine.buildMusicFrame();
         if (i >= 1000)
             frames.push_back(clock.nsecsElapsed() / 1000.0);
     }
     std::printf("one analysis (FFT + 2047 logarithms): median %.1f us\n", median(analysis));
-    std::printf("one music frame (132 cells, fade and column lists): median %.2f us\n", median(frames));
+    std::printf("one music frame (132 cells: fade, column lists, previews): median %.2f us\n", median(frames));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
+    qInstallMessageHandler(quiet);
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    new QtLinguist(&app);
     measureAnalysisAndFrame();
 
     if (!PulseServer::available()) {
@@ -145,67 +177,86 @@ int main(int argc, char **argv)
     }
     tone.setTone(kToneHz, 0.5);
 
-    MusicRhythmPipeline music;
-    music.setMusicBandLayout(104, 11, 30.0, 930.0);
-    music.bars().initMusicFrame(false, Qt::white);
-    // The keyboard tick as the light engine runs it in music mode.
-    std::vector<qint64> litAtNs;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &music, [&] {
-        if (!music.isMusicRhythmRunning())
-            return;
-        music.bars().buildMusicFrame();
-        if (bandLit(music))
-            litAtNs.push_back(PulseTonePlayer::nowNs());
-    });
-    tick.start(kTickMs);
+    DMainWidget window;
+    window.setGeometry(0, 0, 1366, 768);
+    window.show();
+    DDevicePage *page = window.devicePage();
+    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
+        std::printf("the simulated keyboard did not open\n");
+        return 1;
+    }
+    page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
+    lightDealMain *engine = page->lightEngine();
+    MusicRhythmPipeline *music = engine->musicPipeline();
+    // LT108HE has five speed levels: the ten-step table.
+    const int tickMs = LightSpeedTable::keyboardInterval(5, kSpeed - 1);
+    std::printf("LT108HE by cable, lighting page shown, tone of %.0f Hz, keyboard tick %d ms\n", kToneHz, tickMs);
 
-    // CPU: music off, then on, over the same time with the tone playing.
-    runFor(1000);
+    // CPU: Static, then Musical Rhythm, over the same time with the tone playing.
+    page->onSelectCurrentLightTypeIndex_KB(LightMode_Static, keyboardRecord(LightMode_Static));
+    idle(1000);
     double start = processCpuSeconds();
-    runFor(kCpuRunMs);
-    const double idleCpu = processCpuSeconds() - start;
-    music.setMusicRhythmRunning(true);
-    runFor(1000);
-    const int spectraBefore = music.spectrumCount();
-    QElapsedTimer periodClock;
-    periodClock.start();
-    start = processCpuSeconds();
-    runFor(kCpuRunMs);
-    const double musicCpu = processCpuSeconds() - start;
-    const double periodMs = double(periodClock.elapsed()) / qMax(1, music.spectrumCount() - spectraBefore);
-    std::printf("CPU with music off: %.2f %% of one core\n", 100.0 * idleCpu / (kCpuRunMs / 1000.0));
-    std::printf("CPU with music on:  %.2f %% of one core\n", 100.0 * musicCpu / (kCpuRunMs / 1000.0));
-    std::printf("music mode costs %.2f %% of one core (target under 3 %%)\n",
-                100.0 * (musicCpu - idleCpu) / (kCpuRunMs / 1000.0));
-    std::printf("analysis period: %.1f ms (%d spectra in %d ms)\n", periodMs, music.spectrumCount() - spectraBefore,
-                kCpuRunMs);
+    QElapsedTimer wall;
+    wall.start();
+    idle(kCpuRunMs);
+    const double staticCpu = 100.0 * (processCpuSeconds() - start) / (wall.nsecsElapsed() / 1e9);
 
-    // Audio to frame.
+    page->onSelectCurrentLightTypeIndex_KB(LightMode_MusicalRhythm, keyboardRecord(LightMode_MusicalRhythm));
+    idle(1000);
+    if (!music->capture().isCapturing()) {
+        std::printf("capture did not start\n");
+        return 1;
+    }
+    const int spectraBefore = music->spectrumCount();
+    start = processCpuSeconds();
+    wall.restart();
+    idle(kCpuRunMs);
+    const double musicCpu = 100.0 * (processCpuSeconds() - start) / (wall.nsecsElapsed() / 1e9);
+    const int spectra = music->spectrumCount() - spectraBefore;
+    const double periodMs = double(wall.elapsed()) / qMax(1, spectra);
+    std::printf("CPU in Static:          %5.2f %% of one core\n", staticCpu);
+    std::printf("CPU in Musical Rhythm:  %5.2f %% of one core\n", musicCpu);
+    std::printf("music mode costs %.2f %% of one core (target under 3 %%)\n", musicCpu - staticCpu);
+    std::printf("analysis period: %.1f ms (%d spectra in %d ms)\n", periodMs, spectra, int(wall.elapsed()));
+
+    // Audio to frame: the first preview with the band lit, looked at every
+    // millisecond.
+    qint64 litAtNs = -1;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (litAtNs < 0 && bandLit(engine))
+            litAtNs = PulseTonePlayer::nowNs();
+    });
     std::vector<double> latencies;
     for (int onset = 0; onset < kOnsets; ++onset) {
         tone.setTone(0.0);
         // Silence until a spectrum has put the band out, then a little more.
-        if (!runUntil([&] { return !bandLit(music); }, 5000)) {
+        if (!idleUntil([&] { return !bandLit(engine); }, 5000)) {
             std::printf("the band did not fall silent\n");
             break;
         }
-        runFor(300 + 37 * onset % 200);
-        litAtNs.clear();
+        idle(300 + 37 * onset % 200);
+        watch.stop();
+        litAtNs = -1;
         const qint64 before = tone.toneWrittenAtNs();
+        watch.start(1);
         tone.setTone(kToneHz, 0.5);
-        if (!runUntil([&] { return tone.toneWrittenAtNs() != before && !litAtNs.empty(); }, 5000)) {
+        if (!idleUntil([&] { return tone.toneWrittenAtNs() != before && litAtNs >= 0; }, 5000, 5)) {
             std::printf("onset %d: the band did not light\n", onset);
             continue;
         }
-        latencies.push_back((litAtNs.front() - tone.toneWrittenAtNs()) / 1e6);
+        latencies.push_back((litAtNs - tone.toneWrittenAtNs()) / 1e6);
     }
-    music.setMusicRhythmRunning(false);
+    watch.stop();
+    page->onSelectCurrentLightTypeIndex_KB(LightMode_Static, keyboardRecord(LightMode_Static));
     if (!latencies.empty()) {
         const double worst = *std::max_element(latencies.begin(), latencies.end());
         std::printf("audio to frame over %zu onsets: median %.0f ms, max %.0f ms; target max under %.0f ms "
                     "(2 analysis periods of %.0f ms plus 2 ticks of %d ms)\n",
-                    latencies.size(), median(latencies), worst, 2 * periodMs + 2 * kTickMs, periodMs, kTickMs);
+                    latencies.size(), median(latencies), worst, 2 * periodMs + 2 * tickMs, periodMs, tickMs);
     }
+    window.close();
+    SimController::instance().unplugAll();
     return 0;
 }

@@ -66,6 +66,8 @@ private slots:
     void sidePreview_data();
     void sidePreview();
     void speedRespondStrength();
+    void musicPreview_data();
+    void musicPreview();
     void brightness_data();
     void brightness();
     void darkeningKeepsAlpha();
@@ -202,6 +204,41 @@ void TestLightTables::speedRespondStrength()
     QCOMPARE(LightPreviewBuilder::speedRespondStrength(light(12, false, kRed, kBlack), point(0, 0, 0, 255)), 200);
     QCOMPARE(LightPreviewBuilder::speedRespondStrength(light(12, false, kRed, kBlue), point(0, 0, 0, 255)), 255);
     QCOMPARE(LightPreviewBuilder::speedRespondStrength(light(12, false, kRed, kBlue), point(0, 0, 0, 0)), 0);
+}
+
+void TestLightTables::musicPreview_data()
+{
+    QTest::addColumn<LightEffectState>("state");
+    QTest::addColumn<LightFramePointStu>("cell");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<QString>("expected");
+    // blend(cell, colour 2, weight); over black the alpha is the intensity held at 200.
+    QTest::newRow("lit over black") << light(100, false, kRed, kBlack) << point(255, 0, 0, 255) << 255
+                                     << QStringLiteral("254,0,0,200");
+    QTest::newRow("fading over black") << light(100, false, kRed, kBlack) << point(255, 0, 0, 100) << 100
+                                        << QStringLiteral("99,0,0,100");
+    QTest::newRow("unlit over black: transparent") << light(100, false, kRed, kBlack) << point(255, 0, 0, 0) << 0
+                                                    << QStringLiteral("0,0,0,0");
+    QTest::newRow("unlit bar with intensity left: transparent")
+        << light(100, false, kRed, kBlack) << point(255, 0, 0, 255) << 0 << QStringLiteral("0,0,0,0");
+    QTest::newRow("lit over blue") << light(100, false, kRed, kBlue) << point(255, 0, 0, 255) << 255
+                                    << QStringLiteral("254,0,0,180");
+    QTest::newRow("unlit over blue: the bottom colour")
+        << light(100, false, kRed, kBlue) << point(255, 0, 0, 0) << 0 << QStringLiteral("0,0,254,180");
+    QTest::newRow("half over blue") << light(100, false, kRed, kBlue) << point(255, 0, 0, 128) << 128
+                                     << QStringLiteral("127,0,126,180");
+    LightEffectState dim = light(100, false, kRed, kBlack);
+    dim.brightness = 1; // the lowest of five steps: darker by 260 %
+    QTest::newRow("darkened by brightness") << dim << point(255, 0, 0, 255) << 255 << QStringLiteral("98,0,0,200");
+}
+
+void TestLightTables::musicPreview()
+{
+    QFETCH(LightEffectState, state);
+    QFETCH(LightFramePointStu, cell);
+    QFETCH(int, weight);
+    QFETCH(QString, expected);
+    QCOMPARE(rgba(LightPreviewBuilder::musicPreview(state, cell, weight, fiveSteps())), expected);
 }
 
 void TestLightTables::brightness_data()

@@ -185,6 +185,16 @@ bool LightPreviewBuilder::sidePreview(const LightEffectState &light, const Light
     return true;
 }
 
+QColor LightPreviewBuilder::musicPreview(const LightEffectState &light, const LightFramePointStu &point, int weight,
+                                         const LightBrightness &brightness)
+{
+    const Rgb rgb = blend(pointRgb(point), light.colour2, weight);
+    int alpha = KeyAlpha;
+    if (light.colour2.isBlack())
+        alpha = rgb.isBlack() ? 0 : fade(intensityOf(point));
+    return brightness.darken(colourOf(Preview{ rgb, alpha }), light.brightness);
+}
+
 bool LightPreviewBuilder::needsMix(const LightEffectState &light)
 {
     switch (light.mode) {

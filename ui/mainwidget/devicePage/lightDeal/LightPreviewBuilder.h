@@ -33,6 +33,12 @@ public:
     // gives transparent black whatever the brightness.
     static bool sidePreview(const LightEffectState &light, const LightFramePointStu &point,
                             const LightBrightness &brightness, QColor *out);
+    // A cell of the music bars: its colour blended over colour 2 by weight
+    // (its intensity while its bar is lit, else 0). Over a black colour 2
+    // the cell is as opaque as its intensity, held at 200, and a black cell
+    // is transparent; over any other colour 2 it shows alpha 180.
+    static QColor musicPreview(const LightEffectState &light, const LightFramePointStu &point, int weight,
+                               const LightBrightness &brightness);
     // The keyboard modes whose previews read MIX.
     static bool needsMix(const LightEffectState &light);
     // What Speed Respond keeps of a key in column 0: I, or I held at 200

@@ -5,6 +5,7 @@
 #include "device/MainHidInterFace.h"
 #include "device/RecordFieldText.h"
 #include "sdk/include/LumtarXml.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightSpeedTable.h"
@@ -43,6 +44,9 @@ lightDealMain::lightDealMain(QObject *parent)
     connect(m_streamThread, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
             &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
 
+    m_music = new MusicRhythmPipeline(this);
+    m_music->setMusicBandLayout(104, 11, 30.0, 930.0);
+
     // A thread started again while its loop was ending may still end: start
     // it anew once it has.
     for (QThread *thread : { static_cast<QThread *>(m_keyThread), static_cast<QThread *>(m_sideThread),
@@ -52,6 +56,7 @@ lightDealMain::lightDealMain(QObject *parent)
 
 lightDealMain::~lightDealMain()
 {
+    m_music->setMusicRhythmRunning(false);
     stopThreads();
     delete m_paintThread;
     delete m_streamThread;
@@ -105,10 +110,7 @@ MainHidInterFace *lightDealMain::hidInterface() const
 
 void lightDealMain::setMusicBandLayout(int keyCount, int bandCount, double lowFrequency, double highFrequency)
 {
-    m_musicKeyCount = keyCount;
-    m_musicBandCount = bandCount;
-    m_musicLowFrequency = lowFrequency;
-    m_musicHighFrequency = highFrequency;
+    m_music->setMusicBandLayout(keyCount, bandCount, lowFrequency, highFrequency);
 }
 
 void lightDealMain::setKeyButton(int row, int column, keyboardButCustom *button)
@@ -160,6 +162,14 @@ void lightDealMain::applyColorInfo(int kind)
         m_keyboardState = LightEffectState::fromRecord(m_keyboardRecord);
         m_keyThread->setInterval(
             LightSpeedTable::keyboardInterval(m_keyboardSupport.speedLevels, m_keyboardState.speedIndex));
+        if (m_keyboardState.mode == LightMode_MusicalRhythm) {
+            initMusicFrame();
+            // Music runs with the keyboard frames; stopped ones start it.
+            if (m_keyFramesStarted)
+                setMusicRhythmRunning(true);
+        } else {
+            setMusicRhythmRunning(false);
+        }
     } else if (kind == LUMTAR_LIGHT_KIND_SIDE && m_hasSideLight) {
         m_sideState = LightEffectState::fromRecord(m_sideRecord);
         m_sideThread->setInterval(LightSpeedTable::sideInterval(m_sideSupport.speedLevels, m_sideState.speedIndex));
@@ -281,6 +291,8 @@ void lightDealMain::startPreviewThreads()
         m_keyFramesStarted = true;
         m_keyThread->setRunning(true);
         startTickThread(m_keyThread);
+        if (m_keyboardState.mode == LightMode_MusicalRhythm)
+            setMusicRhythmRunning(true);
     }
     // The side frames run also without a side light: its previews stay black.
     if (!m_sideFramesStarted) {
@@ -301,6 +313,8 @@ void lightDealMain::stopPreviewThreads()
     m_paintThread->setRunning(false);
     m_keyFramesStarted = false;
     m_sideFramesStarted = false;
+    // Nothing shows the bars any more: capture and the output check end.
+    setMusicRhythmRunning(false);
     m_keyThread->setRunning(false);
     m_sideThread->setRunning(false);
 }

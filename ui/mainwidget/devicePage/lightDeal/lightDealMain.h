@@ -9,9 +9,13 @@
 // streaming tick. Their ticks reach the engine as queued calls; every slot,
 // every SDK call and all frame and report work run in the GUI thread.
 //
+// In Musical Rhythm (mode 100) the engine draws the keys itself: the music
+// pipeline captures what the computer plays and turns it into bars, and each
+// keyboard tick takes the bars' next frame in place of the SDK's.
+//
 // The work is split by job: lifecycle and settings (lightDealMain.cpp),
 // frames and previews (lightDealMainPreview.cpp), reports to the keyboard
-// (lightDealMainStream.cpp).
+// (lightDealMainStream.cpp), the music mode (lightDealMainMusic.cpp).
 #ifndef LIGHTDEALMAIN_H
 #define LIGHTDEALMAIN_H
 
@@ -31,6 +35,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/LightEffectState.h"
 
 class MainHidInterFace;
+class MusicRhythmPipeline;
 class QTimer;
 class keyboardButCustom;
 class sendLightUpdataThread;
@@ -63,6 +68,8 @@ public:
     // report is sent.
     void setHidInterface(MainHidInterFace *hidInterface);
     MainHidInterFace *hidInterface() const;
+    // The music bands over the key columns; a layout the bars refuse (no
+    // band, more bands than columns, an empty range) leaves the last one.
     void setMusicBandLayout(int keyCount, int bandCount, double lowFrequency, double highFrequency);
     // The key buttons of the keyboard view by their place in the matrix.
     void setKeyButton(int row, int column, keyboardButCustom *button);
@@ -89,6 +96,19 @@ public:
     void setSideColorInfo(colorInfoData data);
     void changeSideColorInfo(colorInfoData data);
     int keyboardMode() const { return m_keyboardState.mode; }
+
+    // ---- the music mode (lightDealMainMusic.cpp) ----
+    // Runs while the keyboard frames run in mode 100: starts or stops
+    // capture, analysis and the output check; the keys are dimmed when
+    // capture opens and when music that ran stops.
+    void setMusicRhythmRunning(bool on);
+    bool isMusicRhythmRunning() const;
+    // Colours the bars (each band its palette colour in full colour, else
+    // colour 1) and shows them unlit.
+    void initMusicFrame();
+    // One keyboard tick in mode 100: the bars' next frame to the previews.
+    void buildMusicFrame();
+    MusicRhythmPipeline *musicPipeline() const { return m_music; }
 
     // ---- the keyboard ----
     // A key press for the reactive effects of a keyboard behind its receiver.
@@ -180,11 +200,8 @@ private:
     std::array<QColor, PreviewCount> m_previews;
     QMap<int, int> m_speedRespond; // Speed Respond: row rank -> strength
 
-    // Music band layout (the music mode builds on it).
-    int m_musicKeyCount = 104;
-    int m_musicBandCount = 11;
-    double m_musicLowFrequency = 30.0;
-    double m_musicHighFrequency = 930.0;
+    // The music mode: capture, analysis and bars.
+    MusicRhythmPipeline *m_music = nullptr; // child of the engine
 
     // 2.4 GHz: the press not reported yet.
     int m_pointX = -1;

@@ -25,8 +25,7 @@ void lightDealMain::onDviceUpdateAllKeyColor()
     if (!m_keyFramesStarted)
         return;
     if (m_keyboardState.mode == LightMode_MusicalRhythm) {
-        // The music mode paints its own bars; until it runs the keys are dimmed.
-        dimKeyPreview();
+        buildMusicFrame();
         return;
     }
     CLumtarHid_keyboardLightColorRuning(&lightDealMain::keyboardLightFrameCallback);

@@ -10,6 +10,7 @@
 #include "device/LightSyncPacket.h"
 #include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
 
 #include <QDebug>
 
@@ -106,7 +107,15 @@ void lightDealMain::writeKeyboardColor24G()
         const AutoRippleLightConfigStu a = CLumtarHid_GetCurrentAutoRippleLightConfig();
         f.autoRipple = { a.row, a.column, a.r, a.g, a.b };
     }
-    // The music levels stay 0 until the music mode fills them.
+    if (f.keyboardMode == LightMode_MusicalRhythm) {
+        static_assert(MusicBarFrame::ReportBands == LightCompactFrame::MusicBands, "one music byte per band");
+        const QByteArray music = m_music->bars().reportBytes();
+        for (int band = 0; band < LightCompactFrame::MusicBands; ++band) {
+            f.musicLevels[static_cast<size_t>(band)] = static_cast<uint8_t>(music.at(band));
+            f.musicIntensities[static_cast<size_t>(band)] =
+                static_cast<uint8_t>(music.at(LightCompactFrame::MusicBands + band));
+        }
+    }
     f.hasSideLight = m_hasSideLight;
     f.sideMode = m_sideRecord.modeCode;
     f.firstSide = rgbOf(m_previews[KeyCount]);
