@@ -2,6 +2,7 @@
 
 #include "platform/x11/X11ButtonTranslator.h"
 #include "platform/x11/X11ErrorTrap.h"
+#include "platform/x11/X11GrabFocusFilter.h"
 #include "platform/x11/X11RecordSession.h"
 
 #include <QDebug>
@@ -173,6 +174,8 @@ bool X11InputHook::setKeyboardGrab(bool grab)
         XUngrabKeyboard(m_control, CurrentTime);
         XSync(m_control, False);
         m_grabbed = false;
+        if (m_focusFilter)
+            m_focusFilter->setGrabHeld(false);
         drainControl();
         closeControlIfIdle();
         return true;
@@ -182,6 +185,11 @@ bool X11InputHook::setKeyboardGrab(bool grab)
         return false;
     // Window managers and menus of other applications hold the keyboard for
     // moments (while a window is activated, say): try again a few times.
+    // The grab takes the focus from our own windows too; they must not take
+    // that for a deactivation.
+    if (!m_focusFilter)
+        m_focusFilter = std::make_unique<X11GrabFocusFilter>();
+    m_focusFilter->setGrabHeld(true);
     int status = GrabSuccess;
     for (int attempt = 0; attempt < kGrabAttempts; ++attempt) {
         if (attempt > 0)
@@ -192,6 +200,7 @@ bool X11InputHook::setKeyboardGrab(bool grab)
             break;
     }
     if (status != GrabSuccess) {
+        m_focusFilter->setGrabHeld(false);
         closeControlIfIdle();
         static const char *const reasons[] = {"", "another application holds it", "invalid time",
                                               "not viewable", "frozen by another grab"};

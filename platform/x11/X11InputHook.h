@@ -16,6 +16,7 @@
 
 struct _XDisplay;
 class QSocketNotifier;
+class X11GrabFocusFilter;
 class X11RecordSession;
 
 class X11InputHook : public QObject, public InputHookBackend
@@ -58,6 +59,7 @@ private:
     int m_keyboardSession = 0;
     int m_mouseSession = 0;
     bool m_grabbed = false;
+    std::unique_ptr<X11GrabFocusFilter> m_focusFilter;
 };
 
 #endif

@@ -1,0 +1,233 @@
+// Key capture and light interaction on a real X display (a private Xvfb),
+// the main window over a simulated keyboard: while the Remap or Key
+// Combination pop-up is open the keyboard is grabbed on the hook's own
+// connection, the focus changes the grab causes do not close the pop-up,
+// keys faked with XTest become the target, and the grab is gone once the
+// pop-up closes or the window goes. In light interaction each press calls
+// the light engine once and reaches the device page. The macro editor's
+// request succeeds here and fails without a display.
+#include <QtTest>
+
+#include <QLineEdit>
+
+#include "core/DDataManager.h"
+#include "sdk/include/LumtarXml.h"
+#include "support/KeyAssignmentWindow.h"
+#include "support/TempHome.h"
+#include "support/XvfbServer.h"
+#include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
+#include "ui/mainwidget/devicePage/customKeys/DChangeKeyPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DKeyCombinationPage.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "widgets/ArrowWidget.h"
+#include "widgets/CustomButton.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+using Table = CustomKeysPageTable;
+
+namespace {
+
+bool g_haveDisplay = false;
+constexpr int kWait = 20000;
+const int kA = 4;
+
+// X key codes (evdev numbering).
+constexpr int kXA = 38, kXC = 54, kXF5 = 71, kXCtrl = 37;
+
+QByteArray storedValue(int keyCode)
+{
+    DDataManager *data = DDataManager::getInstance();
+    char path[DDataManager::PathBufferSize] = {};
+    data->copyXmlProfilePath(path);
+    KeyOperateInfoStu item{};
+    std::strcpy(item.keyCode, "-1");
+    const QByteArray profile = QByteArray::number(data->currentProfileIndex());
+    const QByteArray code = QByteArray::number(keyCode);
+    CLumtarXML_SelectProFileKeyOperateInfo(path, profile.constData(), code.constData(), &item);
+    return QByteArray(item.type) + ":" + QByteArray(item.value);
+}
+
+} // namespace
+
+class tst_KeyCaptureXvfb : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void remapCaptureUnderTheGrab();
+    void combinationCapture();
+    void lightInteraction();
+    void macroRecordRequest();
+
+private:
+    void fakeKey(int keyCode, bool press);
+    void tap(int keyCode);
+    bool othersCanGrab();
+    DTargetKeyPage *openPopup(KeyAssignmentWindow &window, int pageId);
+
+    Display *m_x = nullptr;
+};
+
+void tst_KeyCaptureXvfb::initTestCase()
+{
+    if (!g_haveDisplay)
+        QSKIP("no private X server");
+    QVERIFY(SimMainWindow::initialise());
+    m_x = XOpenDisplay(nullptr);
+    QVERIFY(m_x);
+}
+
+void tst_KeyCaptureXvfb::cleanupTestCase()
+{
+    if (m_x)
+        XCloseDisplay(m_x);
+    m_x = nullptr;
+}
+
+void tst_KeyCaptureXvfb::fakeKey(int keyCode, bool press)
+{
+    XTestFakeKeyEvent(m_x, unsigned(keyCode), press ? True : False, CurrentTime);
+    XSync(m_x, False);
+}
+
+void tst_KeyCaptureXvfb::tap(int keyCode)
+{
+    fakeKey(keyCode, true);
+    fakeKey(keyCode, false);
+}
+
+bool tst_KeyCaptureXvfb::othersCanGrab()
+{
+    const int status = XGrabKeyboard(m_x, DefaultRootWindow(m_x), False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    if (status == GrabSuccess) {
+        XUngrabKeyboard(m_x, CurrentTime);
+        XSync(m_x, False);
+    }
+    return status == GrabSuccess;
+}
+
+DTargetKeyPage *tst_KeyCaptureXvfb::openPopup(KeyAssignmentWindow &window, int pageId)
+{
+    KeyAssignmentWindow::viewKey(kA)->click();
+    window.host()->functionButton(pageId)->click();
+    auto *page = qobject_cast<DTargetKeyPage *>(window.host()->shownFunctionPage());
+    if (!page)
+        return nullptr;
+    // The click reaches an active window, as the window manager makes it.
+    QWidget *top = page->window();
+    top->activateWindow();
+    if (!QTest::qWaitForWindowActive(top))
+        return nullptr;
+    QTest::mouseClick(page->findChild<QLineEdit *>(), Qt::LeftButton);
+    return page;
+}
+
+void tst_KeyCaptureXvfb::remapCaptureUnderTheGrab()
+{
+    KeyAssignmentWindow window;
+    QVERIFY(window.start("LT108HE"));
+    DTargetKeyPage *page = openPopup(window, Table::RemapKeyPage);
+    QVERIFY(page);
+    QTRY_VERIFY_WITH_TIMEOUT(page->popup()->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    QCOMPARE(window.host()->runningHookMode(), 2);
+
+    // F5 on the computer's keyboard becomes the target; the focus changes
+    // of the grab have been delivered by then and the pop-up stays.
+    tap(kXF5);
+    QTRY_COMPARE_WITH_TIMEOUT(storedValue(kA), QByteArray("0:62"), kWait);
+    QCOMPARE(static_cast<DChangeKeyPage *>(page)->fieldText(), QStringLiteral("F5"));
+    page->closePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(othersCanGrab(), kWait);
+    window.stop();
+}
+
+void tst_KeyCaptureXvfb::combinationCapture()
+{
+    KeyAssignmentWindow window;
+    QVERIFY(window.start("LT108HE"));
+    DTargetKeyPage *page = openPopup(window, Table::CombinationKeyPage);
+    QVERIFY(page);
+    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    fakeKey(kXCtrl, true);
+    tap(kXC);
+    fakeKey(kXCtrl, false);
+    QTRY_COMPARE_WITH_TIMEOUT(storedValue(kA), QByteArray("2:1,6"), kWait);
+    QCOMPARE(static_cast<DKeyCombinationPage *>(page)->fieldText(), QStringLiteral("L_CTRL+C"));
+    QVERIFY(page->isPopupOpen());
+    page->closePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(othersCanGrab(), kWait);
+    window.stop();
+}
+
+void tst_KeyCaptureXvfb::lightInteraction()
+{
+    KeyAssignmentWindow window;
+    QVERIFY(window.start("LT108HE"));
+    DCustomKeysPage *host = window.host();
+    QSignalSpy points(host, &DCustomKeysPage::sigInteractLightsPointXY);
+    host->setLightInteractionHook(true);
+    QCOMPARE(host->runningHookMode(), 5);
+    QVERIFY(othersCanGrab()); // nothing withheld
+
+    const keyboardButCustom *keyA = KeyAssignmentWindow::viewKey(kA);
+    for (int press = 1; press <= 3; ++press) {
+        tap(kXA);
+        QTRY_COMPARE_WITH_TIMEOUT(points.count(), press, kWait);
+        QCOMPARE(points.last(), (QList<QVariant>{keyA->gridRow(), keyA->gridColumn()}));
+    }
+
+    // The Remap pop-up takes the hook, and gives it back when it closes.
+    DTargetKeyPage *page = openPopup(window, Table::RemapKeyPage);
+    QTRY_COMPARE_WITH_TIMEOUT(host->runningHookMode(), 2, kWait);
+    page->closePopup();
+    QCOMPARE(host->runningHookMode(), 5);
+    tap(kXA);
+    QTRY_COMPARE_WITH_TIMEOUT(points.count(), 4, kWait);
+    host->setLightInteractionHook(false);
+    window.stop();
+}
+
+void tst_KeyCaptureXvfb::macroRecordRequest()
+{
+    KeyAssignmentWindow window;
+    QVERIFY(window.start("LT108HE"));
+    DDataManager *data = DDataManager::getInstance();
+    QVERIFY(data->emitHookRuningStrtusCtrlMacroRecord(true));
+    QVERIFY(!othersCanGrab());
+    QVERIFY(data->emitHookRuningStrtusCtrlMacroRecord(false));
+    QVERIFY(othersCanGrab());
+
+    // Without a display the hook cannot start; the pop-up still opens and
+    // its keyboard still works.
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    QVERIFY(!data->emitHookRuningStrtusCtrlMacroRecord(true));
+    DTargetKeyPage *page = openPopup(window, Table::RemapKeyPage);
+    QTRY_VERIFY_WITH_TIMEOUT(page->popup()->isVisible(), kWait);
+    QCOMPARE(window.host()->runningHookMode(), 999);
+    page->onSoftKeyboardClicked_VirtualKB(41);
+    QCOMPARE(storedValue(kA), QByteArray("0:41"));
+    page->closePopup();
+    qputenv("DISPLAY", display);
+    window.stop();
+}
+
+int main(int argc, char **argv)
+{
+    TempHome home;
+    XvfbServer xvfb(QSize(1600, 900));
+    g_haveDisplay = xvfb.startForApplication();
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("lumtar-test"));
+    tst_KeyCaptureXvfb test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keycapture_xvfb.moc"
