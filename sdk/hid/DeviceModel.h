@@ -23,6 +23,7 @@ struct DeviceModel {
     int lightBatchFrames = 10;        // streamed light frames sent as one batch
     int sideLedCount = 33;            // side LEDs a streamed light frame carries
     bool reportsKeyboardMode = false; // its status report carries the keyboard mode
+    bool prohibitSleep = false;       // the user may keep the keyboard from sleeping
 
     int reportInterface = -1; // USB interface carrying the 64-byte reports; -1 any
     int usagePage = 0;        // its usage page; 0 any

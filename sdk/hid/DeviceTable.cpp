@@ -132,6 +132,7 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
             return fail(error, where + "sideLedCount must be 0 to 60");
         const cJSON* modeReport = cJSON_GetObjectItemCaseSensitive(m, "reportsKeyboardMode");
         d.reportsKeyboardMode = cJSON_IsTrue(modeReport);
+        d.prohibitSleep = cJSON_IsTrue(cJSON_GetObjectItemCaseSensitive(m, "prohibitSleep"));
         if (!integer(m, "reportInterface", &d.reportInterface, -1))
             return fail(error, where + "bad reportInterface");
         const std::string usage = text(m, "usagePage");
