@@ -39,3 +39,8 @@ bool DeviceModelLists::tracksKeyboardMode(const QString &model)
 {
     return capabilitiesOf(model).reportsKeyboardMode != 0;
 }
+
+bool DeviceModelLists::offersProhibitSleep(const QString &model)
+{
+    return capabilitiesOf(model).prohibitSleep != 0;
+}

@@ -20,6 +20,8 @@ public:
     static int sideLedCount(const QString &model);
     // The status report carries the keyboard mode in byte 14.
     static bool tracksKeyboardMode(const QString &model);
+    // The performance page offers "Prohibit Sleep".
+    static bool offersProhibitSleep(const QString &model);
 };
 
 #endif

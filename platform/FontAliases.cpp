@@ -6,6 +6,12 @@
 
 namespace FontAliases {
 
+QStringList aliases()
+{
+    // The forms name the family in English and in Chinese.
+    return {QStringLiteral("Microsoft YaHei"), QString::fromUtf8("\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91")};
+}
+
 QString install()
 {
     static const char *const candidates[] = {
@@ -15,7 +21,8 @@ QString install()
     for (const char *candidate : candidates) {
         const QString family = QString::fromLatin1(candidate);
         if (families.contains(family, Qt::CaseInsensitive)) {
-            QFont::insertSubstitution(QStringLiteral("Microsoft YaHei"), family);
+            for (const QString &alias : aliases())
+                QFont::insertSubstitution(alias, family);
             return family;
         }
     }

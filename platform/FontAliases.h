@@ -3,10 +3,14 @@
 #define FONTALIASES_H
 
 #include <QString>
+#include <QStringList>
 
 namespace FontAliases {
 
-// Maps "Microsoft YaHei" to an installed CJK family so the themes' font names
+// The family names the forms and themes use for the one CJK font.
+QStringList aliases();
+
+// Maps every alias ("Microsoft YaHei", "微软雅黑") to an installed CJK family so the themes' font names
 // keep working. Needs a QGuiApplication. Returns the family it maps to, or an
 // empty text when no CJK family is installed.
 QString install();

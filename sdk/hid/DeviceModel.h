@@ -5,6 +5,7 @@
 #include "sdk/hid/DeviceIds.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct DeviceModel {
     int lightBatchFrames = 10;        // streamed light frames sent as one batch
     int sideLedCount = 33;            // side LEDs a streamed light frame carries
     bool reportsKeyboardMode = false; // its status report carries the keyboard mode
+    bool prohibitSleep = false;       // the user may keep the keyboard from sleeping
 
     int reportInterface = -1; // USB interface carrying the 64-byte reports; -1 any
     int usagePage = 0;        // its usage page; 0 any
@@ -41,6 +43,15 @@ struct DeviceModel {
     int simSideSpeedLevels = 0;
     int simSideBrightnessLevels = 0;
     int simMaxTravel = 0;
+    // The matrix positions that carry a key: byte c for column c, bit r for
+    // row r (as the magnetic commands' key bitmap).
+    std::array<uint8_t, 22> simKeyColumns{};
+
+    bool simHasKey(int row, int column) const
+    {
+        return row >= 0 && row < 6 && column >= 0 && column < 22
+            && (simKeyColumns[static_cast<size_t>(column)] & (1u << row)) != 0;
+    }
 
     // The ids of a connection and gamepad mode; null when the model has none.
     const DeviceIds* idsFor(int connectType, int gamepadMode) const

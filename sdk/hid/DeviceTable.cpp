@@ -132,6 +132,7 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
             return fail(error, where + "sideLedCount must be 0 to 60");
         const cJSON* modeReport = cJSON_GetObjectItemCaseSensitive(m, "reportsKeyboardMode");
         d.reportsKeyboardMode = cJSON_IsTrue(modeReport);
+        d.prohibitSleep = cJSON_IsTrue(cJSON_GetObjectItemCaseSensitive(m, "prohibitSleep"));
         if (!integer(m, "reportInterface", &d.reportInterface, -1))
             return fail(error, where + "bad reportInterface");
         const std::string usage = text(m, "usagePage");
@@ -188,6 +189,14 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
             return fail(error, where + "bad simulation values");
         if (d.simLightModes.size() > 50 || d.simSideLightModes.size() > 50)
             return fail(error, where + "a mode list does not fit one report");
+        std::vector<int> keyColumns;
+        if (!intList(sim, "keyColumns", &keyColumns) || (!keyColumns.empty() && keyColumns.size() != 22))
+            return fail(error, where + "keyColumns must be 22 column bytes");
+        for (size_t c = 0; c < keyColumns.size(); ++c) {
+            if (keyColumns[c] > 0x3F)
+                return fail(error, where + "keyColumns name a row beyond the sixth");
+            d.simKeyColumns[c] = static_cast<uint8_t>(keyColumns[c]);
+        }
         parsed.push_back(std::move(d));
     }
     m_models = std::move(parsed);

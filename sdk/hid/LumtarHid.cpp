@@ -142,6 +142,7 @@ bool CLumtarHid_GetModelCapabilities(const char* model, ModelCapabilitiesStu* ca
     capabilities->lightBatchFrames = m->lightBatchFrames;
     capabilities->reportsKeyboardMode = m->reportsKeyboardMode ? 1 : 0;
     capabilities->sideLedCount = m->sideLedCount;
+    capabilities->prohibitSleep = m->prohibitSleep ? 1 : 0;
     return true;
 }
 

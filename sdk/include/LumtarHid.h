@@ -90,6 +90,7 @@ typedef struct ModelCapabilitiesStu {
     int32_t lightBatchFrames;    /* streamed light frames sent as one batch */
     int32_t reportsKeyboardMode; /* 1: its status report carries the keyboard mode */
     int32_t sideLedCount;        /* side LEDs a streamed light frame carries */
+    int32_t prohibitSleep;       /* 1: the user may keep the keyboard from sleeping */
 } ModelCapabilitiesStu;
 
 /* The application's record of one listed keyboard (1116 bytes). Text fields

@@ -466,6 +466,16 @@ void SimBus::processKeyboard(const DevicePtr& device, uint64_t generation, const
         SimStateFile::save(device->stateFile, device->keyboard->state());
     for (const SimReply& reply : out.replies)
         sendLater(device, generation, reply.report, reply.delayMs, reply.calibrationRun);
+    for (const SimPress& press : out.presses) {
+        schedule(press.delayMs, [this, device, generation, press] {
+            SimKeyboard& keyboard = *device->keyboard;
+            if (!alive(device, generation) || keyboard.calibrationRun() != press.calibrationRun
+                || !keyboard.state().selfPressing)
+                return;
+            for (const SimReply& reply : keyboard.press(press.row, press.column, keyboard.fullDepth()).replies)
+                sendLater(device, generation, reply.report, reply.delayMs, -1);
+        });
+    }
     if (out.restartInGamepadMode >= 0) {
         device->keyboard->state().gamepadMode = out.restartInGamepadMode;
         restartInto(device, SimDevice::Mode::Keyboard, kRestartMs);

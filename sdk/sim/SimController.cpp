@@ -151,6 +151,31 @@ bool SimController::sendInputBytes(const std::string& path, const std::vector<ui
     return onKeyboard(path, [&](SimBus& bus, SimDevice& d) { bus.deliver(d, bytes); });
 }
 
+bool SimController::pressKey(const std::string& path, int row, int column, int depth)
+{
+    return onKeyboard(path, [&](SimBus& bus, SimDevice& d) {
+        for (const SimReply& reply : d.keyboard->press(row, column, depth).replies)
+            bus.deliver(d, std::vector<uint8_t>(reply.report.begin(), reply.report.end()));
+    });
+}
+
+bool SimController::setKeyTravel(const std::string& path, int row, int column, const std::array<int, 5>& travel)
+{
+    if (row < 0 || row >= 6 || column < 0 || column >= 22)
+        return false;
+    return onKeyboard(path, [&](SimBus&, SimDevice& d) { d.keyboard->state().travel[row * 22 + column] = travel; });
+}
+
+bool SimController::setMaxTravel(const std::string& path, int travel)
+{
+    return onKeyboard(path, [&](SimBus&, SimDevice& d) { d.keyboard->state().maxTravel = travel; });
+}
+
+bool SimController::setSelfPressing(const std::string& path, bool on)
+{
+    return onKeyboard(path, [&](SimBus&, SimDevice& d) { d.keyboard->state().selfPressing = on; });
+}
+
 bool SimController::setFaults(const std::string& path, const SimFaults& faults)
 {
     return SimBus::instance().withDevice(path, [&](SimDevice& d) { d.faults = faults; });

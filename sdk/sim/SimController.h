@@ -64,6 +64,17 @@ public:
     // the bus drops one shorter than 64 bytes.
     bool sendInputBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
+    // Magnetic keys: a key pressed to a depth in 0.1 mm (the live travel
+    // report; a full press also moves a running calibration on), the
+    // stored travel of a key position (mode, press, release, rapid press,
+    // rapid release; any byte value), the maximum travel the keyboard
+    // reports, and whether it presses the keys a calibration waits for by
+    // itself (on by default; tests turn it off and press keys themselves).
+    bool pressKey(const std::string& path, int row, int column, int depth);
+    bool setKeyTravel(const std::string& path, int row, int column, const std::array<int, 5>& travel);
+    bool setMaxTravel(const std::string& path, int travel);
+    bool setSelfPressing(const std::string& path, bool on);
+
     bool setFaults(const std::string& path, const SimFaults& faults);
     bool setSerialNumber(const std::string& path, const std::string& serial);
     bool setFirmwareVersion(const std::string& path, const std::string& version);

@@ -29,6 +29,8 @@ struct SimFaults {
     int vanishAfterWrites = -1;
     // Opening the device fails, as for a user without permission to it.
     bool openRefused = false;
+    // Key calibration (one key or all keys) fails at once: status 2.
+    bool failCalibration = false;
 
     // In the update mode (HID bootloader or update volume):
     // Image writes to refuse: the next n are refused; -1 refuses every one.

@@ -35,6 +35,7 @@ SimKeyboard::SimKeyboard(const DeviceModel& model, int connectType, int gamepadM
     m_state.serialNumber = randomSerial();
     m_state.firmwareVersion = model.simFirmwareVersion;
     m_state.firmwareDate = model.simFirmwareDate;
+    m_state.maxTravel = model.simMaxTravel;
     m_state.lightSleepSeconds = 300;
     m_state.keyboardSleepSeconds = 1800;
     // mode, brightness - 1, speed - 1, colour 1, colour 2, direction, full colour, extra
@@ -199,7 +200,7 @@ SimOutcome SimKeyboard::handle(const uint8_t* data, size_t length, SimFaults& fa
     }
     case 0x29:
         if (m_model.magnetic)
-            handleMagnetic(r, out, delay);
+            handleMagnetic(r, out, delay, faults);
         break;
     case 0x2A: // onboard advanced-key record
         if (sub < kSeniorKeys)
@@ -219,33 +220,41 @@ SimOutcome SimKeyboard::handle(const uint8_t* data, size_t length, SimFaults& fa
     return out;
 }
 
-void SimKeyboard::handleMagnetic(const Report& r, SimOutcome& out, int delayMs)
+SimKeyboard::Report SimKeyboard::calibrationReply(uint8_t sub, uint8_t status)
+{
+    Report rep = reply(0x21);
+    rep[6] = sub;
+    rep[7] = status;
+    return rep;
+}
+
+void SimKeyboard::handleMagnetic(const Report& r, SimOutcome& out, int delayMs, const SimFaults& faults)
 {
     const uint8_t sub = r[6];
-    auto answer = [&](std::initializer_list<uint8_t> values, int extraDelay = 0, int run = -1) {
+    auto answer = [&](std::initializer_list<uint8_t> values) {
         Report rep = reply(0x21);
         rep[6] = sub;
         size_t i = 7;
         for (uint8_t v : values)
             rep[i++] = v;
-        out.replies.push_back({ rep, delayMs + extraDelay, run });
+        out.replies.push_back({ rep, delayMs, -1 });
         return &out.replies.back().report;
     };
     switch (sub) {
     case 0:
     case 1:
     case 12:
-    case 13: // apply travel to the keys of the bitmap
+    case 13: // apply travel to the keys of the bitmap; positions without a key stay empty
         for (int col = 0; col < 22; ++col)
             for (int row = 0; row < 6; ++row)
-                if (r[static_cast<size_t>(7 + col)] & (1u << row))
+                if ((r[static_cast<size_t>(7 + col)] & (1u << row)) && m_model.simHasKey(row, col))
                     m_state.travel[row * 22 + col] = { sub, r[29], r[30], r[31], r[32] };
         break;
     case 2:
         std::copy(r.begin() + 7, r.begin() + 29, m_state.selectedKeys.begin());
         break;
     case 4:
-        answer({ static_cast<uint8_t>(m_model.simMaxTravel) });
+        answer({ static_cast<uint8_t>(std::clamp(m_state.maxTravel, 0, 255)) });
         break;
     case 5: {
         const int row = r[7], col = r[8];
@@ -259,19 +268,49 @@ void SimKeyboard::handleMagnetic(const Report& r, SimOutcome& out, int delayMs)
     case 6:
         m_state.travel.clear();
         break;
-    case 7: // one key: running at once, done a little later
+    case 7: { // one key: running until that key is fully pressed
+        ++m_calibrationRun;
+        const int row = r[7], col = r[8];
+        if (faults.failCalibration || !m_model.simHasKey(row, col)) {
+            m_state.calibratingKey = -1;
+            answer({ 2 });
+            break;
+        }
+        m_state.calibratingKey = row * 22 + col;
         answer({ 1 });
-        answer({ 0 }, 300);
+        if (m_state.selfPressing)
+            out.presses.push_back({ 800, row, col, m_calibrationRun });
         break;
+    }
     case 8:
         ++m_calibrationRun;
-        if (r[7] == 0) {
-            m_state.calibrating = true;
-            Report* running = answer({ 1 });
-            std::fill(running->begin() + 8, running->begin() + 30, uint8_t(0x3F));
-            answer({ 0 }, 500, m_calibrationRun);
-        } else {
+        m_state.toCalibrate.fill(0);
+        if (r[7] != 0) { // stop: no answer
             m_state.calibrating = false;
+            break;
+        }
+        if (faults.failCalibration) {
+            m_state.calibrating = false;
+            answer({ 2 });
+            break;
+        }
+        m_state.calibrating = true;
+        m_state.toCalibrate = m_model.simKeyColumns;
+        {
+            Report* running = answer({ 1 });
+            std::copy(m_state.toCalibrate.begin(), m_state.toCalibrate.end(), running->begin() + 8);
+        }
+        if (m_state.selfPressing) {
+            // Every key once, spread over about three seconds.
+            int keys = 0;
+            for (uint8_t c : m_state.toCalibrate)
+                for (int row = 0; row < 6; ++row)
+                    keys += (c >> row) & 1;
+            int i = 0;
+            for (int col = 0; col < 22; ++col)
+                for (int row = 0; row < 6; ++row)
+                    if (m_model.simHasKey(row, col))
+                        out.presses.push_back({ 300 + (i++) * 3000 / std::max(keys, 1), row, col, m_calibrationRun });
         }
         break;
     case 9:
@@ -287,6 +326,38 @@ void SimKeyboard::handleMagnetic(const Report& r, SimOutcome& out, int delayMs)
     default: // 3: leaving the trigger page
         break;
     }
+}
+
+SimOutcome SimKeyboard::press(int row, int column, int depth)
+{
+    SimOutcome out;
+    if (row < 0 || row >= 6 || column < 0 || column >= 22)
+        return out;
+    Report live = reply(0x21);
+    live[6] = 1;
+    live[7] = static_cast<uint8_t>(row);
+    live[8] = static_cast<uint8_t>(column);
+    live[9] = static_cast<uint8_t>(std::clamp(depth, 0, 255));
+    out.replies.push_back({ live, 0, -1 });
+    if (depth < fullDepth() || !m_model.simHasKey(row, column))
+        return out;
+
+    if (m_state.calibratingKey == row * 22 + column) {
+        m_state.calibratingKey = -1;
+        out.replies.push_back({ calibrationReply(7, 0), 0, -1 });
+    }
+    uint8_t& bits = m_state.toCalibrate[static_cast<size_t>(column)];
+    if (m_state.calibrating && (bits & (1u << row))) {
+        bits = static_cast<uint8_t>(bits & ~(1u << row));
+        const bool done = std::all_of(m_state.toCalibrate.begin(), m_state.toCalibrate.end(),
+                                      [](uint8_t b) { return b == 0; });
+        Report progress = calibrationReply(8, done ? 0 : 1);
+        std::copy(m_state.toCalibrate.begin(), m_state.toCalibrate.end(), progress.begin() + 8);
+        out.replies.push_back({ progress, 0, -1 });
+        if (done)
+            m_state.calibrating = false;
+    }
+    return out;
 }
 
 std::vector<uint8_t> SimKeyboard::onboardKeys(int layer) const

@@ -29,6 +29,13 @@ public:
     // faults may be changed (acknowledgements left out are counted down).
     SimOutcome handle(const uint8_t* report, size_t length, SimFaults& faults);
 
+    // A key pressed to a depth (0.1 mm): the live travel report (0x21 sub 1)
+    // and, when the key is fully pressed, the progress of a calibration that
+    // waits for it.
+    SimOutcome press(int row, int column, int depth);
+    // The depth of a fully pressed key.
+    int fullDepth() const { return m_model.simMaxTravel > 0 ? m_model.simMaxTravel : 40; }
+
     // The status report (input 0x01) of the present state.
     std::array<uint8_t, 64> statusReport() const;
 
@@ -51,7 +58,8 @@ private:
     using Report = std::array<uint8_t, 64>;
     static Report reply(uint8_t command);
     Report modeList(uint8_t command, const std::vector<int>& modes, int speed, int brightness) const;
-    void handleMagnetic(const Report& r, SimOutcome& out, int delayMs);
+    void handleMagnetic(const Report& r, SimOutcome& out, int delayMs, const SimFaults& faults);
+    static Report calibrationReply(uint8_t sub, uint8_t status);
 
     const DeviceModel m_model;
     SimKeyboardState m_state;

@@ -42,6 +42,12 @@ struct SimKeyboardState {
     int reportRate = 1;                              // 0x29 sub 9
     int antiShake = 0;                               // 0x29 sub 10
     bool calibrating = false;                        // all-keys calibration running
+    std::array<uint8_t, 22> toCalibrate{};           // keys the all-keys calibration still waits for
+    int calibratingKey = -1;                         // row * 22 + column of a one-key calibration; -1 none
+    int maxTravel = 0;                               // what 0x29 sub 4 reports
+    // The keyboard presses the keys a calibration waits for by itself, over
+    // a few seconds, so the calibration ends without hands on the keys.
+    bool selfPressing = true;
     std::array<uint8_t, 22> selectedKeys{};          // last 0x29 sub 2 bitmap
     // Travel settings per key position (row * 22 + column): mode, press,
     // release, rapid press, rapid release.

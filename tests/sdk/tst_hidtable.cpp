@@ -124,11 +124,12 @@ void TestHidTable::capabilitiesComeFromTheTable_data()
     QTest::addColumn<int>("lightBatchFrames");
     QTest::addColumn<int>("reportsKeyboardMode");
     QTest::addColumn<int>("sideLedCount");
-    QTest::newRow("LT108HE") << QByteArray("LT108HE") << true << 1 << 12 << 11 << 1 << 41;
-    QTest::newRow("LT68HE") << QByteArray("LT68HE") << true << 1 << 0 << 10 << 0 << 33;
-    QTest::newRow("LT104RGB") << QByteArray("LT104RGB") << true << 0 << 0 << 10 << 0 << 33;
-    QTest::newRow("unknown") << QByteArray("LT1") << false << 0 << 0 << 0 << 0 << 0;
-    QTest::newRow("no name") << QByteArray() << false << 0 << 0 << 0 << 0 << 0;
+    QTest::addColumn<int>("prohibitSleep");
+    QTest::newRow("LT108HE") << QByteArray("LT108HE") << true << 1 << 12 << 11 << 1 << 41 << 0;
+    QTest::newRow("LT68HE") << QByteArray("LT68HE") << true << 1 << 0 << 10 << 0 << 33 << 0;
+    QTest::newRow("LT104RGB") << QByteArray("LT104RGB") << true << 0 << 0 << 10 << 0 << 33 << 1;
+    QTest::newRow("unknown") << QByteArray("LT1") << false << 0 << 0 << 0 << 0 << 0 << 0;
+    QTest::newRow("no name") << QByteArray() << false << 0 << 0 << 0 << 0 << 0 << 0;
 }
 
 void TestHidTable::capabilitiesComeFromTheTable()
@@ -140,6 +141,7 @@ void TestHidTable::capabilitiesComeFromTheTable()
     QFETCH(int, lightBatchFrames);
     QFETCH(int, reportsKeyboardMode);
     QFETCH(int, sideLedCount);
+    QFETCH(int, prohibitSleep);
     ModelCapabilitiesStu c;
     std::memset(&c, 0x5A, sizeof c);
     QCOMPARE(CLumtarHid_GetModelCapabilities(model.isNull() ? nullptr : model.constData(), &c), known);
@@ -148,6 +150,7 @@ void TestHidTable::capabilitiesComeFromTheTable()
     QCOMPARE(c.lightBatchFrames, lightBatchFrames);
     QCOMPARE(c.reportsKeyboardMode, reportsKeyboardMode);
     QCOMPARE(c.sideLedCount, sideLedCount);
+    QCOMPARE(c.prohibitSleep, prohibitSleep);
     QVERIFY(!CLumtarHid_GetModelCapabilities("LT108HE", nullptr));
 }
 

@@ -30,6 +30,7 @@ class DDevicePage;
 }
 
 class ArrowWidget;
+class HidReportBuff;
 class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
@@ -183,6 +184,22 @@ private:
     void markCurrentMainPageButton();
     QString calibrationTipText() const;
 
+    // Magnetic switches (DDevicePageMagnetic.cpp).
+    // Queues a 0x29 report on the shown keyboard; false, with the numbered
+    // failure line, when there is none or it is closed.
+    bool writeMagnetic(const HidReportBuff &report, int sender);
+    // "Operate successful" when the report was queued, else "Operate failed".
+    void showOperateOutcome(bool queued);
+    void showCalibrationView(bool lightShow, bool hoverEnabled);
+    void restoreTriggerView();
+    void clearAllKeysCalibrationMarks();
+    void endAllKeysCalibration();
+    // Unplugging or switching the shown keyboard ends any calibration.
+    void endCalibrationOfShownKeyboard();
+    // The all-keys calibration was started here and has not ended.
+    bool m_allKeysCalibrationRunning = false;
+    QList<QPointer<keyboardButCustom>> m_allKeysCalibrationKeys;
+
     Ui::DDevicePage *ui;
 
     DCustomKeysPage *m_customKeysPage = nullptr;
@@ -282,6 +299,9 @@ public slots:
     void onDragAreaMousePressOrRelease(bool isMousePress);
 
 private:
+    // Keys are selected on the keyboard view: the trigger page, or the
+    // lighting page in its custom mode.
+    bool isKeySelectionActive() const;
     // Gives every key button of the shown keyboard the theme's travel and
     // state colours and shows light colours again.
     void restyleKeyButtons();

@@ -330,6 +330,7 @@ void DDevicePage::listArrivedDevice(const hidStructInfoAll &arrived)
 
 void DDevicePage::leaveShownKeyboard()
 {
+    endCalibrationOfShownKeyboard();
     if (m_isOpeningDevice)
         abortOpen();
     if (m_hidDeviceJoinFrame)

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "core/DDataManager.h"
+#include "device/MagneticCommands.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
@@ -119,32 +120,34 @@ void DDevicePage::onQueryMagneticAxisOneKeyDataBack()
 
 void DDevicePage::onDragAreaMoveOneKey(bool isSelectedOneKey)
 {
-    Q_UNUSED(isSelectedOneKey);
+    if (m_dragShowArea)
+        m_dragShowArea->setSingleKeyMode(isSelectedOneKey);
 }
 
-void DDevicePage::onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY)
+bool DDevicePage::isKeySelectionActive() const
 {
-    Q_UNUSED(operateType);
-    Q_UNUSED(selectedStatus);
-    Q_UNUSED(indexX);
-    Q_UNUSED(indexY);
+    return m_currentMainPage == TriggerSettingPage
+        || (m_currentMainPage == LightsConfigPage && m_keyboardLightMode == LUMTAR_KEYBOARD_MODE_CUSTOM);
 }
 
 void DDevicePage::onDragArea_SelectKeys(int startX, int startY, int endX, int endY)
 {
-    Q_UNUSED(startX);
-    Q_UNUSED(startY);
-    Q_UNUSED(endX);
-    Q_UNUSED(endY);
+    if (!isKeySelectionActive() || !m_hidDeviceJoinFrame)
+        return;
+    int rect[4] = {};
+    if (!MagneticCommands::normalisedDrag(startX, startY, endX, endY, rect))
+        return;
+    m_hidDeviceJoinFrame->selectKeysInRect(rect[0], rect[1], rect[2], rect[3]);
 }
 
 void DDevicePage::onDragShowAreaMouseMovePoint(int moveX, int moveY)
 {
-    Q_UNUSED(moveX);
-    Q_UNUSED(moveY);
+    if (isKeySelectionActive() && m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->hoverKeyAt(moveX, moveY, m_currentMainPage);
 }
 
 void DDevicePage::onDragAreaMousePressOrRelease(bool isMousePress)
 {
-    Q_UNUSED(isMousePress);
+    if (isKeySelectionActive() && m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->toggleHoveredKey(isMousePress);
 }
