@@ -48,8 +48,10 @@ public:
     // Attaches a keyboard; returns its path text, "" when the model has no
     // ids for that connection. inUpdateMode: the keyboard has no valid
     // firmware and comes up in its update mode (then the path text of its
-    // bootloader, or the folder of its update volume).
-    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false);
+    // bootloader, or the folder of its update volume). A cable keyboard
+    // starts in gamepadMode (0 off, 1 Xbox360, 2 Classical); "" when the
+    // model has no ids for it.
+    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false, int gamepadMode = 0);
     // Detaches a device; it is kept for replug().
     bool unplug(const std::string& pathText);
     // Attaches again a device detached under this path (by unplug or by a
