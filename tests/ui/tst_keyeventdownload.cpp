@@ -45,6 +45,8 @@ private slots:
     void gamePadControl();
     void gamePadHidden_data();
     void gamePadHidden();
+    void lightEvents_data();
+    void lightEvents();
 
 private:
     DCustomKeysPage *host() const { return m_window.host(); }
@@ -144,6 +146,71 @@ void tst_KeyEventDownload::gamePadHidden()
     clickViewKey(kA);
     QVERIFY(!host()->functionButton(Table::GamePadPage)->isVisible());
     QVERIFY(host()->functionButton(Table::KeyboardLightPage)->isVisible());
+}
+
+void tst_KeyEventDownload::lightEvents_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("sideLight");
+    QTest::newRow("LT108HE") << "LT108HE" << true;
+    QTest::newRow("LT104RGB") << "LT104RGB" << false;
+    QTest::newRow("LT68HE") << "LT68HE" << false;
+}
+
+void tst_KeyEventDownload::lightEvents()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, sideLight);
+    DDevicePage *page = m_window.start(model.toLatin1().constData());
+    QVERIFY(page);
+    DevicePageProbe probe(page);
+    QCOMPARE(host()->functionButton(Table::SideLightPage)->isVisible(), sideLight);
+
+    // Keys A, B, C ... each with one event; then one download.
+    struct Row {
+        int pageId;
+        const char *choice;
+        const char *stored; // type mode value
+        const char *record;
+    };
+    QVector<Row> rows = {
+        {Table::KeyboardLightPage, "radioButton_BrightnessUp", "21 1 0", "03000000"},
+        {Table::KeyboardLightPage, "radioButton_CloseAll", "26 0 0", "11040000"},
+        {Table::KeyboardLightPage, "radioButton_StopBackLight", "26 1 0", "11050000"},
+        {Table::KeyboardLightPage, "radioButton_LightRecording", "27 1 0", "09000000"},
+        {Table::KeyboardLightPage, "radioButton_IntoCustomLight02", "25 1 1", "08010000"},
+    };
+    if (sideLight)
+        rows += QVector<Row>{
+            {Table::SideLightPage, "radioButton_CloseSideLight", "34 0 2", "11040200"},
+            {Table::SideLightPage, "radioButton_StopSideLight", "34 1 0", "11060000"},
+            {Table::SideLightPage, "radioButton_AllLightList", "30 1 2", "0a020000"},
+        };
+    for (int i = 0; i < rows.size(); ++i) {
+        const int code = kA + i;
+        clickViewKey(code);
+        host()->functionButton(rows[i].pageId)->click();
+        DKeyFunctionPage *lightPage = host()->shownFunctionPage();
+        QCOMPARE(lightPage, host()->functionPage(rows[i].pageId));
+        if (rows[i].pageId == Table::SideLightPage) {
+            int visible = 0;
+            for (QRadioButton *button : lightPage->findChildren<QRadioButton *>())
+                visible += button->isVisible();
+            QCOMPARE(visible, 10);
+        }
+        clickRadio(namedChild<QRadioButton>(lightPage, rows[i].choice));
+        QCOMPARE(m_window.toast(), QStringLiteral("Operate successful"));
+        const std::optional<KeyOperateInfoStu> item = Fixture::item(probe.xmlProfilePath(), "1", code);
+        QVERIFY(item);
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(QString::fromLatin1(recordFieldText(item->type)),
+                          QString::fromLatin1(recordFieldText(item->mode)),
+                          QString::fromLatin1(recordFieldText(item->value))),
+                 QString::fromLatin1(rows[i].stored));
+    }
+    QVERIFY(m_window.download());
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(m_window.onboardKey(0, kA + i), QByteArray(rows[i].record));
 }
 
 QTEST_MAIN(tst_KeyEventDownload)
