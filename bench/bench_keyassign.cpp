@@ -15,9 +15,14 @@
 //       profile's copy and the key's item), beside the floor of the one
 //       atomic write it needs, and the flushes each made;
 //   (f) every other choice: Text OK, a program chosen, a device function,
-//       a profile and an advanced key picked.
+//       a profile and an advanced key picked;
+//   (g) a keyboard light event, a side light event and a gamepad control
+//       chosen, each beside the floor of one atomic replace;
+//   (h) the gamepad page built with its 58 picture buttons, and a
+//       control's Enter until its name's popup is shown.
 // Median and 95th percentile of 50 runs each.
-// Targets: (a), (b), (f) medians under 16 ms; (b) at most the floor + 2 ms;
+// Targets: (a), (b), (f), (g) medians under 16 ms; (b), (g) at most the floor
+// + 2 ms; (h) building under 30 ms, the popup under 16 ms;
 // (c) median under 2 ms; (d) one cut; (e) at most 1.2 x its floor.
 //
 // Usage: bench_keyassign [folder]   (default: a new folder below /tmp)
@@ -47,6 +52,7 @@
 #include "sdk/store/AtomicFileWriter.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DGamePadView.h"
 #include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/OpenFileDialog.h"
@@ -399,6 +405,65 @@ int main(int argc, char **argv)
     print("(f) advanced key picked", advanced);
     print("(f) every other choice", others);
     std::printf("targets: (c) < 2 ms; (d) one cut; (f) < 16 ms\n");
+
+    // (g) Light events and gamepad controls, each beside one floor write.
+    data->setHasSideLight(true);
+    data->setGamePadMode(1);
+    std::vector<double> keyboardLights, sideLights, gamePads, choiceFloor;
+    const auto clickVisibleRadio = [](QWidget *page, int i) {
+        QList<QRadioButton *> choices;
+        for (QRadioButton *choice : page->findChildren<QRadioButton *>())
+            if (!choice->isHidden())
+                choices << choice;
+        choices.at(i % choices.size())->click();
+    };
+    for (int i = 0; i < kRuns; ++i) {
+        const int code = 1 + (i * 19) % bench::kKeys;
+        choiceFloor.push_back(replaceFloorFile());
+        timeChoice(keyboardLights, Table::KeyboardLightPage, code,
+                   [&](QWidget *page) { clickVisibleRadio(page, i); });
+        choiceFloor.push_back(replaceFloorFile());
+        timeChoice(sideLights, Table::SideLightPage, code, [&](QWidget *page) { clickVisibleRadio(page, i); });
+        choiceFloor.push_back(replaceFloorFile());
+        timeChoice(gamePads, Table::GamePadPage, code, [i](QWidget *page) {
+            static_cast<DGamePadView *>(page)->xbox360Button(i % DGamePadView::Xbox360Count)->click();
+        });
+    }
+
+    // (h) The gamepad page alone: built, and hovered control by control.
+    std::vector<double> gamePadBuilds, hovers;
+    for (int i = 0; i < kRuns; ++i) {
+        timer.start();
+        DGamePadView view;
+        gamePadBuilds.push_back(msSince(timer));
+    }
+    {
+        DGamePadView view;
+        view.updateAppTheme();
+        view.loadKeyOperateInfo();
+        view.show();
+        app.processEvents();
+        for (int i = 0; i < kRuns; ++i) {
+            QWidget *control = view.xbox360Button(i % DGamePadView::Xbox360Count);
+            QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+            timer.start();
+            QApplication::sendEvent(control, &enter);
+            app.processEvents();
+            hovers.push_back(msSince(timer));
+            if (!view.hoverPopup() || !view.hoverPopup()->isVisible())
+                std::printf("  no popup for control %d\n", i % DGamePadView::Xbox360Count);
+            QApplication::sendEvent(control, &leave);
+            app.processEvents();
+        }
+    }
+    print("(g) keyboard light event", keyboardLights);
+    print("(g) side light event", sideLights);
+    print("(g) gamepad control", gamePads);
+    print("(g) floor: one atomic replace of the file", choiceFloor);
+    std::printf("targets: (g) < 16 ms and <= floor + 2 ms = %.2f ms\n", figuresOf(choiceFloor).median + 2.0);
+    print("(h) gamepad page built (58 pictures)", gamePadBuilds);
+    print("(h) control Enter -> popup shown", hovers);
+    std::printf("targets: (h) built < 30 ms, popup < 16 ms\n");
 
     host.reset();
     std::remove(profilePath.c_str());
