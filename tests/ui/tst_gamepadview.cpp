@@ -16,7 +16,7 @@
 #include "support/FormActions.h"
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/customKeys/DGamePadView.h"
 #include "widgets/ArrowWidget.h"
 

@@ -16,7 +16,7 @@
 #include "support/FormActions.h"
 #include "support/KeyAssignmentWindow.h"
 #include "support/ProfileFileFixture.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"

@@ -12,7 +12,7 @@
 #include "support/FormActions.h"
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
-#include "ui/RecordFieldText.h"
+#include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/customKeys/DKeyboardLightCustomEventPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DSideLightCustomEventPage.h"
 

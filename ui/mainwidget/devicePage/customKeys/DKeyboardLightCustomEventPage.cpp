@@ -1,25 +1,19 @@
 #include "ui/mainwidget/devicePage/customKeys/DKeyboardLightCustomEventPage.h"
 #include "ui_DKeyboardLightCustomEventPage.h"
 
-#include <QCoreApplication>
-#include <QRadioButton>
 #include <QTimer>
-
-#include <climits>
 
 #include "core/DDataManager.h"
 #include "core/KeyFunctionNames.h"
-#include "device/OnboardKeyPacket.h"
 
 namespace {
 
-using Choice = DKeyboardLightCustomEventPage::Choice;
-using Match = DKeyboardLightCustomEventPage::Match;
+using Match = DRadioChoicePage::Match;
 
 // Every event is stored with mode 1 but the closing ones (type 26, mode 0,
 // value 0 all lights or 1 the backlight); light recording is one choice
 // whatever its value and mode.
-QVector<Choice> keyboardLightChoices()
+QVector<DRadioChoicePage::Choice> keyboardLightChoices()
 {
     using namespace KeyFunctionNames;
     const auto name = [](int type, int value) { return keyboardLightEvent(type).sourceText(value); };
@@ -50,22 +44,11 @@ QVector<Choice> keyboardLightChoices()
 } // namespace
 
 DKeyboardLightCustomEventPage::DKeyboardLightCustomEventPage(QWidget *parent)
-    : DKeyFunctionPage(parent)
+    : DRadioChoicePage(parent)
     , ui(new Ui::DKeyboardLightCustomEventPage)
 {
     ui->setupUi(this);
-    m_choices = keyboardLightChoices();
-    for (int i = 0; i < m_choices.size(); ++i) {
-        auto *button = findChild<QRadioButton *>(QLatin1String(m_choices.at(i).objectName));
-        Q_ASSERT(button);
-        m_buttons.append(button);
-        if (!m_choices.at(i).offered) {
-            button->hide();
-            continue;
-        }
-        connect(button, &QRadioButton::clicked, this, [this, i] { onChoiceClicked(i); });
-    }
-    setTexts();
+    setChoices("label_4", KeyFunctionNames::typeSourceText(KeyOperate_KeyboardLightFirst), keyboardLightChoices());
 }
 
 DKeyboardLightCustomEventPage::~DKeyboardLightCustomEventPage()
@@ -73,82 +56,16 @@ DKeyboardLightCustomEventPage::~DKeyboardLightCustomEventPage()
     delete ui;
 }
 
-QRadioButton *DKeyboardLightCustomEventPage::choiceButton(int index) const
-{
-    return index >= 0 && index < m_buttons.size() ? m_buttons.at(index) : nullptr;
-}
-
-int DKeyboardLightCustomEventPage::checkedChoice() const
-{
-    for (int i = 0; i < m_buttons.size(); ++i)
-        if (m_buttons.at(i)->isChecked())
-            return i;
-    return -1;
-}
-
-int DKeyboardLightCustomEventPage::choiceForItem(const KeyOperateInfoStu &item) const
-{
-    const int type = KeyItemIO::fieldNumber(item.type, INT_MIN);
-    const int mode = KeyItemIO::fieldNumber(item.mode, INT_MIN);
-    // The value as the download reads it: text that is not a number is 0.
-    const int value = OnboardKeyPacket::fieldNumber(item.value);
-    for (int i = 0; i < m_choices.size(); ++i) {
-        const Choice &c = m_choices.at(i);
-        if (c.type != type)
-            continue;
-        bool matches = false;
-        switch (c.match) {
-        case Match::TypeAndValue: matches = c.value == value; break;
-        case Match::TypeModeAndValue: matches = c.mode == mode && c.value == value; break;
-        case Match::TypeAndMode: matches = c.mode == mode; break;
-        case Match::TypeOnly: matches = true; break;
-        }
-        if (matches)
-            return i;
-    }
-    return -1;
-}
-
-void DKeyboardLightCustomEventPage::loadKeyOperateInfo()
-{
-    DKeyFunctionPage::loadKeyOperateInfo();
-    // An auto-exclusive radio button does not uncheck itself.
-    for (QRadioButton *button : qAsConst(m_buttons)) {
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-    }
-    if (!m_storedItem)
-        return;
-    if (QRadioButton *button = choiceButton(choiceForItem(*m_storedItem)))
-        button->setChecked(true);
-}
-
-void DKeyboardLightCustomEventPage::onChoiceClicked(int index)
-{
-    const Choice &c = m_choices.at(index);
-    storeItem(c.type, QByteArray::number(c.type), "1", QByteArray::number(c.mode), QByteArray::number(c.value));
-}
-
-void DKeyboardLightCustomEventPage::setTexts()
-{
-    ui->label_4->setText(QCoreApplication::translate("QObject", KeyFunctionNames::typeSourceText(KeyOperate_KeyboardLightFirst)));
-    for (int i = 0; i < m_choices.size(); ++i)
-        m_buttons.at(i)->setText(QCoreApplication::translate("QObject", m_choices.at(i).text));
-}
-
 void DKeyboardLightCustomEventPage::updateAllUI()
 {
     ui->retranslateUi(this);
-    setTexts();
+    DRadioChoicePage::updateAllUI();
 }
 
 void DKeyboardLightCustomEventPage::updateAppTheme()
 {
+    DRadioChoicePage::updateAppTheme();
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheet(framedPageStyle(radioButtonStyle(theme)));
-    ui->label_4->setStyleSheet(QStringLiteral("QLabel#label_4{ color: rgb(%1);}").arg(theme.TextDefaultColor));
-    ui->label_4->setFont(pageFont(12));
     ui->scrollAreaWidgetContents->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);
