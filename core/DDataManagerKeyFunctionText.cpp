@@ -116,17 +116,15 @@ QString DDataManager::keyFunctionDisplayText(KeyOperateInfoStu item)
 
     case 26:
         if (mode && *mode == 1)
-            m_functionDetailText = translated("Stop back light");
+            m_functionDetailText = translated(KeyFunctionNames::stopBackLight());
         else if (mode && *mode == 0)
             m_functionDetailText = KeyFunctionNames::closeLight().text(value);
         break;
-    case 27: m_functionDetailText = translated("Light recording"); break;
+    case 27: m_functionDetailText = translated(KeyFunctionNames::lightRecording()); break;
 
     case 34:
-        if (mode && *mode == 0)
-            m_functionDetailText = translated("Close side light");
-        else if (mode && *mode == 1)
-            m_functionDetailText = translated("Stop side light");
+        if (mode)
+            m_functionDetailText = KeyFunctionNames::sideLightOff().text(*mode);
         break;
 
     case KeyOperate_SeniorKey:

@@ -117,6 +117,10 @@ const char *const kCloseLight[] = {
     QT_TRANSLATE_NOOP("QObject", "Close all"),
     QT_TRANSLATE_NOOP("QObject", "Close back light"),
 };
+const char *const kSideLightOff[] = {
+    QT_TRANSLATE_NOOP("QObject", "Close side light"),
+    QT_TRANSLATE_NOOP("QObject", "Stop side light"),
+};
 
 const char *const kClassicalGamePad[] = {
     QT_TRANSLATE_NOOP("QObject", "X Axis Left"),
@@ -299,6 +303,17 @@ Table sideLightEvent(int type)
 }
 
 Table closeLight() { return tableOf(kCloseLight); }
+Table sideLightOff() { return tableOf(kSideLightOff); }
+
+const char *stopBackLight()
+{
+    return QT_TRANSLATE_NOOP("QObject", "Stop back light");
+}
+
+const char *lightRecording()
+{
+    return QT_TRANSLATE_NOOP("QObject", "Light recording");
+}
 Table classicalGamePad() { return tableOf(kClassicalGamePad); }
 Table xbox360GamePad() { return tableOf(kXbox360GamePad); }
 

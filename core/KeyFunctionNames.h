@@ -81,6 +81,12 @@ Table keyboardLightEvent(int type);
 Table sideLightEvent(int type);
 // Keyboard-light event 26 in mode 0.
 Table closeLight();
+// Keyboard-light event 26 in mode 1 (stopping the backlight) and event 27
+// (light recording), whatever their value.
+const char *stopBackLight();
+const char *lightRecording();
+// Side-light event 34 by its mode: 0 closes the side light, 1 stops it.
+Table sideLightOff();
 
 Table classicalGamePad();
 Table xbox360GamePad();

@@ -92,15 +92,25 @@ void HidManager::plugSimulatedFromEnvironment()
             item.pop_back();
         if (item.empty())
             continue;
+        // "@receiver" behind its receiver, "@gamepad1" / "@gamepad2" by
+        // cable in that gamepad mode.
         const std::string stateFile = sim::SimStateFile::pathFor(item, seen[item]++);
         int connectType = 0;
+        int gamepadMode = 0;
         const size_t at = item.find('@');
         if (at != std::string::npos) {
-            connectType = item.substr(at + 1) == "receiver" ? 1 : -1;
+            const std::string how = item.substr(at + 1);
+            if (how == "receiver")
+                connectType = 1;
+            else if (how == "gamepad0" || how == "gamepad1" || how == "gamepad2")
+                gamepadMode = how.back() - '0';
+            else
+                connectType = -1;
             item.resize(at);
         }
         const DeviceModel* model = m_table.findModel(item);
-        if (!model || connectType < 0 || sim::SimBus::instance().plug(*model, connectType, false, stateFile).empty())
+        if (!model || connectType < 0
+            || sim::SimBus::instance().plug(*model, connectType, false, gamepadMode, stateFile).empty())
             std::fprintf(stderr, "lumtarSdk: %s: no simulated keyboard \"%s\"\n", kSimulatedDevicesVariable,
                          item.c_str());
     }

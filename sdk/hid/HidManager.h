@@ -19,7 +19,7 @@ namespace lumtar {
 
 class HidManager {
 public:
-    // Names simulated keyboards to attach at start: "model[@receiver],...".
+    // Names simulated keyboards to attach at start: "model[@receiver|@gamepad1|@gamepad2],...".
     static constexpr const char* kSimulatedDevicesVariable = "LUMTAR_SIMULATED_DEVICES";
     static constexpr size_t kReportSize = 64;
     // Our keyboards number no reports: every write is led by report id 0.

@@ -156,7 +156,8 @@ int CLumtarSDK_VersionStr(char* buffer);
 /* Reads the supported-device table (the file "lumtar-devices.json" beside
  * the program when one is there, else the built-in table) and plugs the
  * simulated keyboards named in LUMTAR_SIMULATED_DEVICES (comma-separated
- * model names, optionally "model@receiver"). Returns 0 when ready, 1 when
+ * model names, optionally "model@receiver", or "model@gamepad1" and
+ * "model@gamepad2" for a cable keyboard started in that gamepad mode). Returns 0 when ready, 1 when
  * the table cannot be read. Calling it again returns the first result. */
 int CLumtarHid_Init(void);
 

@@ -203,10 +203,11 @@ void SimBus::restartInto(const DevicePtr& device, SimDevice::Mode mode, int dela
     });
 }
 
-std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdateMode, const std::string& stateFile)
+std::string SimBus::plug(const DeviceModel& model, int connectType, bool inUpdateMode, int gamepadMode,
+                         const std::string& stateFile)
 {
-    const DeviceIds* ids = model.idsFor(connectType, connectType == 0 ? 0 : -1);
-    if (!ids)
+    const DeviceIds* ids = model.idsFor(connectType, connectType == 0 ? gamepadMode : -1);
+    if (!ids && gamepadMode == 0)
         ids = model.idsFor(connectType, -2); // any gamepad mode
     if (!ids)
         return {};

@@ -48,10 +48,11 @@ public:
     // Attaches a keyboard; returns its path text, "" when the model has no
     // ids for that connection. inUpdateMode: the keyboard has no valid
     // firmware and comes up in its update mode (then the path text of its
-    // bootloader, or the folder of its update volume).
-    // With a stateFile the keyboard takes what the file kept and keeps what
-    // changes there (SimStateFile).
-    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false,
+    // bootloader, or the folder of its update volume). A cable keyboard
+    // starts in gamepadMode (0 off, 1 Xbox360, 2 Classical). With a stateFile
+    // the keyboard takes what the file kept and keeps what changes there
+    // (SimStateFile).
+    std::string plug(const DeviceModel& model, int connectType, bool inUpdateMode = false, int gamepadMode = 0,
                      const std::string& stateFile = std::string());
     // Detaches a device; it is kept for replug().
     bool unplug(const std::string& pathText);

@@ -47,12 +47,13 @@ SimController& SimController::instance()
     return controller;
 }
 
-std::string SimController::plug(const std::string& model, int connectType)
+std::string SimController::plug(const std::string& model, int connectType, int gamepadMode)
 {
     const DeviceModel* m = HidManager::instance().table().findModel(model);
-    if (!m || (connectType != 0 && connectType != 1))
+    if (!m || (connectType != 0 && connectType != 1) || gamepadMode < 0 || gamepadMode > 2
+        || (connectType != 0 && gamepadMode != 0))
         return {};
-    return SimBus::instance().plug(*m, connectType);
+    return SimBus::instance().plug(*m, connectType, false, gamepadMode);
 }
 
 std::string SimController::plugInUpdateMode(const std::string& model, int connectType)

@@ -28,8 +28,10 @@ public:
     // Attaches a keyboard of a model of the device table, by cable
     // (connectType 0) or behind its 2.4 GHz receiver (1). Returns the path
     // text, or "" for an unknown model or a connection the model lacks. A
-    // receiver starts with its keyboard reachable.
-    std::string plug(const std::string& model, int connectType = 0);
+    // receiver starts with its keyboard reachable. A keyboard by cable
+    // starts in gamepadMode (0 off, 1 Xbox360, 2 Classical) and shows that
+    // mode's product id; "" for a model without that mode.
+    std::string plug(const std::string& model, int connectType = 0, int gamepadMode = 0);
     // Attaches a keyboard without valid firmware: it comes up in its update
     // mode. Returns the path text of its HID bootloader, or for a model of
     // the .ufw family the folder of its update volume; "" as for plug().

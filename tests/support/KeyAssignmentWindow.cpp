@@ -14,9 +14,9 @@
 
 using lumtar::sim::SimController;
 
-DDevicePage *KeyAssignmentWindow::start(const char *model)
+DDevicePage *KeyAssignmentWindow::start(const char *model, int gamepadMode)
 {
-    DDevicePage *devicePage = m_window.start(model);
+    DDevicePage *devicePage = m_window.start(model, gamepadMode);
     if (devicePage)
         devicePage->window()->show();
     return devicePage;

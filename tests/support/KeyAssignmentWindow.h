@@ -19,9 +19,10 @@ class keyboardButCustom;
 class KeyAssignmentWindow
 {
 public:
-    // Plugs the model, builds the main window, waits until its first
-    // enumeration and open are over and shows it.
-    DDevicePage *start(const char *model);
+    // Plugs the model (by cable, in a gamepad mode: 0 off), builds the main
+    // window, waits until its first enumeration and open are over and shows
+    // it.
+    DDevicePage *start(const char *model, int gamepadMode = 0);
     // Closes the window and unplugs every simulated keyboard.
     void stop() { m_window.close(); }
 

@@ -27,9 +27,9 @@ bool SimMainWindow::initialise()
     return ready;
 }
 
-DDevicePage *SimMainWindow::start(const char *model)
+DDevicePage *SimMainWindow::start(const char *model, int gamepadMode)
 {
-    startOver(SimController::instance().plug(model));
+    startOver(SimController::instance().plug(model, 0, gamepadMode));
     if (!DevicePageProbe(m_page).waitUntilIdle(SettleMs))
         qWarning("the first enumeration did not end");
     return m_page;

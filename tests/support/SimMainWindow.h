@@ -22,9 +22,9 @@ public:
     // Starts the shared state, the stores and the SDK; false when one fails.
     static bool initialise();
 
-    // Plugs a keyboard of `model`, builds the window and waits until its
-    // first enumeration and open are over.
-    DDevicePage *start(const char *model);
+    // Plugs a keyboard of `model` by cable in a gamepad mode (0 off), builds
+    // the window and waits until its first enumeration and open are over.
+    DDevicePage *start(const char *model, int gamepadMode = 0);
     // Builds the window without waiting, over the keyboard `path` plugged
     // by the test.
     DDevicePage *startOver(const std::string &path);

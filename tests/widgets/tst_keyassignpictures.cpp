@@ -1,5 +1,6 @@
 // The pictures of the customise-keys page: every function button's icon in
-// its normal and selected look, and the loading animation of "Download".
+// its normal and selected look, the loading animation of "Download" and the
+// pictures of the gamepad controls.
 #include <QtTest>
 
 #include <QImage>
@@ -17,7 +18,27 @@ private slots:
     void initTestCase() { lumtarInitResources(); }
     void functionButtonIcons();
     void loadingMovie();
+    void gamePadControls();
 };
+
+void tst_KeyAssignPictures::gamePadControls()
+{
+    // One picture per control of both sets, 40 x 40, no two alike.
+    QList<QImage> seen;
+    for (const auto &set : {qMakePair(QStringLiteral("Xbox360"), 25), qMakePair(QStringLiteral("Classical"), 33)}) {
+        for (int n = 1; n <= set.second; ++n) {
+            const QString path = QStringLiteral(":/images/GamePad/%1_%2.png").arg(set.first).arg(n);
+            const QImage picture(path);
+            QVERIFY2(!picture.isNull(), qPrintable(path));
+            QCOMPARE(picture.size(), QSize(40, 40));
+            for (const QImage &other : qAsConst(seen))
+                QVERIFY2(picture != other, qPrintable(path));
+            seen.append(picture);
+        }
+    }
+    QVERIFY(QImage(QStringLiteral(":/images/GamePad/Xbox360_26.png")).isNull());
+    QVERIFY(QImage(QStringLiteral(":/images/GamePad/Classical_34.png")).isNull());
+}
 
 void tst_KeyAssignPictures::functionButtonIcons()
 {

@@ -6,7 +6,10 @@
 // SVG source (below the svg folder), the colours that replace the source's
 // "@C@" and "@A@" placeholders and, optionally, the size as WxH (the SVG's
 // own size otherwise). Colours are "def", "sel" or "#rrggbb", and a second
-// colour for "@A@" follows after "/". Blank lines and lines starting with "#"
+// colour for "@A@" follows after "/". A template drawn for several pictures
+// takes, after these, "text=<label>" for its "@T@" placeholder (no spaces),
+// "turn=<0..3>" quarter turns for "@Q@" (in degrees) and "mirror", which
+// makes its "@M@" -1 instead of 1 (to flip a part with scale(@M@,1)). Blank lines and lines starting with "#"
 // are skipped. Every "...Def.<ext>" output must have its "...Sel.<ext>" twin in
 // the list. The format of each output follows its suffix (png, ico, gif). A
 // GIF output is an animation that plays for ever: twelve frames of its source
@@ -36,6 +39,9 @@ struct Entry {
     QString colour;
     QString accent;
     QSize size;
+    QString text;
+    int quarterTurns = 0;
+    bool mirror = false;
 };
 
 // An animation: twelve frames, each turned by 30 degrees, 80 ms apiece.
@@ -75,8 +81,10 @@ bool parseList(const QString &path, QList<Entry> *entries)
         const QStringList fields = line.split(QRegularExpression(QStringLiteral("\\s+")));
         Entry e;
         e.line = lineNumber;
-        if (fields.size() < 3 || fields.size() > 4) {
-            fail(QStringLiteral("%1:%2: expected: output source colour [WxH]").arg(path).arg(lineNumber));
+        if (fields.size() < 3) {
+            fail(QStringLiteral("%1:%2: expected: output source colour [WxH] [text=..] [turn=N] [mirror]")
+                     .arg(path)
+                     .arg(lineNumber));
             ok = false;
             continue;
         }
@@ -89,15 +97,31 @@ bool parseList(const QString &path, QList<Entry> *entries)
             fail(QStringLiteral("%1:%2: bad colour %3").arg(path).arg(lineNumber).arg(fields.at(2)));
             ok = false;
         }
-        if (fields.size() == 4) {
-            const QStringList wh = fields.at(3).split(QLatin1Char('x'));
-            const int w = wh.value(0).toInt();
-            const int h = wh.value(1).toInt();
-            if (wh.size() != 2 || w <= 0 || h <= 0 || w > 4096 || h > 4096) {
-                fail(QStringLiteral("%1:%2: bad size %3").arg(path).arg(lineNumber).arg(fields.at(3)));
+        static const QRegularExpression sizeField(QStringLiteral("^(\\d+)x(\\d+)$"));
+        static const QRegularExpression labelText(QStringLiteral("^[A-Za-z0-9+\\-]{1,4}$"));
+        for (int i = 3; i < fields.size(); ++i) {
+            const QString &field = fields.at(i);
+            bool fieldOk = true;
+            if (const QRegularExpressionMatch m = sizeField.match(field); m.hasMatch() && !e.size.isValid()) {
+                const int w = m.captured(1).toInt();
+                const int h = m.captured(2).toInt();
+                fieldOk = w > 0 && h > 0 && w <= 4096 && h <= 4096;
+                e.size = QSize(w, h);
+            } else if (field.startsWith(QLatin1String("text=")) && e.text.isEmpty()) {
+                e.text = field.mid(5);
+                fieldOk = labelText.match(e.text).hasMatch();
+            } else if (field.startsWith(QLatin1String("turn="))) {
+                e.quarterTurns = field.mid(5).toInt(&fieldOk);
+                fieldOk = fieldOk && e.quarterTurns >= 0 && e.quarterTurns <= 3;
+            } else if (field == QLatin1String("mirror")) {
+                e.mirror = true;
+            } else {
+                fieldOk = false;
+            }
+            if (!fieldOk) {
+                fail(QStringLiteral("%1:%2: bad field %3").arg(path).arg(lineNumber).arg(field));
                 ok = false;
             }
-            e.size = QSize(w, h);
         }
         if (e.output.contains(QLatin1String("..")) || QDir::isAbsolutePath(e.output)
             || e.source.contains(QLatin1String("..")) || QDir::isAbsolutePath(e.source)) {
@@ -150,6 +174,9 @@ bool render(const Entry &e, const QString &svgDir, const QString &outDir, QHash<
     QByteArray svg = cache->value(sourcePath);
     svg.replace("@C@", e.colour.toLatin1());
     svg.replace("@A@", e.accent.toLatin1());
+    svg.replace("@T@", e.text.toLatin1()); // letters, digits, + and - only
+    svg.replace("@Q@", QByteArray::number(e.quarterTurns * 90));
+    svg.replace("@M@", e.mirror ? "-1" : "1");
 
     // A GIF is a turn of its source: frame k replaces "@R@" by k turn steps.
     const QByteArray format = QFileInfo(e.output).suffix().toLower().toLatin1();
