@@ -40,7 +40,7 @@ bool startFirstCopy(QProcess &process, const TempHome &home, int startsBefore = 
     const QString socket = home.runtimeDir() + QStringLiteral("/lumtar");
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 20000) {
+    while (waited.elapsed() < 60000) {
         if (QFile::exists(socket) && logText(home).count(QLatin1String("server listening")) > startsBefore)
             return true;
         if (process.state() == QProcess::NotRunning)
@@ -93,7 +93,7 @@ void tst_SingleInstance::laterCopyHandsOverAndRaisesTheFirst()
     QVERIFY(startFirstCopy(first, home));
 
     QCOMPARE(runLaterCopy(home, {QStringLiteral("one"), QStringLiteral("two")}), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(logText(home).contains(QLatin1String("main window raised")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(logText(home).contains(QLatin1String("main window raised")), 60000);
 
     // A later copy without arguments hands over an empty text all the same.
     QCOMPARE(runLaterCopy(home, {}), 1);
