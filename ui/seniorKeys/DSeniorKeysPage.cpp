@@ -7,6 +7,7 @@
 #include "ui/seniorKeys/SeniorKeyRecord.h"
 #include "ui/seniorKeys/SeniorKeySlots.h"
 #include "ui_DSeniorKeysPage.h"
+#include "ui/EditorDialogTheme.h"
 #include "widgets/CbNotice.h"
 #include "widgets/ThemeColorText.h"
 
@@ -112,25 +113,7 @@ void DSeniorKeysPage::updateAppTheme()
     DDataManager *data = DDataManager::getInstance();
     const ThemeColor theme = data->themeColor();
 
-    m_notice->setBackgroundColor(themeRgb(theme.AllBgColor, 200));
-    m_notice->setTextColor(themeRgb(theme.TextCheckedColor, 255));
-    QFont noticeFont(theme.TextFont);
-    noticeFont.setPixelSize(kNoticePixelSize);
-    m_notice->setNoticeFont(noticeFont);
-
-    ui->frame_Bg->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{border: 1px solid rgb(%1); background-color: rgb(%2); border-radius: 12px;}")
-            .arg(theme.TextCheckedColor, theme.SettingsTitleColorStart));
-    ui->frame_Title->setStyleSheet(
-        QStringLiteral("QFrame#frame_Title{background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2); "
-                       "border-top-left-radius: 12px; border-top-right-radius: 12px;}"
-                       "QLabel#label_Title{color: rgb(%3);}")
-            .arg(theme.SettingsTitleColorStart, theme.MacroBorderColor, theme.TextCheckedColor));
-    ui->frame_TipArea->setStyleSheet(
-        QStringLiteral("QFrame#frame_TipArea{background-color: rgb(%1); border: none; border-top: 3px solid rgb(%2); "
-                       "border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;}"
-                       "QLabel#label_SmallTip{color: rgb(%3);}")
-            .arg(theme.SettingsTitleColorStart, theme.MacroBorderColor, theme.TextCheckedColor));
+    applyEditorDialogTheme(theme, m_notice, kNoticePixelSize, ui->frame_Bg, ui->frame_Title, ui->frame_TipArea);
     ui->widget_SeniorKeySetting->setStyleSheet(
         QStringLiteral(
             "QFrame#widget_SeniorKeySetting{background-color: rgb(%1); border: none;}"
