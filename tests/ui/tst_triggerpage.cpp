@@ -24,6 +24,7 @@
 #include "support/TempHome.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/KeyLayoutFile.h"
+#include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/trigger/DSensitivityShowWidget.h"
@@ -79,6 +80,7 @@ private slots:
     void simKeyPositionsMatchTheLayouts();
     void pageOpensAtTheMiddleOfTheScale();
     void dragSelectsAndScaleApplies();
+    void mouseDragLeavesTheKeysSelected();
     void quickTriggerAndSeparateSensitivity();
     void clickedKeyShowsWhatTheKeyboardStored_data();
     void clickedKeyShowsWhatTheKeyboardStored();
@@ -246,6 +248,55 @@ void tst_TriggerPage::dragSelectsAndScaleApplies()
     }
     QCOMPARE(ModalAnswer::notice(m_page), QStringLiteral("Operate successful"));
     QCOMPARE(magneticReports(m_path, 0).size(), 1);
+}
+
+void tst_TriggerPage::mouseDragLeavesTheKeysSelected()
+{
+    startOnTriggerPage();
+    dragShowArea *overlay = m_page->findChild<dragShowArea *>();
+    QVERIFY(overlay && overlay->isVisible());
+    // A band from the gap above and left of A to inside F, with the mouse as
+    // a user drags it over the overlay.
+    auto onOverlay = [&](int row, int column, QPoint offset) {
+        return overlay->mapFromGlobal(key(row, column)->mapToGlobal(QPoint(0, 0))) + offset;
+    };
+    const QPoint from = onOverlay(3, 1, QPoint(-2, -2));
+    const QPoint to = onOverlay(3, 4, QPoint(key(3, 4)->width() / 2, key(3, 4)->height() / 2));
+    QTest::mouseMove(overlay, from);
+    QTest::mousePress(overlay, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(overlay, (from + to) / 2);
+    QTest::mouseMove(overlay, to);
+    QTest::mouseRelease(overlay, Qt::LeftButton, Qt::NoModifier, to);
+    QTest::mouseMove(overlay, to + QPoint(0, 1));
+
+    auto selectedColumns = [&] {
+        QList<int> columns;
+        for (keyboardButCustom *k : DDataManager::getInstance()->keyButtonList())
+            if (k && k->isKeySelected())
+                columns << (k->gridRow() == 3 ? k->gridColumn() : -1);
+        std::sort(columns.begin(), columns.end());
+        return columns;
+    };
+    const QList<int> asDragged{1, 2, 3, 4};
+    QCOMPARE(selectedColumns(), asDragged);
+    QCOMPARE(view()->selectedKeys().size(), 4);
+
+    // The selection is drawn: a selected cap looks unlike the same cap unselected.
+    keyboardButCustom *s = key(3, 2);
+    const QImage selected = s->grab().toImage();
+    s->setSelected(false);
+    const QImage unselected = s->grab().toImage();
+    s->setSelected(true);
+    QVERIFY(selected != unselected);
+    const QPoint inside(3, s->height() - 4);
+    QVERIFY(selected.pixelColor(inside) != unselected.pixelColor(inside));
+
+    // Still selected after the keyboard's answer to the selection and an apply.
+    QTRY_COMPARE_WITH_TIMEOUT(magneticReports(m_path, 2).size(), 1, kWait);
+    clickScaleAt(12);
+    QTRY_COMPARE_WITH_TIMEOUT(int(SimController::instance().state(m_path).travel.size()), 4, kWait);
+    QTest::qWait(100);
+    QCOMPARE(selectedColumns(), asDragged);
 }
 
 void tst_TriggerPage::quickTriggerAndSeparateSensitivity()

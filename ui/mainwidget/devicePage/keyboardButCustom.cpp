@@ -1,5 +1,6 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
@@ -19,6 +20,11 @@ struct ModelOutline {
 const ModelOutline kModelOutlines[] = {
     {"LT-RoundCap", 22},
 };
+
+// The travel display: room between its cap's edge and the text, and the
+// smallest text it writes.
+constexpr int kCapPadding = 1;
+constexpr int kMinTextPixels = 6;
 } // namespace
 
 keyboardButCustom::keyboardButCustom(QWidget *parent)
@@ -183,23 +189,79 @@ bool keyboardButCustom::isWheelOrRollerCode() const
     }
 }
 
+QRect keyboardButCustom::travelCapRect() const
+{
+    // The notched Enter key carries its values in its full-height part.
+    if (m_specialShape)
+        return QRect(m_notchWidth + 1, 1, m_remainingWidth - 2, m_height - 2);
+    return QRect(1, 1, m_width - 2, m_height - 2);
+}
+
+QVector<QRect> keyboardButCustom::travelRows() const
+{
+    const QRect cap = travelCapRect();
+    const QRect inner = cap.adjusted(kCapPadding, kCapPadding, -kCapPadding, -kCapPadding);
+    // A tall key (numpad Enter and +) keeps the rows of a one-unit key, centred.
+    const int blockH = qMin(inner.height(), qMin(cap.width(), cap.height()) - 2 * kCapPadding);
+    const int top = inner.top() + (inner.height() - blockH) / 2;
+    QVector<QRect> rows;
+    if (m_selMode == 12 || m_selMode == 13) {
+        const int legendH = blockH * 3 / 10;
+        const int travelH = blockH * 37 / 100;
+        rows << QRect(inner.left(), top, inner.width(), legendH)
+             << QRect(inner.left(), top + legendH, inner.width(), travelH)
+             << QRect(inner.left(), top + legendH + travelH, inner.width(), blockH - legendH - travelH);
+    } else {
+        const int legendH = blockH * 9 / 20;
+        rows << QRect(inner.left(), top, inner.width(), legendH)
+             << QRect(inner.left(), top + legendH, inner.width(), blockH - legendH);
+    }
+    return rows;
+}
+
+int keyboardButCustom::fittingPixelSize(const QString &text, int maxPixels, int width, bool bold) const
+{
+    QFont font(m_travelFontFamily);
+    font.setBold(bold);
+    for (int px = qMax(maxPixels, kMinTextPixels); px > kMinTextPixels; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            return px;
+    }
+    return kMinTextPixels;
+}
+
+keyboardButCustom::TravelLine keyboardButCustom::legendLine() const
+{
+    const QRect row = travelRows().at(0);
+    const QColor ink = m_travelBandColor.lightness() < 128 ? QColor(232, 232, 238) : QColor(28, 28, 32);
+    const int px = fittingPixelSize(m_caption, row.height(), row.width(), false);
+    return {row, m_caption, ink, px, false};
+}
+
 QVector<keyboardButCustom::TravelLine> keyboardButCustom::travelPlan() const
 {
     QVector<TravelLine> lines;
     if (!m_travelShow)
         return lines;
-    const int W = m_width;
-    const int H = m_height;
-    const QRect left(1, H - 15, W / 2, 15);
-    const QRect right(W / 2 + 2, H - 15, W / 2, 15);
-    if (m_selMode == 12) {
-        lines.append({left, travelText(m_quickTrigger), m_travelPressColor, 7});
-        lines.append({right, travelText(m_quickTrigger), m_travelPressColor, 7});
-    } else if (m_selMode == 13) {
-        lines.append({left, travelText(m_quickTriggerPress), m_travelPressColor, 7});
-        lines.append({right, travelText(m_quickTriggerRelease), m_travelReleaseColor, 7});
+    const QVector<QRect> rows = travelRows();
+    if (rows.size() == 3) {
+        const QRect band = rows.at(2);
+        const int half = band.width() / 2;
+        const QRect left(band.left(), band.top(), half, band.height());
+        const QRect right(band.left() + half, band.top(), band.width() - half, band.height());
+        const bool separate = m_selMode == 13;
+        const QString pressText = travelText(separate ? m_quickTriggerPress : m_quickTrigger);
+        const QString releaseText = travelText(separate ? m_quickTriggerRelease : m_quickTrigger);
+        const int px = qMin(fittingPixelSize(pressText, band.height(), left.width() - 1, false),
+                            fittingPixelSize(releaseText, band.height(), right.width() - 1, false));
+        lines.append({left, pressText, m_travelPressColor, px, false});
+        lines.append({right, releaseText, separate ? m_travelReleaseColor : m_travelPressColor, px, false});
     }
-    lines.append({QRect(1, H - 30, W, 15), travelText(m_travel), m_travelTextColor, 8});
+    const QRect row = rows.at(1);
+    const QString text = travelText(m_travel);
+    lines.append({row, text, m_travelTextColor, fittingPixelSize(text, row.height(), row.width(), true),
+                  true});
     return lines;
 }
 
@@ -264,14 +326,8 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    if (m_travelShow) {
-        painter.fillRect(QRect(1, m_height - 15, m_width - 2, 15), m_travelBandColor);
-        for (const TravelLine &line : travelPlan()) {
-            painter.setFont(QFont(m_travelFontFamily, line.pointSize));
-            painter.setPen(QPen(line.color, 1));
-            painter.drawText(line.rect, Qt::AlignLeft, line.text);
-        }
-    }
+    if (m_travelShow)
+        paintTravelCap(painter);
 
     // Only a marked key asks for a (transparent) brush; the outlines otherwise
     // draw with whatever brush the painter holds.
@@ -365,4 +421,44 @@ void keyboardButCustom::paintNotchedOutline(QPainter &painter, const Outline &ou
     const QPolygon shape({QPoint(0, b + 3), QPoint(a - 3, b + 3), QPoint(a - 3, H), QPoint(W, H),
                           QPoint(W, 0), QPoint(0, 0), QPoint(0, b)});
     setMask(QRegion(shape, Qt::OddEvenFill));
+}
+
+void keyboardButCustom::paintTravelCap(QPainter &painter)
+{
+    // A cap of its own over the picture's, so the picture's legend never
+    // runs into the values.
+    const QRect cap = travelCapRect();
+    const qreal radius = qMax(2.0, qMin(m_width, m_height) / 9.0);
+    painter.save();
+    // A selected or clicked key stands out by a cap of another shade as well
+    // as by its outline.
+    const bool dark = m_travelBandColor.lightness() < 128;
+    const bool picked = m_selected || m_checked;
+    const QColor fill = !picked ? m_travelBandColor : dark ? m_travelBandColor.lighter(165) : m_travelBandColor.darker(125);
+    painter.setPen(QPen(m_travelBandColor.darker(160), 1));
+    painter.setBrush(fill);
+    if (m_specialShape && m_shapeType == 1) {
+        QPainterPath shape;
+        shape.setFillRule(Qt::WindingFill);
+        shape.addRoundedRect(QRectF(1.5, 1.5, m_width - 3, m_topHeight - 3), radius, radius);
+        shape.addRoundedRect(QRectF(cap).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+        painter.drawPath(shape.simplified());
+    } else if (!m_specialShape) {
+        painter.drawRoundedRect(QRectF(cap).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    }
+    QVector<TravelLine> lines = travelPlan();
+    lines.prepend(legendLine());
+    for (const TravelLine &line : lines) {
+        QFont font(m_travelFontFamily);
+        font.setPixelSize(line.pixelSize);
+        font.setBold(line.bold);
+        painter.setFont(font);
+        painter.setPen(QPen(line.color, 1));
+        const QFontMetrics metrics(font);
+        const QString text = metrics.horizontalAdvance(line.text) <= line.rect.width()
+                                 ? line.text
+                                 : metrics.elidedText(line.text, Qt::ElideRight, line.rect.width());
+        painter.drawText(line.rect, Qt::AlignCenter, text);
+    }
+    painter.restore();
 }

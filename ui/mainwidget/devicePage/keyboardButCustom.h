@@ -23,12 +23,13 @@ public:
         QColor border;
         bool operator==(const Outline &o) const { return fill == o.fill && border == o.border; }
     };
-    // One line of the travel display.
+    // One line of the travel display, centred in its rectangle.
     struct TravelLine {
         QRect rect;
         QString text;
         QColor color;
-        int pointSize;
+        int pixelSize;
+        bool bold;
     };
 
     explicit keyboardButCustom(QWidget *parent = nullptr);
@@ -89,9 +90,14 @@ public:
     int notchRemainingHeight() const { return m_remainingHeight; }
 
     // What the next paint draws, in order: the outlines, and the lines of the
-    // travel display (empty when it is off).
+    // travel display (empty when it is off). The travel display covers the
+    // picture's key cap with a cap of its own (travelCapRect) that carries the
+    // key's legend on top (legendLine) and the travel values below it
+    // (travelPlan: the two quick-trigger values, then the trigger travel).
     QVector<Outline> outlinePlan() const;
     QVector<TravelLine> travelPlan() const;
+    TravelLine legendLine() const;
+    QRect travelCapRect() const;
     // A travel in 0.1 mm written in millimetres with one decimal.
     static QString travelText(int tenthsOfMillimetre);
     // Models whose keys have round caps (outline radius 22); 0 for the others.
@@ -112,6 +118,12 @@ private:
     // The area the plain outline's 3-pixel pen covers at a key size.
     static QPainterPath outlineStroke(QSize size);
     bool isWheelOrRollerCode() const;
+    // The rows of the travel display: the legend, the trigger travel and,
+    // with quick trigger, the quick-trigger values.
+    QVector<QRect> travelRows() const;
+    // The largest pixel size, up to maxPixels, at which text fits width.
+    int fittingPixelSize(const QString &text, int maxPixels, int width, bool bold) const;
+    void paintTravelCap(QPainter &painter);
 
     bool m_hovered = false;
     bool m_selected = false;
