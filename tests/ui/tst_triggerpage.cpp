@@ -81,6 +81,7 @@ private slots:
     void pageOpensAtTheMiddleOfTheScale();
     void dragSelectsAndScaleApplies();
     void mouseDragLeavesTheKeysSelected();
+    void quickClickOnTheScaleAppliesTheClickedStep();
     void quickTriggerAndSeparateSensitivity();
     void clickedKeyShowsWhatTheKeyboardStored_data();
     void clickedKeyShowsWhatTheKeyboardStored();
@@ -297,6 +298,25 @@ void tst_TriggerPage::mouseDragLeavesTheKeysSelected()
     QTRY_COMPARE_WITH_TIMEOUT(int(SimController::instance().state(m_path).travel.size()), 4, kWait);
     QTest::qWait(100);
     QCOMPARE(selectedColumns(), asDragged);
+}
+
+void tst_TriggerPage::quickClickOnTheScaleAppliesTheClickedStep()
+{
+    startOnTriggerPage();
+    const QPoint from = keyTopLeft(3, 1) - QPoint(3, 3);
+    const QPoint to = keyTopLeft(3, 2) + QPoint(3, 3);
+    m_page->onDragArea_SelectKeys(from.x(), from.y(), to.x(), to.y());
+    // Press and release with no paint between them, as a quick click comes.
+    DSensitivityShowWidget *scale = trigger()->sensitivityShow();
+    for (int step : {12, 16}) {
+        QTest::mouseClick(scale, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(scale->width() / 2, scale->positions().at(step - 1)));
+        QCOMPARE(trigger()->centreValue(), step);
+        QTRY_VERIFY_WITH_TIMEOUT(SimController::instance().state(m_path).travel.count(3 * 22 + 2)
+                                     && SimController::instance().state(m_path).travel.at(3 * 22 + 2)[1] == step,
+                                 kWait);
+        QVERIFY(travelShown(key(3, 1)).contains(keyboardButCustom::travelText(step)));
+    }
 }
 
 void tst_TriggerPage::quickTriggerAndSeparateSensitivity()

@@ -253,6 +253,7 @@ QVector<keyboardButCustom::TravelLine> keyboardButCustom::travelPlan() const
         const bool separate = m_selMode == 13;
         const QString pressText = travelText(separate ? m_quickTriggerPress : m_quickTrigger);
         const QString releaseText = travelText(separate ? m_quickTriggerRelease : m_quickTrigger);
+        // A pixel on each side of each value keeps the two apart.
         const int px = qMin(fittingPixelSize(pressText, band.height(), left.width() - 1, false),
                             fittingPixelSize(releaseText, band.height(), right.width() - 1, false));
         lines.append({left, pressText, m_travelPressColor, px, false});
@@ -459,6 +460,14 @@ void keyboardButCustom::paintTravelCap(QPainter &painter)
                                  ? line.text
                                  : metrics.elidedText(line.text, Qt::ElideRight, line.rect.width());
         painter.drawText(line.rect, Qt::AlignCenter, text);
+    }
+    if (lines.size() == 4) {
+        // A thin rule between the quick-trigger press and release values.
+        const QRect right = lines.at(2).rect;
+        QColor rule = lines.first().color;
+        rule.setAlpha(110);
+        painter.setPen(QPen(rule, 1));
+        painter.drawLine(QPointF(right.left() + 0.5, right.top() + 2), QPointF(right.left() + 0.5, right.bottom() - 1));
     }
     painter.restore();
 }

@@ -167,6 +167,7 @@ void DSensitivityShowWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    m_movedSinceDrawn = false;
     const int x0 = columnLeft();
     const int x1 = columnRight();
     const QRect contents = contentsRect();
@@ -222,6 +223,7 @@ void DSensitivityShowWidget::mousePressEvent(QMouseEvent *event)
     if (!m_dualMode) {
         m_dragging = true;
         m_centerY = p.y();
+        m_movedSinceDrawn = true;
         update();
         return;
     }
@@ -230,6 +232,7 @@ void DSensitivityShowWidget::mousePressEvent(QMouseEvent *event)
     if (p.x() > x0 - 20 && p.x() < x0) {
         m_activeMarker = Left;
         m_pressY = p.y();
+        m_movedSinceDrawn = true;
         if (std::abs(p.x() - (x0 - 15)) < 7 && std::abs(p.y() - m_lastPressY) < 7) {
             m_dragging = true;
             return;
@@ -237,11 +240,13 @@ void DSensitivityShowWidget::mousePressEvent(QMouseEvent *event)
     } else if (p.x() > x1 && p.x() < x1 + 20) {
         m_activeMarker = Right;
         m_releaseY = p.y();
+        m_movedSinceDrawn = true;
         if (std::abs(p.x() - (x1 + 15)) < 7 && std::abs(p.y() - m_lastReleaseY) < 7) {
             m_dragging = true;
             return;
         }
     }
+    m_movedSinceDrawn = true;
     update();
 }
 
@@ -255,11 +260,16 @@ void DSensitivityShowWidget::mouseMoveEvent(QMouseEvent *event)
         m_pressY = event->pos().y();
     else if (m_activeMarker == Right)
         m_releaseY = event->pos().y();
+    m_movedSinceDrawn = true;
     update();
 }
 
 void DSensitivityShowWidget::mouseReleaseEvent(QMouseEvent *)
 {
     m_dragging = false;
+    // The steps are reported as the markers are drawn: a click faster than
+    // the next paint would otherwise apply the step from before the press.
+    if (m_movedSinceDrawn && isVisible())
+        repaint();
     emit sigMouseReleaseOperate();
 }

@@ -83,6 +83,8 @@ private:
     bool m_dynamicShow = true;
     bool m_orderLocked = false;
     bool m_dragging = false;
+    // A marker was moved by the mouse since the scale was last drawn.
+    bool m_movedSinceDrawn = false;
     int m_centerY = 0;
     int m_pressY = 0;
     int m_releaseY = 0;

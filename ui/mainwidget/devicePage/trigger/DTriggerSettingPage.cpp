@@ -535,8 +535,11 @@ void DTriggerSettingPage::updateAppTheme()
     const QFont font = DDataManager::getInstance()->themeFont(1);
     applyThemeColors();
     setStyleSheet(QStringLiteral("#DTriggerSettingPage{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
-    ui->frame_004->setStyleSheet(
-        QStringLiteral("#frame_AAA{border: 3px solid rgb(%1); border-radius: 8px;}").arg(theme.DeviceBorderColor));
+    // The form's panels draw no frame lines of their own: only the left
+    // column carries a border.
+    ui->frame_004->setStyleSheet(QStringLiteral("QFrame{border: none;}"
+                                                "#frame_AAA{border: 3px solid rgb(%1); border-radius: 8px;}")
+                                     .arg(theme.DeviceBorderColor));
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3, ui->label_4, ui->label_5, ui->label_QuickExplain,
                           ui->label_SecondExplain, ui->label_6, ui->label_AntiShake, ui->label_Rate, ui->label_Journey3,
                           ui->label_PressJourneySecond4, ui->label_ReleaseJourneySecond5}) {
@@ -568,7 +571,7 @@ void DTriggerSettingPage::updateAppTheme()
     ui->horizontalSlider_PressReleaseJourney->setStyleSheet(sliderSheet(theme.QuickTriggerPressAndReleaseColor));
     ui->horizontalSlider_PressJourney->setStyleSheet(sliderSheet(theme.QuickTriggerPressColor));
     ui->horizontalSlider_ReleaseJourney->setStyleSheet(sliderSheet(theme.QuickTriggerReleaseColor));
-    const QString clear = QStringLiteral("background-color: rgba(0,0,0,1);");
+    const QString clear = QStringLiteral("background-color: transparent;");
     ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea{%1}").arg(clear));
     ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("#scrollAreaWidgetContents{%1}").arg(clear));
     m_scrollSheet =
