@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStackedWidget>
 
@@ -30,6 +31,7 @@
 #include "ui/mainwidget/devicePage/trigger/DSensitivityShowWidget.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "sdk/hid/DeviceTable.h"
+#include "widgets/ArrowWidget.h"
 #include "widgets/sliderCustomWidget.h"
 
 using lumtar::sim::SimController;
@@ -82,6 +84,7 @@ private slots:
     void dragSelectsAndScaleApplies();
     void mouseDragLeavesTheKeysSelected();
     void quickClickOnTheScaleAppliesTheClickedStep();
+    void helpPopupsStayOnTheScreen();
     void quickTriggerAndSeparateSensitivity();
     void clickedKeyShowsWhatTheKeyboardStored_data();
     void clickedKeyShowsWhatTheKeyboardStored();
@@ -316,6 +319,28 @@ void tst_TriggerPage::quickClickOnTheScaleAppliesTheClickedStep()
                                      && SimController::instance().state(m_path).travel.at(3 * 22 + 2)[1] == step,
                                  kWait);
         QVERIFY(travelShown(key(3, 1)).contains(keyboardButCustom::travelText(step)));
+    }
+}
+
+void tst_TriggerPage::helpPopupsStayOnTheScreen()
+{
+    startOnTriggerPage();
+    const QRect screen = m_page->window()->screen()->availableGeometry();
+    for (const char *name : {"toolButton_Explain", "toolButton_Explain_2", "toolButton_MagneticKeyExplain"}) {
+        QWidget *button = on<QWidget>(name);
+        // The button near the screen's right edge, as on a small screen.
+        const QPoint global = button->mapToGlobal(QPoint(0, 0));
+        m_page->window()->move(m_page->window()->pos() + QPoint(screen.right() - 40 - global.x(), 0));
+        QTRY_COMPARE_WITH_TIMEOUT(button->mapToGlobal(QPoint(0, 0)).x(), screen.right() - 40, kWait);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        ArrowWidget *popup = trigger()->popup();
+        QVERIFY2(popup && popup->isVisible(), name);
+        QVERIFY2(popup->geometry().left() >= screen.left() && popup->geometry().right() <= screen.right(), name);
+        QCOMPARE(popup->geometry().bottom() + 1, button->mapToGlobal(QPoint(0, 0)).y() - 2);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QVERIFY(!popup->isVisible());
     }
 }
 
