@@ -17,6 +17,7 @@ namespace {
 // The pop-up's top-left corner lies this far left of and above the field's
 // bottom centre, so that its arrow points just above the field.
 const QPoint kPopupOffset(467, 375);
+const int kArrowPos = 460;
 
 } // namespace
 
@@ -33,7 +34,7 @@ DTargetKeyPage::DTargetKeyPage(int multiSelectMode, QWidget *parent)
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DTargetKeyPage::onArrowWidgetHide);
     m_popup->setWindowOpacity(1);
     m_popup->setWidgetSize(1050, 345);
-    m_popup->setArrowPos(460);
+    m_popup->setArrowPos(kArrowPos);
     m_popup->setCenterWidget(m_virtualKeyboard);
 }
 
@@ -130,8 +131,10 @@ bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
         popupOpened();
         // The field gives the focus away, so the next click opens the pop-up again.
         focusNextPrevChild(true);
+        // Kept on the screen: near its right edge the pop-up moves left and
+        // its arrow still points at the field.
         const QPoint bottomCentre = m_field->mapToGlobal(QPoint(m_field->width() / 2, m_field->height()));
-        m_popup->move(bottomCentre - kPopupOffset);
+        m_popup->moveOnScreen(bottomCentre - kPopupOffset, kArrowPos, bottomCentre);
         m_popup->show();
         m_popup->activateWindow();
         emit sigMesgStartOrStopHook(true);
