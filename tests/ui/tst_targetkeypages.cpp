@@ -100,6 +100,8 @@ private slots:
     void oneStartAndOneStopPerPopup();
     void popupStaysOnTheScreen_data();
     void popupStaysOnTheScreen();
+    void pressElsewhereClosesAPopupNeverActivated_data();
+    void pressElsewhereClosesAPopupNeverActivated();
     void failedStoreIsReported_data();
     void failedStoreIsReported();
 
@@ -490,6 +492,63 @@ void tst_TargetKeyPages::popupStaysOnTheScreen()
     // the field.
     QCOMPARE(popup.left() + page->popup()->arrowPos() + 7, fieldPoint(page.get()).x());
     page->closePopup();
+}
+
+void tst_TargetKeyPages::pressElsewhereClosesAPopupNeverActivated_data()
+{
+    lightHeavyFallbackAndSelector_data();
+}
+
+namespace {
+
+// Keeps activation changes from a window, as a window manager that never
+// gives tool-tip windows the focus does.
+class NoActivation : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate;
+    }
+};
+
+} // namespace
+
+void tst_TargetKeyPages::pressElsewhereClosesAPopupNeverActivated()
+{
+    QFETCH(bool, combination);
+
+    std::unique_ptr<DTargetKeyPage> page;
+    if (combination)
+        page = std::make_unique<DKeyCombinationPage>();
+    else
+        page = std::make_unique<DChangeKeyPage>();
+    page->show();
+    page->loadKeyOperateInfo();
+    NoActivation noActivation;
+    page->popup()->installEventFilter(&noActivation);
+    QSignalSpy hook(page.get(), &DTargetKeyPage::sigMesgStartOrStopHook);
+    focusField(page.get());
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(page->popup()->isVisible());
+    QVERIFY(QApplication::activeWindow() != page->popup());
+
+    // Presses in the pop-up and on its field keep it open.
+    SoftKeyboardButCustom *esc = page->virtualKeyboard()->softKeyboard()->keyButtons().value(kEsc);
+    QTest::mousePress(esc, Qt::LeftButton);
+    QTest::mouseRelease(esc, Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QLineEdit *>(), Qt::LeftButton);
+    QVERIFY(page->popup()->isVisible());
+    QCOMPARE(hook.count(), 1);
+
+    // A press elsewhere in the program closes it and ends the capture, once.
+    QTest::mouseClick(page->findChild<QFrame *>(QStringLiteral("frame")), Qt::LeftButton);
+    QVERIFY(!page->popup()->isVisible());
+    QVERIFY(!page->isPopupOpen());
+    QCOMPARE(hook.count(), 2);
+    QCOMPARE(hook.last().first().toBool(), false);
+    QTest::mouseClick(page->findChild<QFrame *>(QStringLiteral("frame")), Qt::LeftButton);
+    QCOMPARE(hook.count(), 2);
 }
 
 void tst_TargetKeyPages::failedStoreIsReported_data()

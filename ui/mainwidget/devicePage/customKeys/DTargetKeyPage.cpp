@@ -1,5 +1,6 @@
 #include "ui/mainwidget/devicePage/customKeys/DTargetKeyPage.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -126,7 +127,18 @@ void DTargetKeyPage::setLightHeavySelectVisible(bool visible)
 
 bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown() && watched->isWidgetType()) {
+        // A window manager may never give the pop-up (a tool-tip window) the
+        // focus, so that it never loses activation: a press elsewhere in the
+        // program, outside the pop-up and its field, closes it as well.
+        auto *pressed = static_cast<QWidget *>(watched);
+        if (pressed != m_popup && !m_popup->isAncestorOf(pressed) && pressed != m_field) {
+            closePopup();
+            return false;
+        }
+    }
     if (watched == m_field && event->type() == QEvent::FocusIn && !m_popup->isPopupShown()) {
+        qApp->installEventFilter(this);
         m_popup->setPopupShown(true);
         popupOpened();
         // The field gives the focus away, so the next click opens the pop-up again.
@@ -144,6 +156,7 @@ bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 
 void DTargetKeyPage::onArrowWidgetHide()
 {
+    qApp->removeEventFilter(this);
     emit sigMesgStartOrStopHook(false);
     popupClosed();
     m_popup->setPopupShown(false);
