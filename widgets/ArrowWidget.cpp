@@ -6,9 +6,21 @@
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPolygon>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+// The arrow's base (15 pixels) stays on the straight part of the panel's
+// edge: the body starts 15 pixels in and has rounded corners of 5.
+constexpr int kArrowMin = 20;
+constexpr int kArrowRoom = 35;
+
+} // namespace
 
 ArrowWidget::ArrowWidget(int arrowDirection, QWidget *parent)
     : QDialog(parent)
@@ -44,6 +56,38 @@ void ArrowWidget::setArrowPos(int x)
 {
     m_arrowPos = x;
     updateMask();
+}
+
+ArrowWidget::Placement ArrowWidget::placeWithin(QPoint wanted, QSize size, int arrowPos, const QRect &area)
+{
+    Placement placement{wanted, arrowPos};
+    if (!area.isValid())
+        return placement;
+    const auto keepIn = [](int wantedStart, int length, int start, int end) {
+        // end is one past the area; a longer panel starts where the area does
+        const int latest = end - length;
+        return latest < start ? start : qBound(start, wantedStart, latest);
+    };
+    placement.topLeft.setX(keepIn(wanted.x(), size.width(), area.left(), area.left() + area.width()));
+    placement.topLeft.setY(keepIn(wanted.y(), size.height(), area.top(), area.top() + area.height()));
+    const int shift = placement.topLeft.x() - wanted.x();
+    if (shift != 0 && size.width() - kArrowRoom >= kArrowMin)
+        placement.arrowPos = qBound(kArrowMin, arrowPos - shift, size.width() - kArrowRoom);
+    return placement;
+}
+
+void ArrowWidget::moveOnScreen(QPoint wanted, int arrowPos, QPoint target)
+{
+    QScreen *screen = QGuiApplication::screenAt(target);
+    if (!screen && parentWidget() && parentWidget()->window()->windowHandle())
+        screen = parentWidget()->window()->windowHandle()->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const Placement placement =
+        placeWithin(wanted, size(), arrowPos, screen ? screen->availableGeometry() : QRect());
+    setArrowPos(placement.arrowPos);
+    move(placement.topLeft);
+    update();
 }
 
 void ArrowWidget::setCenterWidget(QWidget *content)

@@ -8,6 +8,9 @@
 #include <QColor>
 #include <QDialog>
 #include <QPainterPath>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 
 class ArrowWidget : public QDialog
 {
@@ -30,6 +33,22 @@ public:
     // A theme colour text ("r,g,b" or "r,g,b,a") as an opaque colour; missing
     // or unreadable components count as 0.
     static QColor opaqueThemeColor(const QString &text);
+
+    // Where a panel of a size goes so that it stays within an area: wanted is
+    // the top-left corner its owner chose, arrowPos the arrow's place there.
+    // A panel that fits keeps the wanted corner where it can and moves no
+    // further than it must; one wider or higher than the area keeps its left
+    // or top edge in it. Moved sideways, its arrow moves back by as much, so
+    // that it still points where it did, as far as the panel's edge allows.
+    struct Placement {
+        QPoint topLeft;
+        int arrowPos = 0;
+    };
+    static Placement placeWithin(QPoint wanted, QSize size, int arrowPos, const QRect &area);
+    // Moves the panel to wanted with its arrow at arrowPos, kept within the
+    // available area of the screen that holds target (the point the arrow
+    // points at).
+    void moveOnScreen(QPoint wanted, int arrowPos, QPoint target);
 
     // Whether its owner counts the panel as open. The owner sets it when it
     // opens the panel and clears it when the panel has hidden itself, so a

@@ -68,10 +68,11 @@ unsigned int XmlDocumentCache::parseOptions()
     return pugi::parse_cdata | pugi::parse_escapes;
 }
 
-std::string XmlDocumentCache::serialise(const pugi::xml_document &doc)
+std::string XmlDocumentCache::serialise(const pugi::xml_document &doc, off_t sizeHint)
 {
     StringWriter w;
-    w.out.reserve(4096);
+    // A change rarely grows a file by more than a few kilobytes.
+    w.out.reserve(sizeHint > 0 ? size_t(sizeHint) + 16384 : 4096);
     doc.save(w, "  ", pugi::format_indent, pugi::encoding_utf8);
     return w.out;
 }
@@ -300,7 +301,7 @@ bool XmlDocumentCache::modifyLocked(const std::string &path, const Writer &write
         return true;
     }
     FileStamp stamp;
-    if (!AtomicFileWriter::write(path, serialise(*e->doc), false, &stamp, &error)) {
+    if (!AtomicFileWriter::write(path, serialise(*e->doc, e->stamp.size), false, &stamp, &error)) {
         StoreLog::write("store file \"" + path + "\" not written: " + error);
         m_entries.erase(path);
         return false;
@@ -374,7 +375,7 @@ bool XmlDocumentCache::commitBatch(const std::string &path)
     std::string error;
     bool written = false;
     try {
-        written = AtomicFileWriter::write(path, serialise(*e.doc), e.created, &stamp, &error);
+        written = AtomicFileWriter::write(path, serialise(*e.doc, e.stamp.size), e.created, &stamp, &error);
     } catch (const std::exception &ex) {
         error = ex.what();
     }

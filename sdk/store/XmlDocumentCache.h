@@ -64,7 +64,9 @@ public:
     static bool nestedTooDeep(const pugi::xml_node &top);
 
     // Serialises a document the way the stores write it.
-    static std::string serialise(const pugi::xml_document &doc);
+    // sizeHint: the size the text is likely to have (the file's last size),
+    // so that the text is not copied again while it grows.
+    static std::string serialise(const pugi::xml_document &doc, off_t sizeHint = 0);
     // One element in compact form (to tell whether an edit changed it).
     static std::string serialiseNode(const pugi::xml_node &node);
 

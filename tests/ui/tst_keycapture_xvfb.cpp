@@ -4,17 +4,24 @@
 // connection, the focus changes the grab causes do not close the pop-up,
 // keys faked with XTest become the target, and the grab is gone once the
 // pop-up closes or the window goes. In light interaction each press calls
-// the light engine once and reaches the device page. The macro editor's
-// request succeeds here and fails without a display.
+// the light engine once and reaches the device page, also when the keyboard
+// itself reported a reactive light mode. The macro editor's request
+// succeeds here and fails without a display.
 #include <QtTest>
 
 #include <QLineEdit>
 
+#include <array>
+
 #include "core/DDataManager.h"
+#include "sdk/include/LumtarRecords.h"
 #include "sdk/include/LumtarXml.h"
+#include "sdk/lightfx/LightEngine.h"
+#include "sdk/sim/SimController.h"
 #include "support/KeyAssignmentWindow.h"
 #include "support/TempHome.h"
 #include "support/XvfbServer.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DChangeKeyPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
@@ -27,6 +34,8 @@
 #include <X11/extensions/XTest.h>
 
 using Table = CustomKeysPageTable;
+using lumtar::lightfx::LightEngine;
+using lumtar::sim::SimController;
 
 namespace {
 
@@ -36,6 +45,22 @@ const int kA = 4;
 
 // X key codes (evdev numbering).
 constexpr int kXA = 38, kXC = 54, kXF5 = 71, kXCtrl = 37;
+// The key beside left Shift on ISO boards: known to the soft keyboard, not
+// on an LT108HE.
+constexpr int kXIso = 94;
+
+// The keyboard's report of its light's settings (0x07) in a mode.
+std::array<uint8_t, 64> lightReport(int mode)
+{
+    std::array<uint8_t, 64> report{};
+    report[0] = 0x01;
+    report[1] = 0x07;
+    report[6] = uint8_t(mode);
+    report[7] = 3;   // brightness
+    report[8] = 2;   // speed
+    report[9] = 255; // red
+    return report;
+}
 
 QByteArray storedValue(int keyCode)
 {
@@ -63,6 +88,7 @@ private slots:
     void remapCaptureUnderTheGrab();
     void combinationCapture();
     void lightInteraction();
+    void lightInteractionFromTheKeyboardsMode();
     void macroRecordRequest();
 
 private:
@@ -191,6 +217,43 @@ void tst_KeyCaptureXvfb::lightInteraction()
     tap(kXA);
     QTRY_COMPARE_WITH_TIMEOUT(points.count(), 4, kWait);
     host->setLightInteractionHook(false);
+    window.stop();
+}
+
+void tst_KeyCaptureXvfb::lightInteractionFromTheKeyboardsMode()
+{
+    KeyAssignmentWindow window;
+    QVERIFY(window.start("LT108HE"));
+    DCustomKeysPage *host = window.host();
+    // The test reads the engine's waiting presses itself; the page's own
+    // light steps would take them.
+    window.page()->stopLightEngine();
+    LightEngine::instance().takePresses();
+    QSignalSpy points(host, &DCustomKeysPage::sigInteractLightsPointXY);
+
+    QVERIFY(SimController::instance().sendInputReport(window.path(), lightReport(LightMode_Reactive)));
+    QTRY_COMPARE_WITH_TIMEOUT(host->runningHookMode(), 5, kWait);
+    QVERIFY(othersCanGrab());
+
+    const keyboardButCustom *keyA = KeyAssignmentWindow::viewKey(kA);
+    for (int press = 1; press <= 2; ++press) {
+        tap(kXA);
+        QTRY_COMPARE_WITH_TIMEOUT(points.count(), press, kWait);
+        const lumtar::lightfx::PressQueue::Batch queued = LightEngine::instance().takePresses();
+        QCOMPARE(queued.count, 1);
+        QCOMPARE(queued.presses[0].row, keyA->gridRow());
+        QCOMPARE(queued.presses[0].column, keyA->gridColumn());
+    }
+    // A key the keyboard lacks queues nothing; the A after it shows that it
+    // has been handled.
+    tap(kXIso);
+    tap(kXA);
+    QTRY_COMPARE_WITH_TIMEOUT(points.count(), 3, kWait);
+    QCOMPARE(LightEngine::instance().takePresses().count, 1);
+
+    // The keyboard changes to a mode that does not react to keys.
+    QVERIFY(SimController::instance().sendInputReport(window.path(), lightReport(LightMode_Static)));
+    QTRY_COMPARE_WITH_TIMEOUT(host->runningHookMode(), 999, kWait);
     window.stop();
 }
 

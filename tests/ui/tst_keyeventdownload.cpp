@@ -1,12 +1,14 @@
 // Keys the keyboard carries out itself, end to end: the main window with a
-// simulated keyboard behind the real I/O thread. A key is given a gamepad
-// control (keyboard started in a gamepad mode), a keyboard light event or a
-// side light event on its page, the profile is downloaded and the key's
-// record read back from the keyboard's memory.
+// simulated keyboard behind the real I/O thread. A key is given another key
+// or a key combination on the pop-up keyboard, a multimedia, mouse or
+// shortcut function, a gamepad control (keyboard started in a gamepad mode),
+// a keyboard light event or a side light event on its page, the profile is
+// downloaded and the key's record read back from the keyboard's memory.
 #include <QtTest>
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 
@@ -18,9 +20,13 @@
 #include "support/ProfileFileFixture.h"
 #include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
+#include "ui/mainwidget/devicePage/SoftKeyboardButCustom.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DGamePadView.h"
+#include "ui/mainwidget/devicePage/customKeys/DSoftKeyboardPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DTargetKeyPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DVirtualKeyboardTool.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
 
@@ -30,6 +36,30 @@ using Table = CustomKeysPageTable;
 namespace {
 
 const int kA = 4;
+
+QString fieldsOf(const KeyOperateInfoStu &item)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(QString::fromLatin1(recordFieldText(item.type)), QString::fromLatin1(recordFieldText(item.mode)),
+             QString::fromLatin1(recordFieldText(item.value)));
+}
+
+// Opens the page's pop-up keyboard as focusing its field does, clicks the
+// keys on it and closes it again.
+void pickOnPopup(DTargetKeyPage *page, const QList<int> &keys)
+{
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(page->findChild<QLineEdit *>(), &focusIn);
+    QVERIFY(page->isPopupOpen());
+    QTRY_VERIFY(page->popup()->isVisible());
+    for (int code : keys) {
+        SoftKeyboardButCustom *button = page->virtualKeyboard()->softKeyboard()->keyButtons().value(code);
+        QVERIFY2(button && button->isVisible(), qPrintable(QString::number(code)));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    page->closePopup();
+    QVERIFY(!page->popup()->isVisible());
+}
 
 } // namespace
 
@@ -47,6 +77,8 @@ private slots:
     void gamePadHidden();
     void lightEvents_data();
     void lightEvents();
+    void targetAndChoiceKeys_data();
+    void targetAndChoiceKeys();
 
 private:
     DCustomKeysPage *host() const { return m_window.host(); }
@@ -211,6 +243,85 @@ void tst_KeyEventDownload::lightEvents()
     QVERIFY(m_window.download());
     for (int i = 0; i < rows.size(); ++i)
         QCOMPARE(m_window.onboardKey(0, kA + i), QByteArray(rows[i].record));
+}
+
+void tst_KeyEventDownload::targetAndChoiceKeys_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::newRow("LT108HE") << "LT108HE";
+    QTest::newRow("LT104RGB") << "LT104RGB";
+}
+
+void tst_KeyEventDownload::targetAndChoiceKeys()
+{
+    QFETCH(QString, model);
+    DDevicePage *page = m_window.start(model.toLatin1().constData());
+    QVERIFY(page);
+    DevicePageProbe probe(page);
+    QSignalSpy told(host(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
+
+    // Keys A, B, C ... each with one function: keys picked on the pop-up
+    // keyboard (stored without a message) or a radio choice.
+    struct Row {
+        int pageId;
+        QList<int> popupKeys;
+        const char *choice;
+        const char *shown;  // the field's text on the pop-up pages
+        const char *stored; // type mode value
+        const char *record;
+    };
+    const QVector<Row> rows = {
+        {Table::RemapKeyPage, {41}, nullptr, "Esc", "0 1 41", "00290000"},
+        {Table::RemapKeyPage, {-10}, nullptr, "Fn", "0 1 -10", "01000000"},
+        {Table::CombinationKeyPage, {224, 225, 29}, nullptr, "L_CTRL+L_SHIFT+Z", "2 1 3,29", "13e0e11d"},
+        {Table::MultimediaPage, {}, "radioButton_ScreenBrightnessLess", nullptr, "3 1 14", "07390000"},
+        {Table::MousePage, {}, "radioButton_mouseScrollUp", nullptr, "4 1 3", "12010100"},
+        {Table::ShortcutsPage, {}, "radioButton_Copy", nullptr, "9 1 5", "13e00600"},
+    };
+    for (int i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        const int code = kA + i;
+        clickViewKey(code);
+        host()->functionButton(row.pageId)->click();
+        DKeyFunctionPage *shown = host()->shownFunctionPage();
+        QCOMPARE(shown, host()->functionPage(row.pageId));
+        told.clear();
+        if (row.choice) {
+            clickRadio(namedChild<QRadioButton>(shown, row.choice));
+            QCOMPARE(told.count(), 1);
+            QCOMPARE(told.first().first().toString(), QStringLiteral("Operate successful"));
+        } else {
+            auto *targetPage = qobject_cast<DTargetKeyPage *>(shown);
+            QVERIFY(targetPage);
+            pickOnPopup(targetPage, row.popupKeys);
+            QCOMPARE(targetPage->findChild<QLineEdit *>()->text(), QString::fromLatin1(row.shown));
+            QCOMPARE(told.count(), 0);
+        }
+        const std::optional<KeyOperateInfoStu> item = Fixture::item(probe.xmlProfilePath(), "1", code);
+        QVERIFY(item);
+        QCOMPARE(fieldsOf(*item), QString::fromLatin1(row.stored));
+        QVERIFY(KeyAssignmentWindow::viewKey(code)->isMarked());
+    }
+
+    QVERIFY(m_window.download());
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(m_window.onboardKey(0, kA + i), QByteArray(rows[i].record));
+    // The keys stay marked in the theme's colour: no heavy-press item was
+    // written, so no key carries the heavy-press mark.
+    const QRgb heavyMark = DDataManager::getInstance()->customizedKeyMarkColor().rgb() & 0xffffff;
+    QList<int> marked;
+    for (keyboardButCustom *key : DDataManager::getInstance()->keyButtonList()) {
+        if (!key->isMarked())
+            continue;
+        marked << key->keyCode();
+        QVERIFY2((key->outlinePlan().first().fill.rgb() & 0xffffff) != heavyMark,
+                 qPrintable(key->keyCaption()));
+    }
+    std::sort(marked.begin(), marked.end());
+    QList<int> chosen;
+    for (int i = 0; i < rows.size(); ++i)
+        chosen << kA + i;
+    QCOMPARE(marked, chosen);
 }
 
 QTEST_MAIN(tst_KeyEventDownload)

@@ -1,9 +1,13 @@
 // The radio-choice pages (Multimedia, Mouse Key, Shortcuts) on real profile
 // files: what each click stores, which stored item checks which choice,
 // holes, hidden and out-of-range values, the reset before every load, the
-// same choice clicked twice and a store that cannot write.
+// same choice clicked twice and a store that cannot write; the frames of
+// these pages and of the Remap and Key Combination pages draw no border in
+// any theme.
 #include <QtTest>
 
+#include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -16,7 +20,9 @@
 #include "support/KeyPageSignals.h"
 #include "support/ProfileFileFixture.h"
 #include "device/RecordFieldText.h"
+#include "ui/mainwidget/devicePage/customKeys/DChangeKeyPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DHotKeyPage.h"
+#include "ui/mainwidget/devicePage/customKeys/DKeyCombinationPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DMouseKeyPage.h"
 #include "ui/mainwidget/devicePage/customKeys/DMultimediaPage.h"
 
@@ -76,6 +82,8 @@ private slots:
     void failedStoreIsReported();
     void formAndTexts_data();
     void formAndTexts();
+    void framesDrawNoBorder_data();
+    void framesDrawNoBorder();
 
 private:
     std::unique_ptr<Fixture> m_files;
@@ -358,6 +366,54 @@ void tst_RadioPages::formAndTexts()
     }
     QVERIFY(p->styleSheet().contains(QStringLiteral("QRadioButton")));
     QVERIFY(p->findChild<QLabel *>(title)->styleSheet().contains(QStringLiteral("QLabel#") + title));
+}
+
+void tst_RadioPages::framesDrawNoBorder_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("theme");
+    for (const char *page : {"multimedia", "mouse", "shortcuts", "remap", "combination"})
+        for (int theme : {0, 1}) // Dark, Light
+            QTest::addRow("%s, theme %d", page, theme) << QString::fromLatin1(page) << theme;
+}
+
+void tst_RadioPages::framesDrawNoBorder()
+{
+    QFETCH(QString, page);
+    QFETCH(int, theme);
+    DDataManager::getInstance()->loadThemeConfig(theme);
+    std::unique_ptr<DKeyFunctionPage> p;
+    if (page == QLatin1String("remap"))
+        p = std::make_unique<DChangeKeyPage>();
+    else if (page == QLatin1String("combination"))
+        p = std::make_unique<DKeyCombinationPage>();
+    else
+        p = makePage(page);
+    p->updateAppTheme();
+    p->resize(715, 400);
+    p->show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+
+    int frames = 0;
+    for (QFrame *frame : p->findChildren<QFrame *>()) {
+        // Plain frames of the form only; labels and line edits are frames too.
+        if (frame->metaObject() != &QFrame::staticMetaObject || !frame->isVisible())
+            continue;
+        ++frames;
+        // The frame alone, drawn over one background colour: its edges keep it.
+        QImage image(frame->size(), QImage::Format_ARGB32);
+        const QColor background(1, 2, 3);
+        image.fill(background);
+        frame->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        for (int x = 0; x < image.width(); ++x)
+            for (int y : {0, 1, image.height() - 2, image.height() - 1})
+                QVERIFY2(image.pixelColor(x, y) == background, qPrintable(frame->objectName()));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x : {0, 1, image.width() - 2, image.width() - 1})
+                QVERIFY2(image.pixelColor(x, y) == background, qPrintable(frame->objectName()));
+    }
+    QVERIFY(frames > 0);
+    DDataManager::getInstance()->loadThemeConfig(0);
 }
 
 QTEST_MAIN(tst_RadioPages)

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <memory>
 
@@ -59,6 +60,21 @@ void focusField(DTargetKeyPage *page)
     QCoreApplication::sendEvent(page->findChild<QLineEdit *>(), &focusIn);
 }
 
+// The field's bottom centre, the point the pop-up's arrow points at.
+QPoint fieldPoint(DTargetKeyPage *page)
+{
+    const QLineEdit *field = page->findChild<QLineEdit *>();
+    return field->mapToGlobal(QPoint(field->width() / 2, field->height()));
+}
+
+// Where the pop-up goes: 467 pixels left of and 375 above that point, kept
+// on the screen.
+QPoint popupPlace(DTargetKeyPage *page)
+{
+    const QRect screen = QGuiApplication::screenAt(fieldPoint(page))->availableGeometry();
+    return ArrowWidget::placeWithin(fieldPoint(page) - QPoint(467, 375), QSize(1050, 345), 460, screen).topLeft;
+}
+
 } // namespace
 
 class tst_TargetKeyPages : public QObject
@@ -82,6 +98,10 @@ private slots:
     void lightHeavyFallbackAndSelector();
     void oneStartAndOneStopPerPopup_data();
     void oneStartAndOneStopPerPopup();
+    void popupStaysOnTheScreen_data();
+    void popupStaysOnTheScreen();
+    void pressElsewhereClosesAPopupNeverActivated_data();
+    void pressElsewhereClosesAPopupNeverActivated();
     void failedStoreIsReported_data();
     void failedStoreIsReported();
 
@@ -403,12 +423,11 @@ void tst_TargetKeyPages::oneStartAndOneStopPerPopup()
     page->show();
     page->loadKeyOperateInfo();
     QSignalSpy hook(page.get(), &DTargetKeyPage::sigMesgStartOrStopHook);
-    QLineEdit *field = page->findChild<QLineEdit *>();
     for (int round = 0; round < 2; ++round) {
         focusField(page.get());
         QVERIFY(page->popup()->isVisible());
         const QPoint pos = page->popup()->pos();
-        QCOMPARE(pos, field->mapToGlobal(QPoint(field->width() / 2, field->height())) - QPoint(467, 375));
+        QCOMPARE(pos, popupPlace(page.get()));
         focusField(page.get()); // while open: nothing moves, nothing is said
         QCOMPARE(page->popup()->pos(), pos);
         emit page->popup()->sigArrowWidgetHide();
@@ -423,6 +442,113 @@ void tst_TargetKeyPages::oneStartAndOneStopPerPopup()
     page.reset();
     QCOMPARE(hook.count(), 6);
     QCOMPARE(hook.last().first().toBool(), false);
+}
+
+void tst_TargetKeyPages::popupStaysOnTheScreen_data()
+{
+    QTest::addColumn<bool>("combination");
+    QTest::addColumn<int>("edge"); // the window's place: 0 left edge, 1 right edge, 2 bottom right
+    for (int edge : {0, 1, 2}) {
+        QTest::addRow("Remap, edge %d", edge) << false << edge;
+        QTest::addRow("Key Combination, edge %d", edge) << true << edge;
+    }
+}
+
+void tst_TargetKeyPages::popupStaysOnTheScreen()
+{
+    QFETCH(bool, combination);
+    QFETCH(int, edge);
+
+    std::unique_ptr<DTargetKeyPage> page;
+    if (combination)
+        page = std::make_unique<DKeyCombinationPage>();
+    else
+        page = std::make_unique<DChangeKeyPage>();
+    page->resize(300, 362);
+    page->show();
+    const QRect screen = page->screen()->availableGeometry();
+    const int x = edge == 0 ? screen.left() : screen.left() + screen.width() - page->frameGeometry().width();
+    const int y = edge == 2 ? screen.top() + screen.height() - page->frameGeometry().height() : screen.top() + 100;
+    page->move(x, y);
+    QTRY_COMPARE(page->pos(), QPoint(x, y));
+    page->loadKeyOperateInfo();
+
+    focusField(page.get());
+    const QRect popup = page->popup()->geometry();
+    QVERIFY(page->popup()->isVisible());
+    QCOMPARE(popup.size(), QSize(1050, 345));
+    // On the screen, as far as it fits; a screen narrower than the pop-up
+    // shows its left part.
+    if (popup.width() <= screen.width())
+        QVERIFY2(screen.contains(popup), qPrintable(QStringLiteral("%1,%2").arg(popup.x()).arg(popup.y())));
+    else
+        QCOMPARE(popup.left(), screen.left());
+    QVERIFY(popup.top() >= screen.top() && popup.bottom() <= screen.bottom());
+    // Where it fits, as far from the field as ever.
+    const QPoint wanted = fieldPoint(page.get()) - QPoint(467, 375);
+    if (screen.contains(QRect(wanted, popup.size())))
+        QCOMPARE(popup.topLeft(), wanted);
+    // Its arrow's tip, 7 pixels right of the arrow's place, still points at
+    // the field.
+    QCOMPARE(popup.left() + page->popup()->arrowPos() + 7, fieldPoint(page.get()).x());
+    page->closePopup();
+}
+
+void tst_TargetKeyPages::pressElsewhereClosesAPopupNeverActivated_data()
+{
+    lightHeavyFallbackAndSelector_data();
+}
+
+namespace {
+
+// Keeps activation changes from a window, as a window manager that never
+// gives tool-tip windows the focus does.
+class NoActivation : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate;
+    }
+};
+
+} // namespace
+
+void tst_TargetKeyPages::pressElsewhereClosesAPopupNeverActivated()
+{
+    QFETCH(bool, combination);
+
+    std::unique_ptr<DTargetKeyPage> page;
+    if (combination)
+        page = std::make_unique<DKeyCombinationPage>();
+    else
+        page = std::make_unique<DChangeKeyPage>();
+    page->show();
+    page->loadKeyOperateInfo();
+    NoActivation noActivation;
+    page->popup()->installEventFilter(&noActivation);
+    QSignalSpy hook(page.get(), &DTargetKeyPage::sigMesgStartOrStopHook);
+    focusField(page.get());
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(page->popup()->isVisible());
+    QVERIFY(QApplication::activeWindow() != page->popup());
+
+    // Presses in the pop-up and on its field keep it open.
+    SoftKeyboardButCustom *esc = page->virtualKeyboard()->softKeyboard()->keyButtons().value(kEsc);
+    QTest::mousePress(esc, Qt::LeftButton);
+    QTest::mouseRelease(esc, Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QLineEdit *>(), Qt::LeftButton);
+    QVERIFY(page->popup()->isVisible());
+    QCOMPARE(hook.count(), 1);
+
+    // A press elsewhere in the program closes it and ends the capture, once.
+    QTest::mouseClick(page->findChild<QFrame *>(QStringLiteral("frame")), Qt::LeftButton);
+    QVERIFY(!page->popup()->isVisible());
+    QVERIFY(!page->isPopupOpen());
+    QCOMPARE(hook.count(), 2);
+    QCOMPARE(hook.last().first().toBool(), false);
+    QTest::mouseClick(page->findChild<QFrame *>(QStringLiteral("frame")), Qt::LeftButton);
+    QCOMPARE(hook.count(), 2);
 }
 
 void tst_TargetKeyPages::failedStoreIsReported_data()

@@ -20,6 +20,8 @@ private slots:
     void themeColourText();
     void contentMarginsFollowTheArrow_data();
     void contentMarginsFollowTheArrow();
+    void placedWithinTheScreen_data();
+    void placedWithinTheScreen();
     void deactivationHidesWithOneSignal();
     void anotherWindowTakingFocusHidesThePanel();
     void enterAndLeaveAreReported();
@@ -88,6 +90,38 @@ void TestArrowWidget::contentMarginsFollowTheArrow()
     panel.layout()->activate();
     QTEST(label->geometry(), "content");
     QCOMPARE(panel.size(), QSize(260, 120));
+}
+
+void TestArrowWidget::placedWithinTheScreen_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("wanted");
+    QTest::addColumn<QPoint>("placed");
+    QTest::addColumn<int>("arrow");
+    // A 1050 x 345 panel, its arrow at 460, on 1366 x 768 with a 40-pixel
+    // panel at the bottom.
+    const QRect small(0, 0, 1366, 728);
+    QTest::newRow("fits") << small << QPoint(100, 300) << QPoint(100, 300) << 460;
+    QTest::newRow("touches the right edge") << small << QPoint(316, 300) << QPoint(316, 300) << 460;
+    QTest::newRow("past the right edge") << small << QPoint(500, 300) << QPoint(316, 300) << 644;
+    QTest::newRow("far past the right edge") << small << QPoint(1200, 300) << QPoint(316, 300) << 1015;
+    QTest::newRow("past the left edge") << small << QPoint(-100, 300) << QPoint(0, 300) << 360;
+    QTest::newRow("far past the left edge") << small << QPoint(-900, 300) << QPoint(0, 300) << 20;
+    QTest::newRow("above the top") << small << QPoint(100, -50) << QPoint(100, 0) << 460;
+    QTest::newRow("below the bottom") << small << QPoint(100, 500) << QPoint(100, 383) << 460;
+    QTest::newRow("wider than the screen") << QRect(0, 0, 800, 600) << QPoint(233, 100) << QPoint(0, 100) << 693;
+    QTest::newRow("second screen, past its right edge")
+        << QRect(1366, 0, 1920, 1040) << QPoint(2500, 400) << QPoint(2236, 400) << 724;
+    QTest::newRow("no screen") << QRect() << QPoint(5000, -5000) << QPoint(5000, -5000) << 460;
+}
+
+void TestArrowWidget::placedWithinTheScreen()
+{
+    QFETCH(QRect, area);
+    QFETCH(QPoint, wanted);
+    const ArrowWidget::Placement placement = ArrowWidget::placeWithin(wanted, QSize(1050, 345), 460, area);
+    QTEST(placement.topLeft, "placed");
+    QTEST(placement.arrowPos, "arrow");
 }
 
 void TestArrowWidget::deactivationHidesWithOneSignal()

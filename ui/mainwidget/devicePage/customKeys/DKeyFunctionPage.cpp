@@ -20,8 +20,9 @@ DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
 QString DKeyFunctionPage::framedPageStyle(const QString &rules)
 {
     // The frames of a page's form only arrange it; they draw nothing.
-    return QStringLiteral("QFrame#frame, QFrame#frame_3, QFrame#frame_5, QFrame#frame_6, QFrame#frame_10, "
-                          "QFrame#frame_12, QFrame#frame_44, QFrame#frame_Top2{border: none;}")
+    return QStringLiteral("QFrame#frame, QFrame#frame_3, QFrame#frame_5, QFrame#frame_6, QFrame#frame_7, "
+                          "QFrame#frame_8, QFrame#frame_9, QFrame#frame_10, QFrame#frame_12, QFrame#frame_44, "
+                          "QFrame#frame_288, QFrame#frame_Top2{border: none;}")
         + rules;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/mainwidget/devicePage/customKeys/DTargetKeyPage.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -17,6 +18,7 @@ namespace {
 // The pop-up's top-left corner lies this far left of and above the field's
 // bottom centre, so that its arrow points just above the field.
 const QPoint kPopupOffset(467, 375);
+const int kArrowPos = 460;
 
 } // namespace
 
@@ -33,7 +35,7 @@ DTargetKeyPage::DTargetKeyPage(int multiSelectMode, QWidget *parent)
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, this, &DTargetKeyPage::onArrowWidgetHide);
     m_popup->setWindowOpacity(1);
     m_popup->setWidgetSize(1050, 345);
-    m_popup->setArrowPos(460);
+    m_popup->setArrowPos(kArrowPos);
     m_popup->setCenterWidget(m_virtualKeyboard);
 }
 
@@ -125,13 +127,26 @@ void DTargetKeyPage::setLightHeavySelectVisible(bool visible)
 
 bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown() && watched->isWidgetType()) {
+        // A window manager may never give the pop-up (a tool-tip window) the
+        // focus, so that it never loses activation: a press elsewhere in the
+        // program, outside the pop-up and its field, closes it as well.
+        auto *pressed = static_cast<QWidget *>(watched);
+        if (pressed != m_popup && !m_popup->isAncestorOf(pressed) && pressed != m_field) {
+            closePopup();
+            return false;
+        }
+    }
     if (watched == m_field && event->type() == QEvent::FocusIn && !m_popup->isPopupShown()) {
+        qApp->installEventFilter(this);
         m_popup->setPopupShown(true);
         popupOpened();
         // The field gives the focus away, so the next click opens the pop-up again.
         focusNextPrevChild(true);
+        // Kept on the screen: near its right edge the pop-up moves left and
+        // its arrow still points at the field.
         const QPoint bottomCentre = m_field->mapToGlobal(QPoint(m_field->width() / 2, m_field->height()));
-        m_popup->move(bottomCentre - kPopupOffset);
+        m_popup->moveOnScreen(bottomCentre - kPopupOffset, kArrowPos, bottomCentre);
         m_popup->show();
         m_popup->activateWindow();
         emit sigMesgStartOrStopHook(true);
@@ -141,6 +156,7 @@ bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 
 void DTargetKeyPage::onArrowWidgetHide()
 {
+    qApp->removeEventFilter(this);
     emit sigMesgStartOrStopHook(false);
     popupClosed();
     m_popup->setPopupShown(false);

@@ -5,9 +5,9 @@
 //
 // The panel opens when the page's line edit gains the focus and asks the
 // host to capture (sigMesgStartOrStopHook(true)); whenever it closes, for
-// whatever reason (it lost activation, the page was hidden or destroyed,
-// the host closed it), the capture is ended (false), so the keyboard is
-// never left grabbed.
+// whatever reason (it lost activation, a mouse press elsewhere in the
+// program, the page was hidden or destroyed, the host closed it), the
+// capture is ended (false), so the keyboard is never left grabbed.
 #ifndef DTARGETKEYPAGE_H
 #define DTARGETKEYPAGE_H
 
