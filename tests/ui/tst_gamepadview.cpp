@@ -3,6 +3,8 @@
 // stored item checks, and the hover popup with the control's name.
 #include <QtTest>
 
+#include <QScopeGuard>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
@@ -388,6 +390,7 @@ void tst_GamePadView::themedControlsAndHeading()
     QFETCH(int, theme);
     DDataManager *data = DDataManager::getInstance();
     data->loadThemeConfig(theme);
+    const auto backToDark = qScopeGuard([data] { data->loadThemeConfig(0); });
     const ThemeColor colors = data->themeColor();
     data->setGamePadMode(1);
     DGamePadView page;

@@ -5,6 +5,8 @@
 // field.
 #include <QtTest>
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <cmath>
 
@@ -407,6 +409,7 @@ void tst_LightsForm::switchAndSwatchesStandOut()
     QFETCH(int, theme);
     DDataManager *data = DDataManager::getInstance();
     data->loadThemeConfig(theme);
+    const auto backToDark = qScopeGuard([data] { data->loadThemeConfig(0); });
     const QColor background = themeRgb(data->themeColor().DeviceRightBgColor, 255);
     DLightsConfigPage page;
     page.updateAppTheme();
