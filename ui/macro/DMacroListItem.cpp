@@ -12,12 +12,21 @@
 
 namespace {
 
-QString iconSheet(const char *button, const char *def, const char *sel)
+// `row` selects the rows that show the button: "DMacroListItem" for all.
+QString iconSheet(const char *row, const char *button, const char *def, const char *sel)
 {
-    return QStringLiteral("DMacroListItem QPushButton#%1{border: none; background: transparent; border-image: url(%2);}"
-                          "DMacroListItem QPushButton#%1:hover, DMacroListItem QPushButton#%1:pressed"
-                          "{border-image: url(%3);}")
-        .arg(QLatin1String(button), QLatin1String(def), QLatin1String(sel));
+    return QStringLiteral("%1 QPushButton#%2{border: none; background: transparent; border-image: url(%3);}"
+                          "%1 QPushButton#%2:hover, %1 QPushButton#%2:pressed{border-image: url(%4);}")
+        .arg(QLatin1String(row), QLatin1String(button), QLatin1String(def), QLatin1String(sel));
+}
+
+void restyle(QWidget *widget)
+{
+    if (!widget->testAttribute(Qt::WA_WState_Polished))
+        return;
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
 }
 
 } // namespace
@@ -34,9 +43,16 @@ QString DMacroListItem::listStyleSheet(const ThemeColor &theme)
                           "DMacroListItem[selected=\"true\"] QFrame#frame_5:hover{background-color: rgb(%4);}")
                .arg(theme.MacroListItemTextColor, theme.TextFont, theme.TextDefaultColor,
                     theme.MacroListItemSelectedColor, theme.MacroBorderColor, theme.MacroListItemHoverColor)
-        + iconSheet("pushButton_MacroOperate", ":/images/publicIco/dianDef.png", ":/images/publicIco/dianSel.png")
-        + iconSheet("pushButton_Save", ":/images/macro/sureDef.png", ":/images/macro/sureSel.png")
-        + iconSheet("pushButton_Cancel", ":/images/macro/cancelDef.png", ":/images/macro/cancelSel.png");
+        + iconSheet("DMacroListItem", "pushButton_MacroOperate", ":/images/publicIco/dianDef.png",
+                    ":/images/publicIco/dianSel.png")
+        // The rename page's pictures are loaded only for a row that has
+        // shown that page: most rows never do.
+        + QStringLiteral("DMacroListItem QPushButton#pushButton_Save, DMacroListItem QPushButton#pushButton_Cancel"
+                         "{border: none; background: transparent;}")
+        + iconSheet("DMacroListItem[renaming=\"true\"]", "pushButton_Save", ":/images/macro/sureDef.png",
+                    ":/images/macro/sureSel.png")
+        + iconSheet("DMacroListItem[renaming=\"true\"]", "pushButton_Cancel", ":/images/macro/cancelDef.png",
+                    ":/images/macro/cancelSel.png");
 }
 
 DMacroListItem::DMacroListItem(QWidget *parent)
@@ -74,11 +90,7 @@ void DMacroListItem::setSelectedStyle(bool selected)
     setProperty("selected", selected);
     // The rule hangs on the row's property: the frame it styles follows
     // (one not polished yet takes it with its first polish).
-    if (ui->frame_5->testAttribute(Qt::WA_WState_Polished)) {
-        ui->frame_5->style()->unpolish(ui->frame_5);
-        ui->frame_5->style()->polish(ui->frame_5);
-        ui->frame_5->update();
-    }
+    restyle(ui->frame_5);
 }
 
 bool DMacroListItem::isSelectedStyle() const
@@ -101,6 +113,11 @@ void DMacroListItem::mouseDoubleClickEvent(QMouseEvent *event)
 void DMacroListItem::showRenamePage()
 {
     ui->lineEdit_MacroName->setText(m_macroName);
+    if (!property("renaming").toBool()) {
+        setProperty("renaming", true);
+        restyle(ui->pushButton_Save);
+        restyle(ui->pushButton_Cancel);
+    }
     ui->stackedWidget->setCurrentWidget(ui->page_ModifyName);
 }
 
