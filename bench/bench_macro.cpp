@@ -4,6 +4,9 @@
 //
 // Targets: opening within 100 ms; the list within 300 ms; an event within 5 ms.
 //
+// Each figure is given as wall-clock time and as the GUI thread's CPU time;
+// on a loaded machine the second tells the code's own cost.
+//
 // Usage: bench_macro   (offscreen; the store goes to a new folder below /tmp)
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
@@ -16,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -25,6 +29,14 @@ using Clock = std::chrono::steady_clock;
 double milliseconds(Clock::time_point a, Clock::time_point b)
 {
     return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+// CPU time of the calling thread, in milliseconds.
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> v)
@@ -95,21 +107,25 @@ int main(int argc, char **argv)
     page->show();
     settle();
 
-    std::vector<double> lists;
+    std::vector<double> lists, listsCpu;
     for (int run = 0; run < 7; ++run) {
         const auto t0 = Clock::now();
+        const double c0 = threadCpuMs();
         page->onLoadMacroList();
         settle();
         lists.push_back(milliseconds(t0, Clock::now()));
+        listsCpu.push_back(threadCpuMs() - c0);
     }
 
-    std::vector<double> opens;
+    std::vector<double> opens, opensCpu;
     for (int run = 0; run < 20; ++run) {
         const QString index = run % 2 ? QStringLiteral("1") : QStringLiteral("2");
         const auto t0 = Clock::now();
+        const double c0 = threadCpuMs();
         page->onMacroItemMouseClicked(index, QStringLiteral("Macro") + index);
         settle();
         opens.push_back(milliseconds(t0, Clock::now()));
+        opensCpu.push_back(threadCpuMs() - c0);
     }
 
     std::vector<double> events;
@@ -136,10 +152,10 @@ int main(int argc, char **argv)
     }
 
     std::printf("bench_macro\n");
-    std::printf("  open a macro of 40 events:  median %.2f ms, max %.2f ms   (target 100 ms)\n", median(opens),
-                maximum(opens));
-    std::printf("  load a list of 210 macros:  median %.2f ms, max %.2f ms   (target 300 ms)\n", median(lists),
-                maximum(lists));
+    std::printf("  open a macro of 40 events:  median %.2f ms, max %.2f ms, CPU median %.2f ms   (target 100 ms)\n",
+                median(opens), maximum(opens), median(opensCpu));
+    std::printf("  load a list of 210 macros:  median %.2f ms, max %.2f ms, CPU median %.2f ms   (target 300 ms)\n",
+                median(lists), maximum(lists), median(listsCpu));
     std::printf("  one recorded event:         median %.3f ms, max %.3f ms   (target 5 ms; %zu events)\n",
                 median(events), maximum(events), events.size());
     delete page;

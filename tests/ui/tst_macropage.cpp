@@ -21,6 +21,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "support/FormActions.h"
+#include "support/LogCapture.h"
 #include "support/ModalAnswer.h"
 #include "support/TempHome.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
@@ -72,6 +73,7 @@ private slots:
     void listsAsStoredAndOpensFirst();
     void emptyStore();
     void totalTimeAndPressCount();
+    void rowLooksFollowSelection();
     void deleteCases_data();
     void deleteCases();
     void addTakesIndexNeverUsed();
@@ -271,6 +273,47 @@ void tst_MacroPage::totalTimeAndPressCount()
     QCOMPARE(child<QLabel>("label_TotalTime")->text(), QStringLiteral("1500 MS"));
     QCOMPARE(m_page->pressCount(), 2);
     QCOMPARE(m_page->eventRows().at(3)->delay(), QStringLiteral("0"));
+}
+
+void tst_MacroPage::rowLooksFollowSelection()
+{
+    LogCapture log;
+    useStore({{QStringLiteral("1"), QStringLiteral("M1")}, {QStringLiteral("2"), QStringLiteral("M2")}});
+    fill("1", pairs(2));
+    QVERIFY(openPage(2));
+    const ThemeColor theme = m_data->themeColor();
+    const auto colour = [](const QString &text) {
+        const QStringList c = text.split(QLatin1Char(','));
+        return QColor(c.value(0).trimmed().toInt(), c.value(1).trimmed().toInt(), c.value(2).trimmed().toInt()).rgb();
+    };
+    // The background drawn near a row's right end, where no child lies.
+    const auto background = [](QWidget *row) {
+        return row->grab().toImage().pixelColor(row->width() - 6, 10).rgb();
+    };
+
+    QList<DMacroListItem *> macros = m_page->macroRows();
+    QVERIFY(macros.at(0)->isSelectedStyle());
+    QCOMPARE(background(macros.at(0)), colour(theme.MacroListItemSelectedColor));
+    QVERIFY(background(macros.at(1)) != colour(theme.MacroListItemSelectedColor));
+    QTest::mousePress(macros.at(1), Qt::LeftButton);
+    QVERIFY(!macros.at(0)->isSelectedStyle());
+    QCOMPARE(background(macros.at(1)), colour(theme.MacroListItemSelectedColor));
+    QVERIFY(background(macros.at(0)) != colour(theme.MacroListItemSelectedColor));
+
+    QTest::mousePress(macros.at(0), Qt::LeftButton);
+    QCOMPARE(m_page->eventRows().size(), 4);
+    selectRow(1); // A's release: checked, its press the highlighted partner
+    const QList<DCatchKeyAndMouseItem *> events = m_page->eventRows();
+    const QStringList looks{"partner", "checked", "normal", "normal"};
+    for (int i = 0; i < events.size(); ++i) {
+        DCatchKeyAndMouseItem *r = events.at(i);
+        QCOMPARE(r->look(), looks.at(i));
+        const bool lit = looks.at(i) != QLatin1String("normal");
+        QCOMPARE(background(r), colour(lit ? theme.MacroListItemSelectedColor : theme.MacroCenterBgColor));
+        const QColor text = r->findChild<QLabel *>(QStringLiteral("label_CatchEventExplain"))->palette().color(QPalette::WindowText);
+        QCOMPARE(text.rgb(), colour(i == 1 ? theme.TextCheckedColor : theme.MacroListItemTextColor));
+    }
+    QCOMPARE(log.countContaining(QStringLiteral("QCssParser")), 0); // every sheet parses
 }
 
 void tst_MacroPage::deleteCases_data()
@@ -676,6 +719,12 @@ void tst_MacroPage::importThroughFileDialog()
                   .toUtf8());
     out.close();
     child<QPushButton>("pushButton_Import")->click();
+    // Also where the home has no desktop folder, the dialog opens on a
+    // folder that exists and offers no missing folder's name to open.
+    auto *dialog = m_page->findChild<QFileDialog *>(QStringLiteral("macroImportDialog"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->directory().exists());
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text(), QString());
     QVERIFY(ModalAnswer::choose(file, 20000));
     QTRY_COMPARE_WITH_TIMEOUT(m_page->macroRows().size(), 1, 20000);
     QCOMPARE(m_page->macroRows().first()->macroName(), QStringLiteral("Macro1"));

@@ -1,23 +1,85 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 
-#include "core/DDataManager.h"
 #include "ui_DCatchKeyAndMouseItem.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QVariant>
 
 namespace {
 
-QString iconButtonSheet(const QString &picture)
+// The looks a row takes; the list's style sheet styles each by the row's
+// "look" property.
+const char *const kLookNew = "new";
+const char *const kLookNormal = "normal";
+const char *const kLookPartner = "partner";
+const char *const kLookChecked = "checked";
+
+// A widget styled anew after a property its rules select on has changed.
+// One not yet polished takes the property with its first polish.
+void restyle(QWidget *widget)
 {
-    return QStringLiteral("QPushButton{border: none; background: transparent; border-image: url(%1);}").arg(picture);
+    if (!widget->testAttribute(Qt::WA_WState_Polished))
+        return;
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+void setStyledProperty(QWidget *widget, const char *name, const char *value)
+{
+    if (widget->property(name).toByteArray() == value)
+        return;
+    widget->setProperty(name, QByteArray(value));
+    restyle(widget);
 }
 
 } // namespace
+
+QString DCatchKeyAndMouseItem::listStyleSheet(const ThemeColor &theme)
+{
+    // %1 border, %2 normal background, %3 highlight background, %4 text,
+    // %5 checked text, %6 font family.
+    return QStringLiteral(
+               "DCatchKeyAndMouseItem QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); "
+               "background-color: rgb(%2);}"
+               "DCatchKeyAndMouseItem QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); "
+               "background-color: rgb(%2);}"
+               // A new row's delay cell lets the row's own background through.
+               "DCatchKeyAndMouseItem[look=\"new\"] QFrame#frame_2{background-color: rgba(0, 0, 0, 0.004);}"
+               "DCatchKeyAndMouseItem[look=\"partner\"] QFrame#frame, DCatchKeyAndMouseItem[look=\"partner\"] QFrame#frame_2, "
+               "DCatchKeyAndMouseItem[look=\"checked\"] QFrame#frame, DCatchKeyAndMouseItem[look=\"checked\"] QFrame#frame_2"
+               "{background-color: rgb(%3);}"
+               "DCatchKeyAndMouseItem QLabel#label_DelayTime, DCatchKeyAndMouseItem QLabel#label_CatchEventExplain"
+               "{color: rgb(%4); font: 75 10pt \"%6\";}"
+               "DCatchKeyAndMouseItem[look=\"checked\"] QLabel#label_DelayTime, "
+               "DCatchKeyAndMouseItem[look=\"checked\"] QLabel#label_CatchEventExplain{color: rgb(%5);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_Delete{border: none; "
+               "border-image: url(:/images/macro/deleteDef.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_Delete:hover, "
+               "DCatchKeyAndMouseItem QPushButton#pushButton_Delete:pressed{border-image: url(:/images/macro/deleteSel.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventSelect{border: none; background: transparent; "
+               "border-image: url(:/images/macro/timeSel.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventSelect[kind=\"key\"]"
+               "{border-image: url(:/images/macro/keyboardSel.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventSelect[kind=\"mouse\"]"
+               "{border-image: url(:/images/macro/mouseSel.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventStatus{border: none; "
+               "background: transparent;}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventStatus[direction=\"down\"]"
+               "{border-image: url(:/images/macro/keyDownSel.png);}"
+               "DCatchKeyAndMouseItem QPushButton#pushButton_EventStatus[direction=\"up\"]"
+               "{border-image: url(:/images/macro/keyUpDef.png);}")
+        .arg(theme.MacroBorderColor, theme.MacroCenterBgColor, theme.MacroListItemSelectedColor,
+             theme.MacroListItemTextColor, theme.TextCheckedColor, theme.TextFont);
+}
 
 DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::DCatchKeyAndMouseItem)
 {
+    // The look is known before the first polish, so the row is styled once.
+    setProperty("look", QByteArray(kLookNew));
     ui->setupUi(this);
     setFixedHeight(46);
     m_mark = mark;
@@ -25,23 +87,10 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     ui->label_2->hide();
     ui->label_MarkNum->hide();
     ui->label_MarkNum->setText(mark);
-    ui->pushButton_Delete->setStyleSheet(
-        QStringLiteral("QPushButton{border: none; border-image: url(:/images/macro/deleteDef.png);}"
-                       "QPushButton:hover, QPushButton:pressed{border-image: url(:/images/macro/deleteSel.png);}"));
     ui->pushButton_EventSelect->setFocusPolicy(Qt::NoFocus);
     ui->pushButton_EventStatus->setFocusPolicy(Qt::NoFocus);
     ui->pushButton_EventSelect->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->pushButton_EventStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    m_borderColor = theme.MacroBorderColor;
-    m_highlightColor = theme.MacroListItemSelectedColor;
-    m_normalColor = theme.MacroCenterBgColor;
-    m_textColor = theme.MacroListItemTextColor;
-    m_checkedTextColor = theme.TextCheckedColor;
-    m_fontFamily = theme.TextFont;
-
-    applyLook(m_normalColor, QStringLiteral("0,0,0,1"), m_textColor);
 }
 
 DCatchKeyAndMouseItem::~DCatchKeyAndMouseItem()
@@ -51,17 +100,13 @@ DCatchKeyAndMouseItem::~DCatchKeyAndMouseItem()
 
 void DCatchKeyAndMouseItem::setData(int delay, QString type, int keyCode, QString codeName, QString operateExplain)
 {
-    if (type == QLatin1String("key"))
-        ui->pushButton_EventSelect->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/keyboardSel.png")));
-    else if (type == QLatin1String("mouse"))
-        ui->pushButton_EventSelect->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/mouseSel.png")));
-    else
-        ui->pushButton_EventSelect->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/timeSel.png")));
+    const char *kind = type == QLatin1String("key") ? "key" : type == QLatin1String("mouse") ? "mouse" : "other";
+    setStyledProperty(ui->pushButton_EventSelect, "kind", kind);
     if (type == QLatin1String("key") || type == QLatin1String("mouse")) {
         if (operateExplain == QLatin1String("down"))
-            ui->pushButton_EventStatus->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/keyDownSel.png")));
+            setStyledProperty(ui->pushButton_EventStatus, "direction", "down");
         else if (operateExplain == QLatin1String("up"))
-            ui->pushButton_EventStatus->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/keyUpDef.png")));
+            setStyledProperty(ui->pushButton_EventStatus, "direction", "up");
     }
     ui->label_DelayTime->setText(QString::number(delay) + QStringLiteral(" MS"));
 
@@ -93,32 +138,28 @@ void DCatchKeyAndMouseItem::setDelay(int delay)
 
 void DCatchKeyAndMouseItem::setSelectedStyle(bool on)
 {
-    if (on)
-        applyLook(m_highlightColor, m_highlightColor, m_textColor);
-    else
-        applyLook(m_normalColor, m_normalColor, m_textColor);
+    applyLook(on ? kLookPartner : kLookNormal);
 }
 
 void DCatchKeyAndMouseItem::setCheckedStyle(bool on)
 {
-    if (on)
-        applyLook(m_highlightColor, m_highlightColor, m_checkedTextColor);
-    else
-        applyLook(m_normalColor, m_normalColor, m_textColor);
+    applyLook(on ? kLookChecked : kLookNormal);
 }
 
-void DCatchKeyAndMouseItem::applyLook(const QString &background, const QString &delayBackground,
-                                      const QString &textColor)
+QString DCatchKeyAndMouseItem::look() const
 {
-    ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}")
-            .arg(m_borderColor, background));
-    ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgb(%2);}")
-            .arg(m_borderColor, delayBackground));
-    const QString labelSheet = QStringLiteral("QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }").arg(textColor, m_fontFamily);
-    ui->label_DelayTime->setStyleSheet(labelSheet);
-    ui->label_CatchEventExplain->setStyleSheet(labelSheet);
+    return property("look").toString();
+}
+
+void DCatchKeyAndMouseItem::applyLook(const char *look)
+{
+    if (property("look").toByteArray() == look)
+        return;
+    setProperty("look", QByteArray(look));
+    // The rules hang on the row's property: its styled children follow.
+    for (QWidget *w : {static_cast<QWidget *>(ui->frame), static_cast<QWidget *>(ui->frame_2),
+                       static_cast<QWidget *>(ui->label_DelayTime), static_cast<QWidget *>(ui->label_CatchEventExplain)})
+        restyle(w);
 }
 
 void DCatchKeyAndMouseItem::mousePressEvent(QMouseEvent *event)

@@ -1,11 +1,15 @@
 // One row of the macro editor's event list: the event's delay, kind,
 // direction and caption, its six fields as text, three looks (normal,
 // partner highlighted, checked) and a delete button shown under the pointer.
+// Rows carry no style sheet of their own: the list they lie in carries
+// listStyleSheet() once, and a row's look is its "look" property.
 #ifndef DCATCHKEYANDMOUSEITEM_H
 #define DCATCHKEYANDMOUSEITEM_H
 
 #include <QString>
 #include <QWidget>
+
+#include "core/ThemeColor.h"
 
 namespace Ui {
 class DCatchKeyAndMouseItem;
@@ -23,6 +27,11 @@ public:
     void setDelay(int delay);
     void setSelectedStyle(bool on);
     void setCheckedStyle(bool on);
+    // "new" until a look is chosen, then "normal", "partner" or "checked".
+    QString look() const;
+
+    // The rows' looks in a theme, for the widget that holds the rows.
+    static QString listStyleSheet(const ThemeColor &theme);
 
     QString mark() const { return m_mark; }
     QString delay() const { return m_delay; }
@@ -45,7 +54,7 @@ private slots:
     void on_pushButton_Delete_clicked();
 
 private:
-    void applyLook(const QString &background, const QString &delayBackground, const QString &textColor);
+    void applyLook(const char *look);
 
     Ui::DCatchKeyAndMouseItem *ui;
     QString m_mark;
@@ -54,13 +63,6 @@ private:
     QString m_keyCode;
     QString m_codeName;
     QString m_operateExplain;
-
-    QString m_borderColor = QStringLiteral("52,52,86");
-    QString m_highlightColor = QStringLiteral("42,42,65");
-    QString m_normalColor = QStringLiteral("32,32,55");
-    QString m_textColor = QStringLiteral("175,175,175");
-    QString m_checkedTextColor = QStringLiteral("255,143,31");
-    QString m_fontFamily = QStringLiteral("Microsoft YaHei");
 };
 
 #endif

@@ -1,6 +1,5 @@
 #include "ui/macro/DMacroListItem.h"
 
-#include "core/DDataManager.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/macro/macroMenuToolWidget.h"
@@ -8,39 +7,63 @@
 #include "widgets/ArrowWidget.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QVariant>
 
 namespace {
 
-QString iconSheet(const char *def, const char *sel)
+// `row` selects the rows that show the button: "DMacroListItem" for all.
+QString iconSheet(const char *row, const char *button, const char *def, const char *sel)
 {
-    return QStringLiteral("QPushButton{border: none; background: transparent; border-image: url(%1);}"
-                          "QPushButton:hover, QPushButton:pressed{border-image: url(%2);}")
-        .arg(QLatin1String(def), QLatin1String(sel));
+    return QStringLiteral("%1 QPushButton#%2{border: none; background: transparent; border-image: url(%3);}"
+                          "%1 QPushButton#%2:hover, %1 QPushButton#%2:pressed{border-image: url(%4);}")
+        .arg(QLatin1String(row), QLatin1String(button), QLatin1String(def), QLatin1String(sel));
+}
+
+void restyle(QWidget *widget)
+{
+    if (!widget->testAttribute(Qt::WA_WState_Polished))
+        return;
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
 }
 
 } // namespace
+
+QString DMacroListItem::listStyleSheet(const ThemeColor &theme)
+{
+    return QStringLiteral("DMacroListItem QLabel#label_MacroName{color: rgb(%1); font: 75 10pt \"%2\";}"
+                          "DMacroListItem QLineEdit#lineEdit_MacroName{color: rgb(%3); font: 75 12pt \"%2\"; "
+                          "background-color: rgba(%4, 0); border: none;}"
+                          "DMacroListItem QFrame#frame_5{border: none; border-bottom: 1px solid rgb(%5); "
+                          "background: transparent;}"
+                          "DMacroListItem QFrame#frame_5:hover{background-color: rgb(%6);}"
+                          "DMacroListItem[selected=\"true\"] QFrame#frame_5, "
+                          "DMacroListItem[selected=\"true\"] QFrame#frame_5:hover{background-color: rgb(%4);}")
+               .arg(theme.MacroListItemTextColor, theme.TextFont, theme.TextDefaultColor,
+                    theme.MacroListItemSelectedColor, theme.MacroBorderColor, theme.MacroListItemHoverColor)
+        + iconSheet("DMacroListItem", "pushButton_MacroOperate", ":/images/publicIco/dianDef.png",
+                    ":/images/publicIco/dianSel.png")
+        // The rename page's pictures are loaded only for a row that has
+        // shown that page: most rows never do.
+        + QStringLiteral("DMacroListItem QPushButton#pushButton_Save, DMacroListItem QPushButton#pushButton_Cancel"
+                         "{border: none; background: transparent;}")
+        + iconSheet("DMacroListItem[renaming=\"true\"]", "pushButton_Save", ":/images/macro/sureDef.png",
+                    ":/images/macro/sureSel.png")
+        + iconSheet("DMacroListItem[renaming=\"true\"]", "pushButton_Cancel", ":/images/macro/cancelDef.png",
+                    ":/images/macro/cancelSel.png");
+}
 
 DMacroListItem::DMacroListItem(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::DMacroListItem)
 {
+    // Known before the first polish, so the row is styled once.
+    setProperty("selected", false);
     ui->setupUi(this);
     setFixedHeight(46);
     ui->stackedWidget->setCurrentWidget(ui->page_Default);
-
-    const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    m_borderColor = theme.MacroBorderColor;
-    m_selectedColor = theme.MacroListItemSelectedColor;
-    m_hoverColor = theme.MacroListItemHoverColor;
-    ui->label_MacroName->setStyleSheet(
-        QStringLiteral("QLabel{color: rgb(%1); font: 75 10pt \"%2\";}").arg(theme.MacroListItemTextColor, theme.TextFont));
-    ui->lineEdit_MacroName->setStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%1); font: 75 12pt \"%2\"; background-color: rgba(%3,0); border: none;}")
-            .arg(theme.TextDefaultColor, theme.TextFont, theme.MacroListItemSelectedColor));
-    ui->pushButton_MacroOperate->setStyleSheet(iconSheet(":/images/publicIco/dianDef.png", ":/images/publicIco/dianSel.png"));
-    ui->pushButton_Save->setStyleSheet(iconSheet(":/images/macro/sureDef.png", ":/images/macro/sureSel.png"));
-    ui->pushButton_Cancel->setStyleSheet(iconSheet(":/images/macro/cancelDef.png", ":/images/macro/cancelSel.png"));
-    setSelectedStyle(false);
 }
 
 DMacroListItem::~DMacroListItem()
@@ -62,15 +85,17 @@ void DMacroListItem::setMacroInfo(QString index, QString name)
 
 void DMacroListItem::setSelectedStyle(bool selected)
 {
-    if (selected)
-        ui->frame_5->setStyleSheet(
-            QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}")
-                .arg(m_borderColor, m_selectedColor));
-    else
-        ui->frame_5->setStyleSheet(
-            QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid rgb(%1); background: transparent;}"
-                           "QFrame#frame_5:hover{background-color: rgb(%2);}")
-                .arg(m_borderColor, m_hoverColor));
+    if (isSelectedStyle() == selected)
+        return;
+    setProperty("selected", selected);
+    // The rule hangs on the row's property: the frame it styles follows
+    // (one not polished yet takes it with its first polish).
+    restyle(ui->frame_5);
+}
+
+bool DMacroListItem::isSelectedStyle() const
+{
+    return property("selected").toBool();
 }
 
 void DMacroListItem::mousePressEvent(QMouseEvent *event)
@@ -88,6 +113,11 @@ void DMacroListItem::mouseDoubleClickEvent(QMouseEvent *event)
 void DMacroListItem::showRenamePage()
 {
     ui->lineEdit_MacroName->setText(m_macroName);
+    if (!property("renaming").toBool()) {
+        setProperty("renaming", true);
+        restyle(ui->pushButton_Save);
+        restyle(ui->pushButton_Cancel);
+    }
     ui->stackedWidget->setCurrentWidget(ui->page_ModifyName);
 }
 

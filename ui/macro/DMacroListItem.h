@@ -1,11 +1,15 @@
 // One macro of the macro editor's list: its name, a press opens it, the "..."
 // menu exports, deletes or renames it, and a rename is stored in place.
+// Rows carry no style sheet of their own: the list they lie in carries
+// listStyleSheet() once, and a selected row has its "selected" property set.
 #ifndef DMACROLISTITEM_H
 #define DMACROLISTITEM_H
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include "core/ThemeColor.h"
 
 class ArrowWidget;
 
@@ -24,6 +28,10 @@ public:
     void setMacroXmlPath(const char *path);
     void setMacroInfo(QString index, QString name);
     void setSelectedStyle(bool selected);
+    bool isSelectedStyle() const;
+
+    // The rows' looks in a theme, for the widget that holds the rows.
+    static QString listStyleSheet(const ThemeColor &theme);
 
     QString macroIndex() const { return m_macroIndex; }
     QString macroName() const { return m_macroName; }
@@ -59,9 +67,6 @@ private:
     QString m_macroName;
     QString m_macroIndex = QStringLiteral("-1");
     QPointer<ArrowWidget> m_popup;
-    QString m_borderColor;
-    QString m_selectedColor;
-    QString m_hoverColor;
 };
 
 #endif

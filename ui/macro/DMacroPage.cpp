@@ -14,6 +14,8 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QIntValidator>
@@ -47,7 +49,11 @@ DMacroPage::DMacroPage(QWidget *parent)
     setFixedSize(1050, 750);
     ui->radioButton_Delay->hide();
 
+    // The desktop folder, or the home folder where a desktop has none: a
+    // file dialog opened on a missing folder offers its name to choose.
     m_exportDirectory = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!QFileInfo(m_exportDirectory).isDir())
+        m_exportDirectory = QDir::homePath();
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(kNoticePixelSize);
 
@@ -214,7 +220,9 @@ void DMacroPage::loadMacroList()
         return;
     }
     for (const auto &macro : macros) {
-        auto *row = new DMacroListItem(ui->scrollAreaWidgetContents_2);
+        // Built alone and placed into the list whole: its widgets then take
+        // the list's style sheet once, not once per widget as they are made.
+        auto *row = new DMacroListItem;
         connect(row, &DMacroListItem::sigMacroItemMouseClicked, this, &DMacroPage::onMacroItemMouseClicked);
         connect(row, &DMacroListItem::sigModifyMacroItemNameIsEmpty, this, &DMacroPage::onModifyMacroItemNameIsEmpty);
         connect(row, &DMacroListItem::sigModifyMacroItemNameSuccess, this, &DMacroPage::onModifyMacroItemNameSuccess);
@@ -288,7 +296,8 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
 DCatchKeyAndMouseItem *DMacroPage::addEventRow(QString mark, int delay, QString type, int keyCode, QString codeName,
                                                QString operateExplain, int position)
 {
-    auto *row = new DCatchKeyAndMouseItem(mark, ui->scrollAreaWidgetContents_3);
+    // Built alone, then placed (see loadMacroList).
+    auto *row = new DCatchKeyAndMouseItem(mark);
     row->setData(delay, type, keyCode, codeName, operateExplain);
     connect(row, &DCatchKeyAndMouseItem::sigKeyOrMouseEventClick, this, &DMacroPage::onKeyOrMouseEventClick);
     connect(row, &DCatchKeyAndMouseItem::sigDeleteKeyAndMouseEvent, this, &DMacroPage::onDeleteKeyAndMouseEvent);
@@ -461,6 +470,8 @@ void DMacroPage::updateAppTheme()
 
     // The lists lie on the frames' own colour: the dialog's window is
     // translucent, so a see-through list would show whatever is behind it.
+    // The rows' looks ride on the same sheets: set once here, shared by
+    // every row instead of parsed again for each.
     const QString listBackground = QStringLiteral("background-color: rgb(%1); border: none;").arg(theme.MacroLeftBgColor);
     ui->frame_29->setStyleSheet(
         QStringLiteral("QFrame#frame_29{background-color: rgb(%1); border: none;}"
@@ -468,7 +479,8 @@ void DMacroPage::updateAppTheme()
                        "QLabel#label_MacroGroup{color: rgb(%3);}"
                        "QScrollArea#scrollArea_2, QWidget#scrollAreaWidgetContents_2, "
                        "QWidget#qt_scrollarea_viewport{%4}")
-            .arg(theme.MacroLeftBgColor, theme.MacroBorderColor, theme.TextCheckedColor, listBackground));
+            .arg(theme.MacroLeftBgColor, theme.MacroBorderColor, theme.TextCheckedColor, listBackground)
+        + DMacroListItem::listStyleSheet(theme));
     ui->frame_Center->setStyleSheet(
         QStringLiteral("QFrame#frame_Center{background-color: rgb(%1); border: none;}"
                        "QFrame#frame_5{background-color: rgb(%2); border: 2px solid rgb(%3); border-radius: 12px;}"
@@ -477,7 +489,8 @@ void DMacroPage::updateAppTheme()
                        "QScrollArea#scrollArea_3, QWidget#scrollAreaWidgetContents_3, "
                        "QWidget#qt_scrollarea_viewport{%7}")
             .arg(theme.MacroCenterBgColor, theme.MacroLeftBgColor, theme.MacroBorderColor, theme.TextCheckedColor,
-                 theme.TextDefaultColor, theme.TextFont, listBackground));
+                 theme.TextDefaultColor, theme.TextFont, listBackground)
+        + DCatchKeyAndMouseItem::listStyleSheet(theme));
 
     const QString radios =
         QStringLiteral("QRadioButton{color: rgb(%1); font: 75 10pt \"%3\";}"

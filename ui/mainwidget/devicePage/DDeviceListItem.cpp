@@ -85,9 +85,9 @@ bool DDeviceListItem::isVeilShown() const
 void DDeviceListItem::applyFrameStyle(bool selected)
 {
     const QString style = selected
-        ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); } "
+        ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 255); } "
                          "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-        : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
+        : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, 0); } "
                          "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
     ui->frame_DeviceImageBg->setStyleSheet(style.arg(m_accentColor));
 }
