@@ -54,10 +54,15 @@ void CustomButton::paintEvent(QPaintEvent *)
     }
 
     painter.setPen(QPen(m_selected ? m_selectedCaptionColor : m_captionColor, 1));
+    painter.setFont(captionFont());
+    painter.drawText(QRect(30, 10, 170, 50), Qt::AlignLeft, m_caption);
+}
+
+QFont CustomButton::captionFont() const
+{
     QFont f(m_captionFamily, 9);
     f.setBold(true);
-    painter.setFont(f);
-    painter.drawText(QRect(30, 10, 170, 50), Qt::AlignLeft, m_caption);
+    return f;
 }
 
 void CustomButton::enterEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #define CUSTOMBUTTON_H
 
 #include <QColor>
+#include <QFont>
 #include <QToolButton>
 
 class CustomButton : public QToolButton
@@ -21,6 +22,8 @@ public:
 
     QString iconPath() const { return m_iconPath; }
     QString caption() const { return m_caption; }
+    // The font the caption is painted in.
+    QFont captionFont() const;
     bool isSelected() const { return m_selected; }
     bool isHovered() const { return m_hovered; }
 
