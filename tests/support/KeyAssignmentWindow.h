@@ -28,6 +28,7 @@ public:
 
     DDevicePage *page() const { return m_window.page(); }
     DCustomKeysPage *host() const;
+    bool dismissFirmwareOffer() { return m_window.dismissFirmwareOffer(); }
     const std::string &path() const { return m_window.path(); }
 
     // The text of the device page's toast.

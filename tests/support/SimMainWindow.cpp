@@ -7,6 +7,7 @@
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
 #include "support/DevicePageProbe.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
@@ -41,6 +42,15 @@ DDevicePage *SimMainWindow::startOver(const std::string &path)
     m_window.reset(new DMainWidget);
     m_page = m_window->devicePage();
     return m_page;
+}
+
+bool SimMainWindow::dismissFirmwareOffer(int timeoutMs)
+{
+    const auto offer = [this] { return m_window ? m_window->findChild<DUpdateFirmwareDia *>() : nullptr; };
+    if (!QTest::qWaitFor([&] { return offer() && offer()->isVisible(); }, timeoutMs))
+        return false;
+    delete offer();
+    return true;
 }
 
 void SimMainWindow::close()

@@ -28,6 +28,11 @@ public:
     // Builds the window without waiting, over the keyboard `path` plugged
     // by the test.
     DDevicePage *startOver(const std::string &path);
+    // A fresh home counts as a new program version, so a while after the
+    // first open the firmware window offers the keyboard's update on top of
+    // everything: waits for it and closes it, for tests that click on the
+    // screen. False when it did not come.
+    bool dismissFirmwareOffer(int timeoutMs = 20000);
     // Closes the window and unplugs every simulated device.
     void close();
 

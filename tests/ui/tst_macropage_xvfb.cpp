@@ -85,6 +85,8 @@ void tst_MacroPageXvfb::initTestCase()
     QVERIFY(m_x);
     QVERIFY(SimMainWindow::initialise());
     QVERIFY(m_window.start("LT108HE"));
+    // The firmware window would take the clicks meant for the editor.
+    QVERIFY(m_window.dismissFirmwareOffer());
 }
 
 void tst_MacroPageXvfb::cleanupTestCase()
