@@ -5,574 +5,574 @@
     <name>DAllKeysShowPage</name>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinace kláves</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Běžné klávesy</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Speciální klávesy</translation>
     </message>
 </context>
 <context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Levé kliknutí</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostřední kliknutí</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravé kliknutí</translation>
     </message>
 </context>
 <context>
     <name>DChangProfilePage</name>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiřadit profil</translation>
     </message>
 </context>
 <context>
     <name>DChangeKeyPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký stisk</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Silný stisk</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Přemapování</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Přemapovat na klávesu?</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí vrstva</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrstva FN</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsat</translation>
     </message>
 </context>
 <context>
     <name>DDevicePage</name>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam zařízení</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení není připojeno</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o firmwaru</translation>
     </message>
 </context>
 <context>
     <name>DHotKeyPage</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratky</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit plochu</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít okno</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout počítač</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyjmout</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový</translation>
     </message>
 </context>
 <context>
     <name>DKeyCombinationPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký stisk</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Silný stisk</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinace kláves</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadat klávesu?</translation>
     </message>
 </context>
 <context>
     <name>DKeyConfigFunctionPage</name>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce klávesnice</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout/odemknout Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Odemknout Win</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout klávesnici</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav baterie</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí vrstva</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrstva FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrstva FN1</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout na USB</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout na 2,4 GHz</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
 </context>
 <context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithAppPage</name>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr aplikace</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte cestu k aplikaci</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat aplikaci</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte text…</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podsvícení klávesnice</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkové podsvícení</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktivní podsvícení</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškeré podsvícení</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statické</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas −</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost −</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr −1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr dokola</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Plnobarevný režim</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna horní barvy</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna dolní barvy</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout vše</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout podsvícení</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit podsvícení</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam podsvícení</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní 2</translation>
     </message>
 </context>
 <context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr:</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim podsvícení</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Plná barva</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Horní barva</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolní barva</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní podsvícení</translation>
     </message>
 </context>
 <context>
     <name>DLoginWidget</name>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlášení</translation>
     </message>
 </context>
 <context>
     <name>DMacroCmdPage</name>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim přehrávání</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednou</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepřetržitě (zap./vyp. stiskem)</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Vícekrát</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokud je klávesa stisknutá</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet opakování</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet opakování: 1, 2, 3…</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiřadit makro</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam makra</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Skupina maker</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení prodlevy</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznamenávat prodlevy</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez prodlevy</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí prodleva</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit záznam</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam událostí</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam je prázdný</translation>
     </message>
     <message>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit událost</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozice</translation>
     </message>
     <message>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit událost za</translation>
     </message>
     <message>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit událost před</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Událost</translation>
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Událost klávesnice</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Událost myši</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Prodleva</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Akce</translation>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte klávesu</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Levé kliknutí</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostřední kliknutí</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravé kliknutí</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte hodnotu prodlevy</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastnost</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk klávesy</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
@@ -581,228 +581,228 @@
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení kláves</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahoru</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolů</translation>
     </message>
     <message>
         <source>Delete macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro bylo odstraněno</translation>
     </message>
     <message>
         <source>Macro name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Název makra nesmí být prázdný</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Název makra byl změněn</translation>
     </message>
     <message>
         <source>Add macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro bylo přidáno</translation>
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte makro</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam makra byl vymazán</translation>
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte pozici</translation>
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl dosažen limit počtu událostí</translation>
     </message>
     <message>
         <source>Insert successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloženo</translation>
     </message>
     <message>
         <source>Modify successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Upraveno</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka pro uložení</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte složku pro uložení</translation>
     </message>
     <message>
         <source>Export macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export makra se nezdařil</translation>
     </message>
     <message>
         <source>Export macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro bylo exportováno</translation>
     </message>
     <message>
         <source>Open macro file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor makra</translation>
     </message>
     <message>
         <source>Macro files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory maker (*.xml)</translation>
     </message>
     <message>
         <source>Import macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import makra se nezdařil</translation>
     </message>
     <message>
         <source>Import macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro bylo importováno</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit záznam</translation>
     </message>
     <message>
         <source>Start record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit záznam makra</translation>
     </message>
     <message>
         <source>Stop record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit záznam makra</translation>
     </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítka myši</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Levé tlačítko myši</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostřední tlačítko myši</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravé tlačítko myši</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstřelovací tlačítko</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout dolů</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout nahoru</translation>
     </message>
 </context>
 <context>
     <name>DMultimediaPage</name>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimédia</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát/pozastavit</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Další skladba</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí skladba</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost −</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztlumit</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrávač</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulačka</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohlížeč</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas obrazovky +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas obrazovky −</translation>
     </message>
 </context>
 <context>
     <name>DOnboardDownloader</name>
     <message>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení bylo zapsáno do klávesnice</translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
@@ -822,194 +822,194 @@
     </message>
     <message>
         <source>A download is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis již probíhá</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis nastavení se nezdařil, zkuste to znovu</translation>
     </message>
 </context>
 <context>
     <name>DPerformancePage</name>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Při zámku Win:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout klávesu Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspat podsvícení po:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspat klávesnici po:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikdy neuspávat</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>GamePad Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim gamepadu:</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout</translation>
     </message>
     <message>
         <source>Xbox360</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360</translation>
     </message>
     <message>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasický</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastnosti klávesnice</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit aktuální profil</translation>
     </message>
 </context>
 <context>
     <name>DProfileMenuToolWidget</name>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat</translation>
     </message>
 </context>
 <context>
     <name>DResetDefaultPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký stisk</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Silný stisk</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysBindingPage</name>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé klávesy</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysPage</name>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé klávesy</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa má dvě funkce: jednu při podržení a druhou při krátkém stisku.</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Podržení</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba podržení</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskem klávesy zapnete nebo vypnete nepřetržitou aktivaci.</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné pokročilé klávesy</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna klávesa</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinace kláves</translation>
     </message>
     <message>
         <source>Tip: bind the advanced keys on the key page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: pokročilé klávesy se přiřazují na stránce kláves.</translation>
     </message>
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
@@ -1018,7 +1018,7 @@
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení kláves</translation>
     </message>
     <message>
         <source>%1/%2</source>
@@ -1027,15 +1027,15 @@
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl dosažen maximální počet pokročilých kláves</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilá klávesa byla vytvořena</translation>
     </message>
     <message>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilá klávesa byla odstraněna</translation>
     </message>
     <message>
         <source>%1ms</source>
@@ -1048,243 +1048,244 @@
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>V režimu „Jedna klávesa“ stačí stisknout požadovanou klávesu; 
+v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu a jednu další klávesu, např. L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>V režimu „Jedna klávesa“ stačí stisknout požadovanou klávesu;</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>V režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu a jednu další klávesu, např. L_Shift+A nebo L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa může mít až čtyři funkce – jednu pro každou ze čtyř hloubek stisku.</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa má dvě funkce: jednu při podržení a druhou při krátkém stisku.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskem klávesy zapnete nebo vypnete nepřetržitou aktivaci.</translation>
     </message>
 </context>
 <context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Motiv</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek pozadí</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické spuštění</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět se systémem (minimalizovaně)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavírat do oznamovací oblasti</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolovat aktualizace firmwaru</translation>
     </message>
     <message>
         <source>Shop</source>
-        <translation type="unfinished"></translation>
+        <translation>Obchod</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpora</translation>
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat zpětnou vazbu</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikační software</translation>
     </message>
     <message>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolovat aktualizace</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmavý</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlý</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrý</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Růžový</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiný</translation>
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
     <name>DSideLightCustomEventPage</name>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Boční podsvícení</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškeré podsvícení</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkové podsvícení</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktivní podsvícení</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas −</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost −</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Plnobarevný režim</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna horní barvy</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna dolní barvy</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout boční podsvícení</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit boční podsvícení</translation>
     </message>
 </context>
 <context>
     <name>DStrokeConfigView</name>
     <message>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Body aktivace akcí DKS</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlá aktivace</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravte zdvih aktivace a zdvih uvolnění podle toho, jak klávesy stiskáte a pouštíte.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Samostatná citlivost</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>U rychlé aktivace můžete zvlášť nastavit zdvih stisku (aktivace) a uvolnění (reset).</translation>
     </message>
     <message>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk/uvolnění</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvolnění</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Potlačení zákmitů</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvence dotazování</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejít do režimu kalibrace</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit kalibraci</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrace všech kláves</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Sledování síly stisku</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit citlivost</translation>
     </message>
     <message>
         <source>%1K</source>
@@ -1293,15 +1294,15 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Sledování zdvihu</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Citlivost stisku a uvolnění</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim kalibrace kláves</translation>
     </message>
     <message>
         <source>Press(Trigger)</source>
@@ -1320,597 +1321,597 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <name>DUpdateFirmwareDia</name>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace firmwaru</translation>
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Během aktualizace firmwaru zařízení neodpojujte!</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace dokončena</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace se nezdařila</translation>
     </message>
 </context>
 <context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuální klávesnice</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončení programu</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt, program nemůže běžet!</translation>
     </message>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neznámé</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost −</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztlumit</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát/pozastavit</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Další skladba</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí skladba</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrávač</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulačka</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohlížeč</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas obrazovky +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas obrazovky −</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Levé tlačítko myši</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostřední tlačítko myši</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravé tlačítko myši</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout nahoru</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout dolů</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstřelovací tlačítko</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít okno</translation>
     </message>
     <message>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepínání oken</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit plochu</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout počítač</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyjmout</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout klávesnici</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout/odemknout Win</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknout Win</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Odemknout Win</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí vrstva</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrstva FN</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrstva FN1</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav baterie</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout na USB</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout na 2,4 GHz</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkové podsvícení</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktivní podsvícení</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškeré podsvícení</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statické</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas −</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost −</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr −1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr dokola</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Plnobarevný režim</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna horní barvy</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna dolní barvy</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní 2</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout vše</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout podsvícení</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout boční podsvícení</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit boční podsvícení</translation>
     </message>
     <message>
         <source>X Axis Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa X vlevo</translation>
     </message>
     <message>
         <source>X Axis Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa X vpravo</translation>
     </message>
     <message>
         <source>Y Axis Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa Y nahoru</translation>
     </message>
     <message>
         <source>Y Axis Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa Y dolů</translation>
     </message>
     <message>
         <source>Z Axis Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa Z vpřed</translation>
     </message>
     <message>
         <source>Z Axis Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa Z vzad</translation>
     </message>
     <message>
         <source>Z Rotation Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace Z vpřed</translation>
     </message>
     <message>
         <source>Z Rotation Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace Z vzad</translation>
     </message>
     <message>
         <source>X Rotation Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace X vlevo</translation>
     </message>
     <message>
         <source>X Rotation Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace X vpravo</translation>
     </message>
     <message>
         <source>Y Rotation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace Y nahoru</translation>
     </message>
     <message>
         <source>Y Rotation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotace Y dolů</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Plyn</translation>
     </message>
     <message>
         <source>Elevator</source>
-        <translation type="unfinished"></translation>
+        <translation>Výškovka</translation>
     </message>
     <message>
         <source>Accelerator</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcelerátor</translation>
     </message>
     <message>
         <source>Rudder</source>
-        <translation type="unfinished"></translation>
+        <translation>Směrovka</translation>
     </message>
     <message>
         <source>Trigger Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko spouště</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 1</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 2</translation>
     </message>
     <message>
         <source>Button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 3</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 5</translation>
     </message>
     <message>
         <source>Button 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 6</translation>
     </message>
     <message>
         <source>Button 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 7</translation>
     </message>
     <message>
         <source>Button 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 8</translation>
     </message>
     <message>
         <source>Button 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 9</translation>
     </message>
     <message>
         <source>Button 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 10</translation>
     </message>
     <message>
         <source>Button 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 11</translation>
     </message>
     <message>
         <source>Button 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko 12</translation>
     </message>
     <message>
         <source>Arrow Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Šipka nahoru</translation>
     </message>
     <message>
         <source>Arrow Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Šipka dolů</translation>
     </message>
     <message>
         <source>Arrow Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Šipka vlevo</translation>
     </message>
     <message>
         <source>Arrow Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Šipka vpravo</translation>
     </message>
     <message>
         <source>Left joystick Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá páčka nahoru</translation>
     </message>
     <message>
         <source>Left joystick Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá páčka dolů</translation>
     </message>
     <message>
         <source>Left joystick Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá páčka vlevo</translation>
     </message>
     <message>
         <source>Left joystick Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá páčka vpravo</translation>
     </message>
     <message>
         <source>Right joystick Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravá páčka nahoru</translation>
     </message>
     <message>
         <source>Right joystick Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravá páčka dolů</translation>
     </message>
     <message>
         <source>Right joystick Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravá páčka vlevo</translation>
     </message>
     <message>
         <source>Right joystick Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravá páčka vpravo</translation>
     </message>
     <message>
         <source>Left Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá spoušť</translation>
     </message>
     <message>
         <source>Right Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravá spoušť</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko B</translation>
     </message>
     <message>
         <source>Button X</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko X</translation>
     </message>
     <message>
         <source>Button Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko Y</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr</translation>
     </message>
     <message>
         <source>Menu Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítko nabídky</translation>
     </message>
     <message>
         <source>Left joystick Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk levé páčky</translation>
     </message>
     <message>
         <source>Right joystick Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk pravé páčky</translation>
     </message>
     <message>
         <source>Left Bumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Levý nárazník</translation>
     </message>
     <message>
         <source>Right Bumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravý nárazník</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Přemapování</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombinace kláves</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimédia</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout profil</translation>
     </message>
     <message>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit aplikaci</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratky</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce klávesnice</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé klávesy</translation>
     </message>
     <message>
         <source>GamePad</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podsvícení klávesnice</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Boční podsvícení</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit podsvícení</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam podsvícení</translation>
     </message>
     <message>
         <source>%1mm</source>
@@ -1929,359 +1930,359 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>GamePad Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad vypnut</translation>
     </message>
     <message>
         <source>GamePad Xbox360</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad Xbox360</translation>
     </message>
     <message>
         <source>GamePad Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad klasický</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Přemapovat na klávesu?</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiřadit profil</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsat</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte klávesu</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Setting failed, the profile could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení selhalo: profil nelze zapsat</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení selhalo: text je prázdný</translation>
     </message>
     <message>
         <source>The text is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Text je příliš dlouhý</translation>
     </message>
     <message>
         <source>The program path is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Cesta k programu je příliš dlouhá</translation>
     </message>
     <message>
         <source>The macro is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto makro již není uloženo</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadat klávesu?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr aplikace</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte cestu k aplikaci</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat aplikaci</translation>
     </message>
     <message>
         <source>Applications (*.desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace (*.desktop)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte text…</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tlačítka myši</translation>
     </message>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký stisk</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Silný stisk</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuální klávesnice</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Korejština/angličtina</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínština</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>K14</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>K45</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>K56</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>K131</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>K132</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>K133</translation>
     </message>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam zařízení</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení není připojeno</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení kláves</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení aktivace</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení podsvícení</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Výkon</translation>
     </message>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá kalibrace kláves, chvíli počkejte</translation>
     </message>
     <message>
         <source>The keyboard is busy, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice je zaneprázdněna, zkuste to znovu</translation>
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba do uspání podsvícení nesmí být delší než doba do uspání klávesnice</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba do uspání klávesnice je příliš krátká</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobu uspání se nepodařilo nastavit</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba uspání byla nastavena</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Note that the device will restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění: zařízení se restartuje!</translation>
     </message>
     <message>
         <source>Keyboard not accessible</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice není přístupná</translation>
     </message>
     <message>
         <source>A keyboard is connected, but this user is not allowed to open it. Install the program&apos;s device rule (70-lumtar.rules) and plug the keyboard in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice je připojena, ale tento uživatel k ní nemá přístup. Nainstalujte pravidlo zařízení programu (70-lumtar.rules) a klávesnici znovu připojte.</translation>
     </message>
     <message>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení je offline</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení bylo zapnuto</translation>
     </message>
     <message>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Operace se nezdařila</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve zapněte režim kalibrace kláves</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrace klávesy dokončena</translation>
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá kalibrace klávesy</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrace klávesy se nezdařila</translation>
     </message>
     <message>
         <source>Failed to open the device, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení se nepodařilo otevřít, zkuste to znovu</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl dosažen maximální počet profilů</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvoření se nezdařilo: tento index již existuje, zkontrolujte to</translation>
     </message>
     <message>
         <source>Create profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil se nepodařilo vytvořit</translation>
     </message>
     <message>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil byl vytvořen</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Musí zůstat alespoň jeden profil</translation>
     </message>
     <message>
         <source>Delete profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil se nepodařilo odstranit</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil byl odstraněn</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka pro uložení</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte složku pro uložení</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento index neexistuje</translation>
     </message>
     <message>
         <source>Export profile failed, the file path is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Export profilu se nezdařil: cesta k souboru je příliš dlouhá</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export profilu se nezdařil</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil byl exportován</translation>
     </message>
     <message>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor profilu</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory profilů (*.xml)</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte soubor k importu</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import profilu se nezdařil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil byl importován</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Název profilu nesmí být prázdný</translation>
     </message>
     <message>
         <source>Profile name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Název profilu je příliš dlouhý</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje profilu se nepodařilo změnit</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje profilu byly změněny</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit aktuální profil?</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
@@ -2289,228 +2290,228 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr:</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Plná barva</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Horní barva</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolní barva</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní podsvícení</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice/boční</translation>
     </message>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Název vlastního podsvícení nesmí být prázdný</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Název vlastního podsvícení byl změněn</translation>
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení nemá boční podsvícení</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Dýchání</translation>
     </message>
     <message>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlna</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radar</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Had</translation>
     </message>
     <message>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Reakce</translation>
     </message>
     <message>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>Polární záře</translation>
     </message>
     <message>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlnky</translation>
     </message>
     <message>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>Třpyt</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kříž</translation>
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost odezvy</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické vlnky</translation>
     </message>
     <message>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruhy</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohňostroj</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rytmus hudby</translation>
     </message>
     <message>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>Srážka</translation>
     </message>
     <message>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je-li zapnuto, rychlá aktivace skončí až po úplném uvolnění klávesy.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je-li vypnuto, rychlá aktivace skončí, když se klávesa při uvolnění vrátí k bodu aktivace.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavte, jak dlouho je nutné klávesu držet pro aktivaci.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při kalibraci všech kláves stiskněte každou klávesu, aby se kalibrace dokončila.</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
         <extracomment>Shown alone in Japanese, where it holds all five steps, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1. Zapněte režim kalibrace kláves;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Vyberte klávesu;</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Klikněte na „Spustit kalibraci“;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Stiskněte vybranou klávesu;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Zobrazí se výsledek kalibrace;</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Při zámku Win:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout klávesu Windows</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout ALT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout ALT+F4</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspat podsvícení po:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uspat klávesnici po:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit aktuální profil</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastnosti klávesnice</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikdy neuspávat</translation>
     </message>
     <message>
         <source>GamePad:</source>
@@ -2518,139 +2519,128 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Službu zařízení nelze spustit, nebyla nalezena žádná klávesnice. Restartujte program.</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizovat(&amp;N)</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalizovat(&amp;X)</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit(&amp;Q)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Motiv</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek pozadí</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické spuštění</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět se systémem (minimalizovaně)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavírat do oznamovací oblasti</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolovat aktualizace firmwaru</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenalezena žádná zařízení k aktualizaci</translation>
     </message>
     <message>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení bylo použito</translation>
     </message>
     <message>
         <source>Set config failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SVColorArea</name>
-    <message>
-        <source>#%1%2%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení se nepodařilo použít</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název produktu:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální verze:</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběh aktualizace:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová verze:</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze přemapovat</translation>
     </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat</translation>
     </message>
 </context>
 </TS>

@@ -2593,17 +2593,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
 </context>
 <context>
-    <name>SVColorArea</name>
-    <message>
-        <source>#%1%2%3</source>
-        <translation>#%1%2%3</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-</context>
-<context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>Product name:</source>

@@ -5,574 +5,574 @@
     <name>DAllKeysShowPage</name>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Tasten</translation>
     </message>
     <message>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertasten</translation>
     </message>
 </context>
 <context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelklick</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick</translation>
     </message>
 </context>
 <context>
     <name>DChangProfilePage</name>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil zuweisen</translation>
     </message>
 </context>
 <context>
     <name>DChangeKeyPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter Druck</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Starker Druck</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste neu belegen</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste wählen</translation>
     </message>
 </context>
 <context>
     <name>DCustomKeysPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardebene</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN-Ebene</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragen</translation>
     </message>
 </context>
 <context>
     <name>DDevicePage</name>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät nicht verbunden</translation>
     </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Info</translation>
     </message>
 </context>
 <context>
     <name>DHotKeyPage</name>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop anzeigen</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer sperren</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
 </context>
 <context>
     <name>DKeyCombinationPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter Druck</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Starker Druck</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten wählen</translation>
     </message>
 </context>
 <context>
     <name>DKeyConfigFunctionPage</name>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenfunktionen</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win sperren/entsperren</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win sperren</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win entsperren</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur sperren</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkustand abfragen</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardebene</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN-Ebene</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1-Ebene</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu USB wechseln</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu 2,4G wechseln</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
 </context>
 <context>
     <name>DKeyDisablePage</name>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithAppPage</name>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>App wählen</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Pfad, unter dem sich die App befindet</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung auswählen</translation>
     </message>
 </context>
 <context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben ...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturbeleuchtung</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtlicht</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktives Licht</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles Licht</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statisch</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung im Wechsel</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Vollfarbe wechseln</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Farbe wechseln</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Farbe wechseln</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles aus</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundlicht aus</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtaufnahme</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene 2</translation>
     </message>
 </context>
 <context>
     <name>DLightsConfigPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung:</translation>
     </message>
     <message>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtmodus</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Farbe</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Farbe</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Licht</translation>
     </message>
 </context>
 <context>
     <name>DLoginWidget</name>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
 </context>
 <context>
     <name>DMacroCmdPage</name>
     <message>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeart</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal abspielen</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauerwiedergabe ein/aus</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrmals abspielen</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
     </message>
     <message>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl 1, 2, 3 ...</translation>
     </message>
     <message>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro zuweisen</translation>
     </message>
 </context>
 <context>
     <name>DMacroPage</name>
     <message>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroaufnahme</translation>
     </message>
     <message>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrogruppe</translation>
     </message>
     <message>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung aufnehmen</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verzögerung</translation>
     </message>
     <message>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardverzögerung</translation>
     </message>
     <message>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme starten</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisliste</translation>
     </message>
     <message>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme ist leer</translation>
     </message>
     <message>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis einfügen</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis danach einfügen</translation>
     </message>
     <message>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis davor einfügen</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturereignis</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausereignis</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Taste eingeben</translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelklick</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Verzögerung eingeben</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaft</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste drücken</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
@@ -581,228 +581,228 @@
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Delete macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro gelöscht</translation>
     </message>
     <message>
         <source>Macro name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Makroname darf nicht leer sein</translation>
     </message>
     <message>
         <source>Modify macro name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroname geändert</translation>
     </message>
     <message>
         <source>Add macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro hinzugefügt</translation>
     </message>
     <message>
         <source>Please select a macro first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst ein Makro wählen</translation>
     </message>
     <message>
         <source>Clear record macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroaufnahme geleert</translation>
     </message>
     <message>
         <source>Please select a specific location first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Position wählen</translation>
     </message>
     <message>
         <source>The record of events has reached the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl an Ereignissen ist erreicht</translation>
     </message>
     <message>
         <source>Insert successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingefügt</translation>
     </message>
     <message>
         <source>Modify successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
     </message>
     <message>
         <source>Export macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro-Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>Export macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro exportiert</translation>
     </message>
     <message>
         <source>Open macro file</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrodatei öffnen</translation>
     </message>
     <message>
         <source>Macro files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrodateien (*.xml)</translation>
     </message>
     <message>
         <source>Import macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro-Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Import macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro importiert</translation>
     </message>
     <message>
         <source>Stop record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme stoppen</translation>
     </message>
     <message>
         <source>Start record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroaufnahme starten</translation>
     </message>
     <message>
         <source>Stop record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroaufnahme stoppen</translation>
     </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Maustaste</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus links</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus Mitte</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus rechts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Präzisionstaste</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten scrollen</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben scrollen</translation>
     </message>
 </context>
 <context>
     <name>DMultimediaPage</name>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe/Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Titel</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Titel</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienwiedergabe</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmhelligkeit +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmhelligkeit -</translation>
     </message>
 </context>
 <context>
     <name>DOnboardDownloader</name>
     <message>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration übertragen</translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
@@ -820,194 +820,194 @@
     </message>
     <message>
         <source>A download is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft bereits eine Übertragung</translation>
     </message>
     <message>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung fehlgeschlagen, bitte erneut versuchen</translation>
     </message>
 </context>
 <context>
     <name>DPerformancePage</name>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei aktiver Win-Sperre:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Taste sperren</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TAB sperren</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TAB sperren</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4 sperren</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht-Ruhezustand:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Ruhezustand:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ruhezustand</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>GamePad Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad-Modus:</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Xbox360</source>
-        <translation type="unfinished"></translation>
+        <translation>Xbox360</translation>
     </message>
     <message>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatureigenschaften</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Profil zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>DProfileMenuToolWidget</name>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 <context>
     <name>DResetDefaultPage</name>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter Druck</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Starker Druck</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysBindingPage</name>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Tasten</translation>
     </message>
 </context>
 <context>
     <name>DSeniorKeysPage</name>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Tasten</translation>
     </message>
     <message>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste hat zwei Funktionen: eine beim Halten und eine beim kurzen Drücken.</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen</translation>
     </message>
     <message>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltedauer</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie diese Taste, um das Dauerauslösen ein- oder auszuschalten.</translation>
     </message>
     <message>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine erweiterten Tasten</translation>
     </message>
     <message>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeltaste</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>Tip: bind the advanced keys on the key page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Erweiterte Tasten auf der Tastenseite zuweisen.</translation>
     </message>
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
@@ -1016,7 +1016,7 @@
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
     <message>
         <source>%1/%2</source>
@@ -1025,15 +1025,15 @@
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl erweiterter Tasten ist erreicht</translation>
     </message>
     <message>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Taste erstellt</translation>
     </message>
     <message>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Taste gelöscht</translation>
     </message>
     <message>
         <source>%1ms</source>
@@ -1046,114 +1046,115 @@
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration; 
 When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;
+Bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine weitere Taste gewählt werden, z. B. L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei „Einzeltaste“ genügt ein Klick auf eine Taste, um die Belegung abzuschließen;</translation>
     </message>
     <message>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine weitere Taste gewählt werden, z. B. L_Shift+A oder L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste kann vier Funktionen ausführen: Je nach Drucktiefe lassen sich 1 bis 4 Funktionen zuweisen.</translation>
     </message>
     <message>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste hat zwei Funktionen: eine beim Halten und eine beim kurzen Drücken.</translation>
     </message>
     <message>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie diese Taste, um das Dauerauslösen ein- oder auszuschalten.</translation>
     </message>
 </context>
 <context>
     <name>DSettingsDia</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart starten (minimiert)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen in den Infobereich</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Firmware-Update suchen</translation>
     </message>
     <message>
         <source>Shop</source>
-        <translation type="unfinished"></translation>
+        <translation>Shop</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support</translation>
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback senden</translation>
     </message>
     <message>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungssoftware</translation>
     </message>
     <message>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
@@ -1164,125 +1165,125 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <name>DSideLightCustomEventPage</name>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambientelicht</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles Licht</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtlicht</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktives Licht</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo -</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Vollfarbe wechseln</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Farbe wechseln</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Farbe wechseln</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenlicht aus</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenlicht anhalten</translation>
     </message>
 </context>
 <context>
     <name>DStrokeConfigView</name>
     <message>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösepunkte der DKS-Aktionen</translation>
     </message>
 </context>
 <context>
     <name>DTriggerSettingPage</name>
     <message>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellauslösung</translation>
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen Sie Auslöse- und Rücksetzweg daran an, wie Sie die Taste drücken oder loslassen.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennte Empfindlichkeit</translation>
     </message>
     <message>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können den Weg der Schnellauslösung für Drücken (Auslösen) und Loslassen (Rücksetzen) getrennt einstellen.</translation>
     </message>
     <message>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken/Loslassen</translation>
     </message>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Loslassen</translation>
     </message>
     <message>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Entprellung</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragerate</translation>
     </message>
     <message>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibriermodus aktivieren</translation>
     </message>
     <message>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung starten</translation>
     </message>
     <message>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tasten kalibrieren</translation>
     </message>
     <message>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensitätsverfolgung</translation>
     </message>
     <message>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfindlichkeit zurücksetzen</translation>
     </message>
     <message>
         <source>%1K</source>
@@ -1291,15 +1292,15 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Journey tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegverfolgung</translation>
     </message>
     <message>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfindlichkeit für Drücken und Loslassen</translation>
     </message>
     <message>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibriermodus</translation>
     </message>
     <message>
         <source>Press(Trigger)</source>
@@ -1318,597 +1319,597 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <name>DUpdateFirmwareDia</name>
     <message>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware aktualisieren</translation>
     </message>
     <message>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen Sie das Gerät während des Firmware-Updates nicht!</translation>
     </message>
     <message>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung erfolgreich</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>DVirtualKeyboardTool</name>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle Tastatur</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beendet</translation>
     </message>
     <message>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde unerwartet beendet.</translation>
     </message>
     <message>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke +</translation>
     </message>
     <message>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke -</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe/Pause</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Titel</translation>
     </message>
     <message>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Titel</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienwiedergabe</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmhelligkeit +</translation>
     </message>
     <message>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmhelligkeit -</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus links</translation>
     </message>
     <message>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus Mitte</translation>
     </message>
     <message>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus rechts</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben scrollen</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten scrollen</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Präzisionstaste</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster wechseln</translation>
     </message>
     <message>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop anzeigen</translation>
     </message>
     <message>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer sperren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur sperren</translation>
     </message>
     <message>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win sperren/entsperren</translation>
     </message>
     <message>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win sperren</translation>
     </message>
     <message>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win entsperren</translation>
     </message>
     <message>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardebene</translation>
     </message>
     <message>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN-Ebene</translation>
     </message>
     <message>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1-Ebene</translation>
     </message>
     <message>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkustand abfragen</translation>
     </message>
     <message>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu USB wechseln</translation>
     </message>
     <message>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu 2,4G wechseln</translation>
     </message>
     <message>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtlicht</translation>
     </message>
     <message>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktives Licht</translation>
     </message>
     <message>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles Licht</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Statisch</translation>
     </message>
     <message>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit +</translation>
     </message>
     <message>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit -</translation>
     </message>
     <message>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo +</translation>
     </message>
     <message>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo -</translation>
     </message>
     <message>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung +1</translation>
     </message>
     <message>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung -1</translation>
     </message>
     <message>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung im Wechsel</translation>
     </message>
     <message>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Vollfarbe wechseln</translation>
     </message>
     <message>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Farbe wechseln</translation>
     </message>
     <message>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Farbe wechseln</translation>
     </message>
     <message>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene 1</translation>
     </message>
     <message>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene 2</translation>
     </message>
     <message>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles aus</translation>
     </message>
     <message>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundlicht aus</translation>
     </message>
     <message>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenlicht aus</translation>
     </message>
     <message>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenlicht anhalten</translation>
     </message>
     <message>
         <source>X Axis Left</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Achse links</translation>
     </message>
     <message>
         <source>X Axis Right</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Achse rechts</translation>
     </message>
     <message>
         <source>Y Axis Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Achse hoch</translation>
     </message>
     <message>
         <source>Y Axis Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Achse runter</translation>
     </message>
     <message>
         <source>Z Axis Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Achse vor</translation>
     </message>
     <message>
         <source>Z Axis Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Achse zurück</translation>
     </message>
     <message>
         <source>Z Rotation Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Rotation vor</translation>
     </message>
     <message>
         <source>Z Rotation Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Rotation zurück</translation>
     </message>
     <message>
         <source>X Rotation Left</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Rotation links</translation>
     </message>
     <message>
         <source>X Rotation Right</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Rotation rechts</translation>
     </message>
     <message>
         <source>Y Rotation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Rotation hoch</translation>
     </message>
     <message>
         <source>Y Rotation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Rotation runter</translation>
     </message>
     <message>
         <source>Throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schubregler</translation>
     </message>
     <message>
         <source>Elevator</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhenruder</translation>
     </message>
     <message>
         <source>Accelerator</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaspedal</translation>
     </message>
     <message>
         <source>Rudder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenruder</translation>
     </message>
     <message>
         <source>Trigger Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzugstaste</translation>
     </message>
     <message>
         <source>Button 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 1</translation>
     </message>
     <message>
         <source>Button 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 2</translation>
     </message>
     <message>
         <source>Button 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 3</translation>
     </message>
     <message>
         <source>Button 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 4</translation>
     </message>
     <message>
         <source>Button 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 5</translation>
     </message>
     <message>
         <source>Button 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 6</translation>
     </message>
     <message>
         <source>Button 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 7</translation>
     </message>
     <message>
         <source>Button 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 8</translation>
     </message>
     <message>
         <source>Button 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 9</translation>
     </message>
     <message>
         <source>Button 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 10</translation>
     </message>
     <message>
         <source>Button 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 11</translation>
     </message>
     <message>
         <source>Button 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste 12</translation>
     </message>
     <message>
         <source>Arrow Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil hoch</translation>
     </message>
     <message>
         <source>Arrow Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil runter</translation>
     </message>
     <message>
         <source>Arrow Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil links</translation>
     </message>
     <message>
         <source>Arrow Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil rechts</translation>
     </message>
     <message>
         <source>Left joystick Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Stick hoch</translation>
     </message>
     <message>
         <source>Left joystick Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Stick runter</translation>
     </message>
     <message>
         <source>Left joystick Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Stick links</translation>
     </message>
     <message>
         <source>Left joystick Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Stick rechts</translation>
     </message>
     <message>
         <source>Right joystick Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Stick hoch</translation>
     </message>
     <message>
         <source>Right joystick Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Stick runter</translation>
     </message>
     <message>
         <source>Right joystick Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Stick links</translation>
     </message>
     <message>
         <source>Right joystick Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Stick rechts</translation>
     </message>
     <message>
         <source>Left Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Trigger</translation>
     </message>
     <message>
         <source>Right Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Trigger</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste B</translation>
     </message>
     <message>
         <source>Button X</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste X</translation>
     </message>
     <message>
         <source>Button Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste Y</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
     </message>
     <message>
         <source>Menu Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Menütaste</translation>
     </message>
     <message>
         <source>Left joystick Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Linken Stick drücken</translation>
     </message>
     <message>
         <source>Right joystick Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechten Stick drücken</translation>
     </message>
     <message>
         <source>Left Bumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Schultertaste</translation>
     </message>
     <message>
         <source>Right Bumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Schultertaste</translation>
     </message>
     <message>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste neu belegen</translation>
     </message>
     <message>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro</translation>
     </message>
     <message>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil wechseln</translation>
     </message>
     <message>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung starten</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenfunktionen</translation>
     </message>
     <message>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Tasten</translation>
     </message>
     <message>
         <source>GamePad</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturbeleuchtung</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambientelicht</translation>
     </message>
     <message>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundlicht anhalten</translation>
     </message>
     <message>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtaufnahme</translation>
     </message>
     <message>
         <source>%1mm</source>
@@ -1927,359 +1928,359 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>GamePad Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad deaktiviert</translation>
     </message>
     <message>
         <source>GamePad Xbox360</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad Xbox360</translation>
     </message>
     <message>
         <source>GamePad Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad klassisch</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste wählen</translation>
     </message>
     <message>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil zuweisen</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragen</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Taste wählen</translation>
     </message>
     <message>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang erfolgreich</translation>
     </message>
     <message>
         <source>Setting failed, the profile could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Profil konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der Text ist leer</translation>
     </message>
     <message>
         <source>The text is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist zu lang</translation>
     </message>
     <message>
         <source>The program path is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Programmpfad ist zu lang</translation>
     </message>
     <message>
         <source>The macro is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Makro ist nicht mehr vorhanden</translation>
     </message>
     <message>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten wählen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>App wählen</translation>
     </message>
     <message>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Pfad, unter dem sich die App befindet</translation>
     </message>
     <message>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung auswählen</translation>
     </message>
     <message>
         <source>Applications (*.desktop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen (*.desktop)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben ...</translation>
     </message>
     <message>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Maustaste</translation>
     </message>
     <message>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter Druck</translation>
     </message>
     <message>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Starker Druck</translation>
     </message>
     <message>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle Tastatur</translation>
     </message>
     <message>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch/Englisch</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>K14</translation>
     </message>
     <message>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>K45</translation>
     </message>
     <message>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>K56</translation>
     </message>
     <message>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>K131</translation>
     </message>
     <message>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>K132</translation>
     </message>
     <message>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>K133</translation>
     </message>
     <message>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteliste</translation>
     </message>
     <message>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät nicht verbunden</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösung</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten werden kalibriert, bitte einen Moment warten</translation>
     </message>
     <message>
         <source>The keyboard is busy, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur ist beschäftigt, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>The time when the light enters sleep cannot be longer than the keyboard enters sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Licht darf nicht später in den Ruhezustand gehen als die Tastatur</translation>
     </message>
     <message>
         <source>Keyboard enters sleep time is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit bis zum Ruhezustand der Tastatur ist zu kurz</translation>
     </message>
     <message>
         <source>Sleep time set failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit konnte nicht gesetzt werden</translation>
     </message>
     <message>
         <source>Sleep time has been set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezeit wurde gesetzt</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Note that the device will restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung, das Gerät wird neu gestartet!</translation>
     </message>
     <message>
         <source>Keyboard not accessible</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf die Tastatur</translation>
     </message>
     <message>
         <source>A keyboard is connected, but this user is not allowed to open it. Install the program&apos;s device rule (70-lumtar.rules) and plug the keyboard in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Tastatur ist verbunden, aber dieser Benutzer darf sie nicht öffnen. Installieren Sie die Geräteregel des Programms (70-lumtar.rules) und schließen Sie die Tastatur erneut an.</translation>
     </message>
     <message>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät ist offline</translation>
     </message>
     <message>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde eingeschaltet</translation>
     </message>
     <message>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
         <source>Please switch to key calibration mode first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst in den Kalibriermodus wechseln</translation>
     </message>
     <message>
         <source>The key calibration successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung erfolgreich</translation>
     </message>
     <message>
         <source>The key calibration runing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung läuft</translation>
     </message>
     <message>
         <source>The key calibration failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Failed to open the device, please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät konnte nicht geöffnet werden, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl an Profilen ist erreicht</translation>
     </message>
     <message>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen fehlgeschlagen: Der Index existiert bereits, bitte prüfen</translation>
     </message>
     <message>
         <source>Create profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil erstellt</translation>
     </message>
     <message>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens ein Profil muss bleiben</translation>
     </message>
     <message>
         <source>Delete profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil gelöscht</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
     </message>
     <message>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Index existiert nicht</translation>
     </message>
     <message>
         <source>Export profile failed, the file path is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil-Export fehlgeschlagen: Der Dateipfad ist zu lang</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil-Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil exportiert</translation>
     </message>
     <message>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei öffnen</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildateien (*.xml)</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Importdatei wählen</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil-Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil importiert</translation>
     </message>
     <message>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Profilname darf nicht leer sein</translation>
     </message>
     <message>
         <source>Profile name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Profilname ist zu lang</translation>
     </message>
     <message>
         <source>Modify profile info failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil konnte nicht geändert werden</translation>
     </message>
     <message>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil geändert</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
@@ -2287,228 +2288,228 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung:</translation>
     </message>
     <message>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Farbe</translation>
     </message>
     <message>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Farbe</translation>
     </message>
     <message>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Licht</translation>
     </message>
     <message>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur/Ambiente</translation>
     </message>
     <message>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des eigenen Lichts darf nicht leer sein</translation>
     </message>
     <message>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des eigenen Lichts geändert</translation>
     </message>
     <message>
         <source>The device has no atmosphere lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat kein Ambientelicht</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmen</translation>
     </message>
     <message>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Welle</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radar</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange</translation>
     </message>
     <message>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktiv</translation>
     </message>
     <message>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarlicht</translation>
     </message>
     <message>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenring</translation>
     </message>
     <message>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkeln</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo-Reaktion</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Wellenring</translation>
     </message>
     <message>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>Streifen</translation>
     </message>
     <message>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuerwerk</translation>
     </message>
     <message>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Musikrhythmus</translation>
     </message>
     <message>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>Kollision</translation>
     </message>
     <message>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <source>When enabled, the quick trigger will only terminate when you completely release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, endet die Schnellauslösung erst, wenn Sie die Taste ganz loslassen.</translation>
     </message>
     <message>
         <source>When disabled, the key is released until the axis triggers the travel and terminates the quick trigger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn deaktiviert, endet die Schnellauslösung, sobald die losgelassene Taste den Auslösepunkt wieder überschreitet.</translation>
     </message>
     <message>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie lange die Taste zum Auslösen gedrückt werden muss.</translation>
     </message>
     <message>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die Kalibrierung aller Tasten aktiv ist, drücken Sie alle Tasten, um die Kalibrierung abzuschließen.</translation>
     </message>
     <message>
         <source>1.Into key calibration mode first;</source>
         <extracomment>Shown alone in Japanese, where it holds all five steps, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1. Zuerst den Kalibriermodus aktivieren;</translation>
     </message>
     <message>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Eine Taste auswählen;</translation>
     </message>
     <message>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Auf „Kalibrierung starten“ klicken;</translation>
     </message>
     <message>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Die ausgewählte Taste drücken;</translation>
     </message>
     <message>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Das Kalibrierergebnis wird angezeigt;</translation>
     </message>
     <message>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei aktiver Win-Sperre:</translation>
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Taste sperren</translation>
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TAB sperren</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TAB sperren</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4 sperren</translation>
     </message>
     <message>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht-Ruhezustand:</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur-Ruhezustand:</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Profil zurücksetzen</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatureigenschaften</translation>
     </message>
     <message>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ruhezustand</translation>
     </message>
     <message>
         <source>GamePad:</source>
@@ -2516,139 +2517,128 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gerätedienst konnte nicht gestartet werden, es wurde keine Tastatur gefunden. Bitte starten Sie das Programm neu.</translation>
     </message>
     <message>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren(&amp;N)</translation>
     </message>
     <message>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren(&amp;X)</translation>
     </message>
     <message>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen(&amp;R)</translation>
     </message>
     <message>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden(&amp;Q)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart starten (minimiert)</translation>
     </message>
     <message>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen in den Infobereich</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung</translation>
     </message>
     <message>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Firmware-Update suchen</translation>
     </message>
     <message>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aktualisierbaren Geräte gefunden</translation>
     </message>
     <message>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration übernommen</translation>
     </message>
     <message>
         <source>Set config failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SVColorArea</name>
-    <message>
-        <source>#%1%2%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktname:</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Version:</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version:</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>keySelectFrame</name>
     <message>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht neu belegbar</translation>
     </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
 </context>
 </TS>
