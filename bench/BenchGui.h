@@ -23,15 +23,16 @@ inline void idle(int ms)
     loop.exec();
 }
 
-// Runs the GUI event loop until `done` holds; false when `timeoutMs` passed first.
-inline bool idleUntil(const std::function<bool()> &done, int timeoutMs)
+// Runs the GUI event loop until `done` holds, looking every `stepMs`; false
+// when `timeoutMs` passed first.
+inline bool idleUntil(const std::function<bool()> &done, int timeoutMs, int stepMs = 1)
 {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
         if (clock.elapsed() > timeoutMs)
             return false;
-        idle(1);
+        idle(stepMs);
     }
     return true;
 }

@@ -11,6 +11,7 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
 
+#include "BenchCpu.h"
 #include "BenchGui.h"
 
 #include <QCoreApplication>
@@ -31,16 +32,11 @@
 #include <vector>
 
 using bench::idle;
+using bench::processCpuSeconds;
+using bench::threadCpuSeconds;
 using lumtar::sim::SimController;
 
 namespace {
-
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
 
 struct OpenKeyboard {
     std::string path;
@@ -65,28 +61,6 @@ std::unique_ptr<OpenKeyboard> openKeyboard(const char *model, int index)
     }
     kb->io->start();
     return kb;
-}
-
-// CPU seconds of a process's threads whose name starts with `prefix` (all
-// threads for an empty prefix).
-double threadCpuSeconds(const QByteArray &prefix, const QString &pid = QStringLiteral("self"))
-{
-    double total = 0;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
-        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(prefix))
-            continue;
-        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        // utime and stime are fields 14 and 15 of the line, 12 and 13 after the name.
-        if (fields.size() > 12)
-            total += (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    }
-    return total;
 }
 
 double idleCpuPercent(int keyboards, int ms, double *ioThreadsPercent, double *turnsPerSecond)

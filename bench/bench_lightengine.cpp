@@ -10,6 +10,9 @@
 // receiver one 0x28 report a tick and at most 2 commands waiting at once.
 // "not painted" is Wave with the previews computed and streamed but not
 // painted into the keyboard view: the engine's own share.
+#include "BenchCpu.h"
+#include "BenchGui.h"
+#include "BenchMainWindow.h"
 #include "core/QtLinguist.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
@@ -33,59 +36,12 @@
 #include <unistd.h>
 
 using lumtar::sim::SimController;
+using namespace bench;
 
 namespace {
 
 constexpr int kRunMs = 20000;
 constexpr int kW = 26; // HID usage of W
-
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool idleUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        idle(20);
-    }
-    return true;
-}
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
-// CPU seconds of this process's threads whose name starts with `prefix`.
-double threadCpuSeconds(const QByteArray &prefix)
-{
-    double total = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
-        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(prefix))
-            continue;
-        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 12)
-            total += (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    }
-    return total;
-}
 
 colorInfoData keyboardRecord(int mode, int full)
 {
@@ -173,13 +129,9 @@ int main(int argc, char **argv)
     new QtLinguist(&app);
 
     DMainWidget window;
-    window.setGeometry(0, 0, 1366, 768);
-    window.show();
-    DDevicePage *page = window.devicePage();
-    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
-        std::printf("the simulated keyboard did not open\n");
+    DDevicePage *page = showWithOpenKeyboard(window);
+    if (!page)
         return 1;
-    }
     page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
     lightDealMain *engine = page->lightEngine();
     std::string path = SimController::instance().paths().front();

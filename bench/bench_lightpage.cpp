@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BenchGui.h"
+#include "BenchMainWindow.h"
 #include "core/DDataManager.h"
 #include "core/QtLinguist.h"
 #include "sdk/include/LumtarXml.h"
@@ -44,13 +45,9 @@ int main(int argc, char **argv)
     new QtLinguist(&app);
 
     DMainWidget window;
-    window.setGeometry(0, 0, 1366, 768);
-    window.show();
-    DDevicePage *page = window.devicePage();
-    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
-        std::printf("the simulated keyboard did not open\n");
+    DDevicePage *page = showWithOpenKeyboard(window);
+    if (!page)
         return 1;
-    }
     page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
     auto *lights = page->findChild<DLightsConfigPage *>();
     idle(500);

@@ -12,6 +12,9 @@
 //   first samples to the first preview with a lit cell in the tone's band;
 //   median and max beside the analysis period measured in the same run.
 //   Target: max under 2 periods plus 2 keyboard ticks.
+#include "BenchCpu.h"
+#include "BenchGui.h"
+#include "BenchMainWindow.h"
 #include "core/QtLinguist.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
@@ -40,6 +43,7 @@
 #include <vector>
 
 using lumtar::sim::SimController;
+using namespace bench;
 
 namespace {
 
@@ -57,34 +61,6 @@ double median(std::vector<double> values)
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
     return values[values.size() / 2];
 }
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + now.tv_nsec / 1e9;
-}
-
-void idle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool idleUntil(const std::function<bool()> &done, int timeoutMs, int stepMs = 20)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        idle(stepMs);
-    }
-    return true;
-}
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 colorInfoData keyboardRecord(int mode)
 {
@@ -178,13 +154,9 @@ int main(int argc, char **argv)
     tone.setTone(kToneHz, 0.5);
 
     DMainWidget window;
-    window.setGeometry(0, 0, 1366, 768);
-    window.show();
-    DDevicePage *page = window.devicePage();
-    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
-        std::printf("the simulated keyboard did not open\n");
+    DDevicePage *page = showWithOpenKeyboard(window);
+    if (!page)
         return 1;
-    }
     page->onCurIndexChangedMainPage(DDevicePage::LightsConfigPage);
     lightDealMain *engine = page->lightEngine();
     MusicRhythmPipeline *music = engine->musicPipeline();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BenchGui.h"
+#include "BenchMainWindow.h"
 #include "core/QtLinguist.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MagneticCommands.h"
@@ -61,13 +62,9 @@ int main(int argc, char **argv)
     new QtLinguist(&app);
 
     DMainWidget window;
-    window.setGeometry(0, 0, 1366, 768);
-    window.show();
-    DDevicePage *page = window.devicePage();
-    if (!idleUntil([page] { return page->currentKeyboardLink() != nullptr && !page->isDeviceWorkRunning(); }, 20000)) {
-        std::printf("the simulated keyboard did not open\n");
+    DDevicePage *page = showWithOpenKeyboard(window);
+    if (!page)
         return 1;
-    }
     SimController &sim = SimController::instance();
     const std::string path = sim.paths().front();
     sim.setSelfPressing(path, false);

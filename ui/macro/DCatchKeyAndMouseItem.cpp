@@ -2,6 +2,7 @@
 
 #include "core/DDataManager.h"
 #include "widgets/UnitText.h"
+#include "widgets/StyledProperty.h"
 #include "ui_DCatchKeyAndMouseItem.h"
 
 #include <QMouseEvent>
@@ -16,25 +17,6 @@ const char *const kLookNew = "new";
 const char *const kLookNormal = "normal";
 const char *const kLookPartner = "partner";
 const char *const kLookChecked = "checked";
-
-// A widget styled anew after a property its rules select on has changed.
-// One not yet polished takes the property with its first polish.
-void restyle(QWidget *widget)
-{
-    if (!widget->testAttribute(Qt::WA_WState_Polished))
-        return;
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-    widget->update();
-}
-
-void setStyledProperty(QWidget *widget, const char *name, const char *value)
-{
-    if (widget->property(name).toByteArray() == value)
-        return;
-    widget->setProperty(name, QByteArray(value));
-    restyle(widget);
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/macro/macroMenuToolWidget.h"
+#include "widgets/StyledProperty.h"
 #include "ui_DMacroListItem.h"
 #include "widgets/ArrowWidget.h"
 
@@ -18,15 +19,6 @@ QString iconSheet(const char *row, const char *button, const char *def, const ch
     return QStringLiteral("%1 QPushButton#%2{border: none; background: transparent; border-image: url(%3);}"
                           "%1 QPushButton#%2:hover, %1 QPushButton#%2:pressed{border-image: url(%4);}")
         .arg(QLatin1String(row), QLatin1String(button), QLatin1String(def), QLatin1String(sel));
-}
-
-void restyle(QWidget *widget)
-{
-    if (!widget->testAttribute(Qt::WA_WState_Polished))
-        return;
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-    widget->update();
 }
 
 } // namespace
