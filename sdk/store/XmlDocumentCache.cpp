@@ -3,6 +3,9 @@
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/StoreLog.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <errno.h>
 #include <fcntl.h>
 #include <string.h>
@@ -29,6 +32,11 @@ struct StringWriter : pugi::xml_writer
         out.append(static_cast<const char *>(data), size);
     }
 };
+
+size_t knownSize(const FileStamp &stamp)
+{
+    return stamp.size > 0 ? static_cast<size_t>(stamp.size) : 0;
+}
 
 bool readWholeFile(int fd, off_t size, std::string *data, int *err)
 {
@@ -68,12 +76,15 @@ unsigned int XmlDocumentCache::parseOptions()
     return pugi::parse_cdata | pugi::parse_escapes;
 }
 
-std::string XmlDocumentCache::serialise(const pugi::xml_document &doc)
+std::string XmlDocumentCache::serialise(const pugi::xml_document &doc, size_t sizeHint)
 {
     StringWriter w;
-    w.out.reserve(4096);
+    // Room for the last size and a few edits more: a profile file of a
+    // megabyte is otherwise copied into a larger buffer some nine times while
+    // it grows, and the text is handed out without another copy.
+    w.out.reserve(std::max<size_t>(4096, sizeHint + sizeHint / 16));
     doc.save(w, "  ", pugi::format_indent, pugi::encoding_utf8);
-    return w.out;
+    return std::move(w.out);
 }
 
 bool XmlDocumentCache::nestedTooDeep(const pugi::xml_node &top)
@@ -300,7 +311,7 @@ bool XmlDocumentCache::modifyLocked(const std::string &path, const Writer &write
         return true;
     }
     FileStamp stamp;
-    if (!AtomicFileWriter::write(path, serialise(*e->doc), false, &stamp, &error)) {
+    if (!AtomicFileWriter::write(path, serialise(*e->doc, knownSize(e->stamp)), false, &stamp, &error)) {
         StoreLog::write("store file \"" + path + "\" not written: " + error);
         m_entries.erase(path);
         return false;
@@ -374,7 +385,7 @@ bool XmlDocumentCache::commitBatch(const std::string &path)
     std::string error;
     bool written = false;
     try {
-        written = AtomicFileWriter::write(path, serialise(*e.doc), e.created, &stamp, &error);
+        written = AtomicFileWriter::write(path, serialise(*e.doc, knownSize(e.stamp)), e.created, &stamp, &error);
     } catch (const std::exception &ex) {
         error = ex.what();
     }

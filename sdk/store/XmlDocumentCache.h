@@ -63,8 +63,9 @@ public:
     // is refused: writing it back would cost memory out of all measure).
     static bool nestedTooDeep(const pugi::xml_node &top);
 
-    // Serialises a document the way the stores write it.
-    static std::string serialise(const pugi::xml_document &doc);
+    // Serialises a document the way the stores write it; sizeHint, the size
+    // it had when last written, saves growing the text step by step.
+    static std::string serialise(const pugi::xml_document &doc, size_t sizeHint = 0);
     // One element in compact form (to tell whether an edit changed it).
     static std::string serialiseNode(const pugi::xml_node &node);
 

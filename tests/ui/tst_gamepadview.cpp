@@ -3,8 +3,12 @@
 // stored item checks, and the hover popup with the control's name.
 #include <QtTest>
 
+#include <QScopeGuard>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QStackedWidget>
 
@@ -87,6 +91,8 @@ private slots:
     void popupStandsAboveTheControl();
     void onePopupAcrossHovers();
     void noPopupLeftAfterThePage();
+    void themedControlsAndHeading_data();
+    void themedControlsAndHeading();
 
 private:
     std::unique_ptr<Fixture> m_files;
@@ -365,6 +371,59 @@ void tst_GamePadView::noPopupLeftAfterThePage()
     }
     QVERIFY(!popup);
     QCOMPARE(arrowWindows(), before);
+}
+
+void tst_GamePadView::themedControlsAndHeading_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::newRow("Dark") << 0;
+    QTest::newRow("Light") << 1;
+    QTest::newRow("Blue") << 2;
+    QTest::newRow("Pink") << 3;
+}
+
+// Every control is a 30 x 30 tile with the theme's 2-pixel border, the
+// highlight colour when checked; a line of the border colour parts the two
+// groups; the heading panel draws no frame.
+void tst_GamePadView::themedControlsAndHeading()
+{
+    QFETCH(int, theme);
+    DDataManager *data = DDataManager::getInstance();
+    data->loadThemeConfig(theme);
+    const auto backToDark = qScopeGuard([data] { data->loadThemeConfig(0); });
+    const ThemeColor colors = data->themeColor();
+    data->setGamePadMode(1);
+    DGamePadView page;
+    page.updateAppTheme();
+    page.resize(965, 310);
+    page.show();
+    page.loadKeyOperateInfo();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QAbstractButton *plain = page.xbox360Button(0);
+    QAbstractButton *checked = page.xbox360Button(1);
+    checked->setChecked(true);
+    // 30 x 30 inside the 2-pixel border.
+    QCOMPARE(plain->size(), QSize(34, 34));
+    const QImage shot = page.grab().toImage();
+    const auto colourAt = [&](QAbstractButton *button, int x, int y) {
+        return shot.pixelColor(button->mapTo(&page, QPoint(x, y))).rgb();
+    };
+    const auto rgbOf = [](const QString &text) {
+        const QStringList parts = text.split(QLatin1Char(','));
+        return qRgb(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(), parts.value(2).trimmed().toInt());
+    };
+    // The middle of the left and the top edge: away from the rounded corners.
+    QCOMPARE(colourAt(plain, 0, 15), rgbOf(colors.DeviceBorderColor));
+    QCOMPARE(colourAt(plain, 15, 1), rgbOf(colors.DeviceBorderColor));
+    QCOMPARE(colourAt(checked, 0, 15), rgbOf(colors.TextCheckedColor));
+    // The separator between the sticks and the buttons: one line of the border colour.
+    auto *line = page.findChild<QFrame *>(QStringLiteral("frame_LineBg01"));
+    QVERIFY(line);
+    QCOMPARE(line->height(), 1);
+    QCOMPARE(shot.pixelColor(line->mapTo(&page, QPoint(line->width() / 2, 0))).rgb(), rgbOf(colors.DeviceBorderColor));
+    auto *panel = page.findChild<QFrame *>(QStringLiteral("frame_388"));
+    QVERIFY(panel);
+    QCOMPARE(panel->frameWidth(), 0);
 }
 
 QTEST_MAIN(tst_GamePadView)

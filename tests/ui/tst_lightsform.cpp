@@ -5,6 +5,11 @@
 // field.
 #include <QtTest>
 
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cmath>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,12 +19,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/lightDeal/ColorWheelTool.h"
 #include "ui/mainwidget/devicePage/lightDeal/CustomSchemeSwap.h"
 #include "ui/mainwidget/devicePage/lightDeal/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/SVColorArea.h"
 #include "widgets/CustomButton.h"
+#include "widgets/ThemeColorText.h"
 
 #include "ui_DLightsConfigPage.h"
 
@@ -38,6 +45,8 @@ private slots:
     void slotsConnectedByName();
     void retranslateChangesOnlyTexts();
     void colorWheelTool();
+    void switchAndSwatchesStandOut_data();
+    void switchAndSwatchesStandOut();
 
     void pressZones_data();
     void pressZones();
@@ -380,6 +389,57 @@ void tst_LightsForm::uncheckedBoxChecksItselfAgain()
     QCOMPARE(using_.at(0).at(0).toBool(), true);
     QVERIFY(!row.findChild<QPushButton *>(QStringLiteral("pushButton_CustomOperate"))->isVisibleTo(&row));
     QCOMPARE(row.findChild<QLabel *>(QStringLiteral("label_CustomItemName"))->text(), QStringLiteral("WASD+Arrows"));
+}
+
+// ---- looks in every theme -----------------------------------------------------------------
+
+void tst_LightsForm::switchAndSwatchesStandOut_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::newRow("Dark") << 0;
+    QTest::newRow("Light") << 1;
+    QTest::newRow("Blue") << 2;
+    QTest::newRow("Pink") << 3;
+}
+
+// The page switch shows only its picture, never the form's "..." over it; each
+// palette swatch differs visibly from the page background of the theme.
+void tst_LightsForm::switchAndSwatchesStandOut()
+{
+    QFETCH(int, theme);
+    DDataManager *data = DDataManager::getInstance();
+    data->loadThemeConfig(theme);
+    const auto backToDark = qScopeGuard([data] { data->loadThemeConfig(0); });
+    const QColor background = themeRgb(data->themeColor().DeviceRightBgColor, 255);
+    DLightsConfigPage page;
+    page.updateAppTheme();
+    QPalette palette = page.palette();
+    palette.setColor(QPalette::Window, background);
+    page.setPalette(palette);
+    page.setAutoFillBackground(true);
+    page.resize(1470, 345);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    auto *switchButton = page.findChild<QAbstractButton *>(QStringLiteral("toolButton_LightSelectTypeChanged"));
+    QCOMPARE(switchButton->text(), QStringLiteral("..."));
+    const QImage withText = switchButton->grab().toImage();
+    switchButton->setText(QString());
+    QCOMPARE(switchButton->grab().toImage(), withText);
+
+    const auto distance = [](QColor a, QColor b) {
+        const int dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
+        return std::sqrt(double(dr * dr + dg * dg + db * db));
+    };
+    for (int n = 1; n <= 20; ++n) {
+        auto *swatch = page.findChild<QLabel *>(QStringLiteral("label_Color%1").arg(n, 2, 10, QLatin1Char('0')));
+        const QImage shot = page.grab(QRect(swatch->mapTo(&page, QPoint(0, 0)), swatch->size())).toImage();
+        double most = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                most = std::max(most, distance(shot.pixelColor(x, y), background));
+        QVERIFY2(most >= 48, qPrintable(QStringLiteral("swatch %1 differs by %2 at most").arg(n).arg(most)));
+    }
 }
 
 QTEST_MAIN(tst_LightsForm)

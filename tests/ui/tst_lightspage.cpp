@@ -98,6 +98,7 @@ private slots:
     void schemesOnTheKeyboard();
     void renameSticks();
     void stateKeptAcrossStarts();
+    void customColumnsFitAt1366();
 
 private:
     DLightsConfigPage *startWindow(const char *model)
@@ -536,6 +537,45 @@ void tst_LightsPage::stateKeptAcrossStarts()
     QVERIFY(SimStateFile::changesKeptState(lightWrite.data()));
     QVERIFY(!SimStateFile::changesKeptState(query.data()));
     QVERIFY(!SimStateFile::changesKeptState(preview.data()));
+}
+
+// In mode Custom all four columns stand side by side: in a main window as
+// wide as a 1366-pixel screen no control of the page runs past the left or
+// right edge of the frame that holds it (a squeezed column lets its mode
+// buttons run under the next one, cuts the colour wheel, pushes its swatches
+// into the R/G/B edits or its scheme names off the list).
+void tst_LightsPage::customColumnsFitAt1366()
+{
+    QVERIFY(startWindow("LT108HE"));
+    QWidget *window = m_page->window();
+    window->resize(1366, 768);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    child<QAbstractButton>(m_lights, "toolButton_CustomLed")->click();
+    QWidget *schemes = child<QWidget>(m_lights, "frame_D");
+    QVERIFY(schemes->isVisibleTo(m_lights));
+    QTRY_VERIFY_WITH_TIMEOUT(schemes->width() > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_lights->findChildren<DCustomLightListItem *>().isEmpty(), 20000);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(window->width(), 1366);
+    QStringList overflows;
+    for (QWidget *w : m_lights->findChildren<QWidget *>()) {
+        QWidget *holder = w->parentWidget();
+        if (!w->isVisible() || !holder || w->isWindow())
+            continue;
+        const QRect room = holder->rect();
+        const QRect placed = w->geometry();
+        if (placed.left() < room.left() || placed.right() > room.right())
+            overflows << QStringLiteral("%1 %2,%3 %4x%5 in %6 %7 wide")
+                             .arg(w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName())
+                             .arg(placed.x())
+                             .arg(placed.y())
+                             .arg(placed.width())
+                             .arg(placed.height())
+                             .arg(holder->objectName())
+                             .arg(room.width());
+    }
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(tst_LightsPage)

@@ -180,15 +180,23 @@ void DGamePadView::updateAllUI()
 void DGamePadView::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    // The form's stacked widget has already polished the buttons of both sets
+    // with the sheet of the time; a sheet set on a page that is not polished
+    // itself yet would not reach them.
+    ensurePolished();
     setStyleSheet(framedPageStyle(
         QStringLiteral("QToolButton{min-width: 30px; max-width: 30px; min-height: 30px; max-height: 30px; "
                        "border: 2px solid rgb(%1); border-radius: 3px;}"
                        "QToolButton:hover, QToolButton:pressed, QToolButton:checked"
                        "{border: 2px solid rgb(%2); border-radius: 3px;}")
             .arg(theme.DeviceBorderColor, theme.TextCheckedColor)));
+    // The heading's panel only holds the heading; it draws no frame.
+    ui->frame_388->setStyleSheet(QStringLiteral("QFrame#frame_388{border: none;}"));
     ui->label->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
     ui->label->setFont(pageFont(12));
-    const QString line = QStringLiteral("QFrame{background-color: rgb(%1);}").arg(theme.DeviceBorderColor);
+    // One pixel of colour between the two rows of controls, with no frame drawn over it.
+    const QString line =
+        QStringLiteral("QFrame{background-color: rgb(%1); border: none;}").arg(theme.DeviceBorderColor);
     ui->frame_LineBg01->setStyleSheet(line);
     ui->frame_LineBg02->setStyleSheet(line);
 }

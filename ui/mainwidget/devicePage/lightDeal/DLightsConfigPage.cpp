@@ -34,6 +34,9 @@ const char *const kPalette[] = {
     "170,0,255", "255,0,255", "255,85,255", "255,170,255", "0,0,0",    "255,255,255",
 };
 constexpr int kPaletteCount = 20;
+// Colours nearer to each other than this (as r, g, b distance) hardly tell
+// apart on screen.
+constexpr int kFaintSwatchDistance = 48;
 
 // The picture name of a mode button: its object name without "toolButton_".
 QString iconName(const char *buttonName)
@@ -75,6 +78,8 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
 
     m_colorWheel = new SVColorArea(ui->frame_Color);
     ui->frame_Color->layout()->addWidget(m_colorWheel);
+    // The holder is never narrower than the wheel, or a tight row cuts it.
+    ui->frame_Color->setMinimumSize(ui->frame_Color->minimumSize().expandedTo(m_colorWheel->size()));
     connect(m_colorWheel, &SVColorArea::sigGetRGB, this, &DLightsConfigPage::onGetRGB);
     connect(m_colorWheel, &SVColorArea::sigMoveingStatus, this, &DLightsConfigPage::onMoveingStatus);
     connect(m_colorWheel, &SVColorArea::sigMouseIsPress, this, &DLightsConfigPage::onSVColorAreaMouseIsPress);
@@ -360,13 +365,24 @@ void DLightsConfigPage::applyBlueComponent(int value)
 
 void DLightsConfigPage::setPaletteColors()
 {
+    // A swatch of nearly the page's own colour (magenta on the pink theme,
+    // white on the light one) gets a thin rim in the text colour, or it
+    // could not be seen.
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    const QColor background = themeRgb(theme.DeviceRightBgColor, 255);
     m_paletteColors.clear();
     for (int i = 0; i < kPaletteCount; ++i) {
         m_paletteColors << QString::fromLatin1(kPalette[i]);
+        const QColor colour = themeRgb(m_paletteColors.last(), 255);
+        const int dr = colour.red() - background.red(), dg = colour.green() - background.green(),
+                  db = colour.blue() - background.blue();
+        const bool faint = dr * dr + dg * dg + db * db < kFaintSwatchDistance * kFaintSwatchDistance;
+        const QString rim =
+            faint ? QStringLiteral(" border: 1px solid rgb(%1);").arg(theme.TextDefaultColor) : QString();
         auto *label = findChild<QLabel *>(QStringLiteral("label_Color%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-        label->setStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1); border-radius: 7px;}"
+        label->setStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1); border-radius: 7px;%3}"
                                             "QLabel:hover{border: 2px solid rgb(%2);}")
-                                 .arg(m_paletteColors.last(), m_highlightColorText));
+                                 .arg(m_paletteColors.last(), m_highlightColorText, rim));
     }
 }
 
