@@ -47,6 +47,7 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     setApplicationName(QFileInfo(applicationFilePath()).baseName());
 
     FontAliases::install();
+    QtLinguist::keepLeftToRight();
     QFont appFont = font();
     appFont.setFamily(QStringLiteral("Microsoft YaHei"));
     appFont.setPixelSize(12);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMetaEnum>
 #include <QSettings>
 #include <QTranslator>
@@ -75,7 +76,17 @@ bool QtLinguist::setLanguage(int language)
     QCoreApplication::installTranslator(next);
     delete m_translator; // removes itself from the application
     m_translator = next;
+    keepLeftToRight();
     return true;
+}
+
+void QtLinguist::keepLeftToRight()
+{
+    // The keyboard view, the DKS grid and the popups place things by pixels:
+    // the interface stays left to right in every language, Arabic included.
+    // A right-to-left text still runs right to left inside its widget.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 int QtLinguist::applyStartLanguage(const QString &userConfigDir)

@@ -57,6 +57,10 @@ public:
 
     QString translationFile(int language) const { return m_languageFiles.value(language); }
 
+    // Keeps the application's layout direction left to right, whatever a
+    // translation asks for.
+    static void keepLeftToRight();
+
 private:
     void initLanguageMap();
 

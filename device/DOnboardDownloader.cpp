@@ -73,11 +73,11 @@ QString DOnboardDownloader::outcomeText(Outcome outcome)
     case Outcome::Succeeded:
         return tr("Download config successful");
     case Outcome::TooManyMacroKeys:
-        return tr("More than %1 keys are bound to macros; the keyboard holds %1 macros. Nothing was downloaded")
-            .arg(OnboardMacroPacket::SlotCount);
+        return tr("More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded", nullptr,
+                  OnboardMacroPacket::SlotCount);
     case Outcome::TooManySeniorKeys:
-        return tr("More than %1 keys are bound to advanced keys; the keyboard holds %1. Nothing was downloaded")
-            .arg(OnboardSeniorKeyPacket::RecordCount);
+        return tr("More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded",
+                  nullptr, OnboardSeniorKeyPacket::RecordCount);
     case Outcome::AlreadyRunning:
         return tr("A download is already running");
     case Outcome::Failed:

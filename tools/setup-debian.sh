@@ -10,6 +10,10 @@ packages=(
   libhidapi-dev libcjson-dev libpugixml-dev libfftw3-dev libudev-dev
   libx11-dev libxtst-dev libxi-dev libpulse-dev pulseaudio pulseaudio-utils
   fonts-wqy-microhei fontconfig
+  # The sixteen interface languages: simplified and traditional Han, kana and
+  # Hangul (Noto CJK); Latin with Czech, Polish and Turkish letters, Cyrillic
+  # and Arabic (Noto core).
+  fonts-noto-cjk fonts-noto-core
   xvfb xauth x11-utils xdotool
   qemu-system-x86 linux-image-amd64 busybox-static usbip udev
 )

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "widgets/UnitText.h"
+
 BatteryItem::BatteryItem(QWidget *parent)
     : QLabel(parent)
 {
@@ -49,6 +51,6 @@ void BatteryItem::paintEvent(QPaintEvent *)
         painter.setFont(f);
         painter.setPen(QColor(235, 245, 245, 255));
         painter.drawText(QRect(2, 2, 25, 11), Qt::AlignHCenter | Qt::AlignVCenter,
-                         QString::number(m_level) + QLatin1Char('%'));
+                         UnitText::percent(m_level));
     }
 }

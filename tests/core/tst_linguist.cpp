@@ -17,6 +17,8 @@ private slots:
     void startLanguage_data();
     void startLanguage();
     void setLanguage();
+    void everyLanguageLoads_data();
+    void everyLanguageLoads();
 };
 
 void tst_Linguist::systemLanguage_data()
@@ -102,7 +104,28 @@ void tst_Linguist::setLanguage()
     QVERIFY(linguist.setLanguage(QtLinguist::English)); // built beside the program
     QVERIFY(!linguist.setLanguage(0));
     QVERIFY(!linguist.setLanguage(17));
-    QVERIFY(!linguist.setLanguage(QtLinguist::Turkish)); // no file
+}
+
+void tst_Linguist::everyLanguageLoads_data()
+{
+    QTest::addColumn<int>("language");
+    const QMetaEnum languages = QMetaEnum::fromType<QtLinguist::Language>();
+    QCOMPARE(languages.keyCount(), 16);
+    for (int i = 0; i < languages.keyCount(); ++i)
+        QTest::newRow(languages.key(i)) << languages.value(i);
+}
+
+void tst_Linguist::everyLanguageLoads()
+{
+    // Each of the sixteen ships beside the program, in the folder
+    // "translation", and loads there.
+    QFETCH(int, language);
+    QtLinguist linguist;
+    const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/translation/")
+        + linguist.translationFile(language);
+    QVERIFY2(QFile::exists(file), qPrintable(file));
+    QVERIFY(linguist.setLanguage(language));
+    QCOMPARE(qApp->layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(tst_Linguist)

@@ -6,6 +6,7 @@
 #include "device/RecordFieldText.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/LayoutRows.h"
 #include "widgets/ThemeColorText.h"
 
@@ -18,11 +19,15 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(740, 520);
-    ui->label_Title->setText(tr("Update Firmware"));
+    const auto setTexts = [this] {
+        ui->label_Title->setText(tr("Update Firmware"));
+        ui->widget_Tip->setText(tr("If the firmware is being updated, do not unplug the device!"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
     if (parent)
         move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
     m_rowsLayout = ui->verticalLayout_17;
-    ui->widget_Tip->setText(tr("If the firmware is being updated, do not unplug the device!"));
     m_notice = new CbNotice(this);
     applyTheme();
 

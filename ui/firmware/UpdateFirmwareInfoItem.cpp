@@ -8,6 +8,8 @@
 #include "device/MainHidInterFace.h"
 #include "device/RecordFieldText.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/LanguageChangeHook.h"
+#include "widgets/UnitText.h"
 
 namespace {
 
@@ -21,12 +23,16 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
     , ui(new Ui::UpdateFirmwareInfoItem)
 {
     ui->setupUi(this);
-    ui->label->setText(tr("Product name:"));
-    ui->label_2->setText(tr("Current version:"));
-    ui->label_3->setText(tr("Update progress:"));
-    ui->label_5->setText(tr("New version:"));
-    ui->pushButton_Update->setText(tr("Update"));
-    ui->label_SuccessfulTip->setText(tr("Complete"));
+    const auto setTexts = [this] {
+        ui->label->setText(tr("Product name:"));
+        ui->label_2->setText(tr("Current version:"));
+        ui->label_3->setText(tr("Update progress:"));
+        ui->label_5->setText(tr("New version:"));
+        ui->pushButton_Update->setText(tr("Update"));
+        ui->label_SuccessfulTip->setText(tr("Complete"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     setProgress(0);
     applyTheme();
@@ -87,7 +93,7 @@ void UpdateFirmwareInfoItem::setProgress(int percent)
 {
     ui->progressBar->setValue(percent);
     ui->progressBar->repaint();
-    ui->label_ProgressNum->setText(QString::number(percent) + QLatin1Char('%'));
+    ui->label_ProgressNum->setText(UnitText::percent(percent));
 }
 
 void UpdateFirmwareInfoItem::showComplete()

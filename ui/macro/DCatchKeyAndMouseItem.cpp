@@ -1,6 +1,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 
 #include "core/DDataManager.h"
+#include "widgets/UnitText.h"
 #include "ui_DCatchKeyAndMouseItem.h"
 
 #include <QMouseEvent>
@@ -63,7 +64,7 @@ void DCatchKeyAndMouseItem::setData(int delay, QString type, int keyCode, QStrin
         else if (operateExplain == QLatin1String("up"))
             ui->pushButton_EventStatus->setStyleSheet(iconButtonSheet(QStringLiteral(":/images/macro/keyUpDef.png")));
     }
-    ui->label_DelayTime->setText(QString::number(delay) + QStringLiteral(" MS"));
+    ui->label_DelayTime->setText(UnitText::macroDelay(delay));
 
     QString caption = codeName;
     if (type.contains(QLatin1String("mouse"))) {
@@ -88,7 +89,7 @@ void DCatchKeyAndMouseItem::setData(int delay, QString type, int keyCode, QStrin
 void DCatchKeyAndMouseItem::setDelay(int delay)
 {
     m_delay = QString::number(delay);
-    ui->label_DelayTime->setText(m_delay + QStringLiteral(" MS"));
+    ui->label_DelayTime->setText(UnitText::macroDelay(m_delay));
 }
 
 void DCatchKeyAndMouseItem::setSelectedStyle(bool on)

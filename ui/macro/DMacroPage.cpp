@@ -9,8 +9,10 @@
 #include "ui_DMacroPage.h"
 #include "ui/EditorDialogTheme.h"
 #include "widgets/CbNotice.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/LayoutRows.h"
 #include "widgets/ThemeColorText.h"
+#include "widgets/UnitText.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -40,7 +42,9 @@ DMacroPage::DMacroPage(QWidget *parent)
     , ui(new Ui::DMacroPage)
 {
     ui->setupUi(this);
+    ui->lineEdit_DefaultDelayNum->setText(QStringLiteral("100"));
     setTexts();
+    LanguageChangeHook::install(this, [this] { setTexts(); });
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -99,14 +103,13 @@ void DMacroPage::setTexts()
     ui->radioButton_RecordDelay->setText(tr("Recording delay"));
     ui->radioButton_NoDelay->setText(tr("No delay"));
     ui->radioButton_DefaultDelay->setText(tr("Default delay"));
-    ui->lineEdit_DefaultDelayNum->setText(tr("100"));
     ui->label_11->setText(tr("MS"));
     ui->label_8->setText(tr("MS"));
     ui->label_9->setText(tr("MS"));
     ui->label->setText(tr("Start record"));
     ui->label_12->setText(tr("Event List"));
     ui->label_14->setText(tr("Record is empty"));
-    ui->label_TotalTime->setText(QStringLiteral("0 MS"));
+    ui->label_TotalTime->setText(UnitText::macroDelay(m_totalTime));
     ui->label_InsertMacro->setText(tr("Insert Event"));
     ui->label_5->setText(tr("Position"));
     ui->radioButton_InsertAfter->setText(tr("Insert event after"));
@@ -127,19 +130,18 @@ void DMacroPage::setTexts()
     ui->radioButton_2center->setText(tr("Center Click"));
     ui->radioButton_MouseRight->setText(tr("Right Click"));
     ui->radioButton_3right->setText(tr("Right Click"));
-    ui->lineEdit_EnterDelayNum->clear();
     ui->lineEdit_EnterDelayNum->setPlaceholderText(tr("Please enter delay number"));
     ui->pushButton_InsertMacro->setText(tr("Insert"));
     ui->label_Property->setText(tr("Property"));
     ui->label_2->setText(tr("Delay"));
-    ui->lineEdit_DelayNum->setPlaceholderText(tr("0"));
+    ui->lineEdit_DelayNum->setPlaceholderText(QStringLiteral("0"));
     ui->label_3->setText(tr("Press Key"));
     ui->label_13->setText(tr("Mouse"));
     ui->pushButton_ModifyMacro->setText(tr("Modify"));
-    ui->label_SmallTip->setText(tr("Tip") + QStringLiteral(": ")
-                                + tr("After the macro group recording is completed, please move to")
-                                + QStringLiteral(" \"") + tr("Key Custom") + QStringLiteral("->") + tr("Macro")
-                                + QStringLiteral("\" ") + tr("complete binding operation."));
+    //: %1 is the page path "Key Custom->Macro", built from the page names.
+    ui->label_SmallTip->setText(tr("Tip: After the macro group recording is completed, please move to \"%1\" "
+                                   "complete binding operation.")
+                                    .arg(tr("Key Custom") + QStringLiteral("->") + tr("Macro")));
     ui->pushButton_Import->setToolTip(tr("Import"));
     ui->pushButton_Add->setToolTip(tr("Create"));
     ui->pushButton_ClearMacroLst->setToolTip(tr("Clear"));
@@ -171,7 +173,7 @@ void DMacroPage::showNotice(const QString &text)
 
 void DMacroPage::showTotalTime()
 {
-    ui->label_TotalTime->setText(QString::number(m_totalTime) + QStringLiteral(" MS"));
+    ui->label_TotalTime->setText(UnitText::macroDelay(m_totalTime));
 }
 
 QList<DCatchKeyAndMouseItem *> DMacroPage::eventRows() const

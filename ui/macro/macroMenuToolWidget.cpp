@@ -1,6 +1,7 @@
 #include "ui/macro/macroMenuToolWidget.h"
 
 #include "core/DDataManager.h"
+#include "widgets/LanguageChangeHook.h"
 #include "ui_macroMenuToolWidget.h"
 
 #include <QEvent>
@@ -10,9 +11,13 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget *parent)
     , ui(new Ui::macroMenuToolWidget)
 {
     ui->setupUi(this);
-    ui->label_Export->setText(tr("Export"));
-    ui->label_Delete->setText(tr("Delete"));
-    ui->label_ModifyNanme->setText(tr("Modify Name"));
+    const auto setTexts = [this] {
+        ui->label_Export->setText(tr("Export"));
+        ui->label_Delete->setText(tr("Delete"));
+        ui->label_ModifyNanme->setText(tr("Modify Name"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
     for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyNanme}) {
         label->installEventFilter(this);
         label->setAttribute(Qt::WA_Hover);

@@ -4,6 +4,7 @@
 #include "ui/seniorKeys/DAllKeysItemKey.h"
 #include "ui_DAllKeysShowPage.h"
 #include "widgets/FlowLayout.h"
+#include "widgets/LanguageChangeHook.h"
 
 #include <QDebug>
 #include <QFile>
@@ -35,9 +36,13 @@ DAllKeysShowPage::DAllKeysShowPage(QWidget *parent)
     , ui(new Ui::DAllKeysShowPage)
 {
     ui->setupUi(this);
-    ui->label_15->setText(tr("Key Combination"));
-    ui->label_16->setText(tr("Normal Keys"));
-    ui->label_17->setText(tr("Special Keys"));
+    const auto setTexts = [this] {
+        ui->label_15->setText(tr("Key Combination"));
+        ui->label_16->setText(tr("Normal Keys"));
+        ui->label_17->setText(tr("Special Keys"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
 
     m_groups[0] = new FlowLayout(ui->widget_KeyCombination, -1, -1, -1);
     m_groups[1] = new FlowLayout(ui->widget_NormalKeys, -1, -1, -1);

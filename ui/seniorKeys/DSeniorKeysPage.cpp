@@ -9,6 +9,7 @@
 #include "ui_DSeniorKeysPage.h"
 #include "ui/EditorDialogTheme.h"
 #include "widgets/CbNotice.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/ThemeColorText.h"
 
 #include <QButtonGroup>
@@ -40,21 +41,25 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(kNoticePixelSize);
 
-    ui->label_Title->setText(tr("Senior Keys"));
-    ui->pushButton_NewCreate->setText(tr("Create"));
-    ui->radioButton_SingleKey->setText(tr("Single Key"));
-    ui->radioButton_CombinationKeys->setText(tr("Key Combination"));
-    ui->label_9->setText(tr("Hold"));
-    ui->label_10->setText(tr("Click"));
-    ui->label_13->setText(tr("Hold Duration"));
-    ui->label_TipInfo->setText(tr("Senior keys is empty"));
-    ui->label_MT_Explain->setText(
-        tr("The key have two functions: holding down the key is one type, and clicking the key is one type."));
-    ui->label_TGL_Explain->setText(tr("Click this key to switch continuous triggering on or off."));
-    ui->label_SmallTip->setText(tr("Tip") + QStringLiteral(": ")
-                                + tr("After the advanced key configuration is completed, please move to")
-                                + QStringLiteral(" \"") + tr("Key Custom") + QStringLiteral("->") + tr("Senior Keys")
-                                + QStringLiteral("\" ") + tr("complete binding operation."));
+    const auto setTexts = [this] {
+        ui->label_Title->setText(tr("Senior Keys"));
+        ui->pushButton_NewCreate->setText(tr("Create"));
+        ui->radioButton_SingleKey->setText(tr("Single Key"));
+        ui->radioButton_CombinationKeys->setText(tr("Key Combination"));
+        ui->label_9->setText(tr("Hold"));
+        ui->label_10->setText(tr("Click"));
+        ui->label_13->setText(tr("Hold Duration"));
+        ui->label_TipInfo->setText(tr("Senior keys is empty"));
+        ui->label_MT_Explain->setText(
+            tr("The key have two functions: holding down the key is one type, and clicking the key is one type."));
+        ui->label_TGL_Explain->setText(tr("Click this key to switch continuous triggering on or off."));
+        //: %1 is the page path "Key Custom->Senior Keys", built from the page names.
+        ui->label_SmallTip->setText(tr("Tip: After the advanced key configuration is completed, please move to \"%1\" "
+                                       "complete binding operation.")
+                                        .arg(tr("Key Custom") + QStringLiteral("->") + tr("Senior Keys")));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
 
     DDataManager::getInstance()->copySeniorKeyXmlPath(m_xmlPath);
 
@@ -235,7 +240,8 @@ void DSeniorKeysPage::reloadSeniorKeyList(int reason)
     if (!CLumtarXML_SeniorKey_SelectAllInfoItem(m_xmlPath, &records)) {
         // The rows are gone: nothing is selected and edits wait for a
         // reload that reads the store again.
-        ui->label_EventTotalNum->setText(QStringLiteral("0/%1").arg(SeniorKeyRecord::MaxRecords));
+        //: Advanced keys stored out of the most the store holds.
+        ui->label_EventTotalNum->setText(tr("%1/%2").arg(0).arg(SeniorKeyRecord::MaxRecords));
         m_rowMap.clear();
         return;
     }
@@ -273,7 +279,7 @@ void DSeniorKeysPage::reloadSeniorKeyList(int reason)
 
     if (m_currentRow)
         showSeniorKeyRecord(selectId);
-    ui->label_EventTotalNum->setText(QStringLiteral("%1/%2").arg(m_recordMap.size()).arg(SeniorKeyRecord::MaxRecords));
+    ui->label_EventTotalNum->setText(tr("%1/%2").arg(m_recordMap.size()).arg(SeniorKeyRecord::MaxRecords));
 }
 
 void DSeniorKeysPage::showSeniorKeyRecord(int id)

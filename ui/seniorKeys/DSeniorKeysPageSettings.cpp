@@ -19,6 +19,12 @@
 namespace {
 
 constexpr int kHoldDurationStep = 10; // milliseconds per slider unit
+
+QString holdDurationText(int milliseconds)
+{
+    //: The hold duration of an MT key; %1 is a number of milliseconds.
+    return DSeniorKeysPage::tr("%1ms").arg(milliseconds);
+}
 constexpr int kExplainWidth = 395;
 constexpr int kExplainHeight = 320;
 
@@ -71,7 +77,7 @@ void DSeniorKeysPage::fillDksLabels(const SeniorKeyInfoStu &record)
         setKeyButtonText(SeniorKeySlots::HoldButton, caption(1));
         setKeyButtonText(SeniorKeySlots::ClickButton, caption(2));
         ui->horizontalSlider_HoldDuration->setValue(record.holdDuration / kHoldDurationStep);
-        ui->label_HoldDuration->setText(QString::number(record.holdDuration) + QStringLiteral("ms"));
+        ui->label_HoldDuration->setText(holdDurationText(record.holdDuration));
         break;
     case LUMTAR_SENIOR_TGL:
         setKeyButtonText(SeniorKeySlots::TglButton, record.toggleAssigned == 1 ? caption(1) : QString());
@@ -171,7 +177,7 @@ void DSeniorKeysPage::setUpHoldDurationSlider()
 
 void DSeniorKeysPage::onSliderHoldDurationValue(int HoldDurationValue)
 {
-    ui->label_HoldDuration->setText(QString::number(HoldDurationValue * kHoldDurationStep) + QStringLiteral("ms"));
+    ui->label_HoldDuration->setText(holdDurationText(HoldDurationValue * kHoldDurationStep));
 }
 
 void DSeniorKeysPage::onSliderHoldDurationReleased()

@@ -3,6 +3,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/seniorKeys/SeniorKeyRecord.h"
+#include "widgets/LanguageChangeHook.h"
 #include "ui_DStrokeConfigView.h"
 
 #include <QCloseEvent>
@@ -20,7 +21,11 @@ DStrokeConfigView::DStrokeConfigView(QWidget *parent)
     setFixedSize(460, 150);
     std::memset(&m_record, 0, sizeof m_record);
 
-    ui->label->setText(tr("Trigger points for DKS actions"));
+    const auto setTexts = [this] {
+        ui->label->setText(tr("Trigger points for DKS actions"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
 
     MySlider *slider = ui->horizontalSlider_StrokeView;
     slider->setMaximum(MaximumTravel);

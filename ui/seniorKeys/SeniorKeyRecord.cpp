@@ -1,7 +1,8 @@
 #include "ui/seniorKeys/SeniorKeyRecord.h"
 
-#include "sdk/include/LumtarHid.h"
 #include "device/RecordFieldText.h"
+#include "sdk/include/LumtarHid.h"
+#include "widgets/UnitText.h"
 
 #include <cstring>
 
@@ -68,5 +69,5 @@ bool SeniorKeyRecord::setSlotText(SeniorKeyInfoStu *record, int slot, const QByt
 
 QString SeniorKeyRecord::travelText(int tenths)
 {
-    return QString::number(tenths / 10.0, 'f', 1) + QStringLiteral("mm");
+    return UnitText::travel(tenths);
 }

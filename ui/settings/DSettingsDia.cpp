@@ -262,9 +262,11 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString arg1)
 
 void DSettingsDia::on_comboBox_Theme_currentIndexChanged(QString arg1)
 {
+    // The entry's whole name: in some languages one theme's name could be
+    // part of another's.
     int index = 0;
     for (int candidate = 0; candidate < kThemeCount; ++candidate) {
-        if (arg1.contains(themeText(candidate))) {
+        if (arg1 == themeText(candidate)) {
             index = candidate;
             break;
         }

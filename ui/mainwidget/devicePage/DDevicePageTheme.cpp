@@ -31,8 +31,7 @@ QFont sizedFont(QFont font, int pointSize)
 
 QString DDevicePage::calibrationTipText() const
 {
-    return QObject::tr("All keys calibration in progress ...") + QStringLiteral("(")
-        + QObject::tr("Please press all keys") + QStringLiteral(")");
+    return QObject::tr("All keys calibration in progress ...(Please press all keys)");
 }
 
 void DDevicePage::updateAllUI()

@@ -4,17 +4,22 @@
 #include <QEvent>
 
 #include "core/DDataManager.h"
+#include "widgets/LanguageChangeHook.h"
 
 DProfileMenuToolWidget::DProfileMenuToolWidget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::DProfileMenuToolWidget)
 {
     ui->setupUi(this);
-    ui->label_CreateNew->setText(QObject::tr("Create"));
-    ui->label_Delete->setText(QObject::tr("Delete"));
-    ui->label_Export->setText(QObject::tr("Export"));
-    ui->label_Import->setText(QObject::tr("Import"));
-    ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
+    const auto setTexts = [this] {
+        ui->label_CreateNew->setText(QObject::tr("Create"));
+        ui->label_Delete->setText(QObject::tr("Delete"));
+        ui->label_Export->setText(QObject::tr("Export"));
+        ui->label_Import->setText(QObject::tr("Import"));
+        ui->label_ModifyNanme->setText(QObject::tr("Modify Name"));
+    };
+    setTexts();
+    LanguageChangeHook::install(this, setTexts);
     for (QLabel *label : {ui->label_CreateNew, ui->label_Delete, ui->label_Export, ui->label_Import,
                           ui->label_ModifyNanme})
         label->installEventFilter(this);

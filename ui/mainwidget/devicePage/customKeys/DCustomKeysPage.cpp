@@ -29,6 +29,7 @@
 #include "ui/mainwidget/devicePage/customKeys/KeyItemIO.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/ThemeStyleSheets.h"
 
@@ -52,6 +53,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent)
 {
     ui->setupUi(this);
     setTexts();
+    // Also without a keyboard, when the main window does not reach this page.
+    LanguageChangeHook::install(this, [this] { updateAllUI(); });
 
     DDataManager *data = DDataManager::getInstance();
     connect(data, &DDataManager::sigKeyButtonClickedReturnKeyCodeAndKeyChar, this,

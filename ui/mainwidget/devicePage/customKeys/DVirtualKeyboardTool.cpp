@@ -3,6 +3,7 @@
 
 #include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/customKeys/DSoftKeyboardPage.h"
+#include "widgets/LanguageChangeHook.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ DVirtualKeyboardTool::DVirtualKeyboardTool(int multiSelectMode, QWidget *parent)
 {
     ui->setupUi(this);
     ui->label->setText(QObject::tr("Virtual Keyboard"));
+    LanguageChangeHook::install(this, [this] { updateAllUI(); });
 
     m_softKeyboard = new DSoftKeyboardPage(ui->frame_SoftKeyboard);
     m_softKeyboard->setMultiSelectMode(multiSelectMode);

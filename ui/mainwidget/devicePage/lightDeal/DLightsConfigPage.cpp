@@ -11,6 +11,7 @@
 #include "widgets/ArrowWidget.h"
 #include "widgets/CustomButton.h"
 #include "widgets/DToolTipExplain.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/LayoutRows.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/sliderCustomWidget.h"
@@ -65,6 +66,8 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
     m_customListLayout = ui->verticalLayout_39;
     setPaletteColors();
     setTexts();
+    // Also without a keyboard, when the main window does not reach this page.
+    LanguageChangeHook::install(this, [this] { updateAllUI(); });
 
     ui->pushButton_Left->show();
     ui->pushButton_Right->show();

@@ -178,10 +178,10 @@ void SVColorArea::print2()
     const int r = qRed(pixel);
     const int g = qGreen(pixel);
     const int b = qBlue(pixel);
-    const QString hex = tr("#%1%2%3")
-                            .arg(tr("%1").arg(r, 2, 16, QLatin1Char('0')).toUpper(),
-                                 tr("%1").arg(g, 2, 16, QLatin1Char('0')).toUpper(),
-                                 tr("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper());
+    const QString hex = QStringLiteral("#%1%2%3")
+                            .arg(QStringLiteral("%1").arg(r, 2, 16, QLatin1Char('0')).toUpper(),
+                                 QStringLiteral("%1").arg(g, 2, 16, QLatin1Char('0')).toUpper(),
+                                 QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper());
     emit sigGetRGB(r, g, b);
     emit sigGetHexRGB(hex);
 }

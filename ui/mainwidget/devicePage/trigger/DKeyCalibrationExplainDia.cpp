@@ -58,6 +58,7 @@ QString DKeyCalibrationExplainDia::calibrationSteps()
     if (settings.contains(QStringLiteral("Language/selectLanguageIndex")))
         language = settings.value(QStringLiteral("Language/selectLanguageIndex")).toInt();
     if (language == kJapaneseIndex)
+        //: Shown alone in Japanese, where it holds all five steps, one per line.
         return QObject::tr("1.Into key calibration mode first;");
     return QStringList{QObject::tr("1.Into key calibration mode first;"), QObject::tr("2.Select one key;"),
                        QObject::tr("3.Clicked \"Start calibration\";"), QObject::tr("4.Press the selected key;"),

@@ -10,6 +10,7 @@
 #include "device/DeviceModelLists.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/ThemeStyleSheets.h"
 
 namespace {
@@ -46,6 +47,11 @@ DPerformancePage::DPerformancePage(QWidget *parent)
 {
     ui->setupUi(this);
     setTexts();
+    // Also without a keyboard, when the main window does not reach this page.
+    LanguageChangeHook::install(this, [this] {
+        ui->retranslateUi(this);
+        setTexts();
+    });
     ui->lineEdit_LightSleep->setValidator(new BoundedIntValidator(0, 60000, this));
     ui->lineEdit_KeyboardSleep->setValidator(new BoundedIntValidator(5, 1000, this));
     ui->pushButton_Restore->hide();
@@ -72,7 +78,7 @@ void DPerformancePage::setTexts()
     ui->pushButton_Restore->setText(QObject::tr("Reset current profile"));
     ui->pushButton_keyboardProperties->setText(QObject::tr("Keyboard properties"));
     ui->checkBox_ProhibitSleep->setText(QObject::tr("Prohibit Sleep"));
-    ui->label_6->setText(QObject::tr("GamePad") + QStringLiteral(":"));
+    ui->label_6->setText(QObject::tr("GamePad:"));
     ui->radioButton_GamePadDisable->setText(QObject::tr("GamePad Disable"));
     ui->radioButton_GamePadXbox360->setText(QObject::tr("GamePad Xbox360"));
     ui->radioButton_GamePadClassical->setText(QObject::tr("GamePad Classical"));

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "widgets/UnitText.h"
+
 DSensitivityShowWidget::DSensitivityShowWidget(QWidget *parent)
     : QWidget(parent)
     , m_sliderC(QStringLiteral(":/images/device/Sensitivity/slider_C.png"))
@@ -17,7 +19,7 @@ DSensitivityShowWidget::DSensitivityShowWidget(QWidget *parent)
 
 QString DSensitivityShowWidget::mmText(int tenths)
 {
-    return QString::number(tenths / 10.0, 'f', 1) + QStringLiteral("mm");
+    return UnitText::travel(tenths);
 }
 
 void DSensitivityShowWidget::setWidgetSize(int width, int height)

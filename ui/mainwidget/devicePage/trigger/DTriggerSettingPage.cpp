@@ -12,11 +12,18 @@
 #include "ui/mainwidget/devicePage/trigger/DSensitivityShowWidget.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/DToolTipExplain.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/ThemeStyleSheets.h"
 #include "widgets/sliderCustomWidget.h"
 
 namespace {
+
+QString rateText(int kilohertz)
+{
+    //: The report rate; %1 is a number of kilohertz.
+    return DTriggerSettingPage::tr("%1K").arg(kilohertz);
+}
 
 constexpr int kDefaultQuickTrigger = 5;
 // Report rates in kHz by report-rate slider position.
@@ -38,6 +45,8 @@ DTriggerSettingPage::DTriggerSettingPage(QWidget *parent)
 {
     ui->setupUi(this);
     setTexts();
+    // Also without a keyboard, when the main window does not reach this page.
+    LanguageChangeHook::install(this, [this] { updateAllUI(); });
 
     ui->frame_Top->hide();
     ui->toolButton_QuickTriggerExplain->hide();
@@ -140,9 +149,9 @@ void DTriggerSettingPage::setTexts()
     ui->checkBox_CalibrationMode->setText(tr("Key calibration mode"));
     ui->pushButton_KeyCalibration->setText(tr("Start calibration"));
     ui->pushButton_KeyCalibration_AllKeys->setText(tr("Start calibration"));
-    ui->label_4->setText(tr("Press") + QStringLiteral("(") + tr("Trigger") + QStringLiteral(")"));
-    ui->label_5->setText(tr("Release") + QStringLiteral("(") + tr("Reset") + QStringLiteral(")"));
-    ui->label_3->setText(ui->label_4->text() + QStringLiteral("/") + ui->label_5->text());
+    ui->label_4->setText(tr("Press(Trigger)"));
+    ui->label_5->setText(tr("Release(Reset)"));
+    ui->label_3->setText(tr("Press(Trigger)/Release(Reset)"));
     ui->label_QuickExplain->setText(tr("Customize and adjust your trigger stroke and reset stroke based on your "
                                        "intention to press or release the button."));
     ui->label_SecondExplain->setText(tr("You can separately set the stroke values for quick trigger pressing "
@@ -194,7 +203,7 @@ void DTriggerSettingPage::initTriggerSettingData()
     m_antiShakeSlider->setCurrentIndex(antiShake);
     m_rateSlider->setCurrentIndex(ratePosition(rate));
     ui->label_AntiShake->setText(QString::number(antiShake));
-    ui->label_Rate->setText(QString::number(rate) + QStringLiteral("K"));
+    ui->label_Rate->setText(rateText(rate));
 
     const int m = n / 2;
     ui->checkBox_IntensityTracking->setChecked(true);
@@ -362,7 +371,7 @@ void DTriggerSettingPage::onBackCurrentPositionNum_Speed(int KeyAntiShakeNum)
 void DTriggerSettingPage::onBackCurrentPositionNum_RateOfReturn(int rateOfReturnNum)
 {
     const int rate = kRates[qBound(0, rateOfReturnNum, 3)];
-    ui->label_Rate->setText(QString::number(rate) + QStringLiteral("K"));
+    ui->label_Rate->setText(rateText(rate));
     emit sigKeyRateOfReturnCurrentNum(rate);
 }
 
@@ -523,7 +532,7 @@ void DTriggerSettingPage::updateAllUI()
     setTexts();
     DDataManager *data = DDataManager::getInstance();
     ui->label_AntiShake->setText(QString::number(data->keyAntiShakeNum()));
-    ui->label_Rate->setText(QString::number(data->keyRateOfReturnNum()) + QStringLiteral("K"));
+    ui->label_Rate->setText(rateText(data->keyRateOfReturnNum()));
     ui->label_Journey3->setText(DSensitivityShowWidget::mmText(m_quickTriggerValue));
     ui->label_PressJourneySecond4->setText(DSensitivityShowWidget::mmText(m_quickTriggerPressValue));
     ui->label_ReleaseJourneySecond5->setText(DSensitivityShowWidget::mmText(m_quickTriggerReleaseValue));
