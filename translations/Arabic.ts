@@ -577,7 +577,7 @@
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: بعد اكتمال تسجيل مجموعة الماكرو، انتقل إلى &quot;%1&quot; لإكمال عملية الربط.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -806,24 +806,24 @@
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدات ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدة ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدتي ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدات ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدة ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بوحدات ماكرو يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n وحدة ماكرو فقط. لم تتم كتابة أي شيء</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
+            <numerusform>عدد المفاتيح المرتبطة بمفاتيح متقدمة يتجاوز %n، بينما تتسع لوحة المفاتيح لـ %n فقط. لم تتم كتابة أي شيء</numerusform>
         </translation>
     </message>
     <message>
@@ -1020,7 +1020,7 @@
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Senior Keys&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: بعد اكتمال إعداد المفتاح المتقدم، انتقل إلى &quot;%1&quot; لإكمال عملية الربط.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -1029,7 +1029,7 @@
     <message>
         <source>%1/%2</source>
         <extracomment>Advanced keys stored out of the most the store holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
@@ -1046,7 +1046,7 @@
     <message>
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ملي ثانية</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1166,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
@@ -1296,7 +1296,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>%1K</source>
         <extracomment>The report rate; %1 is a number of kilohertz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1K</translation>
     </message>
     <message>
         <source>Journey tracking</source>
@@ -1312,15 +1312,15 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Press(Trigger)</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط (التفعيل)</translation>
     </message>
     <message>
         <source>Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير (إعادة الضبط)</translation>
     </message>
     <message>
         <source>Press(Trigger)/Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط (التفعيل)/تحرير (إعادة الضبط)</translation>
     </message>
 </context>
 <context>
@@ -1922,17 +1922,17 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>%1mm</source>
         <extracomment>Key travel in millimetres; %1 is the number with one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1mm</translation>
     </message>
     <message>
         <source>%1 MS</source>
         <extracomment>A macro delay; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ملي ثانية</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>
@@ -2292,7 +2292,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ معايرة كل المفاتيح... (يرجى الضغط على كل المفاتيح)</translation>
     </message>
     <message>
         <source>Create</source>
@@ -2521,7 +2521,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>GamePad:</source>
-        <translation type="unfinished"></translation>
+        <translation>ذراع التحكم:</translation>
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>

@@ -577,7 +577,7 @@
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tip: po záznamu skupiny maker přejděte do části „%1“ a dokončete přiřazení.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -806,18 +806,18 @@
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Makra jsou přiřazena k více než %n klávese, ale klávesnice pojme jen %n makro. Nic nebylo zapsáno</numerusform>
+            <numerusform>Makra jsou přiřazena k více než %n klávesám, ale klávesnice pojme jen %n makra. Nic nebylo zapsáno</numerusform>
+            <numerusform>Makra jsou přiřazena k více než %n klávesám, ale klávesnice pojme jen %n maker. Nic nebylo zapsáno</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pokročilé funkce jsou přiřazeny k více než %n klávese, ale klávesnice pojme jen %n. Nic nebylo zapsáno</numerusform>
+            <numerusform>Pokročilé funkce jsou přiřazeny k více než %n klávesám, ale klávesnice pojme jen %n. Nic nebylo zapsáno</numerusform>
+            <numerusform>Pokročilé funkce jsou přiřazeny k více než %n klávesám, ale klávesnice pojme jen %n. Nic nebylo zapsáno</numerusform>
         </translation>
     </message>
     <message>
@@ -1014,7 +1014,7 @@
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Senior Keys&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tip: po nastavení pokročilé klávesy přejděte do části „%1“ a dokončete přiřazení.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -1023,7 +1023,7 @@
     <message>
         <source>%1/%2</source>
         <extracomment>Advanced keys stored out of the most the store holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
@@ -1040,7 +1040,7 @@
     <message>
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -1290,7 +1290,7 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     <message>
         <source>%1K</source>
         <extracomment>The report rate; %1 is a number of kilohertz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>Journey tracking</source>
@@ -1306,15 +1306,15 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     </message>
     <message>
         <source>Press(Trigger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk (aktivace)</translation>
     </message>
     <message>
         <source>Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvolnění (reset)</translation>
     </message>
     <message>
         <source>Press(Trigger)/Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stisk (aktivace)/uvolnění (reset)</translation>
     </message>
 </context>
 <context>
@@ -1916,17 +1916,17 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     <message>
         <source>%1mm</source>
         <extracomment>Key travel in millimetres; %1 is the number with one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 MS</source>
         <extracomment>A macro delay; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>
@@ -2286,7 +2286,7 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá kalibrace všech kláves… (stiskněte všechny klávesy)</translation>
     </message>
     <message>
         <source>Create</source>
@@ -2515,7 +2515,7 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     </message>
     <message>
         <source>GamePad:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad:</translation>
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>

@@ -577,7 +577,7 @@
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wskazówka: po nagraniu grupy makr przejdź do sekcji „%1” i dokończ przypisanie.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -806,18 +806,18 @@
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Makra przypisano do ponad %n klawisza, a klawiatura mieści tylko %n makro. Niczego nie wgrano</numerusform>
+            <numerusform>Makra przypisano do ponad %n klawiszy, a klawiatura mieści tylko %n makra. Niczego nie wgrano</numerusform>
+            <numerusform>Makra przypisano do ponad %n klawiszy, a klawiatura mieści tylko %n makr. Niczego nie wgrano</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Funkcje zaawansowane przypisano do ponad %n klawisza, a klawiatura mieści tylko %n. Niczego nie wgrano</numerusform>
+            <numerusform>Funkcje zaawansowane przypisano do ponad %n klawiszy, a klawiatura mieści tylko %n. Niczego nie wgrano</numerusform>
+            <numerusform>Funkcje zaawansowane przypisano do ponad %n klawiszy, a klawiatura mieści tylko %n. Niczego nie wgrano</numerusform>
         </translation>
     </message>
     <message>
@@ -1014,7 +1014,7 @@
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Senior Keys&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wskazówka: po skonfigurowaniu klawisza zaawansowanego przejdź do sekcji „%1” i dokończ przypisanie.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -1023,7 +1023,7 @@
     <message>
         <source>%1/%2</source>
         <extracomment>Advanced keys stored out of the most the store holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
@@ -1040,7 +1040,7 @@
     <message>
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -1290,7 +1290,7 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     <message>
         <source>%1K</source>
         <extracomment>The report rate; %1 is a number of kilohertz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>Journey tracking</source>
@@ -1306,15 +1306,15 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     </message>
     <message>
         <source>Press(Trigger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie (aktywacja)</translation>
     </message>
     <message>
         <source>Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwolnienie (reset)</translation>
     </message>
     <message>
         <source>Press(Trigger)/Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnięcie (aktywacja)/zwolnienie (reset)</translation>
     </message>
 </context>
 <context>
@@ -1916,17 +1916,17 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     <message>
         <source>%1mm</source>
         <extracomment>Key travel in millimetres; %1 is the number with one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 MS</source>
         <extracomment>A macro delay; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>
@@ -2286,7 +2286,7 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa kalibracja wszystkich klawiszy… (naciśnij wszystkie klawisze)</translation>
     </message>
     <message>
         <source>Create</source>
@@ -2515,7 +2515,7 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     </message>
     <message>
         <source>GamePad:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad:</translation>
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>

@@ -577,7 +577,7 @@
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dica: depois de gravar o grupo de macros, vá a «%1» para concluir a atribuição.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -806,16 +806,16 @@
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Há mais de %n tecla atribuída a macros; o teclado guarda %n macro. Nada foi transferido</numerusform>
+            <numerusform>Há mais de %n teclas atribuídas a macros; o teclado guarda %n macros. Nada foi transferido</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Há mais de %n tecla atribuída a teclas avançadas; o teclado guarda %n. Nada foi transferido</numerusform>
+            <numerusform>Há mais de %n teclas atribuídas a teclas avançadas; o teclado guarda %n. Nada foi transferido</numerusform>
         </translation>
     </message>
     <message>
@@ -1012,7 +1012,7 @@
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Senior Keys&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dica: depois de configurar a tecla avançada, vá a «%1» para concluir a atribuição.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -1021,7 +1021,7 @@
     <message>
         <source>%1/%2</source>
         <extracomment>Advanced keys stored out of the most the store holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
@@ -1038,7 +1038,7 @@
     <message>
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;ms</translation>
     </message>
 </context>
 <context>
@@ -1158,7 +1158,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1288,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     <message>
         <source>%1K</source>
         <extracomment>The report rate; %1 is a number of kilohertz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1K</translation>
     </message>
     <message>
         <source>Journey tracking</source>
@@ -1304,15 +1304,15 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>Press(Trigger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Premir (acionamento)</translation>
     </message>
     <message>
         <source>Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltar (reposição)</translation>
     </message>
     <message>
         <source>Press(Trigger)/Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Premir (acionamento)/Soltar (reposição)</translation>
     </message>
 </context>
 <context>
@@ -1914,17 +1914,17 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     <message>
         <source>%1mm</source>
         <extracomment>Key travel in millimetres; %1 is the number with one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mm</translation>
     </message>
     <message>
         <source>%1 MS</source>
         <extracomment>A macro delay; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;ms</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>
@@ -2284,7 +2284,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>A calibrar todas as teclas... (prima todas as teclas)</translation>
     </message>
     <message>
         <source>Create</source>
@@ -2513,7 +2513,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>GamePad:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad:</translation>
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>

@@ -577,7 +577,7 @@
     <message>
         <source>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Подсказка: после записи группы макросов перейдите в раздел «%1» и завершите назначение.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -806,18 +806,18 @@
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Макросы назначены более чем %n клавише, а клавиатура хранит только %n макрос. Ничего не загружено</numerusform>
+            <numerusform>Макросы назначены более чем %n клавишам, а клавиатура хранит только %n макроса. Ничего не загружено</numerusform>
+            <numerusform>Макросы назначены более чем %n клавишам, а клавиатура хранит только %n макросов. Ничего не загружено</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than %n keys are bound to advanced keys; the keyboard holds %n. Nothing was downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Расширенные функции назначены более чем %n клавише, а клавиатура хранит только %n. Ничего не загружено</numerusform>
+            <numerusform>Расширенные функции назначены более чем %n клавишам, а клавиатура хранит только %n. Ничего не загружено</numerusform>
+            <numerusform>Расширенные функции назначены более чем %n клавишам, а клавиатура хранит только %n. Ничего не загружено</numerusform>
         </translation>
     </message>
     <message>
@@ -1014,7 +1014,7 @@
     <message>
         <source>Tip: After the advanced key configuration is completed, please move to &quot;%1&quot; complete binding operation.</source>
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Senior Keys&quot;, built from the page names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Подсказка: после настройки расширенной клавиши перейдите в раздел «%1» и завершите назначение.</translation>
     </message>
     <message>
         <source>Key Custom</source>
@@ -1023,7 +1023,7 @@
     <message>
         <source>%1/%2</source>
         <extracomment>Advanced keys stored out of the most the store holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>The number of senior keys has reached the maximum</source>
@@ -1040,7 +1040,7 @@
     <message>
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 мс</translation>
     </message>
 </context>
 <context>
@@ -1290,7 +1290,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>%1K</source>
         <extracomment>The report rate; %1 is a number of kilohertz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 кГц</translation>
     </message>
     <message>
         <source>Journey tracking</source>
@@ -1306,15 +1306,15 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Press(Trigger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажатие (срабатывание)</translation>
     </message>
     <message>
         <source>Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпускание (сброс)</translation>
     </message>
     <message>
         <source>Press(Trigger)/Release(Reset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажатие (срабатывание)/отпускание (сброс)</translation>
     </message>
 </context>
 <context>
@@ -1916,17 +1916,17 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>%1mm</source>
         <extracomment>Key travel in millimetres; %1 is the number with one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 мм</translation>
     </message>
     <message>
         <source>%1 MS</source>
         <extracomment>A macro delay; %1 is a number of milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 мс</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>
@@ -2286,7 +2286,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>All keys calibration in progress ...(Please press all keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт калибровка всех клавиш… (нажмите все клавиши)</translation>
     </message>
     <message>
         <source>Create</source>
@@ -2515,7 +2515,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>GamePad:</source>
-        <translation type="unfinished"></translation>
+        <translation>Геймпад:</translation>
     </message>
     <message>
         <source>The device service could not be started, no keyboard can be found. Please restart the program.</source>
