@@ -9,7 +9,6 @@
 #include "ui_DMacroPage.h"
 #include "ui/EditorDialogTheme.h"
 #include "widgets/CbNotice.h"
-#include "widgets/LanguageChangeHook.h"
 #include "widgets/LayoutRows.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/UnitText.h"
@@ -44,7 +43,6 @@ DMacroPage::DMacroPage(QWidget *parent)
     ui->setupUi(this);
     ui->lineEdit_DefaultDelayNum->setText(QStringLiteral("100"));
     setTexts();
-    LanguageChangeHook::install(this, [this] { setTexts(); });
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
