@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Zaznamenávat prodlevy</translation>
+        <translation>S prodlevou</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Událost klávesnice</translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Událost myši</translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Delay</source>

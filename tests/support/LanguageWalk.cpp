@@ -13,10 +13,12 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QtMath>
 #include <QToolButton>
 
 #include "core/DDataManager.h"
 #include "widgets/CustomButton.h"
+#include "widgets/TextMoveWidget.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -80,6 +82,21 @@ int widestLine(const QFontMetrics &fm, const QString &text)
     for (const QString &line : text.split(QLatin1Char('\n')))
         widest = qMax(widest, fm.horizontalAdvance(line));
     return widest;
+}
+
+// The width a label's text takes on one line. Rich text is laid out as the
+// label paints it: its spans may set their own font size.
+int textWidth(const QLabel *label)
+{
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return widestLine(label->fontMetrics(), label->text());
+    QTextDocument document;
+    document.setDefaultFont(label->font());
+    document.setDocumentMargin(0);
+    document.setHtml(label->text());
+    return qCeil(document.idealWidth());
 }
 
 // The text a label or button shows, empty for any other widget.
@@ -241,7 +258,11 @@ QStringList LanguageWalk::clippedTexts()
         // A text widget its window or a parent cuts sideways: a row wider
         // than its dialog, a button pushed past the edge. A row a list has
         // scrolled out of view is not cut.
-        if (!shownText(w).isEmpty()) {
+        // A marquee swings a text longer than itself so that each end comes
+        // into view: its hidden part is not cut.
+        auto *marquee = qobject_cast<TextMoveWidget *>(w->parentWidget());
+        const bool swung = marquee && w->width() > marquee->width();
+        if (!shownText(w).isEmpty() && !swung) {
             const QRegion visible = w->visibleRegion();
             if (!visible.isEmpty() && visible.boundingRect().width() < w->width() - 1)
                 report(w, shownText(w), w->width(), visible.boundingRect().width());
@@ -255,7 +276,7 @@ QStringList LanguageWalk::clippedTexts()
             if (label->wordWrap())
                 report(w, text, label->heightForWidth(label->width()), label->height());
             else
-                report(w, text, widestLine(fm, text) + label->indent() * (label->indent() > 0), room.width());
+                report(w, text, textWidth(label) + label->indent() * (label->indent() > 0), room.width());
         } else if (auto *custom = qobject_cast<CustomButton *>(w)) {
             // The caption is painted from x = 30 on.
             if (!custom->caption().isEmpty())
