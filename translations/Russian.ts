@@ -1233,7 +1233,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Настройте ход срабатывания и ход сброса под свою манеру нажимать и отпускать клавиши.</translation>
+        <translation>Настройте ход срабатывания и сброса под свою манеру нажатия.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>

@@ -2606,7 +2606,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Перебіг оновлення:</translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>New version:</source>

@@ -25,6 +25,8 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
+#include "ui/seniorKeys/DAllKeysItemKey.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 
@@ -99,6 +101,19 @@ int textWidth(const QLabel *label)
     return qCeil(document.idealWidth());
 }
 
+// A button's text as painted: "&&" shows one ampersand, a single "&" marks
+// the shortcut letter and takes no room.
+QString withoutMnemonics(const QString &text)
+{
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text.at(i);
+    }
+    return shown;
+}
+
 // The text a label or button shows, empty for any other widget.
 QString shownText(const QWidget *w)
 {
@@ -114,6 +129,11 @@ QString shownText(const QWidget *w)
 void settle()
 {
     QTest::qWait(kSettleMs);
+    // On a loaded machine the wait may end while the layouts a language
+    // change or a page switch requested are still queued: let them run.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 template <typename Dialog>
@@ -224,6 +244,13 @@ QVector<LanguageWalk::ShownText> LanguageWalk::shownTexts()
         if (w->isWindow())
             add(w, w->windowTitle(), "title");
         add(w, w->toolTip(), "tooltip");
+        // The all-keys picker shows key captions, which stay as printed on
+        // the keycaps in every language (Up, Down, Num.Lk ...); only the
+        // input-language keys are named in the interface language.
+        if (auto *key = qobject_cast<DAllKeysItemKey *>(w)) {
+            if (SoftKeyLayoutFile::languageKeyName(key->keyCode()).isNull())
+                continue;
+        }
         if (auto *label = qobject_cast<QLabel *>(w))
             add(w, label->text(), "label");
         else if (auto *custom = qobject_cast<CustomButton *>(w))
@@ -298,13 +325,13 @@ QStringList LanguageWalk::clippedTexts()
             option.iconSize = push->iconSize();
             const QRect room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
             const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
-            report(w, push->text(), widestLine(fm, push->text()) + icon, room.width());
+            report(w, push->text(), widestLine(fm, withoutMnemonics(push->text())) + icon, room.width());
         } else if (auto *tool = qobject_cast<QToolButton *>(w)) {
             if (tool->text().isEmpty() || tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
                 continue;
             const bool beside = tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull();
             const int icon = beside ? tool->iconSize().width() + 4 : 0;
-            report(w, tool->text(), widestLine(fm, tool->text()) + icon, tool->contentsRect().width());
+            report(w, tool->text(), widestLine(fm, withoutMnemonics(tool->text())) + icon, tool->contentsRect().width());
         }
     }
     return clipped;
