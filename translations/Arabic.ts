@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Default delay</source>
-        <translation>التأخير الافتراضي</translation>
+        <translation>تأخير افتراضي</translation>
     </message>
     <message>
         <source>MS</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>حدث لوحة المفاتيح</translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>حدث الماوس</translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <source>Delay</source>

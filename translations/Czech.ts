@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Zaznamenávat prodlevy</translation>
+        <translation>S prodlevou</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Událost klávesnice</translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Událost myši</translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1926,7 +1926,7 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation>%1%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>

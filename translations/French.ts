@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Couche par défaut</translation>
+        <translation>Couche de base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Couche par défaut</translation>
+        <translation>Couche de base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Événement clavier</translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Événement souris</translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1513,7 +1513,7 @@ Avec «&#xa0;Combinaison de touches&#xa0;», choisissez au moins un modificateur
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Couche par défaut</translation>
+        <translation>Couche de base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1924,7 +1924,7 @@ Avec «&#xa0;Combinaison de touches&#xa0;», choisissez au moins un modificateur
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number.</extracomment>
-        <translation>%1%</translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>GamePad Disable</source>

@@ -468,11 +468,11 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Verzögerung aufnehmen</translation>
+        <translation>Mit Verzögerung</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Keine Verzögerung</translation>
+        <translation>Unverzögert</translation>
     </message>
     <message>
         <source>Default delay</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Start record</source>
-        <translation>Aufnahme starten</translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Event List</source>

@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Start record</source>
-        <translation>Avvia registrazione</translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Event List</source>
@@ -2400,7 +2400,7 @@ Con «Combinazione di tasti», occorre scegliere almeno un modificatore e un alt
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation>Increspatura automatica</translation>
+        <translation>Increspatura auto</translation>
     </message>
     <message>
         <source>Striation</source>

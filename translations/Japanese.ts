@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>基本レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>基本レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>キーボードイベント</translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>マウスイベント</translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1511,7 +1511,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Default layer</source>
-        <translation>デフォルトレイヤー</translation>
+        <translation>基本レイヤー</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -2598,15 +2598,15 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Current version:</source>
-        <translation>現在のバージョン：</translation>
+        <translation>現行バージョン：</translation>
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>更新の進行状況：</translation>
+        <translation>進行状況：</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation>新しいバージョン：</translation>
+        <translation>新バージョン：</translation>
     </message>
     <message>
         <source>Update</source>

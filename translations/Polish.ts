@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa bazowa</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa bazowa</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Nagrywaj opóźnienia</translation>
+        <translation>Z opóźnieniem</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Zdarzenie klawiatury</translation>
+        <translation>Klawiatura</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Zdarzenie myszy</translation>
+        <translation>Mysz</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1515,7 +1515,7 @@ w trybie „Kombinacja klawiszy” wybierz co najmniej jeden modyfikator i jeden
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Warstwa bazowa</translation>
     </message>
     <message>
         <source>FN layer</source>

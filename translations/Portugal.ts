@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Evento de teclado</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Evento de rato</translation>
+        <translation>Rato</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1513,7 +1513,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada base</translation>
     </message>
     <message>
         <source>FN layer</source>

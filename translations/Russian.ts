@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Основной слой</translation>
+        <translation>Базовый слой</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Основной слой</translation>
+        <translation>Базовый слой</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записывать задержку</translation>
+        <translation>С задержкой</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Событие клавиатуры</translation>
+        <translation>Клавиатура</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Событие мыши</translation>
+        <translation>Мышь</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1233,7 +1233,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation>Настройте ход срабатывания и ход сброса под свою манеру нажимать и отпускать клавиши.</translation>
+        <translation>Настройте ход срабатывания и сброса под свою манеру нажатия.</translation>
     </message>
     <message>
         <source>Secondary sensitivity</source>
@@ -1515,7 +1515,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Основной слой</translation>
+        <translation>Базовый слой</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -2102,11 +2102,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation>Настройка срабатывания</translation>
+        <translation>Срабатывание</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Настройка подсветки</translation>
+        <translation>Подсветка</translation>
     </message>
     <message>
         <source>Performance</source>
@@ -2598,7 +2598,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>Product name:</source>
-        <translation>Название продукта:</translation>
+        <translation>Продукт:</translation>
     </message>
     <message>
         <source>Current version:</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Capa predeterminada</translation>
+        <translation>Capa base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Capa predeterminada</translation>
+        <translation>Capa base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Evento de teclado</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Evento de ratón</translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1513,7 +1513,7 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Capa predeterminada</translation>
+        <translation>Capa base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -2396,7 +2396,7 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
     </message>
     <message>
         <source>Speed Respond</source>
-        <translation>Respuesta a la velocidad</translation>
+        <translation>Según la velocidad</translation>
     </message>
     <message>
         <source>Auto Ripple</source>
@@ -2596,7 +2596,7 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
     <name>UpdateFirmwareInfoItem</name>
     <message>
         <source>Product name:</source>
-        <translation>Nombre del producto:</translation>
+        <translation>Producto:</translation>
     </message>
     <message>
         <source>Current version:</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Varsayılan katman</translation>
+        <translation>Temel katman</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Varsayılan katman</translation>
+        <translation>Temel katman</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -1511,7 +1511,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Varsayılan katman</translation>
+        <translation>Temel katman</translation>
     </message>
     <message>
         <source>FN layer</source>

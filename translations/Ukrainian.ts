@@ -288,7 +288,7 @@
     <name>DKeyboardLightCustomEventPage</name>
     <message>
         <source>Keyboard Light</source>
-        <translation>Підсвічування клавіатури</translation>
+        <translation>Підсвічування клавіш</translation>
     </message>
     <message>
         <source>Overall light</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записувати затримку</translation>
+        <translation>Із затримкою</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -516,11 +516,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Подія клавіатури</translation>
+        <translation>Клавіатура</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Подія миші</translation>
+        <translation>Миша</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -1899,7 +1899,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Підсвічування клавіатури</translation>
+        <translation>Підсвічування клавіш</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
@@ -2102,11 +2102,11 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation>Налаштування спрацювання</translation>
+        <translation>Спрацювання</translation>
     </message>
     <message>
         <source>Light Setting</source>
-        <translation>Налаштування підсвічування</translation>
+        <translation>Підсвічування</translation>
     </message>
     <message>
         <source>Performance</source>
@@ -2606,7 +2606,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>Update progress:</source>
-        <translation>Перебіг оновлення:</translation>
+        <translation>Прогрес:</translation>
     </message>
     <message>
         <source>New version:</source>

@@ -35,22 +35,31 @@ bool TextMoveWidget::isMoving() const
 void TextMoveWidget::updatePos()
 {
     const int w = width();
-    const int t = QFontMetrics(font()).horizontalAdvance(m_text);
+    // Measured with the label's own font: its style sheet may set a bolder
+    // one than the widget's.
+    m_label->ensurePolished();
+    const int t = m_label->fontMetrics().horizontalAdvance(m_text);
     const int x = m_x;
 
     if (t <= w) {
-        if (x + t > w)
+        // A text that fits stays whole between the edges.
+        const int room = qMax(0, w - qMax(t, m_label->width()));
+        int next = x + (m_movingRight ? m_step : -m_step);
+        if (next > room) {
             m_movingRight = false;
-        else if (x <= 0)
+            next = room;
+        } else if (next < 0) {
             m_movingRight = true;
+            next = 0;
+        }
+        m_x = next;
     } else {
         if (x == 10)
             m_movingRight = false;
         else if (x <= w - t - 10)
             m_movingRight = true;
+        m_x += m_movingRight ? m_step : -m_step;
     }
-
-    m_x += m_movingRight ? m_step : -m_step;
     m_label->move(m_x, m_y);
 }
 

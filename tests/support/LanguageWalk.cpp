@@ -13,16 +13,20 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QtMath>
 #include <QToolButton>
 
 #include "core/DDataManager.h"
 #include "widgets/CustomButton.h"
+#include "widgets/TextMoveWidget.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
+#include "ui/seniorKeys/DAllKeysItemKey.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 
@@ -82,6 +86,34 @@ int widestLine(const QFontMetrics &fm, const QString &text)
     return widest;
 }
 
+// The width a label's text takes on one line. Rich text is laid out as the
+// label paints it: its spans may set their own font size.
+int textWidth(const QLabel *label)
+{
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return widestLine(label->fontMetrics(), label->text());
+    QTextDocument document;
+    document.setDefaultFont(label->font());
+    document.setDocumentMargin(0);
+    document.setHtml(label->text());
+    return qCeil(document.idealWidth());
+}
+
+// A button's text as painted: "&&" shows one ampersand, a single "&" marks
+// the shortcut letter and takes no room.
+QString withoutMnemonics(const QString &text)
+{
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text.at(i);
+    }
+    return shown;
+}
+
 // The text a label or button shows, empty for any other widget.
 QString shownText(const QWidget *w)
 {
@@ -97,6 +129,11 @@ QString shownText(const QWidget *w)
 void settle()
 {
     QTest::qWait(kSettleMs);
+    // On a loaded machine the wait may end while the layouts a language
+    // change or a page switch requested are still queued: let them run.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 template <typename Dialog>
@@ -207,6 +244,13 @@ QVector<LanguageWalk::ShownText> LanguageWalk::shownTexts()
         if (w->isWindow())
             add(w, w->windowTitle(), "title");
         add(w, w->toolTip(), "tooltip");
+        // The all-keys picker shows key captions, which stay as printed on
+        // the keycaps in every language (Up, Down, Num.Lk ...); only the
+        // input-language keys are named in the interface language.
+        if (auto *key = qobject_cast<DAllKeysItemKey *>(w)) {
+            if (SoftKeyLayoutFile::languageKeyName(key->keyCode()).isNull())
+                continue;
+        }
         if (auto *label = qobject_cast<QLabel *>(w))
             add(w, label->text(), "label");
         else if (auto *custom = qobject_cast<CustomButton *>(w))
@@ -241,7 +285,11 @@ QStringList LanguageWalk::clippedTexts()
         // A text widget its window or a parent cuts sideways: a row wider
         // than its dialog, a button pushed past the edge. A row a list has
         // scrolled out of view is not cut.
-        if (!shownText(w).isEmpty()) {
+        // A marquee swings a text longer than itself so that each end comes
+        // into view: its hidden part is not cut.
+        auto *marquee = qobject_cast<TextMoveWidget *>(w->parentWidget());
+        const bool swung = marquee && w->width() > marquee->width();
+        if (!shownText(w).isEmpty() && !swung) {
             const QRegion visible = w->visibleRegion();
             if (!visible.isEmpty() && visible.boundingRect().width() < w->width() - 1)
                 report(w, shownText(w), w->width(), visible.boundingRect().width());
@@ -255,7 +303,7 @@ QStringList LanguageWalk::clippedTexts()
             if (label->wordWrap())
                 report(w, text, label->heightForWidth(label->width()), label->height());
             else
-                report(w, text, widestLine(fm, text) + label->indent() * (label->indent() > 0), room.width());
+                report(w, text, textWidth(label) + label->indent() * (label->indent() > 0), room.width());
         } else if (auto *custom = qobject_cast<CustomButton *>(w)) {
             // The caption is painted from x = 30 on.
             if (!custom->caption().isEmpty())
@@ -277,13 +325,13 @@ QStringList LanguageWalk::clippedTexts()
             option.iconSize = push->iconSize();
             const QRect room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
             const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
-            report(w, push->text(), widestLine(fm, push->text()) + icon, room.width());
+            report(w, push->text(), widestLine(fm, withoutMnemonics(push->text())) + icon, room.width());
         } else if (auto *tool = qobject_cast<QToolButton *>(w)) {
             if (tool->text().isEmpty() || tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
                 continue;
             const bool beside = tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull();
             const int icon = beside ? tool->iconSize().width() + 4 : 0;
-            report(w, tool->text(), widestLine(fm, tool->text()) + icon, tool->contentsRect().width());
+            report(w, tool->text(), widestLine(fm, withoutMnemonics(tool->text())) + icon, tool->contentsRect().width());
         }
     }
     return clipped;

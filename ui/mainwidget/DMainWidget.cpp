@@ -23,6 +23,7 @@
 #include "ui/seniorKeys/DSeniorKeysPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "device/RecordFieldText.h"
+#include "widgets/LanguageChangeHook.h"
 #include "widgets/ThemeColorText.h"
 
 namespace {
@@ -116,6 +117,9 @@ void DMainWidget::construct()
     ui->frame_Bg->installEventFilter(this);
     ui->frame_Title->installEventFilter(this);
     ui->frame_Main->installEventFilter(this);
+    // The window and its device page follow every language change, whoever
+    // installed the new translation.
+    LanguageChangeHook::install(this, [this] { omUpdataAllUI(); });
 
     DDataManager *data = DDataManager::getInstance();
     QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
@@ -492,7 +496,6 @@ void DMainWidget::on_pushButton_Setting_clicked()
 
     auto *dialog = new DSettingsDia(this);
     connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
-    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
     connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
     connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
     connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);

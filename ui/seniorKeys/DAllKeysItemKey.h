@@ -17,6 +17,7 @@ public:
     QString caption() const { return m_caption; }
 
 private:
+    void showCaption();
     int m_keyCode = 0;
     QString m_caption;
 };

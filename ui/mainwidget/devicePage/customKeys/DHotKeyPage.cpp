@@ -2,12 +2,15 @@
 #include "ui_DHotKeyPage.h"
 
 #include "core/KeyFunctionNames.h"
+#include "widgets/GridReflow.h"
 
 DHotKeyPage::DHotKeyPage(QWidget *parent)
     : DRadioChoicePage(parent)
     , ui(new Ui::DHotKeyPage)
 {
     ui->setupUi(this);
+    // Long option names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout);
     const KeyFunctionNames::Table names = KeyFunctionNames::shortcuts();
     setChoices("label", KeyFunctionNames::typeSourceText(KeyOperate_Shortcut), {
         {"radioButton_CloseWindow", names.sourceText(0), KeyOperate_Shortcut, 1, 0},

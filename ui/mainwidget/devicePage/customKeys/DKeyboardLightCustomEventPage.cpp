@@ -5,6 +5,7 @@
 
 #include "core/DDataManager.h"
 #include "core/KeyFunctionNames.h"
+#include "widgets/GridReflow.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ DKeyboardLightCustomEventPage::DKeyboardLightCustomEventPage(QWidget *parent)
     , ui(new Ui::DKeyboardLightCustomEventPage)
 {
     ui->setupUi(this);
+    // Long option names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout_2);
     setChoices("label_4", KeyFunctionNames::typeSourceText(KeyOperate_KeyboardLightFirst), keyboardLightChoices());
 }
 

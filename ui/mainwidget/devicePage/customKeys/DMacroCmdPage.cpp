@@ -10,6 +10,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "device/RecordFieldText.h"
+#include "widgets/GridReflow.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ DMacroCmdPage::DMacroCmdPage(QWidget *parent)
     , ui(new Ui::DMacroCmdPage)
 {
     ui->setupUi(this);
+    // Long play-mode names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout);
     ui->lineEdit_playMany->setValidator(new QIntValidator(1, MaxPlayCount, ui->lineEdit_playMany));
     m_modes = new QButtonGroup(this);
     m_modes->addButton(ui->radioButton_playOne, PlayOnce);

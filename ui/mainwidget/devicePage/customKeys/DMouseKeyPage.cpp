@@ -2,12 +2,15 @@
 #include "ui_DMouseKeyPage.h"
 
 #include "core/KeyFunctionNames.h"
+#include "widgets/GridReflow.h"
 
 DMouseKeyPage::DMouseKeyPage(QWidget *parent)
     : DRadioChoicePage(parent)
     , ui(new Ui::DMouseKeyPage)
 {
     ui->setupUi(this);
+    // Long option names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout_2);
     const KeyFunctionNames::Table names = KeyFunctionNames::mouse();
     setChoices("label_7", QT_TRANSLATE_NOOP("QObject", "Mouse Key"), {
         {"radioButton_mouseLeft", names.sourceText(0), KeyOperate_Mouse, 1, 0},

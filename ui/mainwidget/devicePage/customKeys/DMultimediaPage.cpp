@@ -2,12 +2,15 @@
 #include "ui_DMultimediaPage.h"
 
 #include "core/KeyFunctionNames.h"
+#include "widgets/GridReflow.h"
 
 DMultimediaPage::DMultimediaPage(QWidget *parent)
     : DRadioChoicePage(parent)
     , ui(new Ui::DMultimediaPage)
 {
     ui->setupUi(this);
+    // Long option names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout);
     const KeyFunctionNames::Table names = KeyFunctionNames::multimedia();
     setChoices("label_6", KeyFunctionNames::typeSourceText(KeyOperate_Multimedia), {
         {"radioButton_volAdd", names.sourceText(0), KeyOperate_Multimedia, 1, 0},

@@ -2,6 +2,7 @@
 #include "ui_DSideLightCustomEventPage.h"
 
 #include "core/KeyFunctionNames.h"
+#include "widgets/GridReflow.h"
 
 namespace {
 
@@ -37,6 +38,8 @@ DSideLightCustomEventPage::DSideLightCustomEventPage(QWidget *parent)
     , ui(new Ui::DSideLightCustomEventPage)
 {
     ui->setupUi(this);
+    // Long option names take fewer columns instead of being cut.
+    GridReflow::install(ui->gridLayout);
     setChoices("label_12", KeyFunctionNames::typeSourceText(KeyOperate_SideLightFirst), sideLightChoices());
 }
 
