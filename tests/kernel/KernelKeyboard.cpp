@@ -2,6 +2,11 @@
 
 #include "kernel/KeyboardDescriptors.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <unistd.h>
+
 KernelKeyboard::KernelKeyboard(const lumtar::DeviceModel &model, const std::string &serial, Bus bus, bool answering)
     : m_model(model)
     , m_serial(serial)
@@ -89,4 +94,12 @@ void KernelKeyboard::unplug()
     m_reports.destroy();
     m_keys.destroy();
     m_usb.detach();
+    // A USB/IP detach is carried out by the kernel a little later; until then
+    // the node still hands out what was queued. Unplugged means gone.
+    if (m_bus == Bus::Usb && !m_node.empty()) {
+        QElapsedTimer clock;
+        clock.start();
+        while (::access(m_node.c_str(), F_OK) == 0 && clock.elapsed() < 10000)
+            QThread::msleep(10);
+    }
 }
