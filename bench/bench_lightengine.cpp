@@ -117,12 +117,7 @@ void printCable(const char *what, const Run &r)
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LUMTAR_SIMULATED_DEVICES", "LT108HE");
-    qInstallMessageHandler(quiet);
+    prepareApplication(home, "LT108HE");
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
