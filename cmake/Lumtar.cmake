@@ -10,8 +10,9 @@ if(LUMTAR_SANITIZE)
   add_link_options(${LUMTAR_SANITIZER_FLAGS})
 endif()
 
-# lumtar_layer(<name> [LIBS ...]): a static library of all sources below the
-# current folder (sub-folders included), compiled with our warnings.
+# lumtar_layer(<name> [LIBS ...]): a library of all sources below the current
+# folder (sub-folders included), compiled with our warnings; static, or shared
+# with LUMTAR_SHARED_LAYERS.
 function(lumtar_layer name)
   cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
@@ -31,7 +32,11 @@ function(lumtar_layer name)
     endif()
     return()
   endif()
-  add_library(${name} STATIC ${sources})
+  if(LUMTAR_SHARED_LAYERS)
+    add_library(${name} SHARED ${sources})
+  else()
+    add_library(${name} STATIC ${sources})
+  endif()
   target_compile_options(${name} PRIVATE ${LUMTAR_WARNINGS})
   # When the glob finds a new or removed file, moc and uic must look at the
   # layer again; their step only watches the files it saw last time, so drop

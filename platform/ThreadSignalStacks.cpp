@@ -22,10 +22,28 @@ using CreateThread = int (*)(pthread_t *, const pthread_attr_t *, void *(*)(void
 
 std::atomic<bool> g_enabled{false};
 
+// Whether the process's first pthread_create lies in the module that holds
+// this code (compared by module, as a function's address taken here may
+// already point at the definition in front of ours).
+bool firstDefinitionIsOurs()
+{
+    Dl_info first{};
+    Dl_info ours{};
+    void *found = dlsym(RTLD_DEFAULT, "pthread_create");
+    return found && dladdr(found, &first) != 0
+        && dladdr(reinterpret_cast<void *>(&firstDefinitionIsOurs), &ours) != 0
+        && first.dli_fbase == ours.dli_fbase;
+}
+
 CreateThread nextCreateThread()
 {
     static const CreateThread next = [] {
-        if (&__interceptor_pthread_create)
+        // Where this definition is the one the process finds first (linked
+        // into the program), a sanitizer's interceptor comes next. Where the
+        // program itself holds the interceptor (this code in a shared
+        // library), the interceptor calls this definition as "the real one",
+        // and the C library's comes next.
+        if (&__interceptor_pthread_create && firstDefinitionIsOurs())
             return static_cast<CreateThread>(&__interceptor_pthread_create);
         return reinterpret_cast<CreateThread>(dlsym(RTLD_NEXT, "pthread_create"));
     }();
