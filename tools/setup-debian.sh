@@ -10,6 +10,8 @@ packages=(
   libhidapi-dev libcjson-dev libpugixml-dev libfftw3-dev libudev-dev
   libx11-dev libxtst-dev libxi-dev libpulse-dev pulseaudio pulseaudio-utils
   fonts-wqy-microhei fontconfig
+  # Qt's own texts (file dialog, message box buttons) in the sixteen languages.
+  qttranslations5-l10n
   # The sixteen interface languages: simplified and traditional Han, kana and
   # Hangul (Noto CJK); Latin with Czech, Polish and Turkish letters, Cyrillic
   # and Arabic (Noto core).

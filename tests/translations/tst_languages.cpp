@@ -58,6 +58,8 @@ private slots:
     void fonts();
     void leftToRight_data() { languageRows(); }
     void leftToRight();
+    void qtOwnTextsBesideOurs_data() { languageRows(); }
+    void qtOwnTextsBesideOurs();
     void arabicRunsRightToLeftInside();
 
 private:
@@ -163,6 +165,28 @@ void tst_Languages::arabicRunsRightToLeftInside()
     QVERIFY(line.isValid());
     layout.endLayout();
     QVERIFY(line.cursorToX(0) > line.cursorToX(text.size()));
+}
+
+void tst_Languages::qtOwnTextsBesideOurs()
+{
+    // One file per language holds Qt's own texts (the file dialog the macro
+    // export opens, a line edit's menu) next to ours, plural forms intact.
+    QFETCH(int, index);
+    const Language &language = all().at(index);
+    QTranslator translator;
+    QVERIFY(translator.load(builtTranslation(language.key)));
+    const QString lookIn = translator.translate("QFileDialog", "Look in:");
+    const QString cancel = translator.translate("QPlatformTheme", "Cancel");
+    if (qstrcmp(language.key, "English") != 0) {
+        QVERIFY2(!lookIn.isEmpty() && lookIn != QLatin1String("Look in:"), qPrintable(lookIn));
+        QVERIFY2(!cancel.isEmpty() && cancel != QLatin1String("Cancel"), qPrintable(cancel));
+    }
+    QVERIFY(!translator.translate("DSettingsDia", "Dark").isEmpty());
+    const char *macros = "More than %n keys are bound to macros; the keyboard holds %n macros. Nothing was downloaded";
+    const QString one = translator.translate("DOnboardDownloader", macros, nullptr, 1);
+    const QString five = translator.translate("DOnboardDownloader", macros, nullptr, 5);
+    QVERIFY(!one.isEmpty());
+    QCOMPARE(one == five, language.numerusForms == 1);
 }
 
 QTEST_MAIN(tst_Languages)
