@@ -18,7 +18,7 @@ const char kScrollBarStyle[] =
     "QScrollBar::handle:vertical{background: rgba(0, 0, 0, 20%); min-height: 20px; border-radius: 1px;}"
     "QScrollBar::handle:vertical:hover{background: rgba(0, 0, 0, 30%);}"
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px; border: none;}"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgba(32, 32, 55); border-radius: 4px;}";
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(32, 32, 55); border-radius: 4px;}";
 
 template <size_t N>
 QString fieldText(const char (&field)[N])

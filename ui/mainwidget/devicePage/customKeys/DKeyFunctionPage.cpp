@@ -153,10 +153,10 @@ QString DKeyFunctionPage::scrollBarStyle(const ThemeColor &theme)
 {
     return QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
                           "QScrollBar:horizontal{background: transparent; height: 4px;}"
-                          "QScrollBar::handle:vertical, QScrollBar::handle:horizontal{background: rgba(%2); "
+                          "QScrollBar::handle:vertical, QScrollBar::handle:horizontal{background: rgb(%2); "
                           "min-height: 20px; min-width: 20px; border-radius: 2px;}"
                           "QScrollBar::handle:vertical:hover, QScrollBar::handle:horizontal:hover"
-                          "{background: rgba(%3);}"
+                          "{background: rgb(%3);}"
                           "QScrollBar::add-line, QScrollBar::sub-line{height: 0px; width: 0px;}"
                           "QScrollBar::add-page, QScrollBar::sub-page{background: rgb(%1); border-radius: 3px;}")
         .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
