@@ -247,7 +247,12 @@ void DPerformancePage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
     QFont font = DDataManager::getInstance()->themeFont(1);
-    setStyleSheet(QStringLiteral("#DPerformancePage{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
+    // Only the panels carry borders (the theme's, below); the frames around
+    // and between them would otherwise show the style's own light line.
+    setStyleSheet(QStringLiteral("#DPerformancePage{background-color: rgb(%1);}"
+                                 "#frame_Bg03, #frame_3, #frame_4, #frame, #frame_5, #frame_6, #frame_7, "
+                                 "#frame_ProhibitSleep{border: none;}")
+                      .arg(theme.DeviceRightBgColor));
     const QString border = QStringLiteral("border: 3px solid rgb(%1); border-radius: 8px;").arg(theme.DeviceBorderColor);
     ui->frame_Left->setStyleSheet(QStringLiteral("#frame_Left{%1}").arg(border));
     ui->frame_Center->setStyleSheet(QStringLiteral("#frame_Center{%1}").arg(border));
