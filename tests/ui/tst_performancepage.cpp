@@ -2,8 +2,7 @@
 // keyboard: the lock flags in their store order and their signal order,
 // loading without side effects, what each model shows, the sleep-time
 // submit, the gamepad question answered "No", the keyboard settings program
-// started without waiting, a profile path too long for the page, and no
-// frame drawn in the style's own light colour around its panels.
+// started without waiting, and a profile path too long for the page.
 #include <QtTest>
 
 #include <QCheckBox>
@@ -40,7 +39,6 @@ private slots:
     void gamePadNoRestoresTheRadio();
     void keyboardPropertiesDoesNotWait();
     void profilePathTooLongIsRefused();
-    void noUnthemedFrameLines();
 
 private:
     DPerformancePage *startOnPerformancePage(const char *model);
@@ -249,32 +247,6 @@ void tst_PerformancePage::profilePathTooLongIsRefused()
     const QByteArray fits(DPerformancePage::PathCapacity - 1, 'b');
     page.setXmlProfilePath(fits.constData());
     QCOMPARE(QByteArray(page.xmlProfilePath()), fits);
-}
-
-void tst_PerformancePage::noUnthemedFrameLines()
-{
-    // The panels carry the theme's borders; the frames around and between
-    // them draw no line of their own (the style's light panel line showed
-    // around the page, the lock heading and the lock list).
-    DPerformancePage *page = startOnPerformancePage("LT108HE");
-    QVERIFY(page);
-    QTRY_VERIFY(page->isVisible());
-    const QImage shot = page->grab().toImage();
-    for (const char *name : {"frame_Bg03", "frame_3", "frame_4", "frame"}) {
-        const QWidget *frame = on<QWidget>(name);
-        QVERIFY2(frame->isVisible(), name);
-        const QRect r(frame->mapTo(page, QPoint(0, 0)), frame->size());
-        // The top edge against a row a few pixels inside: the same colour
-        // unless a line is drawn on the edge.
-        int lit = 0;
-        for (int x = r.left() + 12; x < r.right() - 12; x += 4) {
-            const QColor edge = shot.pixelColor(x, r.top());
-            const QColor inside = shot.pixelColor(x, r.top() + 3);
-            if (edge.lightness() > inside.lightness() + 40)
-                ++lit;
-        }
-        QVERIFY2(lit == 0, qPrintable(QStringLiteral("%1: %2 light pixels on its edge").arg(QLatin1String(name)).arg(lit)));
-    }
 }
 
 int main(int argc, char **argv)
