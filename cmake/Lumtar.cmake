@@ -57,8 +57,57 @@ function(lumtar_layer name)
   endif()
 endfunction()
 
-# lumtar_translations_beside(<target> <ts files...>): builds the .ts files with
-# lrelease into the folder "translation" beside the target's program, where the
+# lumtar_language_qm(<ts file> <qm file>): the build step that makes one
+# language's .qm: our translations by lrelease, and Qt's own texts (the file
+# dialog, a line edit's menu, message box buttons) from Qt's translation of the
+# same language (Debian package qttranslations5-l10n) merged into that one
+# file, so the program's one translator holds everything the language shows.
+# Qt has no European Portuguese; the Brazilian one stands in for its dialogs.
+set(LUMTAR_QT_LANGUAGE_Zh_SM zh_CN)
+set(LUMTAR_QT_LANGUAGE_Zh_TR zh_TW)
+set(LUMTAR_QT_LANGUAGE_English en)
+set(LUMTAR_QT_LANGUAGE_Japanese ja)
+set(LUMTAR_QT_LANGUAGE_Korean ko)
+set(LUMTAR_QT_LANGUAGE_Russian ru)
+set(LUMTAR_QT_LANGUAGE_Arabic ar)
+set(LUMTAR_QT_LANGUAGE_Spanish es)
+set(LUMTAR_QT_LANGUAGE_Portugal pt_BR)
+set(LUMTAR_QT_LANGUAGE_German de)
+set(LUMTAR_QT_LANGUAGE_Italian it)
+set(LUMTAR_QT_LANGUAGE_Polish pl)
+set(LUMTAR_QT_LANGUAGE_French fr)
+set(LUMTAR_QT_LANGUAGE_Ukrainian uk)
+set(LUMTAR_QT_LANGUAGE_Czech cs)
+set(LUMTAR_QT_LANGUAGE_Turkish tr)
+
+function(lumtar_language_qm ts qm)
+  if(NOT LUMTAR_QT_TRANSLATIONS_DIR)
+    get_target_property(qmake_program Qt5::qmake IMPORTED_LOCATION)
+    execute_process(COMMAND ${qmake_program} -query QT_INSTALL_TRANSLATIONS
+      OUTPUT_VARIABLE qt_dir OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(LUMTAR_QT_TRANSLATIONS_DIR ${qt_dir} CACHE INTERNAL "Qt's own translations")
+  endif()
+  get_filename_component(name ${ts} NAME_WE)
+  get_filename_component(qm_dir ${qm} DIRECTORY)
+  string(MAKE_C_IDENTIFIER ${qm} own_name)
+  set(own_qm ${CMAKE_CURRENT_BINARY_DIR}/${own_name}.own.qm)
+  set(qt_qm ${LUMTAR_QT_TRANSLATIONS_DIR}/qtbase_${LUMTAR_QT_LANGUAGE_${name}}.qm)
+  if(NOT LUMTAR_QT_LANGUAGE_${name} OR NOT EXISTS ${qt_qm})
+    if(LUMTAR_QT_LANGUAGE_${name})
+      message(WARNING "No Qt translation ${qt_qm}: Qt's own dialogs stay in English in ${name}")
+    endif()
+    set(qt_qm)
+  endif()
+  add_custom_command(OUTPUT ${qm}
+    COMMAND Qt5::lrelease -silent ${ts} -qm ${own_qm}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${qm_dir}
+    COMMAND Qt5::lconvert -i ${own_qm} ${qt_qm} -o ${qm}
+    DEPENDS ${ts} ${qt_qm}
+    VERBATIM)
+endfunction()
+
+# lumtar_translations_beside(<target> <ts files...>): builds the .ts files
+# into the folder "translation" beside the target's program, where the
 # program looks for its translations.
 function(lumtar_translations_beside target)
   get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
@@ -66,11 +115,7 @@ function(lumtar_translations_beside target)
   foreach(ts IN LISTS ARGN)
     get_filename_component(name ${ts} NAME_WE)
     set(qm ${dir}/translation/${name}.qm)
-    add_custom_command(OUTPUT ${qm}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/translation
-      COMMAND Qt5::lrelease -silent ${ts} -qm ${qm}
-      DEPENDS ${ts}
-      VERBATIM)
+    lumtar_language_qm(${ts} ${qm})
     list(APPEND outputs ${qm})
   endforeach()
   add_custom_target(${target}_translations DEPENDS ${outputs})
