@@ -2100,7 +2100,7 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     </message>
     <message>
         <source>Trigger Setting</source>
-        <translation>Definições de acionamento</translation>
+        <translation>Acionamento</translation>
     </message>
     <message>
         <source>Light Setting</source>

@@ -55,7 +55,7 @@ void CustomButton::paintEvent(QPaintEvent *)
 
     painter.setPen(QPen(m_selected ? m_selectedCaptionColor : m_captionColor, 1));
     painter.setFont(captionFont());
-    painter.drawText(QRect(30, 10, 170, 50), Qt::AlignLeft, m_caption);
+    painter.drawText(captionRect(), Qt::AlignLeft, m_caption);
 }
 
 QFont CustomButton::captionFont() const

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QToolButton>
 
 class CustomButton : public QToolButton
@@ -22,8 +23,10 @@ public:
 
     QString iconPath() const { return m_iconPath; }
     QString caption() const { return m_caption; }
-    // The font the caption is painted in.
+    // The font the caption is painted in, and the box it is painted in:
+    // what does not fit the box is cut.
     QFont captionFont() const;
+    static QRect captionRect() { return QRect(30, 10, 170, 50); }
     bool isSelected() const { return m_selected; }
     bool isHovered() const { return m_hovered; }
 

@@ -50,7 +50,9 @@ GridReflow *GridReflow::install(QGridLayout *grid)
     for (const Cell &cell : qAsConst(cells))
         reflow->m_cells.append(cell.widget);
     reflow->m_formColumns = std::max(columns, 1);
+    reflow->m_formSpacing = std::max(grid->verticalSpacing(), 0);
     reflow->m_columns = reflow->m_formColumns;
+    reflow->m_placedHidden.fill(false, cells.size());
     reflow->schedule();
     return reflow;
 }
@@ -109,25 +111,60 @@ void GridReflow::reflow()
     if (!m_grid || m_cells.isEmpty())
         return;
     int widest = 0;
+    QVector<bool> hidden;
     for (const QPointer<QWidget> &cell : qAsConst(m_cells)) {
-        if (cell && !cell->isHidden())
+        hidden << (!cell || cell->isHidden());
+        if (!hidden.last())
             widest = std::max(widest, cell->sizeHint().width());
     }
     const int spacing = std::max(m_grid->horizontalSpacing(), 0);
     const int fitting = (availableWidth() + spacing) / std::max(widest + spacing, 1);
     const int columns = std::max(1, std::min(m_formColumns, fitting));
-    if (columns == m_columns)
-        return;
-    m_columns = columns;
+    if (columns != m_columns || hidden != m_placedHidden) {
+        m_columns = columns;
+        m_placedHidden = hidden;
+        place(columns);
+    }
+    fitRows();
+}
+
+void GridReflow::place(int columns)
+{
     for (const QPointer<QWidget> &cell : qAsConst(m_cells)) {
         if (cell)
             m_grid->removeWidget(cell);
     }
+    // The shown options first, in reading order; the hidden ones after them
+    // take no room.
     int index = 0;
-    for (const QPointer<QWidget> &cell : qAsConst(m_cells)) {
-        if (!cell)
-            continue;
-        m_grid->addWidget(cell, index / columns, index % columns);
-        ++index;
+    for (bool shown : {true, false}) {
+        for (const QPointer<QWidget> &cell : qAsConst(m_cells)) {
+            if (!cell || cell->isHidden() == shown)
+                continue;
+            m_grid->addWidget(cell, index / columns, index % columns);
+            ++index;
+        }
     }
+}
+
+void GridReflow::fitRows()
+{
+    QWidget *holder = m_grid->parentWidget();
+    QLayout *top = holder ? holder->layout() : nullptr;
+    int shown = 0;
+    for (const QPointer<QWidget> &cell : qAsConst(m_cells))
+        shown += cell && !cell->isHidden();
+    const int gaps = (shown + m_columns - 1) / m_columns - 1;
+    if (!top || gaps < 1 || !holder->isVisible())
+        return;
+    // A holder that its page keeps lower than its layout needs squeezes the
+    // rows: they come closer, and part again as far as the form has them
+    // once there is room. A holder that may grow is never squeezed.
+    const int current = std::max(m_grid->verticalSpacing(), 0);
+    const int room = holder->height() - top->minimumSize().height();
+    const int wanted = room < 0 ? std::max(0, current - (-room + gaps - 1) / gaps)
+                                : std::min(m_formSpacing, current + room / gaps);
+    // Setting the spacing asks for a new layout, which comes back here: only a change is set.
+    if (wanted != current)
+        m_grid->setVerticalSpacing(wanted);
 }

@@ -2,7 +2,9 @@
 // fewer columns when its texts no longer fit side by side: after a language
 // change or in a narrow window each option keeps its whole text, the options
 // keep their reading order, and the grid never uses more columns than the
-// form gave it.
+// form gave it. An option hidden for good leaves no hole. Rows that the
+// holder cannot hold at the form's spacing come closer together instead of
+// being squeezed.
 #ifndef GRIDREFLOW_H
 #define GRIDREFLOW_H
 
@@ -32,12 +34,16 @@ private:
     GridReflow(QGridLayout *grid, QWidget *holder);
     void schedule();
     void reflow();
+    void place(int columns);
+    void fitRows();
     int availableWidth() const;
 
     QPointer<QGridLayout> m_grid;
     QVector<QPointer<QWidget>> m_cells; // in the form's reading order
     int m_formColumns = 1;
+    int m_formSpacing = 0;
     int m_columns = 1;
+    QVector<bool> m_placedHidden; // which cells were hidden when last placed
     bool m_scheduled = false;
 };
 

@@ -60,23 +60,35 @@ void TextMoveWidget::updatePos()
             m_movingRight = true;
         m_x += m_movingRight ? m_step : -m_step;
     }
-    m_label->move(m_x, m_y);
+    m_label->move(m_x, m_label->height() <= height() ? 0 : m_y);
+}
+
+void TextMoveWidget::placeLabel()
+{
+    m_label->adjustSize();
+    // A label that fits covers the marquee's whole height and centres its
+    // text: the ink of a script drawn from a taller fallback font is kept.
+    if (m_label->height() <= height()) {
+        m_label->resize(m_label->width(), height());
+        m_label->move(m_x, 0);
+    } else {
+        m_label->move(m_x, m_y);
+    }
 }
 
 void TextMoveWidget::setText(QString text)
 {
     m_text = text;
     m_label->setText(m_text);
-    m_label->adjustSize();
     m_x = 0;
-    m_label->move(m_x, m_y);
+    placeLabel();
 }
 
 void TextMoveWidget::setTextFont(QString family, int pointSize)
 {
     setFont(QFont(family, pointSize));
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(family).arg(pointSize));
-    m_label->adjustSize();
+    placeLabel();
 }
 
 void TextMoveWidget::setForeground(QColor color)
@@ -110,6 +122,6 @@ void TextMoveWidget::hideEvent(QHideEvent *event)
 void TextMoveWidget::resizeEvent(QResizeEvent *event)
 {
     m_y = (height() - QFontMetrics(font()).height()) / 2;
-    m_label->move(m_x, m_y);
+    placeLabel();
     QWidget::resizeEvent(event);
 }

@@ -35,6 +35,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Sizes the label to its text and places it at the text's position.
+    void placeLabel();
+
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
     int m_interval = 20;

@@ -1,22 +1,27 @@
 #include "support/LanguageWalk.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtMath>
 #include <QToolButton>
 
 #include "core/DDataManager.h"
+#include "support/PaintedText.h"
 #include "widgets/CustomButton.h"
 #include "widgets/TextMoveWidget.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
@@ -86,19 +91,89 @@ int widestLine(const QFontMetrics &fm, const QString &text)
     return widest;
 }
 
-// The width a label's text takes on one line. Rich text is laid out as the
+// How far the ink of one line set in `font` reaches above and below its
+// baseline, found by painting it: shaping and a fallback font for a script
+// the font lacks are taken as they are painted.
+QPair<int, int> inkAboveAndBelow(const QFont &font, const QString &line)
+{
+    const QFontMetrics fm(font);
+    const int pad = fm.height();
+    QImage image(fm.horizontalAdvance(line) + 2 * pad, 3 * pad, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int baseline = pad + fm.ascent();
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(pad, baseline), line);
+    }
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) > 0) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                break;
+            }
+        }
+    }
+    if (top < 0)
+        return {0, 0};
+    return {baseline - top, bottom + 1 - baseline};
+}
+
+// How high a box must be for the ink of a text set in `font` to stay in it,
+// the lines placed as `alignment` places them. The font's line box is
+// taller than most texts' ink: a line with no descender may sit lower.
+int inkHeight(const QFont &font, const QString &text, Qt::Alignment alignment)
+{
+    const QFontMetrics fm(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    // From the first line's baseline down to the last line's.
+    const int below = (lines.size() - 1) * fm.lineSpacing();
+    const int inkAscent = inkAboveAndBelow(font, lines.first()).first;
+    const int inkDescent = below + inkAboveAndBelow(font, lines.last()).second;
+    // The line box as the painter sets it: a script drawn from a fallback
+    // font makes it as high as that font's.
+    QTextLayout layout(lines.first(), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int boxAscent = line.isValid() ? qCeil(line.ascent()) : fm.ascent();
+    const int boxDescent = below + (line.isValid() ? qCeil(line.descent()) : fm.descent());
+    if (alignment & Qt::AlignTop)
+        return boxAscent + inkDescent;
+    if (alignment & Qt::AlignBottom)
+        return inkAscent + boxDescent;
+    // Centred: the line box sits in the middle, its ink may not reach past either edge.
+    return qMax(2 * inkAscent + boxDescent - boxAscent, 2 * inkDescent + boxAscent - boxDescent);
+}
+
+// The room a text takes in the widest and the tallest of the fonts it is
+// painted in: as wide as its widest line, as high as its ink.
+QSize textSize(const QList<QFont> &fonts, const QString &text, Qt::Alignment alignment = Qt::AlignVCenter)
+{
+    QSize size;
+    for (const QFont &font : fonts)
+        size = size.expandedTo(QSize(widestLine(QFontMetrics(font), text), inkHeight(font, text, alignment)));
+    return size;
+}
+
+// The room a label's text takes on its lines. Rich text is laid out as the
 // label paints it: its spans may set their own font size.
-int textWidth(const QLabel *label)
+QSize textSize(const QLabel *label)
 {
     const bool rich = label->textFormat() == Qt::RichText
                       || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     if (!rich)
-        return widestLine(label->fontMetrics(), label->text());
+        return textSize({label->font()}, label->text(), label->alignment());
     QTextDocument document;
     document.setDefaultFont(label->font());
     document.setDocumentMargin(0);
     document.setHtml(label->text());
-    return qCeil(document.idealWidth());
+    return QSize(qCeil(document.idealWidth()), qCeil(document.size().height()));
 }
 
 // A button's text as painted: "&&" shows one ampersand, a single "&" marks
@@ -124,6 +199,17 @@ QString shownText(const QWidget *w)
     if (auto *button = qobject_cast<const QAbstractButton *>(w))
         return button->text();
     return QString();
+}
+
+// Whether a scroll area holds the widget: a list row it has scrolled partly
+// out of view is not cut.
+bool scrolls(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(p))
+            return true;
+    }
+    return false;
 }
 
 void settle()
@@ -275,24 +361,34 @@ QVector<LanguageWalk::ShownText> LanguageWalk::shownTexts()
 QStringList LanguageWalk::clippedTexts()
 {
     QStringList clipped;
-    const auto report = [&clipped](QWidget *w, const QString &text, int needs, int has) {
+    const auto report = [&clipped](QWidget *w, const QString &text, QSize needs, QSize has) {
         // One pixel of rounding either way is not a cut.
-        if (needs > has + 1)
-            clipped << QStringLiteral("%1: \"%2\" (needs %3 px, has %4 px)").arg(pathOf(w), text).arg(needs).arg(has);
+        if (needs.width() > has.width() + 1)
+            clipped << QStringLiteral("%1: \"%2\" (needs %3 px, has %4 px)")
+                           .arg(pathOf(w), text)
+                           .arg(needs.width())
+                           .arg(has.width());
+        if (needs.height() > has.height() + 1)
+            clipped << QStringLiteral("%1: \"%2\" (needs %3 px high, has %4 px)")
+                           .arg(pathOf(w), text)
+                           .arg(needs.height())
+                           .arg(has.height());
     };
     for (QWidget *w : visibleWidgets()) {
-        const QFontMetrics fm = w->fontMetrics();
-        // A text widget its window or a parent cuts sideways: a row wider
-        // than its dialog, a button pushed past the edge. A row a list has
-        // scrolled out of view is not cut.
+        // A text widget its window or a parent cuts: a row wider than its
+        // dialog, a button pushed past the edge, a row of choices taller
+        // than the frame that holds it. A row a list has scrolled out of
+        // view is not cut.
         // A marquee swings a text longer than itself so that each end comes
         // into view: its hidden part is not cut.
         auto *marquee = qobject_cast<TextMoveWidget *>(w->parentWidget());
         const bool swung = marquee && w->width() > marquee->width();
         if (!shownText(w).isEmpty() && !swung) {
-            const QRegion visible = w->visibleRegion();
-            if (!visible.isEmpty() && visible.boundingRect().width() < w->width() - 1)
-                report(w, shownText(w), w->width(), visible.boundingRect().width());
+            const QRect visible = w->visibleRegion().boundingRect();
+            if (!visible.isEmpty()) {
+                const int high = scrolls(w) ? w->height() : visible.height();
+                report(w, shownText(w), w->size(), QSize(visible.width(), high));
+            }
         }
         if (auto *label = qobject_cast<QLabel *>(w)) {
             const QString text = plain(label->text());
@@ -300,38 +396,60 @@ QStringList LanguageWalk::clippedTexts()
                 continue;
             const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
                                                               -label->margin());
-            if (label->wordWrap())
-                report(w, text, label->heightForWidth(label->width()), label->height());
-            else
-                report(w, text, textWidth(label) + label->indent() * (label->indent() > 0), room.width());
+            if (label->wordWrap()) {
+                report(w, text, QSize(0, label->heightForWidth(label->width())), label->size());
+            } else {
+                const QSize needs = textSize(label);
+                report(w, text, QSize(needs.width() + label->indent() * (label->indent() > 0), needs.height()),
+                       room.size());
+            }
         } else if (auto *custom = qobject_cast<CustomButton *>(w)) {
-            // The caption is painted from x = 30 on.
-            if (!custom->caption().isEmpty())
-                report(w, custom->caption(), 30 + widestLine(QFontMetrics(custom->captionFont()), custom->caption()),
-                       custom->width());
-        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
-            if (!check->text().isEmpty())
-                report(w, check->text(), check->sizeHint().width(), check->width());
-        } else if (auto *radio = qobject_cast<QRadioButton *>(w)) {
-            if (!radio->text().isEmpty())
-                report(w, radio->text(), radio->sizeHint().width(), radio->width());
-        } else if (auto *push = qobject_cast<QPushButton *>(w)) {
-            if (push->text().isEmpty())
+            // The caption is painted in a box of its own and cut to it.
+            if (custom->caption().isEmpty())
                 continue;
-            QStyleOptionButton option;
-            option.initFrom(push);
-            option.text = push->text();
-            option.icon = push->icon();
-            option.iconSize = push->iconSize();
-            const QRect room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
-            const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
-            report(w, push->text(), widestLine(fm, withoutMnemonics(push->text())) + icon, room.width());
-        } else if (auto *tool = qobject_cast<QToolButton *>(w)) {
-            if (tool->text().isEmpty() || tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            const QRect box = CustomButton::captionRect().intersected(custom->rect());
+            const QSize text = textSize({custom->captionFont()}, custom->caption(), Qt::AlignTop);
+            report(w, custom->caption(), text, box.size());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            const QString shown = withoutMnemonics(button->text());
+            if (shown.isEmpty())
                 continue;
-            const bool beside = tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull();
-            const int icon = beside ? tool->iconSize().width() + 4 : 0;
-            report(w, tool->text(), widestLine(fm, withoutMnemonics(tool->text())) + icon, tool->contentsRect().width());
+            // Measured in each font the button paints its text in: a style
+            // sheet may make it bolder or larger checked or hovered.
+            QList<QFont> fonts = PaintedText::buttonFonts(button);
+            if (fonts.isEmpty())
+                fonts << button->font();
+            const QSize text = textSize(fonts, shown);
+            const QSize asIs = textSize({button->font()}, shown);
+            if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+                // The size hint holds the indicator and the gap before the
+                // text; a layout gives less height only when it squeezes the
+                // button, the indicator first.
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                const QStyle::SubElement element = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                                                 : QStyle::SE_RadioButtonContents;
+                const QRect room = button->style()->subElementRect(element, &option, button);
+                report(w, button->text(), QSize(button->sizeHint().width() - asIs.width() + text.width(), text.height()),
+                       QSize(button->width(), room.height()));
+                report(w, button->text(), QSize(0, button->sizeHint().height()), button->size());
+            } else if (auto *push = qobject_cast<QPushButton *>(w)) {
+                QStyleOptionButton option;
+                option.initFrom(push);
+                option.text = push->text();
+                option.icon = push->icon();
+                option.iconSize = push->iconSize();
+                const QRect room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+                const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
+                report(w, push->text(), text + QSize(icon, 0), room.size());
+            } else if (auto *tool = qobject_cast<QToolButton *>(w)) {
+                if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+                    continue;
+                const bool beside = tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull();
+                const int icon = beside ? tool->iconSize().width() + 4 : 0;
+                report(w, tool->text(), text + QSize(icon, 0), tool->contentsRect().size());
+            }
         }
     }
     return clipped;

@@ -37,7 +37,12 @@ public:
     // window titles.
     static QVector<ShownText> shownTexts();
     // Widgets whose text does not fit them by font metrics, as
-    // "where: text (needs N px, has M px)".
+    // "where: text (needs N px, has M px)" for the width and "(needs N px
+    // high, has M px)" for the height: too wide, ink reaching past the top or
+    // bottom of the contents, a wrapped text longer than its label, a check
+    // or radio box squeezed below its size, a text cut by a parent. Buttons
+    // are measured in every font they paint their text in, the bolder or
+    // larger one a style sheet gives their checked or hovered state included.
     static QStringList clippedTexts();
 
 private:

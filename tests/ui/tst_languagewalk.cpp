@@ -5,7 +5,10 @@
 // label or button may be too small for its text.
 #include <QtTest>
 
+#include <QLabel>
 #include <QMetaEnum>
+#include <QRadioButton>
+#include <QToolButton>
 
 #include "core/QtLinguist.h"
 #include "support/LanguageWalk.h"
@@ -40,6 +43,7 @@ class tst_LanguageWalk : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cutTextsAsPainted();
     void everyLanguage_data();
     void everyLanguage();
 
@@ -61,6 +65,74 @@ void tst_LanguageWalk::initTestCase()
 void tst_LanguageWalk::cleanupTestCase()
 {
     m_window.close();
+}
+
+// What the check takes for cut, on small widgets of known sizes: text too
+// high for its widget, text wider in the bold font a style sheet gives the
+// checked state, and what it must leave alone.
+void tst_LanguageWalk::cutTextsAsPainted()
+{
+    QWidget window;
+    window.resize(600, 400);
+    QFont font = window.font();
+    font.setPixelSize(20);
+    const QFontMetrics fm(font);
+    const auto label = [&](const char *name, const QString &text, int height) {
+        auto *l = new QLabel(text, &window);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(font);
+        l->setGeometry(0, 0, fm.horizontalAdvance(text) + 10, height);
+        return l;
+    };
+    // Descenders below a box as high as the font's cap height.
+    label("fixtureDescendersCut", QStringLiteral("Delay Setting"), fm.capHeight() + 2);
+    // The same height holds capitals without accents or descenders.
+    label("fixtureCapitalsFit", QStringLiteral("HELD"), fm.capHeight() + 4);
+    label("fixtureDescendersFit", QStringLiteral("Delay Setting"), fm.height());
+    label("fixtureHiddenCut", QStringLiteral("Delay Setting"), 4)->hide();
+    QLabel *wrapped = label("fixtureWrappedCut", QStringLiteral("A text long enough to take three lines here"), fm.height());
+    wrapped->setWordWrap(true);
+    wrapped->setFixedWidth(fm.horizontalAdvance(QStringLiteral("A text long")));
+
+    auto *radio = new QRadioButton(QStringLiteral("Insert event before"), &window);
+    radio->setObjectName(QStringLiteral("fixtureRadioCut"));
+    radio->setGeometry(0, 0, radio->sizeHint().width(), radio->sizeHint().height() / 3);
+    // Squeezed below what its layout owes it: the indicator is cut first.
+    auto *squeezed = new QRadioButton(QStringLiteral("Insert event after"), &window);
+    squeezed->setObjectName(QStringLiteral("fixtureRadioSqueezed"));
+    squeezed->setGeometry(0, 0, squeezed->sizeHint().width(), squeezed->sizeHint().height() - 3);
+
+    const QString sheet = QStringLiteral("QToolButton{font: 10pt; border: none; padding: 0px;}"
+                                         "QToolButton:checked{%1}");
+    const auto tool = [&](const char *name, const QString &checked) {
+        auto *b = new QToolButton(&window);
+        b->setObjectName(QLatin1String(name));
+        b->setCheckable(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setText(QStringLiteral("Performance"));
+        b->setStyleSheet(sheet.arg(checked));
+        b->ensurePolished();
+        // Room for the regular text and a little more.
+        b->setGeometry(0, 0, b->fontMetrics().horizontalAdvance(b->text()) + 4, 60);
+        return b;
+    };
+    tool("fixtureBoldWhenCheckedCut", QStringLiteral("font: bold 16pt;"));
+    tool("fixtureColourWhenCheckedFits", QStringLiteral("color: red;"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStringList cut;
+    for (const QString &line : LanguageWalk::clippedTexts()) {
+        if (line.startsWith(QLatin1String("fixture")))
+            cut << line.section(QLatin1Char(':'), 0, 0);
+    }
+    cut.removeDuplicates();
+    cut.sort();
+    const QStringList expected = {QStringLiteral("fixtureBoldWhenCheckedCut"),
+                                  QStringLiteral("fixtureDescendersCut"), QStringLiteral("fixtureRadioCut"),
+                                  QStringLiteral("fixtureRadioSqueezed"),
+                                  QStringLiteral("fixtureWrappedCut")};
+    QCOMPARE(cut, expected);
 }
 
 void tst_LanguageWalk::everyLanguage_data()

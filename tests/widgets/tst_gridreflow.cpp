@@ -15,6 +15,8 @@ private slots:
     void columnsFollowTheRoom();
     void textsGrowingAfterALanguageChange();
     void spanningGridIsLeftAlone();
+    void hiddenOptionLeavesNoHole();
+    void rowsComeCloserInALowHolder();
 };
 
 namespace {
@@ -113,6 +115,48 @@ void TestGridReflow::spanningGridIsLeftAlone()
     grid->addWidget(new QRadioButton(QStringLiteral("one"), &host), 0, 0, 1, 2);
     grid->addWidget(new QRadioButton(QStringLiteral("two"), &host), 1, 0);
     QCOMPARE(GridReflow::install(grid), nullptr);
+}
+
+void TestGridReflow::hiddenOptionLeavesNoHole()
+{
+    Options options(QStringLiteral("Short "));
+    options.buttons.at(1)->hide();
+    GridReflow *reflow = GridReflow::install(options.grid);
+    options.host.setFixedWidth(options.buttons.first()->sizeHint().width() * 3 + 60);
+    options.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&options.host));
+    QTRY_COMPARE_WITH_TIMEOUT(options.columnOf(2), 1, 20000);
+    QCOMPARE(reflow->columns(), 3);
+    QCOMPARE(options.rowOf(2), 0);
+    QCOMPARE(options.rowOf(3), 0);
+    QCOMPARE(options.columnOf(3), 2);
+    QCOMPARE(options.rowOf(6), 1);
+    QCOMPARE(options.columnOf(6), 2);
+}
+
+void TestGridReflow::rowsComeCloserInALowHolder()
+{
+    Options options(QStringLiteral("A rather long option name "));
+    options.grid->setVerticalSpacing(10);
+    GridReflow *reflow = GridReflow::install(options.grid);
+    // Room for one column only: seven rows.
+    const QMargins margins = options.grid->contentsMargins();
+    const int rowHeight = options.buttons.first()->sizeHint().height();
+    options.host.setFixedWidth(margins.left() + margins.right() + options.buttons.first()->sizeHint().width() + 2);
+    // Room for the rows 4 px apart, not 10.
+    const int low = margins.top() + margins.bottom() + 7 * rowHeight + 6 * 4;
+    options.host.setFixedHeight(low);
+    options.host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&options.host));
+    QTRY_COMPARE_WITH_TIMEOUT(reflow->columns(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(options.grid->verticalSpacing(), 4, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(options.buttons.last()->geometry().bottom() < low, 20000);
+    for (QRadioButton *button : qAsConst(options.buttons))
+        QCOMPARE(button->height(), rowHeight);
+
+    // Room again: the form's spacing comes back.
+    options.host.setFixedHeight(low + 6 * 10);
+    QTRY_COMPARE_WITH_TIMEOUT(options.grid->verticalSpacing(), 10, 20000);
 }
 
 QTEST_MAIN(TestGridReflow)
