@@ -1,7 +1,7 @@
 // The feature pages in the dark theme, as a user sees them in the main
 // window over a simulated keyboard: no frame draws the style's own light
 // panel line where the theme gives it no border (such lines showed around
-// the performance page's panels and the lighting page's mode lists).
+// the performance page's panels).
 #include <QtTest>
 
 #include <QAbstractScrollArea>
@@ -44,7 +44,6 @@ void tst_FrameLines::noLightFrameLine_data()
 {
     QTest::addColumn<int>("page");
     QTest::newRow("key custom") << int(DDevicePage::CustomKeysPage);
-    QTest::newRow("lighting") << int(DDevicePage::LightsConfigPage);
     QTest::newRow("performance") << int(DDevicePage::PerformancePage);
     QTest::newRow("trigger") << int(DDevicePage::TriggerSettingPage);
 }

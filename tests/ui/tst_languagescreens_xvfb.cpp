@@ -55,10 +55,6 @@ void tst_LanguageScreensXvfb::initTestCase()
     DDevicePage *page = m_window.start("LT108HE");
     QVERIFY(page);
     page->window()->resize(1366, 768);
-    // The firmware window offers the keyboard's update a while after the
-    // first open and dims the main window under it: closed before the walk
-    // so the photographs show the pages as a user works with them.
-    m_window.dismissFirmwareOffer();
 }
 
 void tst_LanguageScreensXvfb::cleanupTestCase()
