@@ -386,7 +386,11 @@ QStringList LanguageWalk::clippedTexts()
         if (!shownText(w).isEmpty() && !swung) {
             const QRect visible = w->visibleRegion().boundingRect();
             if (!visible.isEmpty()) {
-                const int high = scrolls(w) ? w->height() : visible.height();
+                // A parent that hides only a widget's edge, above or below
+                // its centred line of text, cuts no text.
+                const int slack = (w->height() - w->fontMetrics().height()) / 2;
+                const bool edgeOnly = visible.top() <= slack && w->height() - 1 - visible.bottom() <= slack;
+                const int high = scrolls(w) || edgeOnly ? w->height() : visible.height();
                 report(w, shownText(w), w->size(), QSize(visible.width(), high));
             }
         }
