@@ -109,15 +109,22 @@ endfunction()
 # lumtar_translations_beside(<target> <ts files...>): builds the .ts files
 # into the folder "translation" beside the target's program, where the
 # program looks for its translations.
-function(lumtar_translations_beside target)
-  get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+# lumtar_language_files(<folder> <output variable> <ts files...>): the .qm of
+# each .ts file in <folder>, their paths in the output variable.
+function(lumtar_language_files folder out)
   set(outputs)
   foreach(ts IN LISTS ARGN)
     get_filename_component(name ${ts} NAME_WE)
-    set(qm ${dir}/translation/${name}.qm)
+    set(qm ${folder}/${name}.qm)
     lumtar_language_qm(${ts} ${qm})
     list(APPEND outputs ${qm})
   endforeach()
+  set(${out} ${outputs} PARENT_SCOPE)
+endfunction()
+
+function(lumtar_translations_beside target)
+  get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+  lumtar_language_files(${dir}/translation outputs ${ARGN})
   add_custom_target(${target}_translations DEPENDS ${outputs})
   add_dependencies(${target} ${target}_translations)
 endfunction()
