@@ -164,6 +164,12 @@ void MainHidInterFace::setLightSendEnabled(bool enabled)
         wakeIfIdle();
 }
 
+bool MainHidInterFace::isLightQueueEmpty()
+{
+    std::lock_guard<std::mutex> lock(m_lightMutex);
+    return m_lightQueue.isEmpty();
+}
+
 void MainHidInterFace::wakeIfIdle()
 {
     if (m_idleWaiting.exchange(false))

@@ -64,6 +64,10 @@ public:
     // Returns 0 (also when the frame is dropped), or -1 when not open.
     int writeHidLightCmd(const char *report);
     void setLightSendEnabled(bool enabled);
+    // No light report waits: a frame offered now is queued whole, as one
+    // batch. Only the thread offering frames fills the queue, so the answer
+    // holds until it offers the next report.
+    bool isLightQueueEmpty();
 
     QString hidName() const { return m_hidName; }
     QString hidPath() const { return m_hidPath; }

@@ -130,6 +130,10 @@ bool DeviceTable::parse(const std::string& json, std::string* error)
             return fail(error, where + "lightBatchFrames must be 1 to 64");
         if (!integer(m, "sideLedCount", &d.sideLedCount, 33) || d.sideLedCount < 0 || d.sideLedCount > 60)
             return fail(error, where + "sideLedCount must be 0 to 60");
+        // The application streams a frame as one batch: the 8 key reports
+        // and one report for every 18 side LEDs.
+        if (d.lightBatchFrames != 8 + (d.sideLedCount + 17) / 18)
+            return fail(error, where + "lightBatchFrames must be 8 + one for every 18 side LEDs");
         const cJSON* modeReport = cJSON_GetObjectItemCaseSensitive(m, "reportsKeyboardMode");
         d.reportsKeyboardMode = cJSON_IsTrue(modeReport);
         d.prohibitSleep = cJSON_IsTrue(cJSON_GetObjectItemCaseSensitive(m, "prohibitSleep"));

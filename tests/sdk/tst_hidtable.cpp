@@ -89,6 +89,7 @@ void TestHidTable::badTablesAreRefused_data()
     QTest::newRow("no light batch") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":0,"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("light batch as text") << QByteArray(R"({"models":[{"model":"A","lightBatchFrames":"11","ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("side LEDs beyond a side frame") << QByteArray(R"({"models":[{"model":"A","sideLedCount":61,"ids":[{"vendorId":"1","productId":"2"}]}]})");
+    QTest::newRow("light batch not one whole frame") << QByteArray(R"({"models":[{"model":"A","sideLedCount":41,"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("negative side LEDs") << QByteArray(R"({"models":[{"model":"A","sideLedCount":-1,"ids":[{"vendorId":"1","productId":"2"}]}]})");
     QTest::newRow("mode out of range") << QByteArray(R"({"models":[{"model":"A","ids":[{"vendorId":"1","productId":"2"}],"simulation":{"lightModes":[300]}}]})");
 }

@@ -177,6 +177,7 @@ private slots:
     void synchroniseOnceThenEveryThreeSeconds();
     void stopAndStartAtOnceKeepsStreaming_data();
     void stopAndStartAtOnceKeepsStreaming();
+    void framesOfferedWhileABatchDrainsAreSkippedWhole();
     void unplugMidStream();
     void ticksAfterStopDoNothing();
     void receiverGetsOneCompactReportATick();
@@ -295,6 +296,23 @@ void TestLightEngine::stopAndStartAtOnceKeepsStreaming()
     QTRY_COMPARE(m_rig.buttons.first()->lightColor(), m_rig.engine->previewColor(0));
     QTRY_COMPARE(SimController::instance().state(m_rig.path).lightSync, 1);
     QCOMPARE(byteAt(reportsOf(m_rig.path, 0x16).last(), 6), 1);
+}
+
+void TestLightEngine::framesOfferedWhileABatchDrainsAreSkippedWhole()
+{
+    QVERIFY(m_rig.open("LT108HE", LUMTAR_CONNECT_USB));
+    m_rig.start(record(0, LightMode_Wave, 6, kRed, kBlue, 1), record(1, SideLightMode_Wave, 6, kGreen));
+    QVERIFY(m_rig.waitForFrames(2));
+    // Stream ticks far faster than the I/O thread drains a batch: the light
+    // queue runs empty at any moment, also while a frame is being offered.
+    const long before = m_rig.stream().wholeFrames;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 1500)
+        m_rig.engine->onDviceUpdateAllKeyColorSendKeyboardHid();
+    QVERIFY(m_rig.waitForFrames(2));
+    QVERIFY(m_rig.stream().wholeFrames - before > 20);
+    QCOMPARE(m_rig.stream().tornFrames, 0L);
 }
 
 void TestLightEngine::unplugMidStream()

@@ -63,7 +63,11 @@ QByteArray lightDealMain::previewRgb(int first, int count) const
 
 void lightDealMain::writeKeyboardColorUsb()
 {
-    if (m_streamBusy)
+    // A batch still draining would drop this frame's first packets and then,
+    // once empty, take its later ones as the start of a batch: the keyboard
+    // would get a torn frame. Skip the frame whole; the next tick offers a
+    // newer one.
+    if (m_streamBusy || !m_hidInterface || !m_hidInterface->isLightQueueEmpty())
         return;
     m_streamBusy = true;
     // One whole frame: the keys, then the side LEDs whatever the side light
