@@ -8,12 +8,12 @@
 #include "core/DDataManager.h"
 #include "core/WindowsHookInterface.h"
 #include "platform/LowLevelMouseRecord.h"
+#include "support/XTestInput.h"
 #include "support/XvfbServer.h"
 
 #include <memory>
 
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -50,13 +50,9 @@ private slots:
     void noDisplay();
 
 private:
-    void fakeKey(int keyCode, bool press);
-    void fakeButton(int button, bool press);
-    // Whether another client could grab the keyboard now (released at once).
-    bool othersCanGrab();
 
     XvfbServer m_xvfb;
-    Display *m_x = nullptr;
+    XTestInput m_x;
 };
 
 void tst_X11Hook::initTestCase()
@@ -65,47 +61,20 @@ void tst_X11Hook::initTestCase()
         QSKIP("Xvfb is not installed");
     QString error;
     QVERIFY2(m_xvfb.start(&error), qPrintable(error));
-    m_x = XOpenDisplay(nullptr);
-    QVERIFY(m_x);
-    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    QVERIFY(XTestQueryExtension(m_x, &eventBase, &errorBase, &major, &minor));
+    QVERIFY(m_x.open());
 }
 
 void tst_X11Hook::cleanupTestCase()
 {
-    if (m_x)
-        XCloseDisplay(m_x);
-    m_x = nullptr;
+    m_x.close();
     m_xvfb.stop();
 }
 
 void tst_X11Hook::cleanup()
 {
     // Nothing may stay grabbed from one case to the next.
-    if (m_x)
-        QVERIFY(othersCanGrab());
-}
-
-void tst_X11Hook::fakeKey(int keyCode, bool press)
-{
-    XTestFakeKeyEvent(m_x, unsigned(keyCode), press ? True : False, CurrentTime);
-    XSync(m_x, False);
-}
-
-void tst_X11Hook::fakeButton(int button, bool press)
-{
-    XTestFakeButtonEvent(m_x, unsigned(button), press ? True : False, CurrentTime);
-    XSync(m_x, False);
-}
-
-bool tst_X11Hook::othersCanGrab()
-{
-    const int status = XGrabKeyboard(m_x, DefaultRootWindow(m_x), False, GrabModeAsync, GrabModeAsync, CurrentTime);
-    if (status == GrabSuccess) {
-        XUngrabKeyboard(m_x, CurrentTime);
-        XSync(m_x, False);
-    }
-    return status == GrabSuccess;
+    if (m_x.display())
+        QVERIFY(m_x.othersCanGrab());
 }
 
 void tst_X11Hook::keysReachSignal_data()
@@ -138,8 +107,8 @@ void tst_X11Hook::keysReachSignal()
     WindowsHookInterface hook;
     QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QCOMPARE(hook.startHook(mode), 1);
-    fakeKey(xKeyCode, true);
-    fakeKey(xKeyCode, false);
+    m_x.key(xKeyCode, true);
+    m_x.key(xKeyCode, false);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, kWait);
     QCOMPARE(spy.at(0), (Report{vk, scan, 1, extended}));
     QCOMPARE(spy.at(1), (Report{vk, scan, 0, extended | 0x80}));
@@ -151,10 +120,10 @@ void tst_X11Hook::altHeld()
     WindowsHookInterface hook;
     QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QCOMPARE(hook.startHook(5), 1);
-    fakeKey(kLeftAlt, true);
-    fakeKey(kKeyA, true);
-    fakeKey(kKeyA, false);
-    fakeKey(kLeftAlt, false);
+    m_x.key(kLeftAlt, true);
+    m_x.key(kKeyA, true);
+    m_x.key(kKeyA, false);
+    m_x.key(kLeftAlt, false);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 4, kWait);
     QCOMPARE(spy.at(0), (Report{164, 0x38, 1, 0x20}));
     QCOMPARE(spy.at(1), (Report{65, 0x1E, 1, 0x20}));
@@ -176,23 +145,22 @@ void tst_X11Hook::macroModeRelaysKeysAndButtons()
                                   mouse.append({int(wParam), record->x, record->y,
                                                 int(int16_t(record->mouseData >> 16))});
                               });
-    XTestFakeMotionEvent(m_x, 0, 100, 200, CurrentTime);
-    XSync(m_x, False);
+    m_x.moveTo(QPoint(100, 200));
     QCOMPARE(hook.startHook(1), 1);
 
-    fakeButton(1, true);
-    XTestFakeMotionEvent(m_x, 0, 110, 210, CurrentTime); // moves are not reported
-    fakeButton(1, false);
-    fakeButton(3, true);
-    fakeButton(3, false);
-    fakeButton(2, true);
-    fakeButton(2, false);
-    fakeButton(4, true);
-    fakeButton(4, false);
-    fakeButton(5, true);
-    fakeButton(5, false);
-    fakeKey(kKeyB, true);
-    fakeKey(kKeyB, false);
+    m_x.button(1, true);
+    m_x.moveTo(QPoint(110, 210)); // moves are not reported
+    m_x.button(1, false);
+    m_x.button(3, true);
+    m_x.button(3, false);
+    m_x.button(2, true);
+    m_x.button(2, false);
+    m_x.button(4, true);
+    m_x.button(4, false);
+    m_x.button(5, true);
+    m_x.button(5, false);
+    m_x.key(kKeyB, true);
+    m_x.key(kKeyB, false);
 
     const QList<QList<int>> expected{{513, 100, 200, 0},   {514, 110, 210, 0},  {516, 110, 210, 0},
                                      {517, 110, 210, 0},   {519, 110, 210, 0},  {520, 110, 210, 0},
@@ -203,22 +171,22 @@ void tst_X11Hook::macroModeRelaysKeysAndButtons()
     QCOMPARE(keys.at(0), (Report{66, 0x30, 1, 0}));
     QCOMPARE(keys.at(1), (Report{66, 0x30, 0, 0x80}));
     QCOMPARE(own.count(), 0);
-    QVERIFY(!othersCanGrab());
+    QVERIFY(!m_x.othersCanGrab());
 
     hook.stopHook();
     disconnect(connection);
     // Stopped: nothing more arrives (a key pressed now, then a new hook that
     // must see only its own key).
-    fakeButton(1, true);
-    fakeButton(1, false);
-    fakeKey(kKeyA, true);
-    fakeKey(kKeyA, false);
+    m_x.button(1, true);
+    m_x.button(1, false);
+    m_x.key(kKeyA, true);
+    m_x.key(kKeyA, false);
     QCOMPARE(hook.startHook(5), 1);
     QSignalSpy later(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
-    fakeKey(kKeyB, true);
+    m_x.key(kKeyB, true);
     QTRY_COMPARE_WITH_TIMEOUT(later.count(), 1, kWait);
     QCOMPARE(later.at(0).at(0).toInt(), 66);
-    fakeKey(kKeyB, false);
+    m_x.key(kKeyB, false);
     QCOMPARE(keys.count(), 2);
     hook.stopHook();
 }
@@ -238,33 +206,33 @@ void tst_X11Hook::grabOnlyWhileWithholding()
     QFETCH(int, mode);
     QFETCH(bool, grabbed);
     WindowsHookInterface hook;
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
     QCOMPARE(hook.startHook(mode), 1);
-    QCOMPARE(othersCanGrab(), !grabbed);
+    QCOMPARE(m_x.othersCanGrab(), !grabbed);
     QCOMPARE(hook.stopHook(), 1);
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 }
 
 void tst_X11Hook::refusedGrabLeavesNothing()
 {
     WindowsHookInterface hook;
     QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
-    QCOMPARE(XGrabKeyboard(m_x, DefaultRootWindow(m_x), False, GrabModeAsync, GrabModeAsync, CurrentTime),
-             GrabSuccess);
+    Display *x = m_x.display();
+    QCOMPARE(XGrabKeyboard(x, DefaultRootWindow(x), False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess);
     QTest::ignoreMessage(QtDebugMsg, "Set keyboard Hook error, error code=101");
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Input hook: cannot grab the keyboard"));
     QCOMPARE(hook.startHook(2), 0);
-    XUngrabKeyboard(m_x, CurrentTime);
-    XSync(m_x, False);
+    XUngrabKeyboard(x, CurrentTime);
+    XSync(x, False);
 
     // The failed start left no observation behind: only keys of the next
     // start are reported, and nothing holds the keyboard.
-    fakeKey(kKeyA, true);
-    fakeKey(kKeyA, false);
-    QVERIFY(othersCanGrab());
+    m_x.key(kKeyA, true);
+    m_x.key(kKeyA, false);
+    QVERIFY(m_x.othersCanGrab());
     QCOMPARE(hook.startHook(5), 1);
-    fakeKey(kKeyB, true);
-    fakeKey(kKeyB, false);
+    m_x.key(kKeyB, true);
+    m_x.key(kKeyB, false);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, kWait);
     QCOMPARE(spy.at(0).at(0).toInt(), 66);
     hook.stopHook();
@@ -274,9 +242,9 @@ void tst_X11Hook::destructorReleasesGrab()
 {
     auto hook = std::make_unique<WindowsHookInterface>();
     QCOMPARE(hook->startHook(3), 1);
-    QVERIFY(!othersCanGrab());
+    QVERIFY(!m_x.othersCanGrab());
     hook.reset();
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 }
 
 void tst_X11Hook::grabGoesWithItsStarter()
@@ -286,9 +254,9 @@ void tst_X11Hook::grabGoesWithItsStarter()
     auto starter = std::make_unique<WindowsHookInterface>();
     WindowsHookInterface other;
     QCOMPARE(starter->startHook(2), 1);
-    QVERIFY(!othersCanGrab());
+    QVERIFY(!m_x.othersCanGrab());
     starter.reset();
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 }
 
 void tst_X11Hook::noDisplay_data()
@@ -324,7 +292,7 @@ void tst_X11Hook::noDisplay()
     QCOMPARE(hook.stopHook(), 1);
     // Nothing else is affected: the next start on the display works.
     QCOMPARE(hook.startHook(2), 1);
-    QVERIFY(!othersCanGrab());
+    QVERIFY(!m_x.othersCanGrab());
     hook.stopHook();
 }
 

@@ -20,6 +20,7 @@
 #include "sdk/sim/SimController.h"
 #include "support/KeyAssignmentWindow.h"
 #include "support/TempHome.h"
+#include "support/XTestInput.h"
 #include "support/XvfbServer.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/mainwidget/devicePage/customKeys/CustomKeysPageTable.h"
@@ -29,9 +30,6 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/CustomButton.h"
-
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 using Table = CustomKeysPageTable;
 using lumtar::lightfx::LightEngine;
@@ -92,12 +90,9 @@ private slots:
     void macroRecordRequest();
 
 private:
-    void fakeKey(int keyCode, bool press);
-    void tap(int keyCode);
-    bool othersCanGrab();
     DTargetKeyPage *openPopup(KeyAssignmentWindow &window, int pageId);
 
-    Display *m_x = nullptr;
+    XTestInput m_x;
 };
 
 void tst_KeyCaptureXvfb::initTestCase()
@@ -105,37 +100,12 @@ void tst_KeyCaptureXvfb::initTestCase()
     if (!g_haveDisplay)
         QSKIP("no private X server");
     QVERIFY(SimMainWindow::initialise());
-    m_x = XOpenDisplay(nullptr);
-    QVERIFY(m_x);
+    QVERIFY(m_x.open());
 }
 
 void tst_KeyCaptureXvfb::cleanupTestCase()
 {
-    if (m_x)
-        XCloseDisplay(m_x);
-    m_x = nullptr;
-}
-
-void tst_KeyCaptureXvfb::fakeKey(int keyCode, bool press)
-{
-    XTestFakeKeyEvent(m_x, unsigned(keyCode), press ? True : False, CurrentTime);
-    XSync(m_x, False);
-}
-
-void tst_KeyCaptureXvfb::tap(int keyCode)
-{
-    fakeKey(keyCode, true);
-    fakeKey(keyCode, false);
-}
-
-bool tst_KeyCaptureXvfb::othersCanGrab()
-{
-    const int status = XGrabKeyboard(m_x, DefaultRootWindow(m_x), False, GrabModeAsync, GrabModeAsync, CurrentTime);
-    if (status == GrabSuccess) {
-        XUngrabKeyboard(m_x, CurrentTime);
-        XSync(m_x, False);
-    }
-    return status == GrabSuccess;
+    m_x.close();
 }
 
 DTargetKeyPage *tst_KeyCaptureXvfb::openPopup(KeyAssignmentWindow &window, int pageId)
@@ -161,16 +131,16 @@ void tst_KeyCaptureXvfb::remapCaptureUnderTheGrab()
     DTargetKeyPage *page = openPopup(window, Table::RemapKeyPage);
     QVERIFY(page);
     QTRY_VERIFY_WITH_TIMEOUT(page->popup()->isVisible(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_x.othersCanGrab(), kWait);
     QCOMPARE(window.host()->runningHookMode(), 2);
 
     // F5 on the computer's keyboard becomes the target; the focus changes
     // of the grab have been delivered by then and the pop-up stays.
-    tap(kXF5);
+    m_x.tap(kXF5);
     QTRY_COMPARE_WITH_TIMEOUT(storedValue(kA), QByteArray("0:62"), kWait);
     QCOMPARE(static_cast<DChangeKeyPage *>(page)->fieldText(), QStringLiteral("F5"));
     page->closePopup();
-    QTRY_VERIFY_WITH_TIMEOUT(othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_x.othersCanGrab(), kWait);
     window.stop();
 }
 
@@ -180,15 +150,15 @@ void tst_KeyCaptureXvfb::combinationCapture()
     QVERIFY(window.start("LT108HE"));
     DTargetKeyPage *page = openPopup(window, Table::CombinationKeyPage);
     QVERIFY(page);
-    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
-    fakeKey(kXCtrl, true);
-    tap(kXC);
-    fakeKey(kXCtrl, false);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_x.othersCanGrab(), kWait);
+    m_x.key(kXCtrl, true);
+    m_x.tap(kXC);
+    m_x.key(kXCtrl, false);
     QTRY_COMPARE_WITH_TIMEOUT(storedValue(kA), QByteArray("2:1,6"), kWait);
     QCOMPARE(static_cast<DKeyCombinationPage *>(page)->fieldText(), QStringLiteral("L_CTRL+C"));
     QVERIFY(page->isPopupOpen());
     page->closePopup();
-    QTRY_VERIFY_WITH_TIMEOUT(othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_x.othersCanGrab(), kWait);
     window.stop();
 }
 
@@ -200,11 +170,11 @@ void tst_KeyCaptureXvfb::lightInteraction()
     QSignalSpy points(host, &DCustomKeysPage::sigInteractLightsPointXY);
     host->setLightInteractionHook(true);
     QCOMPARE(host->runningHookMode(), 5);
-    QVERIFY(othersCanGrab()); // nothing withheld
+    QVERIFY(m_x.othersCanGrab()); // nothing withheld
 
     const keyboardButCustom *keyA = KeyAssignmentWindow::viewKey(kA);
     for (int press = 1; press <= 3; ++press) {
-        tap(kXA);
+        m_x.tap(kXA);
         QTRY_COMPARE_WITH_TIMEOUT(points.count(), press, kWait);
         QCOMPARE(points.last(), (QList<QVariant>{keyA->gridRow(), keyA->gridColumn()}));
     }
@@ -214,7 +184,7 @@ void tst_KeyCaptureXvfb::lightInteraction()
     QTRY_COMPARE_WITH_TIMEOUT(host->runningHookMode(), 2, kWait);
     page->closePopup();
     QCOMPARE(host->runningHookMode(), 5);
-    tap(kXA);
+    m_x.tap(kXA);
     QTRY_COMPARE_WITH_TIMEOUT(points.count(), 4, kWait);
     host->setLightInteractionHook(false);
     window.stop();
@@ -233,11 +203,11 @@ void tst_KeyCaptureXvfb::lightInteractionFromTheKeyboardsMode()
 
     QVERIFY(SimController::instance().sendInputReport(window.path(), lightReport(LightMode_Reactive)));
     QTRY_COMPARE_WITH_TIMEOUT(host->runningHookMode(), 5, kWait);
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 
     const keyboardButCustom *keyA = KeyAssignmentWindow::viewKey(kA);
     for (int press = 1; press <= 2; ++press) {
-        tap(kXA);
+        m_x.tap(kXA);
         QTRY_COMPARE_WITH_TIMEOUT(points.count(), press, kWait);
         const lumtar::lightfx::PressQueue::Batch queued = LightEngine::instance().takePresses();
         QCOMPARE(queued.count, 1);
@@ -246,8 +216,8 @@ void tst_KeyCaptureXvfb::lightInteractionFromTheKeyboardsMode()
     }
     // A key the keyboard lacks queues nothing; the A after it shows that it
     // has been handled.
-    tap(kXIso);
-    tap(kXA);
+    m_x.tap(kXIso);
+    m_x.tap(kXA);
     QTRY_COMPARE_WITH_TIMEOUT(points.count(), 3, kWait);
     QCOMPARE(LightEngine::instance().takePresses().count, 1);
 
@@ -263,9 +233,9 @@ void tst_KeyCaptureXvfb::macroRecordRequest()
     QVERIFY(window.start("LT108HE"));
     DDataManager *data = DDataManager::getInstance();
     QVERIFY(data->emitHookRuningStrtusCtrlMacroRecord(true));
-    QVERIFY(!othersCanGrab());
+    QVERIFY(!m_x.othersCanGrab());
     QVERIFY(data->emitHookRuningStrtusCtrlMacroRecord(false));
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 
     // Without a display the hook cannot start; the pop-up still opens and
     // its keyboard still works.

@@ -23,6 +23,7 @@
 #include "support/FormActions.h"
 #include "support/KeyAssignmentWindow.h"
 #include "support/TempHome.h"
+#include "support/XTestInput.h"
 #include "support/XvfbServer.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
@@ -33,9 +34,6 @@
 #include "ui/mainwidget/devicePage/customKeys/DKeyFunctionPage.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
-
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -66,14 +64,13 @@ private:
     DMacroListItem *openMacro(const QString &name);
     void closeEditor();
     QByteArray downloadedMacro(int keyCode);
-    void fakeKey(int keyCode);
-    void clickAt(QPoint global, int button = 1);
-    void clickRecord() { clickAt(m_page->findChild<QFrame *>(QStringLiteral("frame_Record"))->mapToGlobal(QPoint(30, 20))); }
-    bool othersCanGrab();
+    // Keys released 20 ms after their press, as typed.
+    void fakeKey(int keyCode) { m_x.tap(keyCode, 20); }
+    void clickRecord() { m_x.clickAt(m_page->findChild<QFrame *>(QStringLiteral("frame_Record"))->mapToGlobal(QPoint(30, 20))); }
     QStringList rows() const;
 
     KeyAssignmentWindow m_window;
-    Display *m_x = nullptr;
+    XTestInput m_x;
     QPointer<DMacroPage> m_page;
 };
 
@@ -81,8 +78,7 @@ void tst_MacroPageXvfb::initTestCase()
 {
     if (!g_haveDisplay)
         QSKIP("no private X server");
-    m_x = XOpenDisplay(nullptr);
-    QVERIFY(m_x);
+    QVERIFY(m_x.open());
     QVERIFY(SimMainWindow::initialise());
     QVERIFY(m_window.start("LT108HE"));
     // The firmware window would take the clicks meant for the editor.
@@ -93,8 +89,7 @@ void tst_MacroPageXvfb::cleanupTestCase()
 {
     delete m_page.data();
     m_window.stop();
-    if (m_x)
-        XCloseDisplay(m_x);
+    m_x.close();
 }
 
 DMacroPage *tst_MacroPageXvfb::openEditor()
@@ -116,33 +111,6 @@ DMacroPage *tst_MacroPageXvfb::openEditor()
     return m_page;
 }
 
-void tst_MacroPageXvfb::fakeKey(int keyCode)
-{
-    XTestFakeKeyEvent(m_x, unsigned(keyCode), True, CurrentTime);
-    XTestFakeKeyEvent(m_x, unsigned(keyCode), False, 20);
-    XSync(m_x, False);
-}
-
-void tst_MacroPageXvfb::clickAt(QPoint global, int button)
-{
-    XTestFakeMotionEvent(m_x, -1, global.x(), global.y(), CurrentTime);
-    XSync(m_x, False);
-    QTest::qWait(400); // the pointer's crossing reaches the dialog
-    XTestFakeButtonEvent(m_x, unsigned(button), True, CurrentTime);
-    XTestFakeButtonEvent(m_x, unsigned(button), False, 20);
-    XSync(m_x, False);
-}
-
-bool tst_MacroPageXvfb::othersCanGrab()
-{
-    const int status = XGrabKeyboard(m_x, DefaultRootWindow(m_x), False, GrabModeAsync, GrabModeAsync, CurrentTime);
-    if (status == GrabSuccess) {
-        XUngrabKeyboard(m_x, CurrentTime);
-        XSync(m_x, False);
-    }
-    return status == GrabSuccess;
-}
-
 QStringList tst_MacroPageXvfb::rows() const
 {
     QStringList out;
@@ -154,10 +122,10 @@ QStringList tst_MacroPageXvfb::rows() const
 void tst_MacroPageXvfb::recordsFromTheDesktop()
 {
     QVERIFY(openEditor());
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
     clickRecord();
     QTRY_VERIFY_WITH_TIMEOUT(m_page->isRecording(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_x.othersCanGrab(), kWait);
     fakeKey(kKeyA);
     fakeKey(kKeyB);
     fakeKey(kReturn);
@@ -173,13 +141,13 @@ void tst_MacroPageXvfb::recordsFromTheDesktop()
     other.setGeometry(1480, 780, 100, 100);
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
-    clickAt(QPoint(1530, 830));
+    m_x.clickAt(QPoint(1530, 830));
     QTRY_COMPARE_WITH_TIMEOUT(m_page->eventRows().size(), 12, kWait);
     // The stop, as the record button's release reaches it.
     QTest::mouseClick(m_page->findChild<QFrame *>(QStringLiteral("frame_Record")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRecording(), kWait);
     QVERIFY(m_page); // Esc closed nothing
-    QTRY_VERIFY_WITH_TIMEOUT(othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_x.othersCanGrab(), kWait);
     QCOMPARE(rows(), (QStringList{"key 4 down", "key 4 up", "key 5 down", "key 5 up", "key 40 down", "key 40 up",
                                   "key 88 down", "key 88 up", "key 41 down", "key 41 up", "mouse 513 down",
                                   "mouse 514 up"}));
@@ -190,7 +158,7 @@ void tst_MacroPageXvfb::recordsFromTheDesktop()
              QString::number(sum) + QStringLiteral(" MS"));
     m_page->findChild<QPushButton *>(QStringLiteral("pushButton_Close"))->click();
     QTRY_VERIFY_WITH_TIMEOUT(!m_page, kWait);
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 }
 
 void tst_MacroPageXvfb::closingWhileRecordingLeavesNoGrab_data()
@@ -206,13 +174,13 @@ void tst_MacroPageXvfb::closingWhileRecordingLeavesNoGrab()
     QVERIFY(openEditor());
     clickRecord();
     QTRY_VERIFY_WITH_TIMEOUT(m_page->isRecording(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_x.othersCanGrab(), kWait);
     if (how == QLatin1String("button"))
         m_page->findChild<QPushButton *>(QStringLiteral("pushButton_Close"))->click();
     else
         m_page->close();
     QTRY_VERIFY_WITH_TIMEOUT(!m_page, kWait);
-    QVERIFY(othersCanGrab());
+    QVERIFY(m_x.othersCanGrab());
 }
 
 DMacroListItem *tst_MacroPageXvfb::openMacro(const QString &name)
@@ -263,7 +231,7 @@ void tst_MacroPageXvfb::recordedMacroReachesTheKeyboard()
     QCOMPARE(defaultDelay->text(), QStringLiteral("40"));
     clickRecord();
     QTRY_VERIFY_WITH_TIMEOUT(m_page->isRecording(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!othersCanGrab(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_x.othersCanGrab(), kWait);
     fakeKey(kKeyA);
     fakeKey(kKeyB);
     QTRY_COMPARE_WITH_TIMEOUT(m_page->eventRows().size(), 4, kWait);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 
 #include <list>
@@ -138,6 +139,11 @@ void tst_ProfileMenu::menuCreatesProfilesUpToTen()
         if (candidate->isVisible() && candidate->findChild<DProfileMenuToolWidget *>())
             popup = candidate;
     QVERIFY(popup);
+    // On the button's screen, its arrow at the button.
+    QPushButton *operate = child<QPushButton>("pushButton_ProfileOperate");
+    const QRect screen = operate->screen()->availableGeometry();
+    QVERIFY(screen.contains(popup->geometry()));
+    QCOMPARE(popup->x() + popup->arrowPos() + 7, operate->mapToGlobal(QPoint(operate->width() / 2, 0)).x());
     auto *menu = popup->findChild<DProfileMenuToolWidget *>();
     QStringList entries;
     for (const char *name : {"label_CreateNew", "label_Delete", "label_Export", "label_Import", "label_ModifyNanme"})

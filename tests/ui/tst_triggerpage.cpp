@@ -328,10 +328,12 @@ void tst_TriggerPage::helpPopupsStayOnTheScreen()
     const QRect screen = m_page->window()->screen()->availableGeometry();
     for (const char *name : {"toolButton_Explain", "toolButton_Explain_2", "toolButton_MagneticKeyExplain"}) {
         QWidget *button = on<QWidget>(name);
-        // The button near the screen's right edge, as on a small screen.
+        // The button near the screen's right edge, as on a small screen,
+        // with room above it for the popup.
         const QPoint global = button->mapToGlobal(QPoint(0, 0));
-        m_page->window()->move(m_page->window()->pos() + QPoint(screen.right() - 40 - global.x(), 0));
-        QTRY_COMPARE_WITH_TIMEOUT(button->mapToGlobal(QPoint(0, 0)).x(), screen.right() - 40, kWait);
+        const QPoint wanted(screen.right() - 40, screen.top() + 2 * screen.height() / 3);
+        m_page->window()->move(m_page->window()->pos() + wanted - global);
+        QTRY_COMPARE_WITH_TIMEOUT(button->mapToGlobal(QPoint(0, 0)), wanted, kWait);
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(button, &enter);
         ArrowWidget *popup = trigger()->popup();

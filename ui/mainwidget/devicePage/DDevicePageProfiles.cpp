@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QScreen>
 #include <QStandardPaths>
 
 #include "core/DDataManager.h"
@@ -112,14 +111,8 @@ void DDevicePage::on_pushButton_ProfileOperate_clicked()
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, m_popup, &QObject::deleteLater);
     QPushButton *button = ui->pushButton_ProfileOperate;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
-    QPoint topLeft = anchor - QPoint(arrowPos + 7, 200);
     // The popup stays on the button's screen; its arrow still points at the button.
-    if (const QScreen *screen = button->screen()) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() + 1 - size.width())));
-    }
-    m_popup->setArrowPos(qBound(15, anchor.x() - topLeft.x() - 7, size.width() - 30));
-    m_popup->move(topLeft);
+    m_popup->moveOnScreen(anchor - QPoint(arrowPos + 7, 200), arrowPos, anchor);
     m_popup->show();
     m_popup->activateWindow();
 }

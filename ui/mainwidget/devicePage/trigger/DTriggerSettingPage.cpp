@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QTimer>
 
 #include "core/DDataManager.h"
@@ -440,18 +439,10 @@ void DTriggerSettingPage::showPopup(QWidget *button, QWidget *content, int width
     m_popup->setWidgetSize(width, height);
     m_popup->setCenterWidget(content);
     connect(m_popup, &ArrowWidget::sigArrowWidgetHide, m_popup, &QObject::deleteLater);
-    QPoint at = button->mapToGlobal(QPoint(button->width() / 2, button->height())) - QPoint(38, button->height() + lift);
+    const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
     // A button near the screen's right edge: the popup moves left to stay
     // whole on the screen, its arrow still pointing at the button.
-    int shift = 0;
-    if (const QScreen *screen = button->screen()) {
-        const QRect room = screen->availableGeometry();
-        if (at.x() + width > room.right() + 1)
-            shift = qMin(at.x() + width - (room.right() + 1), width - 65);
-    }
-    at.rx() -= shift;
-    m_popup->setArrowPos(30 + shift);
-    m_popup->move(at);
+    m_popup->moveOnScreen(anchor - QPoint(38, button->height() + lift), 30, anchor);
     m_popup->show();
 }
 
