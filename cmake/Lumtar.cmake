@@ -10,6 +10,13 @@ if(LUMTAR_SANITIZE)
   add_link_options(${LUMTAR_SANITIZER_FLAGS})
 endif()
 
+# The kind of library every layer (and the resources) is built as.
+if(LUMTAR_SHARED_LAYERS)
+  set(LUMTAR_LAYER_TYPE SHARED)
+else()
+  set(LUMTAR_LAYER_TYPE STATIC)
+endif()
+
 # lumtar_layer(<name> [LIBS ...]): a library of all sources below the current
 # folder (sub-folders included), compiled with our warnings; static, or shared
 # with LUMTAR_SHARED_LAYERS.
@@ -32,11 +39,7 @@ function(lumtar_layer name)
     endif()
     return()
   endif()
-  if(LUMTAR_SHARED_LAYERS)
-    add_library(${name} SHARED ${sources})
-  else()
-    add_library(${name} STATIC ${sources})
-  endif()
+  add_library(${name} ${LUMTAR_LAYER_TYPE} ${sources})
   target_compile_options(${name} PRIVATE ${LUMTAR_WARNINGS})
   # When the glob finds a new or removed file, moc and uic must look at the
   # layer again; their step only watches the files it saw last time, so drop
@@ -106,9 +109,6 @@ function(lumtar_language_qm ts qm)
     VERBATIM)
 endfunction()
 
-# lumtar_translations_beside(<target> <ts files...>): builds the .ts files
-# into the folder "translation" beside the target's program, where the
-# program looks for its translations.
 # lumtar_language_files(<folder> <output variable> <ts files...>): the .qm of
 # each .ts file in <folder>, their paths in the output variable.
 function(lumtar_language_files folder out)
@@ -122,6 +122,9 @@ function(lumtar_language_files folder out)
   set(${out} ${outputs} PARENT_SCOPE)
 endfunction()
 
+# lumtar_translations_beside(<target> <ts files...>): builds the .ts files
+# into the folder "translation" beside the target's program, where the
+# program looks for its translations.
 function(lumtar_translations_beside target)
   get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
   lumtar_language_files(${dir}/translation outputs ${ARGN})

@@ -60,7 +60,12 @@ void TextMoveWidget::updatePos()
             m_movingRight = true;
         m_x += m_movingRight ? m_step : -m_step;
     }
-    m_label->move(m_x, m_label->height() <= height() ? 0 : m_y);
+    m_label->move(m_x, labelTop());
+}
+
+int TextMoveWidget::labelTop() const
+{
+    return m_label->height() <= height() ? 0 : m_y;
 }
 
 void TextMoveWidget::placeLabel()
@@ -68,12 +73,9 @@ void TextMoveWidget::placeLabel()
     m_label->adjustSize();
     // A label that fits covers the marquee's whole height and centres its
     // text: the ink of a script drawn from a taller fallback font is kept.
-    if (m_label->height() <= height()) {
+    if (m_label->height() <= height())
         m_label->resize(m_label->width(), height());
-        m_label->move(m_x, 0);
-    } else {
-        m_label->move(m_x, m_y);
-    }
+    m_label->move(m_x, labelTop());
 }
 
 void TextMoveWidget::setText(QString text)

@@ -37,6 +37,9 @@ protected:
 private:
     // Sizes the label to its text and places it at the text's position.
     void placeLabel();
+    // The label's top: a label as high as the marquee starts at its top,
+    // a taller one where its text is centred.
+    int labelTop() const;
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
