@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
 #include "app/DLoginWidget.h"
 #include "core/DDataManager.h"
@@ -28,6 +29,8 @@
 #include "platform/SingleInstanceKey.h"
 #include "platform/TerminationSignalNotifier.h"
 #include "ui/mainwidget/DMainWidget.h"
+
+#include <memory>
 
 namespace {
 
@@ -181,12 +184,41 @@ void DAppllication::startLocalServer()
 
 void DAppllication::newLocalConnection()
 {
-    QLocalSocket *socket = m_localServer->nextPendingConnection();
-    if (!socket)
-        return;
-    socket->waitForReadyRead(1000);
-    delete socket;
+    // Every pending connection is taken: one signal may stand for several.
+    while (QLocalSocket *socket = m_localServer->nextPendingConnection())
+        awaitHandOver(socket);
+}
 
+void DAppllication::awaitHandOver(QLocalSocket *socket)
+{
+    // The hand-over is not read: its arrival, the later copy closing the
+    // connection (an empty argument is no bytes at all) or the end of the
+    // wait raises the window, once. Nothing here waits on the GUI thread, so
+    // a connection that sends nothing, from any process of the user, cannot
+    // hold up the window.
+    auto *limit = new QTimer(socket);
+    limit->setSingleShot(true);
+    auto done = std::make_shared<bool>(false);
+    auto over = [this, socket, limit, done] {
+        if (*done)
+            return;
+        *done = true;
+        limit->stop();
+        socket->abort();
+        socket->deleteLater();
+        raiseActivationWindow();
+    };
+    connect(socket, &QLocalSocket::readyRead, this, over);
+    connect(socket, &QLocalSocket::disconnected, this, over);
+    connect(socket, &QLocalSocket::errorOccurred, this, over);
+    connect(limit, &QTimer::timeout, this, over);
+    limit->start(HandOverWaitMs);
+    if (socket->bytesAvailable() > 0 || socket->state() != QLocalSocket::ConnectedState)
+        over();
+}
+
+void DAppllication::raiseActivationWindow()
+{
     if (QWidget *window = m_activationWindow) {
         window->raise();
         window->activateWindow();

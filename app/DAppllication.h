@@ -12,6 +12,7 @@ class DLoginWidget;
 class DMainWidget;
 class QtLinguist;
 class QLocalServer;
+class QLocalSocket;
 
 class DAppllication : public QApplication
 {
@@ -47,6 +48,9 @@ public:
 
     // "<runtime folder>/<executable file name>": the hand-over socket.
     static QString localServerName();
+    // How long the running copy waits for a later copy's hand-over before
+    // it raises its window all the same; the GUI thread goes on meanwhile.
+    static constexpr int HandOverWaitMs = 1000;
 
 public slots:
     // A termination signal arrived: quit as the tray's Quit does (devices
@@ -62,6 +66,8 @@ private:
     void initSingleInstance(bool alreadyRunning);
     void connectToRunningInstance(bool alreadyRunning);
     void startLocalServer();
+    void awaitHandOver(QLocalSocket *socket);
+    void raiseActivationWindow();
     void createLoginWidget();
     void showPendingCrashNotice();
 

@@ -11,6 +11,7 @@
 #include "platform/CrashHandler.h"
 #include "platform/SingleInstanceKey.h"
 #include "platform/TerminationSignalNotifier.h"
+#include "platform/hostinput/HostInput.h"
 
 namespace {
 
@@ -48,6 +49,9 @@ int main(int argc, char *argv[])
                              "Close it, or end it if it hangs, and start again.\n");
         return 2;
     }
+    // The virtual keyboard of text keys is made now: a desktop takes a
+    // moment to add a new keyboard.
+    HostInput::systemInput();
     // Logout, kill and Ctrl+C end the program the way its Quit does.
     TerminationSignalNotifier termination;
     QObject::connect(&termination, &TerminationSignalNotifier::sigTerminationRequested, &app,

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <ctime>
@@ -41,6 +42,29 @@ inline double threadCpuSeconds(const QByteArray &prefix, const QString &pid = QS
             total += (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
     }
     return total;
+}
+
+// Context switches (voluntary and not) of a process's threads, by thread
+// name; threads that ended are not counted.
+inline QMap<QByteArray, long> threadContextSwitches(const QString &pid = QStringLiteral("self"))
+{
+    QMap<QByteArray, long> out;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(tid + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray name;
+        long switches = 0;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Name:"))
+                name = line.mid(5).trimmed();
+            else if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+        }
+        out[name] += switches;
+    }
+    return out;
 }
 
 } // namespace bench

@@ -13,7 +13,9 @@
 //
 // Targets: the longest gap under 50 ms in each of (a) to (c); no more
 // flushes than files changed in (b); the first keyboard painted within
-// 300 ms with one keyboard and 600 ms with four; idle RSS under 80 MB.
+// 300 ms with one keyboard and with four; idle RSS under 80 MB. (Start to
+// the window mapped on an X server, and the idle program's CPU, are
+// measured from outside the process by bench_idleprocess.)
 //
 // Usage: bench_responsiveness            all figures
 //        bench_responsiveness --startup N    one start with N keyboards (child)
@@ -39,6 +41,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -290,17 +293,27 @@ int main(int argc, char **argv)
 
     window.onQuitApp();
 
-    std::printf("start to the first keyboard painted (targets 300 ms with one, 600 ms with four)\n");
+    std::printf("start to the first keyboard painted (target 300 ms with one and with four, median of 3)\n");
+    // Each start in a fresh process, three times, the middle figure: one
+    // start on a shared machine says little.
     double rss = 0;
     for (int count : {1, 4}) {
-        const QList<QByteArray> fields = childRun(QCoreApplication::applicationFilePath(), count).split(' ');
-        if (fields.size() < 4) {
+        QList<double> painted;
+        for (int run = 0; run < 3; ++run) {
+            const QList<QByteArray> fields = childRun(QCoreApplication::applicationFilePath(), count).split(' ');
+            if (fields.size() < 4)
+                continue;
+            painted << fields.at(1).toDouble();
+            if (count == 1)
+                rss = fields.at(3).toDouble();
+        }
+        if (painted.isEmpty()) {
             std::printf("  %d keyboard(s): the child did not report\n", count);
             continue;
         }
-        std::printf("  %d keyboard(s)                        %7s ms\n", count, fields.at(1).constData());
-        if (count == 1)
-            rss = fields.at(3).toDouble();
+        std::sort(painted.begin(), painted.end());
+        std::printf("  %d keyboard(s)                        %7.0f ms (of %d starts: %.0f to %.0f)\n", count,
+                    painted.at(painted.size() / 2), int(painted.size()), painted.first(), painted.last());
     }
     std::printf("idle memory (RSS) with one keyboard    %7.1f MB (target < 80 MB)\n", rss);
     std::fflush(stdout);

@@ -3,11 +3,15 @@
 #include "core/DDataManager.h"
 #include "core/hook/HeldKeyTable.h"
 #include "core/hook/HookEventPolicy.h"
+#include "core/hook/OwnKeyboardInput.h"
+#include "core/hook/PressDeduplicator.h"
 #include "platform/InputHookBackend.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMap>
+
+#include <chrono>
 
 namespace {
 
@@ -22,6 +26,30 @@ HeldKeyTable g_heldKeys;
 InputHookBackend *g_chosenBackend = nullptr; // set by setBackend, not owned
 InputHookBackend *g_systemBackend = nullptr; // created on first use, owned
 bool g_exitCleanupRegistered = false;
+// In light interaction our keyboards' presses also come from their own
+// input nodes; a press both sources report counts once.
+PressDeduplicator g_presses;
+
+int64_t nowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Whether a key event of one source goes on to the held keys and the
+// receivers: false for the echo of a press the other source reported.
+bool passesAsOnePress(PressDeduplicator::Source source, int mode, int vkCode, int flags)
+{
+    if (mode != HookEventPolicy::LightInteractionMode || !OwnKeyboardInput::instance().isStarted()
+        || (flags & LowLevelKeyRecord::ReleaseFlag))
+        return true;
+    if (g_heldKeys.contains(vkCode)) {
+        // A repeat: the held-key table drops it; it may still close an echo.
+        g_presses.takeEcho(source, vkCode, nowMs());
+        return true;
+    }
+    return g_presses.admit(source, vkCode, nowMs());
+}
 
 InputHookBackend *activeBackend()
 {
@@ -96,9 +124,21 @@ int WindowsHookInterface::installHooks()
     InputHookBackend *backend = activeBackend();
 
     // A start while the hooks run changes the mode: the mouse hook and the
-    // keyboard grab are brought in line with it.
+    // keyboard grab are brought in line with it. Light interaction also
+    // reads our keyboards' own input nodes, which every desktop lets reach
+    // the light effects; it runs when either source does.
+    g_presses.clear();
+    const bool ownKeyboards = mode == HookEventPolicy::LightInteractionMode;
+    if (ownKeyboards)
+        OwnKeyboardInput::instance().start(&WindowsHookInterface::ownKeyboardProc);
+    else
+        OwnKeyboardInput::instance().stop();
     if (!backend->keyboardInstalled() && !backend->installKeyboard(&WindowsHookInterface::keyboardHookProc)) {
         logInstallError("Set keyboard Hook error, error code=%ld", backend);
+        if (ownKeyboards && !OwnKeyboardInput::instance().nodes().isEmpty()) {
+            qDebug().noquote() << "Input hook: light interaction sees our keyboards' presses only";
+            return 1;
+        }
         uninstallHooks();
         return 0;
     }
@@ -122,6 +162,7 @@ int WindowsHookInterface::installHooks()
 int WindowsHookInterface::uninstallHooks()
 {
     g_hookOwner = nullptr;
+    OwnKeyboardInput::instance().stop();
     if (InputHookBackend *backend = activeBackend()) {
         backend->setKeyboardGrab(false);
         backend->uninstallKeyboard();
@@ -136,11 +177,25 @@ bool WindowsHookInterface::keyboardHookProc(const LowLevelKeyRecord &record)
     WindowsHookInterface *hook = hookInterfaceMap.value(kHookKey);
     if (!backend || !backend->keyboardInstalled() || !hook)
         return false;
+    if (!passesAsOnePress(PressDeduplicator::Source::Desktop, hook->mode, record.vkCode, record.flags))
+        return false;
     const HookEventPolicy::KeyOutcome outcome =
         HookEventPolicy::decideKey(hook->mode, g_heldKeys, record.vkCode, record.flags);
     if (outcome.route != HookEventPolicy::Route::None)
         hook->dispatchKeyEvent(record.vkCode, record.scanCode, outcome.flag, record.flags);
     return outcome.swallow;
+}
+
+void WindowsHookInterface::ownKeyboardProc(int vkCode, int scanCode, int flags)
+{
+    WindowsHookInterface *hook = hookInterfaceMap.value(kHookKey);
+    if (!hook || hook->mode != HookEventPolicy::LightInteractionMode || !OwnKeyboardInput::instance().isStarted())
+        return;
+    if (!passesAsOnePress(PressDeduplicator::Source::OwnKeyboard, hook->mode, vkCode, flags))
+        return;
+    const HookEventPolicy::KeyOutcome outcome = HookEventPolicy::decideKey(hook->mode, g_heldKeys, vkCode, flags);
+    if (outcome.route != HookEventPolicy::Route::None)
+        hook->dispatchKeyEvent(vkCode, scanCode, outcome.flag, flags);
 }
 
 void WindowsHookInterface::mouseHookProc(int message, const LowLevelMouseRecord &record)

@@ -2,10 +2,12 @@
 // addressed to its own widgets. Runs in one mode at a time: 1 macro
 // recording (keys and mouse buttons go to the shared state's relays), 2 and
 // 3 key capture for the remap and key-combination pages, 5 light interaction
-// (keys go to sigKeyboardRecviveStreamEX_Key). In modes 1 to 3 keys are
-// withheld from the other applications, except Caps Lock, Num Lock, Scroll
-// Lock and both Ctrl keys. A held key is reported once; its auto-repeats
-// are not reported.
+// (keys go to sigKeyboardRecviveStreamEX_Key; our own keyboards' presses
+// are also read from their kernel input nodes, so they reach the light
+// effects whichever program has the focus, and a press both report counts
+// once). In modes 1 to 3 keys are withheld from the other applications,
+// except Caps Lock, Num Lock, Scroll Lock and both Ctrl keys. A held key is
+// reported once; its auto-repeats are not reported.
 //
 // The hooks, the held keys and the platform's hook are process-wide; the
 // mode belongs to the instance. Events go to the instance constructed last.
@@ -53,6 +55,8 @@ private:
     int installHooks();
     static int uninstallHooks();
     static bool keyboardHookProc(const LowLevelKeyRecord &record);
+    // A key event read from one of our keyboards' own input nodes.
+    static void ownKeyboardProc(int vkCode, int scanCode, int flags);
     static void mouseHookProc(int message, const LowLevelMouseRecord &record);
     void dispatchKeyEvent(int keyCode, int scCode, int flag, int hookFlag);
     void dispatchMouseEvent(int nCode, WPARAM wParam, LPARAM lParam);

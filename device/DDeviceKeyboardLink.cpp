@@ -1,6 +1,7 @@
 #include "device/DDeviceKeyboardLink.h"
 
 #include "core/DDataManager.h"
+#include "core/hook/OwnKeyboardInput.h"
 #include "device/DDeviceHidCmdSend.h"
 #include "device/DeviceModelLists.h"
 #include "device/DeviceSerialNumber.h"
@@ -60,6 +61,7 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     delete m_cmdSend;
     m_cmdSend = nullptr;
     if (m_hidInterface) {
+        OwnKeyboardInput::instance().keyboardClosed(devicePath());
         m_hidInterface->closeHid();
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
         delete m_hidInterface;
@@ -87,6 +89,8 @@ void DDeviceKeyboardLink::openDevice(int index, hidStructInfoAll record)
         return;
     }
     m_hidInterface->start();
+    // Its presses reach the light effects also from its own input nodes.
+    OwnKeyboardInput::instance().keyboardOpened(path);
     m_cmdSend = new DDeviceHidCmdSend();
     m_cmdSend->setHidInterface(m_hidInterface);
 }
@@ -141,7 +145,7 @@ void DDeviceKeyboardLink::saveLightInfoToProFile(int ledType)
     const int kind = ledType;
     const int mode = config.modeCode;
     const QByteArray index = profileIndexText().toLatin1();
-    {
+    if (hasProfileFile()) {
         // The record and the current mode reach the disk in one write.
         LumtarXmlBatch batch(m_xmlProfilePath);
         if (CLumtarXML_IsProFileAlreadyHaveLightInfo(m_xmlProfilePath, index.constData(), kind, mode))
@@ -288,8 +292,10 @@ void DDeviceKeyboardLink::dispatch(const Event &event)
             [this](const LightConfig &r) { handleLightConfig(r.config); },
             [this](const CustomSchemeInUse &r) {
                 const QByteArray index = profileIndexText().toLatin1();
-                CLumtarXML_ModifyProFileMouseLightUsingIndex(m_xmlProfilePath, index.constData(),
-                                                             LUMTAR_LIGHT_KIND_KEYBOARD, LUMTAR_KEYBOARD_MODE_CUSTOM);
+                if (hasProfileFile())
+                    CLumtarXML_ModifyProFileMouseLightUsingIndex(m_xmlProfilePath, index.constData(),
+                                                                 LUMTAR_LIGHT_KIND_KEYBOARD,
+                                                                 LUMTAR_KEYBOARD_MODE_CUSTOM);
                 emit sigCustomLight_ConfigHaveChanged_HidSend0x09(LUMTAR_LIGHT_KIND_KEYBOARD,
                                                                   LUMTAR_KEYBOARD_MODE_CUSTOM, r.schemeIndex);
             },
@@ -413,8 +419,9 @@ void DDeviceKeyboardLink::handleSleepTimes(const SleepTimes &r)
 {
     DDataManager::getInstance()->setProhibitSleepStatus(r.prohibitSleep);
     const QByteArray index = profileIndexText().toLatin1();
-    CLumtarXML_SetProFileIntoSleepTimeInfo(m_xmlProfilePath, index.constData(), r.lightSeconds,
-                                           r.keyboardSeconds / 60);
+    if (hasProfileFile())
+        CLumtarXML_SetProFileIntoSleepTimeInfo(m_xmlProfilePath, index.constData(), r.lightSeconds,
+                                               r.keyboardSeconds / 60);
 }
 
 // ---- key-report relay -----------------------------------------------------

@@ -35,7 +35,13 @@ public:
     void openDevice(int index, hidStructInfoAll record);
 
     void setProfileIndex(int index);
-    // Copies the path; a path that does not fit the buffer is refused and logged.
+    // The profile file the keyboard's own replies are written into (light
+    // records, the custom scheme in use, sleep times) and its function locks
+    // read from. The page that shows this keyboard owns the rule: it hands
+    // over the file of the profile it loads, and an empty path (nullptr or
+    // "") before it opens another keyboard or stops using the file; with no
+    // path, replies are written nowhere. Copies the path; a path that does
+    // not fit the buffer is refused and logged, and the path in use stays.
     void setXmlProfilePath(const char *path);
     void setDongleTracking(bool on);
     void queryDeviceInfo();
@@ -117,6 +123,7 @@ private:
     void handleSerialNumber(const QString &serial, const QString &hidName);
     KeyReportRelay::Locks profileLocks() const;
     QString profileIndexText() const;
+    bool hasProfileFile() const { return m_xmlProfilePath[0] != '\0'; }
     QString devicePath() const;
 
     hidStructInfoAll m_deviceInfo{};
@@ -124,6 +131,9 @@ private:
     MainHidInterFace *m_hidInterface = nullptr;
     DDeviceHidCmdSend *m_cmdSend = nullptr;
     HostFunctionRunner *m_hostFunctions = nullptr;
+    // Empty until the page hands a path over, and again when it takes it
+    // back (setXmlProfilePath): replies are never written into the file of
+    // a profile or keyboard no longer shown.
     char m_xmlProfilePath[ProfilePathSize] = {};
     int m_profileIndex = 1;
     bool m_deviceInfoReady = false;

@@ -6,6 +6,7 @@
 #include "device/OnboardKeyPacket.h"
 #include "device/OnboardMacroPacket.h"
 #include "device/OnboardSeniorKeyPacket.h"
+#include "device/ProfileFileNames.h"
 #include "device/ProfileIndexCheck.h"
 #include "sdk/include/LumtarXml.h"
 
@@ -21,13 +22,13 @@ namespace {
 
 struct LayerFile
 {
-    const char *fileName;
+    ProfileFileNames::File file;
     uint8_t layerByte;
 };
 
-const LayerFile kLayers[] = {
-    { "/appProfile_Default.xml", OnboardKeyPacket::DefaultLayer },
-    { "/appProfile_FN.xml", OnboardKeyPacket::FnLayer },
+const LayerFile kLayers[DOnboardDownloader::LayerCount] = {
+    { ProfileFileNames::DefaultLayer, OnboardKeyPacket::DefaultLayer },
+    { ProfileFileNames::FnLayer, OnboardKeyPacket::FnLayer },
 };
 
 const char kKeyWriteFailed[] = "USB serial port [Write keyboard Onboard-data] Failed ...";
@@ -48,6 +49,8 @@ DOnboardDownloader::DOnboardDownloader(QObject *parent)
     , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
+    // The pauses must not end early: a coarse timer may fire 5 % before time.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &DOnboardDownloader::onWaitOver);
 }
 
@@ -97,6 +100,9 @@ bool DOnboardDownloader::download(DDeviceKeyboardLink *link, const QString &prof
 
     m_attemptsMade = 0;
     m_resendCount = 0;
+    for (bool &restarted : m_layerRestarted)
+        restarted = false;
+    m_layerRestarts = 0;
     m_deviceLost = false;
     m_writeRefused = false;
     m_link = link;
@@ -147,7 +153,7 @@ void DOnboardDownloader::readSeniorKeys()
 void DOnboardDownloader::startAttempt()
 {
     ++m_attemptsMade;
-    const AttemptResult planned = planAttempt();
+    const AttemptResult planned = planAttemptWithRestarts();
     if (planned != AttemptResult::Done) {
         endAttempt(planned);
         return;
@@ -155,11 +161,31 @@ void DOnboardDownloader::startAttempt()
     advance();
 }
 
+DOnboardDownloader::AttemptResult DOnboardDownloader::planAttemptWithRestarts()
+{
+    // A layer file without a current profile restarts the attempt without
+    // counting it, once per layer in a download: the file may have been in
+    // the middle of a write. A loop, so that restarts never nest.
+    for (;;) {
+        const AttemptResult planned = planAttempt();
+        if (planned != AttemptResult::NoProfileIndex)
+            return planned;
+        const int layer = m_layerWithoutProfile;
+        if (layer < 0 || layer >= LayerCount || m_layerRestarted[layer])
+            return planned;
+        m_layerRestarted[layer] = true;
+        ++m_layerRestarts;
+        qDebug() << "Onboard download: attempt" << m_attemptsMade << "starts again";
+    }
+}
+
 DOnboardDownloader::AttemptResult DOnboardDownloader::planAttempt()
 {
     m_steps.clear();
     m_nextStep = 0;
     m_macroSlot = -1;
+    m_alive = true;
+    m_layerWithoutProfile = -1;
     m_acknowledged = true;
     m_writesOfLastReport = 0;
     m_stragglers = 0;
@@ -170,8 +196,10 @@ DOnboardDownloader::AttemptResult DOnboardDownloader::planAttempt()
 
     // Read and encode both layers first: a profile the keyboard cannot
     // hold is refused before anything reaches it.
-    for (int layer = 0; layer < 2; ++layer) {
+    for (int layer = 0; layer < LayerCount; ++layer) {
         const AttemptResult planned = planLayer(layer);
+        if (planned == AttemptResult::NoProfileIndex)
+            m_layerWithoutProfile = layer;
         if (planned != AttemptResult::Done)
             return planned;
     }
@@ -197,10 +225,17 @@ void DOnboardDownloader::advance()
         const Step &step = m_steps.at(m_nextStep);
         switch (step.kind) {
         case Step::KeyReport:
+            if (m_alive)
+                writeReport(step.report, step.failureText);
+            break;
         case Step::SeniorReport:
+            // Written also in an abandoned attempt: the indexes this
+            // profile leaves empty must not keep an earlier download's keys.
             writeReport(step.report, step.failureText);
             break;
         case Step::MacroReport:
+            if (!m_alive)
+                break;
             // Stop and wait: a macro report goes once the one before it was taken.
             if (!m_acknowledged) {
                 waitForAcknowledgement();
@@ -215,11 +250,10 @@ void DOnboardDownloader::advance()
             break;
         case Step::Pause:
             ++m_nextStep;
-            m_waiting = Waiting::Pause;
-            m_timer->start(PauseMs);
+            startPause();
             return;
         case Step::LastAcknowledgement:
-            if (m_macroReportSent && !m_acknowledged) {
+            if (m_alive && m_macroReportSent && !m_acknowledged) {
                 waitForAcknowledgement();
                 return;
             }
@@ -232,7 +266,14 @@ void DOnboardDownloader::advance()
         }
     }
     if (m_running)
-        endAttempt(AttemptResult::Done);
+        endAttempt(m_alive ? AttemptResult::Done : AttemptResult::Abandoned);
+}
+
+void DOnboardDownloader::startPause()
+{
+    m_waiting = Waiting::Pause;
+    m_pauseClock.start();
+    m_timer->start(PauseMs);
 }
 
 void DOnboardDownloader::waitForAcknowledgement()
@@ -282,7 +323,18 @@ void DOnboardDownloader::onWaitOver()
     m_waiting = Waiting::Nothing;
     if (!m_running)
         return;
-    if (waiting == Waiting::Pause || m_acknowledged) {
+    if (waiting == Waiting::Pause) {
+        // The keyboard needs the whole pause to store what it received.
+        const qint64 leftNs = qint64(PauseMs) * 1000000 - m_pauseClock.nsecsElapsed();
+        if (leftNs > 0) {
+            m_waiting = Waiting::Pause;
+            m_timer->start(static_cast<int>((leftNs + 999999) / 1000000));
+            return;
+        }
+        advance();
+        return;
+    }
+    if (m_acknowledged) {
         advance();
         return;
     }
@@ -291,7 +343,7 @@ void DOnboardDownloader::onWaitOver()
         return;
     }
     if (++m_timeouts > MaxResends) {
-        endAttempt(AttemptResult::Abandoned);
+        abandonAttempt();
         return;
     }
     ++m_resendCount;
@@ -303,6 +355,14 @@ void DOnboardDownloader::onWaitOver()
     }
     m_waiting = Waiting::Acknowledgement;
     m_timer->start(AckWaitMs);
+}
+
+void DOnboardDownloader::abandonAttempt()
+{
+    qDebug() << "Onboard download: attempt" << m_attemptsMade
+             << "was abandoned for want of an acknowledgement; its advanced-key records are still written";
+    m_alive = false;
+    advance();
 }
 
 void DOnboardDownloader::onDeviceGone()
@@ -331,12 +391,12 @@ void DOnboardDownloader::endAttempt(AttemptResult result)
         finish(Outcome::Failed);
         return;
     case AttemptResult::NoProfileIndex:
+        qDebug() << "Onboard download: a layer file is still without a current profile";
+        finish(Outcome::Failed);
+        return;
     case AttemptResult::Abandoned:
         break;
     }
-    qDebug() << "Onboard download: attempt" << m_attemptsMade
-             << (result == AttemptResult::NoProfileIndex ? "found a layer file without a current profile"
-                                                         : "was abandoned for want of an acknowledgement");
     if (m_attemptsMade < MaxAttempts)
         startAttempt();
     else
@@ -361,7 +421,8 @@ void DOnboardDownloader::finish(Outcome outcome)
 DOnboardDownloader::AttemptResult DOnboardDownloader::planLayer(int layer)
 {
     const QVector<int> codes = m_keyCodeSource ? m_keyCodeSource() : QVector<int>();
-    const QByteArray path = QFile::encodeName(m_profileFolder + QLatin1String(kLayers[layer].fileName));
+    const QByteArray path =
+        QFile::encodeName(m_profileFolder + QLatin1String(ProfileFileNames::fileName(kLayers[layer].file)));
     const int profileIndex = CLumtarXML_GetCreateXMLFileProfileIndex(path.constData());
     if (profileIndex == -1 || !profileFileHasProfile(path.constData(), profileIndex)) {
         // Sending the keys of a profile that is not there would fill the

@@ -8,18 +8,26 @@
 //
 // download() starts the sequence and returns; its steps are advanced by the
 // keyboard's acknowledgements and by single-shot timers (100 ms for an
-// acknowledgement, 400 ms pauses), so the GUI thread never waits. After a
-// resent report is taken, the next one waits for the acknowledgements of
-// the earlier writes, which name no report and would otherwise count for it.
-// sigFinished tells the outcome, once per started download. Callers refuse
-// keyboard, layer and profile switches while isRunning() is true, and a
-// second download() is refused outright.
+// acknowledgement; the 400 ms pauses precise and never cut short), so the
+// GUI thread never waits. After a resent report is taken, the next one
+// waits for the acknowledgements of the earlier writes, which name no
+// report and would otherwise count for it. sigFinished tells the outcome,
+// once per started download. Callers refuse keyboard, layer and profile
+// switches while isRunning() is true, and a second download() is refused
+// outright.
 //
 // Before anything is sent the whole profile is read and encoded, so that a
 // profile the keyboard cannot hold (more macro keys than slots, more
-// advanced keys than records) is refused without touching the keyboard. An
-// attempt abandoned for want of an acknowledgement, or a layer file without
-// a current profile, is repeated once; then the download fails. A keyboard
+// advanced keys than records) is refused without touching the keyboard.
+//
+// A macro report still unacknowledged after three resends abandons the
+// attempt: for the rest of it no key or macro report is sent, but the
+// advanced-key records, those of bound keys and the empty ones of the
+// unused indexes, are still written, so the keyboard never keeps advanced
+// keys of an earlier download at indexes this profile leaves empty. An
+// abandoned attempt is repeated once; then the download fails. A layer file
+// without a current profile restarts the attempt without counting it, once
+// per layer in a download; a second time the download fails. A keyboard
 // that goes away ends the download at once.
 #ifndef DONBOARDDOWNLOADER_H
 #define DONBOARDDOWNLOADER_H
@@ -28,6 +36,7 @@
 #include "sdk/include/LumtarRecords.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QMetaType>
 #include <QObject>
@@ -58,6 +67,7 @@ public:
     static constexpr int MaxResends = 3;
     static constexpr int PauseMs = 400;
     static constexpr int MaxAttempts = 2;
+    static constexpr int LayerCount = 2;
 
     explicit DOnboardDownloader(QObject *parent = nullptr);
     ~DOnboardDownloader() override;
@@ -85,6 +95,8 @@ public:
     // What the last download did, for the log and for tests.
     int attemptsMade() const { return m_attemptsMade; }
     int macroReportsResent() const { return m_resendCount; }
+    // Restarts for a layer file without a current profile (not attempts).
+    int layerRestartsMade() const { return m_layerRestarts; }
 
 signals:
     void sigDownloadingChanged(bool running);
@@ -107,12 +119,15 @@ private:
 
     void readSeniorKeys();
     void startAttempt();
+    AttemptResult planAttemptWithRestarts();
     AttemptResult planAttempt();
     AttemptResult planLayer(int layer);
     void appendMacroSlot(const KeyOperateInfoStu &item);
     void advance();
     void waitForAcknowledgement();
     void onWaitOver();
+    void startPause();
+    void abandonAttempt();
     void endAttempt(AttemptResult result);
     void finish(Outcome outcome);
     bool writeReport(const HidReportBuff &report, const char *failureText);
@@ -131,9 +146,18 @@ private:
     bool m_deviceLost = false;
     bool m_writeRefused = false;
 
+    // Restarts for a layer file without a current profile, in this download.
+    bool m_layerRestarted[LayerCount] = {};
+    int m_layerRestarts = 0;
+    int m_layerWithoutProfile = -1;
+
     // State of the running attempt.
     QVector<Step> m_steps;
     int m_nextStep = 0;
+    // Cleared when a macro report stays unacknowledged: the attempt goes on
+    // writing advanced-key records only, and is then repeated.
+    bool m_alive = true;
+    QElapsedTimer m_pauseClock;
     bool m_acknowledged = true;
     // Writes of the last macro report (it and its resends), and the
     // acknowledgements of its earlier writes still on their way once one

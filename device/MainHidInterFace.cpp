@@ -187,20 +187,17 @@ void MainHidInterFace::onShakeHandsRuning()
 void MainHidInterFace::run()
 {
     m_turnIsWrite = true;
-    int quietTurns = 0;
     while (m_isOpen.load()) {
-        const bool moved = m_turnIsWrite ? writeTurn() : readTurn();
+        const bool wasWrite = m_turnIsWrite;
+        const bool moved = wasWrite ? writeTurn() : readTurn();
         m_turnIsWrite = !m_turnIsWrite;
         ++m_turns;
-        quietTurns = moved ? 0 : quietTurns + 1;
-        if (quietTurns < QuietTurnsBeforeIdle) {
-            CLumtarHid_highPrecisionTimerRuning(hasReportToWrite() ? BusyTurnWaitUnits : TurnWaitUnits,
-                                                m_timerContext);
+        // A read turn follows each write turn at once; a write turn keeps
+        // its distance from the last report itself (waitForWriteSlot).
+        if (wasWrite)
             continue;
-        }
-        // Idle: a write turn with nothing to write needs no wait of its own;
-        // the read turn right after it is followed by the long wait.
-        if (!m_turnIsWrite)
+        // A report read may have company; a report waiting is written next.
+        if (moved || hasReportToWrite())
             continue;
         idleWait();
     }
@@ -251,17 +248,47 @@ void MainHidInterFace::idleWait()
         m_idleWaiting.store(false);
         return;
     }
-    CLumtarHid_highPrecisionTimerRuning(IdleWaitUnits, m_timerContext);
+    // Until a report arrives or one is queued. A device that is gone reads
+    // at once: then only a queued report (or the close) ends the wait.
+    if (m_inputGone || CLumtarHid_HidWaitInput(m_handle, -1, m_timerContext) < 0)
+        CLumtarHid_highPrecisionTimerRuning(IdleTimerUnits, m_timerContext);
     m_idleWaiting.store(false);
+}
+
+void MainHidInterFace::waitForWriteSlot()
+{
+    using namespace std::chrono;
+    const microseconds spacing(WriteSpacingUnits * LUMTAR_TIMER_UNIT_US);
+    // A wake left over from an idle wait may cut a wait short: wait again.
+    for (;;) {
+        const auto since = duration_cast<microseconds>(steady_clock::now() - m_lastWrite);
+        if (since >= spacing || !m_isOpen.load())
+            return;
+        const long long left = (spacing - since).count();
+        CLumtarHid_highPrecisionTimerRuning(static_cast<int>((left + LUMTAR_TIMER_UNIT_US - 1) / LUMTAR_TIMER_UNIT_US),
+                                            m_timerContext);
+    }
 }
 
 bool MainHidInterFace::writeTurn()
 {
+    if (!hasReportToWrite())
+        return false;
+    // The report is chosen after the wait: a command queued meanwhile still
+    // goes before light frames.
+    waitForWriteSlot();
+    // Closed meanwhile: the commands still queued go out on the way out
+    // (flushCommands), light frames never.
+    if (!m_isOpen.load())
+        return false;
     unsigned char *report = nullptr;
+    bool isCommand = false;
     {
         std::lock_guard<std::mutex> lock(m_cmdMutex);
-        if (!m_cmdQueue.isEmpty())
+        if (!m_cmdQueue.isEmpty()) {
             report = m_cmdQueue.takeFirst();
+            isCommand = true;
+        }
     }
     if (!report && m_lightSendEnabled.load()) {
         std::lock_guard<std::mutex> lock(m_lightMutex);
@@ -270,8 +297,15 @@ bool MainHidInterFace::writeTurn()
     }
     if (!report)
         return false;
-    if (m_isOpen.load())
+    // A command taken is written also when the close came just now: the
+    // handle is released only after this thread ended.
+    if (isCommand || m_isOpen.load()) {
+        // Spaced from the start of the last write: a keyboard that takes
+        // its time over a report (a USB interrupt endpoint takes up to a
+        // millisecond) has paced the next one already.
+        m_lastWrite = std::chrono::steady_clock::now();
         CLumtarHid_HidWriteBuff(m_handle, report, m_hidPathLatin1.constData());
+    }
     delete[] report;
     return true;
 }
@@ -283,6 +317,7 @@ bool MainHidInterFace::readTurn()
     unsigned char buffer[HidReportBuff::Size] = {};
     const int count = CLumtarHid_HidReadBuff(m_handle, buffer);
     if (count < 0) {
+        m_inputGone = true;
         if (!m_readFailureLogged) {
             m_readFailureLogged = true;
             qDebug().noquote() << "HID read failed, the device is gone:" << m_hidName;

@@ -1,16 +1,18 @@
 // The I/O thread of one opened keyboard. It owns the SDK's HID handle,
 // keeps two send queues (commands; streamed light frames) and alternates one
-// write turn and one read turn, each followed by one wait of the SDK timer.
-// Every input report goes to the GUI thread as a 64-byte heap copy in a
-// queued signal; the receiving slot frees it.
+// write turn and one read turn. Every input report goes to the GUI thread as
+// a 64-byte heap copy in a queued signal; the receiving slot frees it.
 //
-// An idle keyboard costs next to nothing: once several turns in a row found
-// nothing to write and nothing arrived, the thread looks for reports only
-// every IdleWaitUnits, and a report queued for sending wakes it at once.
-// While a report waits to be written the turns follow each other after the
-// short BusyTurnWaitUnits, so a whole batch of light frames (11 reports)
-// drains in a third of the 30 ms between two frames; otherwise they keep the
-// pace of TurnWaitUnits.
+// Pacing: two writes start at least WriteSpacingUnits (1 ms) apart, so a
+// batch of light frames (up to 11 reports) drains one report a millisecond,
+// with at most one sleep between two reports; the read turn between them
+// looks for input without a wait of its own.
+//
+// An idle keyboard costs nothing: once a read turn found nothing and
+// nothing waits to be written, the thread sleeps in the SDK until an input
+// report arrives or a report is queued (CLumtarHid_HidWaitInput, one poll
+// on the HID node and the timer's wake). It takes no turn meanwhile, and a
+// key report is relayed the moment it arrives.
 //
 // The object lives in the GUI thread: every public operation and the
 // shake-hands slot run there; only run() runs in the started thread.
@@ -24,6 +26,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 class QTimer;
@@ -32,15 +35,11 @@ class MainHidInterFace : public QThread
 {
     Q_OBJECT
 public:
-    // The wait after each turn, in SDK timer units (2.5 ms).
-    static constexpr int TurnWaitUnits = 100;
-    // The wait after a turn while a report waits to be written (0.5 ms).
-    static constexpr int BusyTurnWaitUnits = 20;
-    // Quiet turns (nothing written, nothing read) before the thread idles.
-    static constexpr int QuietTurnsBeforeIdle = 8;
-    // The wait between two looks for reports while idle (20 ms): the longest
-    // an input report waits for an idle thread.
-    static constexpr int IdleWaitUnits = 800;
+    // The least time between the starts of two writes, in SDK timer units (1 ms).
+    static constexpr int WriteSpacingUnits = 40;
+    // The idle wait once the device is gone and its node no longer tells of
+    // input (1 s; a queued report or the close ends it sooner).
+    static constexpr int IdleTimerUnits = 40000;
     // The longest the thread sends queued commands once the device is closed.
     static constexpr int CloseFlushMs = 100;
 
@@ -95,6 +94,7 @@ private:
     bool writeTurn();
     bool readTurn();
     bool hasReportToWrite();
+    void waitForWriteSlot();
     void flushCommands();
     void idleWait();
     void wakeIfIdle();
@@ -120,6 +120,12 @@ private:
     std::atomic<bool> m_idleWaiting{false};
     std::atomic<long> m_turns{0};
     std::atomic<int> m_cmdQueuePeak{0};
+
+    // I/O thread only: when the last write started, and whether the
+    // device is gone (its node then reads at once, so the thread no longer
+    // waits on it).
+    std::chrono::steady_clock::time_point m_lastWrite{};
+    bool m_inputGone = false;
 
     int m_lightBatchLimit = 9;
     bool m_timerStarted = false;

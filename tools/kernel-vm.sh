@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs one program inside a small virtual machine on the Debian kernel, so
-# that it meets the real kernel HID stack (/dev/uhid, hidraw, usbhid, USB/IP)
-# that a container or a developer's machine does not offer.
+# that it meets the real kernel HID and input stack (/dev/uhid, hidraw,
+# usbhid, USB/IP, evdev, /dev/uinput) that a container or a developer's
+# machine does not offer.
 #
 #   tools/kernel-vm.sh [--timeout SECONDS] [--env NAME]... -- PROGRAM [ARGS...]
 #
@@ -12,6 +13,11 @@
 # current folder, with the named environment variables (and the usual Qt,
 # sanitizer and LUMTAR_ ones) as on the host. The guest's console is this
 # script's output; its exit code is PROGRAM's.
+#
+# A program, a current folder or a passed environment value (a path) below
+# /tmp or /run stays visible: the host's folder that holds it (the first
+# level below /tmp or /run, such as a clone in /tmp/lumtar with its build
+# inside) is put back, read-only, over the guest's fresh tmpfs.
 #
 # Exit code 77 (and a line saying why) when QEMU, the kernel package or
 # busybox-static is missing, so that CTest reports the test as skipped.
@@ -59,7 +65,7 @@ cp "$busybox" "$root/bin/busybox"
 
 # Modules with everything they depend on, dependencies first. A module built
 # into the kernel has no file and needs nothing.
-modules=(virtio_pci 9pnet_virtio 9p uhid hid-generic usbhid vhci-hcd)
+modules=(virtio_pci 9pnet_virtio 9p uhid hid-generic usbhid vhci-hcd evdev uinput)
 declare -A loaded=()
 order=()
 add_module() {
@@ -86,9 +92,10 @@ printf '%s\n' "${order[@]}" >"$root/modules/order"
 
 # What the program gets: its command line, folder and environment.
 quote() { printf "'%s'" "$(printf '%s' "$1" | sed "s/'/'\\\\''/g")"; }
+passed_env=("${env_names[@]}" $(compgen -e | grep -E '^(QT_|ASAN_|LSAN_|UBSAN_|LUMTAR_)' || true))
 {
   printf 'cd %s\n' "$(quote "$PWD")"
-  for name in "${env_names[@]}" $(compgen -e | grep -E '^(QT_|ASAN_|LSAN_|UBSAN_|LUMTAR_)' || true); do
+  for name in "${passed_env[@]}"; do
     [ -n "${!name+x}" ] && printf 'export %s=%s\n' "$name" "$(quote "${!name}")"
   done
   printf 'export HOME=/tmp PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin\n'
@@ -96,6 +103,32 @@ quote() { printf "'%s'" "$(printf '%s' "$1" | sed "s/'/'\\\\''/g")"; }
   for a in "$@"; do printf ' %s' "$(quote "$a")"; done
   printf '\n'
 } >"$root/program.sh"
+
+# The host's folders (or files) below /tmp and /run the program needs: one
+# line each, relative to the guest's root ("tmp/lumtar"), read by the
+# guest's init.
+keep_folder() {
+  local path=$1 top rest
+  case "$path" in /*) ;; *) return 0 ;; esac
+  path=$(realpath -m -- "$path")
+  case "$path" in
+    /tmp/?*|/run/?*) ;;
+    *) return 0 ;;
+  esac
+  top=${path#/}
+  rest=${top#*/}
+  top=${top%%/*}/${rest%%/*}
+  [ -e "/$top" ] || return 0
+  case "$top" in *$'\n'*) return 0 ;; esac
+  grep -qxF -- "$top" "$root/keep.list" || printf '%s\n' "$top" >>"$root/keep.list"
+}
+: >"$root/keep.list"
+keep_folder "$PWD"
+program=$(command -v -- "$1" || true)
+[ -n "$program" ] && keep_folder "$program"
+for name in "${passed_env[@]}"; do
+  [ -n "${!name+x}" ] && keep_folder "${!name}"
+done
 
 cat >"$root/init" <<'EOF'
 #!/bin/busybox sh
@@ -107,7 +140,21 @@ mount -t devtmpfs dev /dev
 ip link set lo up
 while read -r m; do insmod "/modules/$m" || echo "lumtar-vm: insmod $m failed"; done </modules/order
 mount -t 9p -o ro,trans=virtio,version=9p2000.L,msize=512000,cache=loose host /host || echo "lumtar-vm: no 9p share"
+# The host's folders below /tmp and /run that the program needs come back
+# over the fresh tmpfs (bound aside first, while they can still be seen).
+n=0
+while read -r k; do
+  n=$((n + 1))
+  if [ -d "/host/$k" ]; then mkdir -p "/keep/$n"; else touch "/keep/$n"; fi
+  mount --bind "/host/$k" "/keep/$n"
+done </keep.list
 for d in tmp run; do mount -t tmpfs -o mode=1777 tmpfs "/host/$d"; done
+n=0
+while read -r k; do
+  n=$((n + 1))
+  if [ -d "/keep/$n" ]; then mkdir -p "/host/$k"; else touch "/host/$k"; fi
+  mount --bind "/keep/$n" "/host/$k" || echo "lumtar-vm: cannot keep /$k"
+done </keep.list
 for d in proc sys dev; do mount --bind "/$d" "/host/$d"; done
 mount -t tmpfs -o mode=1777 tmpfs /host/dev/shm 2>/dev/null || true
 mount -t devpts devpts /host/dev/pts 2>/dev/null || true

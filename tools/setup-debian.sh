@@ -9,6 +9,8 @@ packages=(
   libqt5svg5-dev qtbase5-private-dev
   libhidapi-dev libcjson-dev libpugixml-dev libfftw3-dev libudev-dev
   libx11-dev libxtst-dev libxi-dev libpulse-dev pulseaudio pulseaudio-utils
+  # The user's keyboard layout for the keys sent through /dev/uinput.
+  libxkbcommon-dev libxkbcommon-x11-dev xkb-data
   fonts-wqy-microhei fontconfig
   # Qt's own texts (file dialog, message box buttons) in the sixteen languages.
   qttranslations5-l10n

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>إيقاف تسجيل الماكرو</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>فشل حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>فشل تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>فشلت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>فشل مسح تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>فشل حذف الحدث</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>فشل الإدراج</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>فشل التعديل</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>فشل النقل</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>فشل حفظ تسجيل الماكرو</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1047,6 +1083,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1 ملي ثانية</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>فشل تعديل المفتاح المتقدم</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>فشل إنشاء المفتاح المتقدم</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>فشل حذف المفتاح المتقدم</translation>
     </message>
 </context>
 <context>
@@ -2067,30 +2115,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>صيني</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>قائمة الأجهزة</translation>
     </message>
@@ -2598,6 +2622,46 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Set config failed</source>
         <translation>فشل ضبط الإعدادات</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(غير متصل)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>تعذر تحديث الماكرو في جميع ملفات التعريف، يرجى المحاولة مرة أخرى</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Zastavit záznam makra</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Makro se nepodařilo odstranit</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Název makra se nepodařilo změnit</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Makro se nepodařilo přidat</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Záznam makra se nepodařilo vymazat</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Událost se nepodařilo odstranit</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Vložení se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Úprava se nezdařila</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Přesun se nezdařil</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Záznam makra se nepodařilo uložit</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1041,6 +1077,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Pokročilou klávesu se nepodařilo upravit</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Pokročilou klávesu se nepodařilo vytvořit</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Pokročilou klávesu se nepodařilo odstranit</translation>
     </message>
 </context>
 <context>
@@ -2061,30 +2109,6 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
         <translation>Čínština</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Seznam zařízení</translation>
     </message>
@@ -2592,6 +2616,46 @@ v režimu „Kombinace kláves“ vyberte alespoň jednu modifikační klávesu 
     <message>
         <source>Set config failed</source>
         <translation>Nastavení se nepodařilo použít</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Offline)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Makro se nepodařilo aktualizovat ve všech profilech, zkuste to znovu</translation>
     </message>
 </context>
 <context>

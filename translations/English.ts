@@ -691,6 +691,42 @@
         <extracomment>%1 is the page path &quot;Key Custom-&gt;Macro&quot;, built from the page names.</extracomment>
         <translation>Tip: After the macro group recording is completed, please move to &quot;%1&quot; complete binding operation.</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Delete macro failed</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Modify macro name failed</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Add macro failed</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Clear record macro failed</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Delete event failed</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Insert failed</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Modify failed</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Move failed</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Save record macro failed</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Modify senior keys failed</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Create senior keys failed</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Delete senior keys failed</translation>
     </message>
 </context>
 <context>
@@ -1904,30 +1952,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Korean/English</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Tip</source>
         <translation>Tip</translation>
     </message>
@@ -2590,6 +2614,46 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>GamePad:</source>
         <translation>GamePad:</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(OffLine)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>The macro could not be updated in every profile, please try again</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Arrêter l&apos;enregistrement</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Échec de la suppression de la macro</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Échec de la modification du nom de la macro</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Échec de l&apos;ajout de la macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Échec de l&apos;effacement de l&apos;enregistrement de la macro</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Échec de la suppression de l&apos;événement</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Échec de l&apos;insertion</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Échec de la modification</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Échec du déplacement</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Échec de l&apos;enregistrement de la macro enregistrée</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Échec de la modification de la touche avancée</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Échec de la création de la touche avancée</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Échec de la suppression de la touche avancée</translation>
     </message>
 </context>
 <context>
@@ -2059,30 +2107,6 @@ Avec «&#xa0;Combinaison de touches&#xa0;», choisissez au moins un modificateur
         <translation>Chinois</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Liste des appareils</translation>
     </message>
@@ -2590,6 +2614,46 @@ Avec «&#xa0;Combinaison de touches&#xa0;», choisissez au moins un modificateur
     <message>
         <source>Set config failed</source>
         <translation>Échec de la configuration</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Hors ligne)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>La macro n&apos;a pas pu être mise à jour dans tous les profils, veuillez réessayer</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Makroaufnahme stoppen</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Makro konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Makroname konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Makro konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Makroaufnahme konnte nicht geleert werden</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Ereignis konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Einfügen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Ändern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Verschieben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Makroaufnahme konnte nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Erweiterte Taste konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Erweiterte Taste konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Erweiterte Taste konnte nicht gelöscht werden</translation>
     </message>
 </context>
 <context>
@@ -2059,30 +2107,6 @@ Bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
         <translation>Chinesisch</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Geräteliste</translation>
     </message>
@@ -2590,6 +2614,46 @@ Bei „Tastenkombination“ müssen mindestens eine Modifikatortaste und eine we
     <message>
         <source>Set config failed</source>
         <translation>Konfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Offline)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Das Makro konnte nicht in allen Profilen aktualisiert werden, bitte erneut versuchen</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Ferma registrazione macro</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Impossibile eliminare la macro</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Impossibile modificare il nome della macro</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Impossibile aggiungere la macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Impossibile cancellare la registrazione della macro</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Impossibile eliminare l&apos;evento</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Inserimento non riuscito</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Modifica non riuscita</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Spostamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Impossibile salvare la registrazione della macro</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Impossibile modificare il tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Impossibile creare il tasto avanzato</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Impossibile eliminare il tasto avanzato</translation>
     </message>
 </context>
 <context>
@@ -2059,30 +2107,6 @@ Con «Combinazione di tasti», occorre scegliere almeno un modificatore e un alt
         <translation>Cinese</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Elenco dispositivi</translation>
     </message>
@@ -2590,6 +2614,46 @@ Con «Combinazione di tasti», occorre scegliere almeno un modificatore e un alt
     <message>
         <source>Set config failed</source>
         <translation>Configurazione non riuscita</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Offline)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Impossibile aggiornare la macro in tutti i profili, riprova</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Parar gravação de macro</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Falha ao eliminar a macro</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Falha ao alterar o nome da macro</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Falha ao adicionar a macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Falha ao limpar a gravação da macro</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Falha ao eliminar o evento</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Falha ao inserir</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Falha ao modificar</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Falha ao mover</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Falha ao guardar a gravação da macro</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Falha ao modificar a tecla avançada</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Falha ao criar a tecla avançada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Falha ao eliminar a tecla avançada</translation>
     </message>
 </context>
 <context>
@@ -2059,30 +2107,6 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
         <translation>Chinês</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Lista de dispositivos</translation>
     </message>
@@ -2590,6 +2614,46 @@ Com «Combinação de teclas», é preciso escolher pelo menos um modificador e 
     <message>
         <source>Set config failed</source>
         <translation>Falha ao aplicar a configuração</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Offline)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Não foi possível atualizar a macro em todos os perfis. Tente novamente</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Detener grabación de macro</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>No se pudo eliminar la macro</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>No se pudo modificar el nombre de la macro</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>No se pudo añadir la macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>No se pudo borrar la grabación de la macro</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>No se pudo eliminar el evento</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>No se pudo insertar</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>No se pudo modificar</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>No se pudo mover</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>No se pudo guardar la grabación de la macro</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1039,6 +1075,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>No se pudo modificar la tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>No se pudo crear la tecla avanzada</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>No se pudo eliminar la tecla avanzada</translation>
     </message>
 </context>
 <context>
@@ -2059,30 +2107,6 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
         <translation>Chino</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Lista de dispositivos</translation>
     </message>
@@ -2590,6 +2614,46 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
     <message>
         <source>Set config failed</source>
         <translation>Error al aplicar la configuración</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Sin conexión)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>No se pudo actualizar la macro en todos los perfiles. Inténtelo de nuevo</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Makro kaydını durdur</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Makro silinemedi</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Makro adı değiştirilemedi</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Makro eklenemedi</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Makro kaydı temizlenemedi</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Olay silinemedi</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Eklenemedi</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Değiştirilemedi</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Taşınamadı</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Makro kaydı kaydedilemedi</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1037,6 +1073,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Gelişmiş tuş değiştirilemedi</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Gelişmiş tuş oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Gelişmiş tuş silinemedi</translation>
     </message>
 </context>
 <context>
@@ -2057,30 +2105,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Çince</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Cihaz Listesi</translation>
     </message>
@@ -2588,6 +2612,46 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Set config failed</source>
         <translation>Ayarlar uygulanamadı</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Çevrimdışı)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Makro tüm profillerde güncellenemedi, lütfen yeniden deneyin</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,42 @@
         <source>Stop record macro</source>
         <translation>Зупинити запис макросу</translation>
     </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Не вдалося видалити макрос</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Не вдалося змінити назву макросу</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Не вдалося додати макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Не вдалося очистити запис макросу</translation>
+    </message>
+    <message>
+        <source>Delete event failed</source>
+        <translation>Не вдалося видалити подію</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Не вдалося вставити</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Не вдалося змінити</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Не вдалося перемістити</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Не вдалося зберегти запис макросу</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>
@@ -1041,6 +1077,18 @@
         <source>%1ms</source>
         <extracomment>The hold duration of an MT key; %1 is a number of milliseconds.</extracomment>
         <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>Modify senior keys failed</source>
+        <translation>Не вдалося змінити розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Create senior keys failed</source>
+        <translation>Не вдалося створити розширену клавішу</translation>
+    </message>
+    <message>
+        <source>Delete senior keys failed</source>
+        <translation>Не вдалося видалити розширену клавішу</translation>
     </message>
 </context>
 <context>
@@ -2061,30 +2109,6 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
         <translation>Китайська</translation>
     </message>
     <message>
-        <source>K14</source>
-        <translation>K14</translation>
-    </message>
-    <message>
-        <source>K45</source>
-        <translation>K45</translation>
-    </message>
-    <message>
-        <source>K56</source>
-        <translation>K56</translation>
-    </message>
-    <message>
-        <source>K131</source>
-        <translation>K131</translation>
-    </message>
-    <message>
-        <source>K132</source>
-        <translation>K132</translation>
-    </message>
-    <message>
-        <source>K133</source>
-        <translation>K133</translation>
-    </message>
-    <message>
         <source>Device List</source>
         <translation>Список пристроїв</translation>
     </message>
@@ -2592,6 +2616,46 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     <message>
         <source>Set config failed</source>
         <translation>Не вдалося застосувати налаштування</translation>
+    </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(Не в мережі)</translation>
+    </message>
+    <message>
+        <source>(USB)</source>
+        <translation>(USB)</translation>
+    </message>
+    <message>
+        <source>(2.4G)</source>
+        <translation>(2.4G)</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>ISO \|</source>
+        <translation>ISO \|</translation>
+    </message>
+    <message>
+        <source>Ro</source>
+        <translation>Ro</translation>
+    </message>
+    <message>
+        <source>Muhen­kan</source>
+        <translation>Muhen­kan</translation>
+    </message>
+    <message>
+        <source>Henkan</source>
+        <translation>Henkan</translation>
+    </message>
+    <message>
+        <source>Kana</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>The macro could not be updated in every profile, please try again</source>
+        <translation>Не вдалося оновити макрос в усіх профілях, спробуйте ще раз</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,26 @@ QLabel *makeLine(QWidget *parent, const char *name, const QString &style)
     label->setStyleSheet(style);
     return label;
 }
+
+// A text of several lines on one: each line break (LF, CR LF, CR and the
+// Unicode separators) becomes a return mark between blanks.
+QString singleLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n');
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator) {
+            line += QStringLiteral(" \u21B5 ");
+            i += crlf ? 1 : 0;
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
 } // namespace
 
 DCustomEventTipExplain::DCustomEventTipExplain(QWidget *parent)
@@ -48,12 +68,14 @@ void DCustomEventTipExplain::setInfo(QString title, QString typeText, QString de
     m_type->setText(typeText);
     m_detailElided = false;
 
-    const QFontMetrics metrics(QFont(QStringLiteral("Microsoft YaHei"), 12));
-    if (metrics.horizontalAdvance(detail) >= kDetailWidth) {
-        m_detailElided = true;
-        detail = metrics.elidedText(detail, Qt::ElideRight, kDetailWidth);
-    }
-    m_detail->setText(detail);
+    // The detail has one line of room: a text of several lines (a Text
+    // key's) shows its line breaks as marks, and the whole is measured in
+    // the bold font the label paints it in.
+    const QString oneLine = singleLine(detail);
+    m_detail->ensurePolished();
+    const QFontMetrics metrics(m_detail->font());
+    m_detailElided = metrics.horizontalAdvance(oneLine) >= kDetailWidth;
+    m_detail->setText(m_detailElided ? metrics.elidedText(oneLine, Qt::ElideRight, kDetailWidth) : oneLine);
 }
 
 QString DCustomEventTipExplain::titleText() const

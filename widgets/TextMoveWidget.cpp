@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QWindow>
 
 TextMoveWidget::TextMoveWidget(QWidget *parent)
     : QWidget(parent)
@@ -18,7 +19,13 @@ TextMoveWidget::TextMoveWidget(QWidget *parent)
     // The text moves while it can be seen: a hidden marquee costs nothing.
     m_timer = new QTimer(this);
     m_timer->setInterval(m_interval);
-    connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        // Hidden from view since the last step: rests until it is seen again.
+        if (canBeSeen())
+            updatePos();
+        else
+            m_timer->stop();
+    });
 }
 
 TextMoveWidget::~TextMoveWidget()
@@ -60,7 +67,63 @@ void TextMoveWidget::updatePos()
             m_movingRight = true;
         m_x += m_movingRight ? m_step : -m_step;
     }
-    m_label->move(m_x, labelTop());
+    const int dx = m_x - x;
+    if (dx == 0)
+        return;
+    // On an opaque background the text's pixels are moved as they are and
+    // only the uncovered strip is painted; a translucent one needs what
+    // lies beneath painted again wherever the text was and goes.
+    if (autoFillBackground() && m_background.alpha() == 255 && isVisible() && m_label->pos() == QPoint(x, labelTop()))
+        scroll(dx, 0);
+    else
+        m_label->move(m_x, labelTop());
+}
+
+bool TextMoveWidget::canBeSeen() const
+{
+    if (!isVisible())
+        return false;
+    const QWidget *top = window();
+    const QWindow *handle = top->windowHandle();
+    return handle && handle->isExposed() && !top->isMinimized();
+}
+
+void TextMoveWidget::updateMoving()
+{
+    if (canBeSeen()) {
+        if (!m_timer->isActive())
+            m_timer->start();
+    } else {
+        m_timer->stop();
+    }
+}
+
+void TextMoveWidget::watchWindow()
+{
+    QWidget *top = window();
+    QWindow *handle = top->windowHandle();
+    if (top == m_watchedWidget && handle == m_watchedWindow)
+        return;
+    if (m_watchedWidget)
+        m_watchedWidget->removeEventFilter(this);
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWidget = top;
+    m_watchedWindow = handle;
+    if (top != this)
+        top->installEventFilter(this);
+    if (handle)
+        handle->installEventFilter(this);
+}
+
+bool TextMoveWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window was mapped, unmapped, covered or uncovered, minimised or
+    // restored: the timer follows.
+    if ((watched == m_watchedWindow && event->type() == QEvent::Expose)
+        || (watched == m_watchedWidget && event->type() == QEvent::WindowStateChange))
+        QTimer::singleShot(0, this, &TextMoveWidget::updateMoving);
+    return QWidget::eventFilter(watched, event);
 }
 
 int TextMoveWidget::labelTop() const
@@ -106,13 +169,16 @@ void TextMoveWidget::setBackground(QColor color)
     m_background = color;
     QPalette p = palette();
     p.setColor(QPalette::Window, color);
+    // An opaque background makes the widget opaque to Qt: the widgets
+    // behind it are not painted again when the text moves.
     setPalette(p);
 }
 
 void TextMoveWidget::showEvent(QShowEvent *event)
 {
-    m_timer->start();
     QWidget::showEvent(event);
+    watchWindow();
+    updateMoving();
 }
 
 void TextMoveWidget::hideEvent(QHideEvent *event)

@@ -1,10 +1,17 @@
 // A marquee line: a text that fits bounces between the edges; a longer text
-// swings so that each end comes into view. It moves while it is shown.
+// swings so that each end comes into view. It moves only while it can be
+// seen: not while hidden, nor while its window is minimised or covered
+// whole (not exposed). On an opaque background it moves by scrolling its
+// own pixels, so that a step repaints only the strip it uncovers; on a
+// translucent one the text's old and new places are repainted with what
+// lies beneath.
 #ifndef TEXTMOVEWIDGET_H
 #define TEXTMOVEWIDGET_H
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 class QLabel;
 class QTimer;
@@ -30,6 +37,7 @@ public slots:
     void setBackground(QColor color);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -40,6 +48,12 @@ private:
     // The label's top: a label as high as the marquee starts at its top,
     // a taller one where its text is centred.
     int labelTop() const;
+    // Whether a step would be seen: shown, and its window exposed and not
+    // minimised. Starts or stops the timer to match.
+    bool canBeSeen() const;
+    void updateMoving();
+    // Hears of its window's exposure and state while it is shown.
+    void watchWindow();
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
@@ -51,6 +65,8 @@ private:
     int m_y = 0;
     QLabel *m_label = nullptr;
     QTimer *m_timer = nullptr;
+    QPointer<QWidget> m_watchedWidget;
+    QPointer<QWindow> m_watchedWindow;
 };
 
 #endif

@@ -27,7 +27,9 @@ public:
     // with a log line, when nothing could be started.
     bool launch(const QString &target);
 
-    // The desktop's own implementation, created on first use.
+    // The desktop's own implementation, created on first use. The program
+    // asks for it at start, so that its virtual keyboard (KernelHostInput)
+    // is known to the desktop before the first key.
     static HostInput *systemInput();
 
 protected:

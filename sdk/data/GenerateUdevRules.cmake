@@ -5,11 +5,17 @@ cmake_policy(VERSION 3.25)
 # the HID device above the node ("<bus>:<VENDOR>:<PRODUCT>.<n>", upper-case
 # hex), which every HID transport has; a USB parent's idVendor would miss a
 # keyboard that reaches the kernel another way.
+#
+# The keyboards' input event nodes are opened too (their presses reach the
+# light effects whichever program has the focus), and /dev/uinput, through
+# which text keys type on any desktop. /dev/uinput lets the user's programs
+# send input, as the rules of game controllers do; a keyboard's input nodes
+# tell nothing its hidraw nodes do not.
 
 # Appends one rule per vendor/product pair of the list member listName of
 # every model of a table, each pair once; suffix follows the model's name
 # in the comment.
-function(append_rules json listName suffix)
+function(append_rules json listName suffix withInput)
   string(JSON nmodels LENGTH "${json}" models)
   math(EXPR lastModel "${nmodels} - 1")
   foreach(m RANGE ${lastModel})
@@ -27,6 +33,9 @@ function(append_rules json listName suffix)
       if(NOT "${vid}:${pid}" IN_LIST seen)
         list(APPEND seen "${vid}:${pid}")
         string(APPEND rules "# ${name}${suffix}\nSUBSYSTEM==\"hidraw\", SUBSYSTEMS==\"hid\", KERNELS==\"*:${vid}:${pid}.*\", TAG+=\"uaccess\"\n")
+        if(withInput)
+          string(APPEND rules "SUBSYSTEM==\"input\", KERNEL==\"event*\", SUBSYSTEMS==\"hid\", KERNELS==\"*:${vid}:${pid}.*\", TAG+=\"uaccess\"\n")
+        endif()
       endif()
     endforeach()
   endforeach()
@@ -34,13 +43,16 @@ function(append_rules json listName suffix)
   set(seen "${seen}" PARENT_SCOPE)
 endfunction()
 
-set(rules "# Generated from the device table. Lets the user at the seat open the\n# keyboards' HID nodes. Install into /etc/udev/rules.d/ or /usr/lib/udev/rules.d/.\n")
+set(rules "# Generated from the device table. Lets the user at the seat open the\n# keyboards' HID and input nodes and /dev/uinput (text keys type through a\n# virtual keyboard; it lets the user's programs send input, as the rules of\n# game controllers do). Install into /etc/udev/rules.d/ or /usr/lib/udev/rules.d/.\n")
 set(seen "")
 file(READ "${INPUT}" json)
-append_rules("${json}" ids "")
+append_rules("${json}" ids "" TRUE)
 # Flashing opens the keyboards' bootloaders too.
 if(FIRMWARE)
   file(READ "${FIRMWARE}" fwjson)
-  append_rules("${fwjson}" bootloaders " bootloader")
+  append_rules("${fwjson}" bootloaders " bootloader" FALSE)
 endif()
+# Text keys type through a virtual keyboard. static_node: the node exists
+# before the module is loaded, made at boot from the module's alias.
+string(APPEND rules "# Virtual keyboard of the text keys\nSUBSYSTEM==\"misc\", KERNEL==\"uinput\", OPTIONS+=\"static_node=uinput\", TAG+=\"uaccess\"\n")
 file(WRITE "${OUTPUT}" "${rules}")

@@ -74,8 +74,9 @@ std::vector<std::string> RemovableVolumes::numberedFolders(const std::string& ro
             if (name.empty() || name.size() > 9 || name.find_first_not_of("0123456789") != std::string::npos)
                 continue;
             const std::string path = root + "/" + name;
+            // A link is no volume: only a folder of its own.
             struct stat st;
-            if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            if (lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
                 found.emplace_back(std::stol(name), path);
         }
         closedir(dir);

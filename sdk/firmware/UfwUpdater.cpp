@@ -2,26 +2,17 @@
 
 #include "sdk/firmware/RemovableVolumes.h"
 #include "sdk/firmware/UpdateVolume.h"
+#include "sdk/firmware/VolumeDirectory.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace lumtar {
 namespace firmware {
 
 namespace {
-
-bool folderExists(const std::string& folder)
-{
-    struct stat st;
-    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 void report(JL_progress_t progress, int percent)
 {
@@ -29,70 +20,105 @@ void report(JL_progress_t progress, int percent)
         progress(percent);
 }
 
+void logRefused(const std::string& folder, const char* why, const char* name)
+{
+    std::fprintf(stderr, "jl_firmware_upgrade: the volume %s is refused: %s %s\n", folder.c_str(), name, why);
+}
+
+bool validLetter(int driveLetter)
+{
+    return (driveLetter >= 'A' && driveLetter <= 'Z') || (driveLetter >= 'a' && driveLetter <= 'z');
+}
+
 } // namespace
 
-int UfwUpdater::keyboardVolume(int driveLetter, std::string* folder, volume::Identity* identity)
+std::shared_ptr<const UfwUpdater::Loaded> UfwUpdater::loaded() const
 {
-    *folder = RemovableVolumes::folderOf(driveLetter);
-    if (folder->empty())
+    std::lock_guard<std::mutex> lock(m_imageMutex);
+    return m_loaded;
+}
+
+int UfwUpdater::openKeyboardVolume(int driveLetter, VolumeDirectory* volume, volume::Identity* identity)
+{
+    const std::string folder = RemovableVolumes::folderOf(driveLetter);
+    if (folder.empty())
         return JL_ERR_NOT_THIS_DRIVE;
-    const int r = volume::readIdentity(*folder, identity);
-    if (r == -1)
+    if (!volume->open(folder)) {
+        if (errno == ELOOP || errno == ENOTDIR) {
+            logRefused(folder, "is not a folder", "its mount point");
+            return JL_ERR_VOLUME;
+        }
         return JL_ERR_NOT_THIS_DRIVE;
-    return r == 0 ? JL_OK : JL_ERR_VOLUME;
+    }
+    switch (volume::readIdentity(*volume, identity)) {
+    case 0:
+        break;
+    case -1:
+        return JL_ERR_NOT_THIS_DRIVE;
+    case -3:
+        logRefused(folder, "is not a regular file", volume::kIdentityFile);
+        return JL_ERR_VOLUME;
+    default:
+        return JL_ERR_VOLUME;
+    }
+    if (const char* name = volume::foreignEntry(*volume)) {
+        logRefused(folder, "is not a regular file", name);
+        return JL_ERR_VOLUME;
+    }
+    return JL_OK;
 }
 
 int UfwUpdater::loadImage(const unsigned char* image, int length)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_loaded = false;
-    m_image = UfwImage();
-    m_file.clear();
-    if (!image || length <= 0)
-        return JL_ERR_ARGUMENT;
-    UfwImage parsed;
-    if (!UfwImage::parse(image, static_cast<size_t>(length), &parsed))
-        return JL_ERR_IMAGE;
-    m_image = std::move(parsed);
-    m_file.assign(image, image + length);
-    m_loaded = true;
-    return JL_OK;
+    std::shared_ptr<const Loaded> next;
+    int result = JL_ERR_ARGUMENT;
+    if (image && length > 0) {
+        auto parsed = std::make_shared<Loaded>();
+        result = JL_ERR_IMAGE;
+        if (UfwImage::parse(image, static_cast<size_t>(length), &parsed->image)) {
+            parsed->file.assign(image, image + length);
+            next = std::move(parsed);
+            result = JL_OK;
+        }
+    }
+    // Parsed outside the lock; a write under way keeps the image it took.
+    std::lock_guard<std::mutex> lock(m_imageMutex);
+    m_loaded = std::move(next);
+    return result;
 }
 
 int UfwUpdater::imageCrc(unsigned short* crc, unsigned int* value)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     if (!crc || !value)
         return JL_ERR_ARGUMENT;
-    if (!m_loaded)
+    const std::shared_ptr<const Loaded> image = loaded();
+    if (!image)
         return JL_ERR_NO_IMAGE;
-    *crc = m_image.headerCrc;
-    *value = m_image.payloadCrc;
+    *crc = image->image.headerCrc;
+    *value = image->image.payloadCrc;
     return JL_OK;
 }
 
 int UfwUpdater::imageIdentity(char* id, int idCapacity, char* version, int versionCapacity)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     if (!id || !version || idCapacity < int(UfwImage::kIdentitySize) || versionCapacity < 4)
         return JL_ERR_ARGUMENT;
-    if (!m_loaded)
+    const std::shared_ptr<const Loaded> image = loaded();
+    if (!image)
         return JL_ERR_NO_IMAGE;
     std::memset(id, 0, static_cast<size_t>(idCapacity));
-    std::memcpy(id, m_image.identity.data(), m_image.identity.size());
-    std::memcpy(version, m_image.version.data(), 4);
+    std::memcpy(id, image->image.identity.data(), image->image.identity.size());
+    std::memcpy(version, image->image.version.data(), 4);
     return JL_OK;
 }
 
 int UfwUpdater::query(int driveLetter, char* id, int idCapacity, char* version, int versionCapacity)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (!id || !version || idCapacity < int(UfwImage::kIdentitySize) || versionCapacity < 5
-        || !((driveLetter >= 'A' && driveLetter <= 'Z') || (driveLetter >= 'a' && driveLetter <= 'z')))
+    if (!id || !version || idCapacity < int(UfwImage::kIdentitySize) || versionCapacity < 5 || !validLetter(driveLetter))
         return JL_ERR_ARGUMENT;
-    std::string folder;
+    VolumeDirectory volume;
     volume::Identity identity;
-    if (const int r = keyboardVolume(driveLetter, &folder, &identity))
+    if (const int r = openKeyboardVolume(driveLetter, &volume, &identity))
         return r;
     std::memset(id, 0, static_cast<size_t>(idCapacity));
     std::memset(version, 0, static_cast<size_t>(versionCapacity));
@@ -101,78 +127,85 @@ int UfwUpdater::query(int driveLetter, char* id, int idCapacity, char* version, 
     return JL_OK;
 }
 
+void UfwUpdater::cancel()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_cancelMutex);
+        ++m_generation;
+    }
+    m_cancelWake.notify_all();
+}
+
 int UfwUpdater::upgrade(int driveLetter, int arg1, int arg2, JL_progress_t progress)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    const uint64_t generation = m_generation.load();
     if (arg1 != 1 || arg2 != 1)
         return JL_ERR_ARGUMENT;
-    if (!m_loaded)
+    const std::shared_ptr<const Loaded> image = loaded();
+    if (!image)
         return JL_ERR_NO_IMAGE;
-    std::string folder;
+    std::lock_guard<std::mutex> writing(m_writeMutex);
+    if (isCancelled(generation))
+        return JL_ERR_CANCELLED;
+    VolumeDirectory volume;
     volume::Identity identity;
-    if (const int r = keyboardVolume(driveLetter, &folder, &identity))
+    if (const int r = openKeyboardVolume(driveLetter, &volume, &identity))
         return r;
     // Never another model's image, whatever was loaded last.
-    if (identity.model != m_image.identity)
+    if (identity.model != image->image.identity)
         return JL_ERR_IMAGE;
     report(progress, 0);
-    if (const int c = copyImage(folder, progress))
+    if (const int c = copyImage(volume, *image, progress, generation))
         return c;
-    const int verdict = awaitVerdict(folder);
+    const int verdict = awaitVerdict(volume, generation);
     if (verdict == JL_OK)
         report(progress, 100);
     return verdict;
 }
 
-int UfwUpdater::copyImage(const std::string& folder, JL_progress_t progress)
+int UfwUpdater::copyImage(const VolumeDirectory& volume, const Loaded& image, JL_progress_t progress,
+                          uint64_t generation)
 {
-    // A verdict left from an earlier write is not this write's.
-    std::remove((folder + "/" + volume::kVerdictFile).c_str());
-    const std::string partial = folder + "/" + volume::kPartialImageFile;
-    const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return folderExists(folder) ? JL_ERR_VOLUME : JL_ERR_VANISHED;
-    size_t written = 0;
-    bool ok = true;
-    while (ok && written < m_file.size()) {
-        const size_t n = std::min(kCopyChunk, m_file.size() - written);
-        const ssize_t w = ::write(fd, m_file.data() + written, n);
-        if (w <= 0) {
-            if (w < 0 && errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        written += static_cast<size_t>(w);
-        report(progress, static_cast<int>(written * 90 / m_file.size()));
+    // A verdict left from an earlier write is not this write's, and a
+    // partial image left by one is ours to replace: both only as regular
+    // files (anything else refused the volume before).
+    if (!volume.removeRegular(volume::kVerdictFile) || !volume.removeRegular(volume::kPartialImageFile)) {
+        logRefused(volume.folder(), "cannot be removed", "an earlier write's file");
+        return volume.stillThere() ? JL_ERR_VOLUME : JL_ERR_VANISHED;
     }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
+    const size_t size = image.file.size();
+    const bool ok = volume.createWhole(
+        volume::kPartialImageFile, image.file.data(), size, [this, generation] { return isCancelled(generation); },
+        [progress, size](size_t written) { report(progress, static_cast<int>(written * 90 / size)); });
+    if (isCancelled(generation))
+        return JL_ERR_CANCELLED;
     // Complete before the keyboard sees it under its name.
-    if (ok)
-        ok = std::rename(partial.c_str(), (folder + "/" + volume::kImageFile).c_str()) == 0;
-    if (!ok) {
-        std::remove(partial.c_str());
-        return folderExists(folder) ? JL_ERR_VOLUME : JL_ERR_VANISHED;
-    }
-    return JL_OK;
+    if (ok && volume.rename(volume::kPartialImageFile, volume::kImageFile))
+        return JL_OK;
+    volume.removeRegular(volume::kPartialImageFile);
+    return volume.stillThere() ? JL_ERR_VOLUME : JL_ERR_VANISHED;
 }
 
-int UfwUpdater::awaitVerdict(const std::string& folder)
+int UfwUpdater::awaitVerdict(const VolumeDirectory& volume, uint64_t generation)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_verdictWaitMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_verdictWaitMs.load());
     for (;;) {
         int code = 0;
-        const int r = volume::readVerdict(folder, &code);
+        const int r = volume::readVerdict(volume, &code);
         if (r == 1)
             return code == volume::kVerdictOk ? JL_OK : JL_ERR_REFUSED;
+        if (r == -3)
+            logRefused(volume.folder(), "is not a regular file", volume::kVerdictFile);
         if (r < 0)
             return JL_ERR_VOLUME;
-        if (!folderExists(folder))
+        if (!volume.stillThere())
             return JL_ERR_VANISHED;
         if (std::chrono::steady_clock::now() >= deadline)
             return JL_ERR_TIMEOUT;
-        std::this_thread::sleep_for(std::chrono::milliseconds(kVerdictPollMs));
+        std::unique_lock<std::mutex> lock(m_cancelMutex);
+        if (m_cancelWake.wait_for(lock, std::chrono::milliseconds(kVerdictPollMs),
+                                  [this, generation] { return isCancelled(generation); }))
+            return JL_ERR_CANCELLED;
     }
 }
 

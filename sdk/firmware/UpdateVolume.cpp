@@ -1,9 +1,9 @@
 #include "sdk/firmware/UpdateVolume.h"
 
-#include <cerrno>
+#include "sdk/firmware/VolumeDirectory.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -14,38 +14,6 @@ namespace volume {
 namespace {
 
 constexpr size_t kMaxFileSize = 256;
-
-// The whole of a small file; false when missing (errno ENOENT) or larger.
-bool readSmallFile(const std::string& path, std::string* out, bool* missing)
-{
-    *missing = false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *missing = errno == ENOENT;
-        return false;
-    }
-    std::string text(kMaxFileSize + 1, '\0');
-    in.read(&text[0], static_cast<std::streamsize>(text.size()));
-    const size_t n = static_cast<size_t>(in.gcount());
-    if (n > kMaxFileSize)
-        return false;
-    text.resize(n);
-    *out = text;
-    return true;
-}
-
-bool writeWhole(const std::string& path, const std::string& text)
-{
-    const std::string partial = path + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out)
-            return false;
-    }
-    return std::rename(partial.c_str(), path.c_str()) == 0;
-}
 
 bool printableWord(const std::string& s, size_t maxLength)
 {
@@ -66,12 +34,19 @@ std::string simulatedVolumeRoot()
     return base + "/lumtar-sim-" + std::to_string(static_cast<long>(getpid()));
 }
 
-int readIdentity(const std::string& folder, Identity* out)
+int readIdentity(const VolumeDirectory& volume, Identity* out)
 {
     std::string text;
-    bool missing = false;
-    if (!readSmallFile(folder + "/" + kIdentityFile, &text, &missing))
-        return missing ? -1 : -2;
+    switch (volume.readSmall(kIdentityFile, kMaxFileSize, &text)) {
+    case VolumeDirectory::Read::Ok:
+        break;
+    case VolumeDirectory::Read::Missing:
+        return -1;
+    case VolumeDirectory::Read::NotRegular:
+        return -3;
+    default:
+        return -2;
+    }
     Identity id;
     std::istringstream lines(text);
     std::string line;
@@ -97,17 +72,32 @@ int readIdentity(const std::string& folder, Identity* out)
     return 0;
 }
 
-bool writeIdentity(const std::string& folder, const Identity& identity)
+int readIdentity(const std::string& folder, Identity* out)
 {
-    return writeWhole(folder + "/" + kIdentityFile, "model=" + identity.model + "\nversion=" + identity.version + "\n");
+    const VolumeDirectory volume(folder);
+    return volume.isOpen() ? readIdentity(volume, out) : -1;
 }
 
-int readVerdict(const std::string& folder, int* code)
+bool writeIdentity(const std::string& folder, const Identity& identity)
+{
+    const VolumeDirectory volume(folder);
+    return volume.isOpen()
+        && volume.writeAtomically(kIdentityFile, "model=" + identity.model + "\nversion=" + identity.version + "\n");
+}
+
+int readVerdict(const VolumeDirectory& volume, int* code)
 {
     std::string text;
-    bool missing = false;
-    if (!readSmallFile(folder + "/" + kVerdictFile, &text, &missing))
-        return missing ? 0 : -1;
+    switch (volume.readSmall(kVerdictFile, kMaxFileSize, &text)) {
+    case VolumeDirectory::Read::Ok:
+        break;
+    case VolumeDirectory::Read::Missing:
+        return 0;
+    case VolumeDirectory::Read::NotRegular:
+        return -3;
+    default:
+        return -1;
+    }
     if (text == "OK\n") {
         *code = kVerdictOk;
         return 1;
@@ -121,10 +111,28 @@ int readVerdict(const std::string& folder, int* code)
     return -1;
 }
 
+int readVerdict(const std::string& folder, int* code)
+{
+    const VolumeDirectory volume(folder);
+    return volume.isOpen() ? readVerdict(volume, code) : -1;
+}
+
 bool writeVerdict(const std::string& folder, int code)
 {
-    return writeWhole(folder + "/" + kVerdictFile, code == kVerdictOk ? std::string("OK\n")
-                                                                       : "ERROR " + std::to_string(code) + "\n");
+    const VolumeDirectory volume(folder);
+    return volume.isOpen()
+        && volume.writeAtomically(kVerdictFile, code == kVerdictOk ? std::string("OK\n")
+                                                                    : "ERROR " + std::to_string(code) + "\n");
+}
+
+const char* foreignEntry(const VolumeDirectory& volume)
+{
+    for (const char* name : { kIdentityFile, kImageFile, kPartialImageFile, kVerdictFile }) {
+        const VolumeDirectory::Entry e = volume.entry(name);
+        if (e == VolumeDirectory::Entry::Other || e == VolumeDirectory::Entry::Error)
+            return name;
+    }
+    return nullptr;
 }
 
 } // namespace volume

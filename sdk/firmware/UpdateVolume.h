@@ -10,6 +10,9 @@
 
 namespace lumtar {
 namespace firmware {
+
+class VolumeDirectory;
+
 namespace volume {
 
 constexpr const char* kIdentityFile = "UPDATE.INF";
@@ -31,15 +34,27 @@ struct Identity {
 // One folder per process, so parallel test runs never meet.
 std::string simulatedVolumeRoot();
 
+// The files are reached through the volume's folder held open (never
+// through a link, never anything but a regular file); the functions taking
+// a folder's path open it for the one call.
+
 // 0; -1 when the volume holds no identity file; -2 when it cannot be read
-// or is malformed.
+// or is malformed; -3 when something else than a regular file lies under
+// its name.
+int readIdentity(const VolumeDirectory& volume, Identity* out);
 int readIdentity(const std::string& folder, Identity* out);
 bool writeIdentity(const std::string& folder, const Identity& identity);
 // 1 with *code set when a verdict is there, 0 when none yet, -1 when it is
-// malformed.
+// malformed, -3 when something else than a regular file lies under its name.
+int readVerdict(const VolumeDirectory& volume, int* code);
 int readVerdict(const std::string& folder, int* code);
 // Written whole under a temporary name, then renamed.
 bool writeVerdict(const std::string& folder, int code);
+
+// The first of our file names on the volume under which something else than
+// a regular file lies (a link, a FIFO, a folder...), or null when there is
+// none: a volume with one is not a keyboard's and is refused whole.
+const char* foreignEntry(const VolumeDirectory& volume);
 
 } // namespace volume
 } // namespace firmware

@@ -19,6 +19,10 @@ public:
     // report's bytes after it. Returns length, or -1 when the report was
     // refused (shorter than 2 bytes) or the device is gone.
     virtual int write(const uint8_t* report, size_t length) = 0;
+    // A descriptor that polls readable while an input report is pending,
+    // and readable or hung up once the device is gone (a read then does not
+    // wait); -1 when the connection has none. It stays the connection's.
+    virtual int readyFd() const = 0;
 };
 
 } // namespace lumtar

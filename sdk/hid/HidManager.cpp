@@ -2,6 +2,7 @@
 
 #include "sdk/hid/DevicePathText.h"
 #include "sdk/hid/HidapiTransport.h"
+#include "sdk/hid/HighPrecisionTimer.h"
 #include "sdk/hid/SimTransport.h"
 #include "sdk/sim/SimBus.h"
 #include "sdk/sim/SimStateFile.h"
@@ -274,6 +275,22 @@ int HidManager::readWithin(int handle, uint8_t* buffer, int timeoutMs)
             break;
     }
     return h->closed ? -1 : copyReport(report, n, buffer);
+}
+
+int HidManager::waitInput(int handle, int interval, uint64_t timer)
+{
+    const auto h = find(handle);
+    if (!h || h->closed)
+        return -1;
+    // The handle's reference keeps the connection, and so its descriptor,
+    // for the whole wait.
+    const int readyFd = h->connection->readyFd();
+    // Without a descriptor an arriving report cannot end the wait: look
+    // again after a short while.
+    if (readyFd < 0 && (interval < 0 || interval > HighPrecisionTimer::kUnwakeableUnits))
+        interval = HighPrecisionTimer::kUnwakeableUnits;
+    const HighPrecisionTimer::Outcome outcome = HighPrecisionTimer::instance().waitFor(readyFd, interval, timer);
+    return outcome == HighPrecisionTimer::Outcome::Ready ? 1 : 0;
 }
 
 int HidManager::write(int handle, const uint8_t* report)

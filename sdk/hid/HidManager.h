@@ -48,6 +48,12 @@ public:
     // 100 ms. Fills all 64 bytes; returns the count, 0 when none came, -1
     // when the handle is unknown or the device gone.
     int readWithin(int handle, uint8_t* buffer, int timeoutMs);
+    // Sleeps until an input report is pending on the handle (or its device
+    // is gone), the timer is woken, or interval timer units passed
+    // (HighPrecisionTimer::kNoLimit: no limit). 1 when a read will not
+    // wait, 0 when woken or the time passed, -1 for an unknown or closed
+    // handle (then it does not wait).
+    int waitInput(int handle, int interval, uint64_t timer);
     // Sends the 64 bytes of report, byte 0 included; returns 64 or -1.
     int write(int handle, const uint8_t* report);
     int close(int handle);

@@ -1,14 +1,11 @@
 #include "sdk/hid/HidapiTransport.h"
 
-#include "sdk/hid/HidapiConnection.h"
+#include "sdk/hid/HidrawConnection.h"
 
 #include <hidapi/hidapi.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cwchar>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace lumtar {
 
@@ -77,19 +74,9 @@ std::unique_ptr<HidConnection> HidapiTransport::open(const std::string& osPath, 
         *errorNumber = 0;
     if (!m_ready)
         return nullptr;
-    hid_device* dev = hid_open_path(osPath.c_str());
-    if (!dev) {
-        // hidapi does not keep the reason; ask the node itself.
-        if (errorNumber) {
-            const int fd = ::open(osPath.c_str(), O_RDWR | O_CLOEXEC);
-            if (fd >= 0)
-                ::close(fd);
-            else
-                *errorNumber = errno;
-        }
-        return nullptr;
-    }
-    return std::make_unique<HidapiConnection>(dev);
+    // hidapi finds the nodes; the SDK opens them itself, so that the I/O
+    // thread can wait on the node (HidrawConnection).
+    return HidrawConnection::open(osPath, errorNumber);
 }
 
 } // namespace lumtar

@@ -1,4 +1,4 @@
-// The system's hidraw nodes, through hidapi.
+// The system's hidraw nodes: found through hidapi, opened as HidrawConnection.
 #ifndef LUMTAR_HIDAPI_TRANSPORT_H
 #define LUMTAR_HIDAPI_TRANSPORT_H
 

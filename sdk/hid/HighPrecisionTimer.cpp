@@ -1,29 +1,90 @@
 #include "sdk/hid/HighPrecisionTimer.h"
 
 #include <cerrno>
-#include <chrono>
 #include <ctime>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace lumtar {
 
 namespace {
 
-// A plain sleep, for a wait on a timer that does not exist.
-void sleepFor(long long micros)
+timespec unitsToTimespec(int units)
 {
-    timespec deadline;
-    clock_gettime(CLOCK_MONOTONIC, &deadline);
-    deadline.tv_sec += static_cast<time_t>(micros / 1000000);
-    deadline.tv_nsec += static_cast<long>((micros % 1000000) * 1000);
-    if (deadline.tv_nsec >= 1000000000L) {
-        deadline.tv_nsec -= 1000000000L;
-        ++deadline.tv_sec;
+    const long long micros = static_cast<long long>(units) * HighPrecisionTimer::kUnitMicroseconds;
+    timespec t;
+    t.tv_sec = static_cast<time_t>(micros / 1000000);
+    t.tv_nsec = static_cast<long>((micros % 1000000) * 1000);
+    return t;
+}
+
+timespec now()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t;
+}
+
+timespec plus(timespec a, const timespec& b)
+{
+    a.tv_sec += b.tv_sec;
+    a.tv_nsec += b.tv_nsec;
+    if (a.tv_nsec >= 1000000000L) {
+        a.tv_nsec -= 1000000000L;
+        ++a.tv_sec;
     }
+    return a;
+}
+
+// What is left until deadline; false once it has passed.
+bool leftUntil(const timespec& deadline, timespec* left)
+{
+    const timespec n = now();
+    long long ns = (static_cast<long long>(deadline.tv_sec) - n.tv_sec) * 1000000000LL + (deadline.tv_nsec - n.tv_nsec);
+    if (ns <= 0)
+        return false;
+    left->tv_sec = static_cast<time_t>(ns / 1000000000LL);
+    left->tv_nsec = static_cast<long>(ns % 1000000000LL);
+    return true;
+}
+
+// A plain sleep, for a wait on a timer that does not exist.
+void sleepUntil(const timespec& deadline)
+{
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
 }
 
+int clampUnits(int interval)
+{
+    return interval < 1 ? 1 : (interval > HighPrecisionTimer::kMaxUnits ? HighPrecisionTimer::kMaxUnits : interval);
+}
+
+void signal(int fd)
+{
+    const uint64_t one = 1;
+    while (write(fd, &one, sizeof one) < 0 && errno == EINTR) {
+    }
+}
+
+// Takes the pending wake, if any (wakes do not add up).
+void drain(int fd)
+{
+    uint64_t count = 0;
+    while (read(fd, &count, sizeof count) < 0 && errno == EINTR) {
+    }
+}
+
 } // namespace
+
+HighPrecisionTimer::Timer::Timer() : wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+HighPrecisionTimer::Timer::~Timer()
+{
+    if (wakeFd >= 0)
+        close(wakeFd);
+}
 
 HighPrecisionTimer& HighPrecisionTimer::instance()
 {
@@ -40,9 +101,10 @@ std::shared_ptr<HighPrecisionTimer::Timer> HighPrecisionTimer::find(uint64_t id)
 
 uint64_t HighPrecisionTimer::create()
 {
+    auto timer = std::make_shared<Timer>();
     std::lock_guard<std::mutex> lock(m_mutex);
     const uint64_t id = m_next++;
-    m_timers[id] = std::make_shared<Timer>();
+    m_timers[id] = std::move(timer);
     return id;
 }
 
@@ -51,7 +113,6 @@ bool HighPrecisionTimer::start(uint64_t id)
     const std::shared_ptr<Timer> timer = find(id);
     if (!timer)
         return false;
-    std::lock_guard<std::mutex> lock(timer->mutex);
     timer->running = true;
     return true;
 }
@@ -60,7 +121,8 @@ bool HighPrecisionTimer::stop(uint64_t id)
 {
     std::shared_ptr<Timer> timer;
     {
-        // A stopped timer is done with: forget it.
+        // A stopped timer is done with: forget it. A wait under way keeps
+        // its own reference, and so its descriptor, until it ends.
         std::lock_guard<std::mutex> lock(m_mutex);
         const auto it = m_timers.find(id);
         if (it == m_timers.end())
@@ -68,27 +130,69 @@ bool HighPrecisionTimer::stop(uint64_t id)
         timer = std::move(it->second);
         m_timers.erase(it);
     }
-    std::lock_guard<std::mutex> lock(timer->mutex);
     timer->running = false;
-    timer->wakePending = true;
-    timer->woken.notify_all();
+    if (timer->wakeFd >= 0)
+        signal(timer->wakeFd);
     return true;
 }
 
 bool HighPrecisionTimer::wait(int interval, uint64_t id)
 {
-    const int units = interval < 1 ? 1 : (interval > kMaxUnits ? kMaxUnits : interval);
-    const auto length = std::chrono::microseconds(static_cast<long long>(units) * kUnitMicroseconds);
     const std::shared_ptr<Timer> timer = find(id);
+    const bool running = timer && timer->running;
     if (!timer) {
-        sleepFor(length.count());
+        sleepUntil(plus(now(), unitsToTimespec(clampUnits(interval))));
         return false;
     }
-    std::unique_lock<std::mutex> lock(timer->mutex);
-    const bool running = timer->running;
-    timer->woken.wait_until(lock, std::chrono::steady_clock::now() + length, [&timer] { return timer->wakePending; });
-    timer->wakePending = false;
+    waitFor(-1, clampUnits(interval), id);
     return running;
+}
+
+HighPrecisionTimer::Outcome HighPrecisionTimer::waitFor(int readyFd, int interval, uint64_t id)
+{
+    const std::shared_ptr<Timer> timer = find(id);
+    const int wakeFd = timer ? timer->wakeFd : -1;
+    int units = interval == kNoLimit ? kNoLimit : clampUnits(interval);
+    if (wakeFd < 0 && (units == kNoLimit || units > kUnwakeableUnits))
+        units = kUnwakeableUnits;
+    const bool limited = units != kNoLimit;
+    const timespec deadline = limited ? plus(now(), unitsToTimespec(units)) : timespec{};
+
+    pollfd fds[2];
+    nfds_t count = 0;
+    if (wakeFd >= 0)
+        fds[count++] = { wakeFd, POLLIN, 0 };
+    const nfds_t readyIndex = count;
+    if (readyFd >= 0)
+        fds[count++] = { readyFd, POLLIN, 0 };
+    if (count == 0) {
+        sleepUntil(deadline);
+        return Outcome::Elapsed;
+    }
+    for (;;) {
+        timespec left{};
+        if (limited && !leftUntil(deadline, &left))
+            return Outcome::Elapsed;
+        for (nfds_t i = 0; i < count; ++i)
+            fds[i].revents = 0;
+        const int n = ppoll(fds, count, limited ? &left : nullptr, nullptr);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            // Nothing to wait on (a descriptor gone bad): sleep the rest.
+            if (limited)
+                sleepUntil(deadline);
+            return Outcome::Elapsed;
+        }
+        if (n == 0)
+            return Outcome::Elapsed;
+        if (wakeFd >= 0 && fds[0].revents) {
+            drain(wakeFd);
+            return Outcome::Woken;
+        }
+        if (readyFd >= 0 && fds[readyIndex].revents)
+            return Outcome::Ready;
+    }
 }
 
 bool HighPrecisionTimer::wake(uint64_t id)
@@ -96,9 +200,8 @@ bool HighPrecisionTimer::wake(uint64_t id)
     const std::shared_ptr<Timer> timer = find(id);
     if (!timer)
         return false;
-    std::lock_guard<std::mutex> lock(timer->mutex);
-    timer->wakePending = true;
-    timer->woken.notify_all();
+    if (timer->wakeFd >= 0)
+        signal(timer->wakeFd);
     return true;
 }
 

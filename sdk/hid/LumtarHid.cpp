@@ -61,6 +61,12 @@ int CLumtarHid_HidWriteBuff(int handle, const unsigned char* report, const char*
     return HidManager::instance().write(handle, report);
 }
 
+int CLumtarHid_HidWaitInput(int handle, int interval, LumtarTimerContext context)
+{
+    return HidManager::instance().waitInput(handle, interval < 0 ? lumtar::HighPrecisionTimer::kNoLimit : interval,
+                                            context);
+}
+
 int CLumtarHid_Close(int handle)
 {
     return HidManager::instance().close(handle);

@@ -9,6 +9,7 @@
 namespace lumtar {
 namespace sim {
 struct SimDevice;
+class SimReadySignal;
 }
 
 class SimConnection : public HidConnection {
@@ -17,10 +18,12 @@ public:
 
     int read(uint8_t* buffer, size_t capacity, int timeoutMs) override;
     int write(const uint8_t* report, size_t length) override;
+    int readyFd() const override;
 
 private:
     std::shared_ptr<sim::SimDevice> m_device;
     uint64_t m_generation;
+    std::shared_ptr<sim::SimReadySignal> m_ready;
 };
 
 } // namespace lumtar

@@ -206,6 +206,14 @@ int CLumtarHid_highPrecisionTimerRuning(int interval, LumtarTimerContext context
  * stopped (a stop also ends the wait under way). */
 int CLumtarHid_highPrecisionTimerWake(LumtarTimerContext context);
 
+/* The wait of an idle I/O thread: blocks until an input report is pending on
+ * handle (or its device is gone), another thread wakes the context, or
+ * interval units passed (at most one second; a negative interval: no
+ * limit). Returns 1 when a read will not wait (a report, or the device gone),
+ * 0 when woken or the interval passed, -1 for an unknown handle (then it
+ * does not wait). */
+int CLumtarHid_HidWaitInput(int handle, int interval, LumtarTimerContext context);
+
 #ifdef __cplusplus
 } /* extern "C" */
 

@@ -86,13 +86,23 @@ int CLumtarLight_Init(void);
  * dropped, the effect's random numbers started afresh. Colours are kept
  * within 0..255, an unknown direction becomes the mode's own. modelName
  * (Latin-1, may be null), the model value and the side-light flag name the
- * keyboard; every model's effects are drawn on the same 6 x 22 matrix.
- * Returns 0. */
+ * keyboard; which matrix positions carry its keys is told by
+ * CLumtarHid_SetKeyboardKeyPositions. Returns 0. */
 int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int modelValue, const char* modelName,
                                            int hasSideLight);
 /* The running keyboard effect takes the record's colours, direction and
  * full-colour flag and keeps its phase (the mode stays). Returns 0. */
 int CLumtarHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData info);
+
+/* The matrix positions that carry a key on the keyboard shown: count bytes
+ * (LUMTAR_LIGHT_COLUMNS), byte c for column c, bit r set for row r (bits 6
+ * and 7 are not rows). Frames still hold every position; the effects that
+ * walk a path or pick keys (Snake's path round the edge, Twinkle's and Auto
+ * Ripple's random keys, Aurora's far edge) keep to these keys from the next
+ * step on, and the running effect keeps its phase. Null, or bytes marking
+ * no position, give back the whole matrix (the state before the first
+ * call). Returns 0, or -1 (nothing changed) for another count. */
+int CLumtarHid_SetKeyboardKeyPositions(const uint8_t* keyColumns, int count);
 
 /* Advances the keyboard effect one step and calls back once with
  * LUMTAR_LIGHT_KEY_POINTS points. Returns 0, or -1 (no step) for a null

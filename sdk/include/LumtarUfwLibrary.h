@@ -5,8 +5,12 @@
 // sdk/firmware/README.md). C linkage, the calling convention of the
 // platform.
 //
-// One image is loaded at a time, and each call runs to its end before the
-// next starts (a lock inside); the calls may come from any thread.
+// One image is loaded at a time; a write keeps the image loaded when it
+// started, whatever is loaded while it runs. Writes run one after another;
+// the other calls never wait for a write. The calls may come from any
+// thread. A volume is only ever read and written as regular files of its
+// own: one with a link, a FIFO or a folder under the names of the update
+// files is refused (JL_ERR_VOLUME) and nothing is written.
 #ifndef LUMTAR_UFW_LIBRARY_H
 #define LUMTAR_UFW_LIBRARY_H
 
@@ -20,7 +24,8 @@ enum {
     JL_ERR_VOLUME = -10,        /* the volume cannot be read or written */
     JL_ERR_REFUSED = -18,       /* the keyboard refused the image */
     JL_ERR_TIMEOUT = -20,       /* no verdict from the keyboard in time */
-    JL_ERR_VANISHED = -21       /* the volume went away before the verdict */
+    JL_ERR_VANISHED = -21,      /* the volume went away before the verdict */
+    JL_ERR_CANCELLED = -22      /* the write was ended by JL_cancelUpgrade */
 };
 
 /* Progress of a write in percent, 0..100; called on the writing thread. */
@@ -31,6 +36,7 @@ typedef int (*JL_getUfwCrc_t)(unsigned short* crc, unsigned int* value);
 typedef int (*JL_getUfwPidVid_t)(char* id, int idCapacity, char* version, int versionCapacity);
 typedef int (*JL_upgradeDevice_t)(int driveLetter, int arg1, int arg2, JL_progress_t progress);
 typedef int (*JL_queryDevicePidVid_t)(int driveLetter, char* id, int idCapacity, char* version, int versionCapacity);
+typedef int (*JL_cancelUpgrade_t)(void);
 
 #ifdef __cplusplus
 extern "C" {
@@ -52,6 +58,11 @@ int JL_queryDevicePidVid(int driveLetter, char* id, int idCapacity, char* versio
 /* Writes the loaded image into the keyboard on that drive and waits for
  * its verdict. arg1 and arg2 are 1. */
 int JL_upgradeDevice(int driveLetter, int arg1, int arg2, JL_progress_t progress);
+/* Ends every write under way, and every one waiting for its turn, at its
+ * next step (within a few milliseconds): they return JL_ERR_CANCELLED. A
+ * keyboard that already holds the whole image goes on with it by itself.
+ * Returns 0. */
+int JL_cancelUpgrade(void);
 
 #ifdef __cplusplus
 }

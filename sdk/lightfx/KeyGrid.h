@@ -1,5 +1,6 @@
 // The key matrix as the effects see it: 6 rows of 22 columns, one key pitch
 // apart in both directions, numbered row-major (index = row * 22 + column).
+// Which positions carry a key on the keyboard shown is ModelKeys.
 #ifndef LUMTAR_LIGHTFX_KEY_GRID_H
 #define LUMTAR_LIGHTFX_KEY_GRID_H
 
@@ -15,8 +16,6 @@ public:
     static constexpr int kKeys = kRows * kColumns;
     static constexpr float kCentreX = (kColumns - 1) / 2.0f;
     static constexpr float kCentreY = (kRows - 1) / 2.0f;
-    // Keys round the edge of the matrix.
-    static constexpr int kRingLength = 2 * kColumns + 2 * (kRows - 2);
     // The farthest a key lies from another one.
     static constexpr float kSpan = 21.6f;
 
@@ -32,15 +31,12 @@ public:
     // Angle of a key round the centre, clockwise as seen from above, 0 to
     // the right, in 1/65536 of a turn.
     uint16_t angle(int key) const { return m_angle[key]; }
-    // The edge keys in clockwise order from the top left key.
-    int ringKey(int position) const { return m_ring[position]; }
 
 private:
     KeyGrid();
 
     std::array<float, kKeys> m_centreDistance{};
     std::array<uint16_t, kKeys> m_angle{};
-    std::array<int, kRingLength> m_ring{};
 };
 
 } // namespace lumtar::lightfx

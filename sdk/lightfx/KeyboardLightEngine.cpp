@@ -67,13 +67,13 @@ void KeyboardLightEngine::step(const PressQueue::Batch& presses)
     case LightMode_Wave: MotionEffects::drawWave(canvas, m_settings, m_step); break;
     case LightMode_Radar: MotionEffects::drawRadar(canvas, m_settings, m_step); break;
     case LightMode_Striation: MotionEffects::drawStriation(canvas, m_settings, m_step); break;
-    case LightMode_Snake: MotionEffects::drawSnake(canvas, m_settings, m_step); break;
-    case LightMode_Twinkle: m_twinkle.draw(canvas, m_settings, m_random); break;
+    case LightMode_Snake: MotionEffects::drawSnake(canvas, m_settings, m_step, m_keys); break;
+    case LightMode_Twinkle: m_twinkle.draw(canvas, m_settings, m_random, m_keys); break;
     case LightMode_Reactive:
     case LightMode_Aurora:
     case LightMode_Ripple:
     case LightMode_Cross:
-    case LightMode_AutoRipple: m_reactive.draw(canvas, m_settings, m_step, m_random); break;
+    case LightMode_AutoRipple: m_reactive.draw(canvas, m_settings, m_step, m_random, m_keys); break;
     case LightMode_Fireworks: m_fireworks.draw(canvas, m_settings); break;
     case LightMode_SpeedRespond: m_speedRespond.draw(canvas, m_settings); break;
     default: drawn = false; break; // Custom, Musical Rhythm, unknown: dark

@@ -8,6 +8,7 @@
 #include "sdk/lightfx/KeyGrid.h"
 #include "sdk/lightfx/LightRandom.h"
 #include "sdk/lightfx/LightSettings.h"
+#include "sdk/lightfx/ModelKeys.h"
 #include "sdk/lightfx/PressQueue.h"
 #include "sdk/lightfx/ReactiveEffects.h"
 #include "sdk/lightfx/SpeedRespondEffect.h"
@@ -26,6 +27,9 @@ public:
     // numbers from their seed.
     void start(const LightSettings& settings);
     void takeChanges(const colorInfoData& record) { m_settings.takeChanges(LUMTAR_LIGHT_KIND_KEYBOARD, record); }
+    // The keys the effects keep to from the next step on; the effect runs on.
+    void setKeys(const ModelKeys& keys) { m_keys = keys; }
+    const ModelKeys& keys() const { return m_keys; }
 
     // One step: the presses start their waves, the frame is drawn and each
     // key's mixed colour worked out.
@@ -43,6 +47,7 @@ private:
     static bool takesPresses(int mode);
 
     LightSettings m_settings;
+    ModelKeys m_keys;
     uint32_t m_step = 0;
     int m_pressCount = 0; // presses taken since the start
     LightRandom m_random;

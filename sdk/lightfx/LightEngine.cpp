@@ -32,6 +32,12 @@ void LightEngine::changeKeyboard(const colorInfoData& record)
     m_keyboard.takeChanges(record);
 }
 
+void LightEngine::setKeyboardKeys(const ModelKeys& keys)
+{
+    std::lock_guard<std::mutex> lock(m_keyboardMutex);
+    m_keyboard.setKeys(keys);
+}
+
 bool LightEngine::runKeyboard(LumtarLightFrameCallback callback)
 {
     if (!callback)

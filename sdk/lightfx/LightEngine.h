@@ -21,6 +21,7 @@ public:
 
     void setKeyboard(const colorInfoData& record);
     void changeKeyboard(const colorInfoData& record);
+    void setKeyboardKeys(const ModelKeys& keys);
     // false (no step) for a null callback.
     bool runKeyboard(LumtarLightFrameCallback callback);
     LightColorStu mix(int row, int column);

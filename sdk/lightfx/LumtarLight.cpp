@@ -16,7 +16,7 @@ int CLumtarLight_Init(void)
 int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int /*modelValue*/, const char* /*modelName*/,
                                            int /*hasSideLight*/)
 {
-    // Every model's effects are drawn on the same key matrix.
+    // The model's keys come with CLumtarHid_SetKeyboardKeyPositions.
     LightEngine::instance().setKeyboard(info);
     return 0;
 }
@@ -24,6 +24,14 @@ int CLumtarHid_SetKeyboardColorInfoDataStu(colorInfoData info, int /*modelValue*
 int CLumtarHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData info)
 {
     LightEngine::instance().changeKeyboard(info);
+    return 0;
+}
+
+int CLumtarHid_SetKeyboardKeyPositions(const uint8_t* keyColumns, int count)
+{
+    if (keyColumns && count != lumtar::lightfx::ModelKeys::kColumnBytes)
+        return -1;
+    LightEngine::instance().setKeyboardKeys(lumtar::lightfx::ModelKeys(keyColumns));
     return 0;
 }
 

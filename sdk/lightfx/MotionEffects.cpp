@@ -95,18 +95,23 @@ void drawStriation(FrameCanvas& canvas, const LightSettings& settings, uint32_t 
     }
 }
 
-void drawSnake(FrameCanvas& canvas, const LightSettings& settings, uint32_t step)
+void drawSnake(FrameCanvas& canvas, const LightSettings& settings, uint32_t step, const ModelKeys& keys)
 {
-    const KeyGrid& grid = KeyGrid::instance();
+    const int ring = keys.ringLength();
+    if (ring == 0)
+        return;
     const bool clockwise = settings.direction != LightDirection_UnCW;
-    const int head = static_cast<int>((step / kSnakeStepsPerKey) % KeyGrid::kRingLength);
-    for (int k = 0; k < kSnakeLength; ++k) {
-        // k keys behind the head; anticlockwise runs the ring backwards.
+    const int length = ring < kSnakeLength ? ring : kSnakeLength;
+    const int head = static_cast<int>((step / kSnakeStepsPerKey) % static_cast<uint32_t>(ring));
+    for (int k = 0; k < length; ++k) {
+        // k keys behind the head; anticlockwise runs the path backwards.
         int position = clockwise ? head - k : -(head - k);
-        position = ((position % KeyGrid::kRingLength) + KeyGrid::kRingLength) % KeyGrid::kRingLength;
+        position = ((position % ring) + ring) % ring;
         const int intensity = 255 * (kSnakeLength - k) / kSnakeLength;
         const Rgb colour = settings.fullColour ? rainbow(static_cast<int>(step) * 8 + k * 96) : settings.top;
-        canvas.light(grid.ringKey(position), colour, intensity, k < 3 ? k + 1 : 0);
+        // A path may pass a key twice (a row's only key, a single row there
+        // and back): the part nearer the head keeps it.
+        canvas.lightStronger(keys.ringKey(position), colour, intensity, k < 3 ? k + 1 : 0);
     }
 }
 

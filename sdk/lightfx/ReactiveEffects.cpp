@@ -55,11 +55,13 @@ void ReactiveEffects::start(int row, int column, int number)
     m_waves[m_waveCount++] = { row, column, 0, number };
 }
 
-void ReactiveEffects::draw(FrameCanvas& canvas, const LightSettings& settings, uint32_t step, LightRandom& random)
+void ReactiveEffects::draw(FrameCanvas& canvas, const LightSettings& settings, uint32_t step, LightRandom& random,
+                           const ModelKeys& keys)
 {
     if (settings.mode == LightMode_AutoRipple && step % kAutoRippleSteps == 0) {
-        const int row = random.below(KeyGrid::kRows);
-        const int column = random.below(KeyGrid::kColumns);
+        const int key = keys.key(random.below(keys.count()));
+        const int row = KeyGrid::rowOf(key);
+        const int column = KeyGrid::columnOf(key);
         const int number = m_autoRippleCount++;
         start(row, column, number);
         const Rgb c = waveColour(settings, number);
@@ -68,7 +70,7 @@ void ReactiveEffects::draw(FrameCanvas& canvas, const LightSettings& settings, u
     }
     int kept = 0;
     for (int i = 0; i < m_waveCount; ++i) {
-        if (!drawWave(canvas, settings, m_waves[i]))
+        if (!drawWave(canvas, settings, m_waves[i], keys))
             continue;
         Wave w = m_waves[i];
         ++w.age;
@@ -77,7 +79,8 @@ void ReactiveEffects::draw(FrameCanvas& canvas, const LightSettings& settings, u
     m_waveCount = kept;
 }
 
-bool ReactiveEffects::drawWave(FrameCanvas& canvas, const LightSettings& settings, const Wave& wave) const
+bool ReactiveEffects::drawWave(FrameCanvas& canvas, const LightSettings& settings, const Wave& wave,
+                               const ModelKeys& keys) const
 {
     const Rgb colour = waveColour(settings, wave.number);
     const int stage = wave.age < kFreshSteps ? wave.age + 1 : 0;
@@ -141,8 +144,10 @@ bool ReactiveEffects::drawWave(FrameCanvas& canvas, const LightSettings& setting
     }
     case LightMode_Aurora: {
         const bool gather = settings.direction == LightDirection_Gather;
-        const float farthest = static_cast<float>(std::max(wave.column, KeyGrid::kColumns - 1 - wave.column))
-                               + kAuroraHalfWidth;
+        // The keyboard's edge farthest from the key, not the matrix's.
+        const float farthest =
+            static_cast<float>(std::max(wave.column - keys.firstColumn(), keys.lastColumn() - wave.column))
+            + kAuroraHalfWidth;
         const float travelled = age * kAuroraSpeed;
         if (travelled > farthest)
             return false;

@@ -1,8 +1,9 @@
 // Keyboard effects driven by key presses, each press starting one wave from
 // its key: Reactive (the key lights and fades), Ripple (a ring spreads),
 // Cross (light runs outwards along the key's row and column) and Aurora (a
-// soft band moving out from the key's column, or in to it from the edges).
-// Auto Ripple starts ripples by itself at keys picked at random.
+// soft band moving out from the key's column to the keyboard's far edge, or
+// in to it from there). Auto Ripple starts ripples by itself at keys of the
+// keyboard picked at random.
 #ifndef LUMTAR_LIGHTFX_REACTIVE_EFFECTS_H
 #define LUMTAR_LIGHTFX_REACTIVE_EFFECTS_H
 
@@ -10,6 +11,7 @@
 #include "sdk/lightfx/FrameCanvas.h"
 #include "sdk/lightfx/LightRandom.h"
 #include "sdk/lightfx/LightSettings.h"
+#include "sdk/lightfx/ModelKeys.h"
 
 #include <array>
 #include <cstdint>
@@ -31,8 +33,9 @@ public:
     // run, the oldest gives way.
     void press(int row, int column, int number) { start(row, column, number); }
     // Draws the waves of the mode and ages them. In Auto Ripple a new ripple
-    // may start first; the first key then carries the trigger.
-    void draw(FrameCanvas& canvas, const LightSettings& settings, uint32_t step, LightRandom& random);
+    // may start first, at one of `keys`; the first key then carries the trigger.
+    void draw(FrameCanvas& canvas, const LightSettings& settings, uint32_t step, LightRandom& random,
+              const ModelKeys& keys);
 
     AutoRippleLightConfigStu autoRipple() const { return m_autoRipple; }
 
@@ -46,7 +49,7 @@ private:
 
     void start(int row, int column, int number);
     // How strongly `wave` lights each key; false once it is over.
-    bool drawWave(FrameCanvas& canvas, const LightSettings& settings, const Wave& wave) const;
+    bool drawWave(FrameCanvas& canvas, const LightSettings& settings, const Wave& wave, const ModelKeys& keys) const;
 
     std::array<Wave, kMaxWaves> m_waves{};
     int m_waveCount = 0;

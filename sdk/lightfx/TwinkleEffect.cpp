@@ -8,11 +8,11 @@ void TwinkleEffect::reset()
     m_hue.fill(0);
 }
 
-void TwinkleEffect::draw(FrameCanvas& canvas, const LightSettings& settings, LightRandom& random)
+void TwinkleEffect::draw(FrameCanvas& canvas, const LightSettings& settings, LightRandom& random, const ModelKeys& keys)
 {
     // About one new twinkle every other step; a busy key is left alone.
     if (random.below(100) < 45) {
-        const int key = random.below(KeyGrid::kKeys);
+        const int key = keys.key(random.below(keys.count()));
         const int hue = random.below(kHueTurn);
         if (m_age[key] == kIdle) {
             m_age[key] = 0;

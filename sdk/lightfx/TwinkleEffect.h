@@ -1,4 +1,4 @@
-// Twinkle: keys picked at random light up and fade out again.
+// Twinkle: keys of the keyboard picked at random light up and fade out again.
 #ifndef LUMTAR_LIGHTFX_TWINKLE_EFFECT_H
 #define LUMTAR_LIGHTFX_TWINKLE_EFFECT_H
 
@@ -6,6 +6,7 @@
 #include "sdk/lightfx/KeyGrid.h"
 #include "sdk/lightfx/LightRandom.h"
 #include "sdk/lightfx/LightSettings.h"
+#include "sdk/lightfx/ModelKeys.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ public:
 
     TwinkleEffect() { reset(); }
     void reset();
-    void draw(FrameCanvas& canvas, const LightSettings& settings, LightRandom& random);
+    void draw(FrameCanvas& canvas, const LightSettings& settings, LightRandom& random, const ModelKeys& keys);
 
 private:
     static constexpr int kIdle = -1;

@@ -120,7 +120,39 @@ void SimBus::dropOff(SimDevice& device, SimDevice::Presence presence)
     device.presence = presence;
     ++device.generation;
     device.inputs.clear();
+    signalReaders(device, true);
     m_inputCv.notify_all();
+}
+
+void SimBus::signalReaders(SimDevice& device, bool hangUp)
+{
+    auto& readers = device.readers;
+    for (auto it = readers.begin(); it != readers.end();) {
+        const std::shared_ptr<SimReadySignal> signal = it->lock();
+        if (!signal) {
+            it = readers.erase(it);
+            continue;
+        }
+        if (hangUp)
+            signal->hangUp();
+        else
+            signal->raise();
+        ++it;
+    }
+    if (hangUp)
+        readers.clear();
+}
+
+void SimBus::addReader(const DevicePtr& device, uint64_t generation, const std::shared_ptr<SimReadySignal>& signal)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!alive(device, generation)) {
+        signal->hangUp();
+        return;
+    }
+    device->readers.push_back(signal);
+    if (!device->inputs.empty())
+        signal->raise();
 }
 
 void SimBus::shelve(const DevicePtr& device)
@@ -358,6 +390,7 @@ void SimBus::deliver(SimDevice& device, const std::vector<uint8_t>& report)
     device.inputs.push_back(report);
     if (device.inputs.size() > kInputLimit)
         device.inputs.pop_front();
+    signalReaders(device, false);
     m_inputCv.notify_all();
 }
 
@@ -380,7 +413,8 @@ bool SimBus::alive(const DevicePtr& device, uint64_t generation) const
     return device->presence == SimDevice::Presence::Attached && device->generation == generation;
 }
 
-int SimBus::read(const DevicePtr& device, uint64_t generation, uint8_t* buffer, size_t capacity, int timeoutMs)
+int SimBus::read(const DevicePtr& device, uint64_t generation, uint8_t* buffer, size_t capacity, int timeoutMs,
+                 SimReadySignal* signal)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
@@ -390,10 +424,15 @@ int SimBus::read(const DevicePtr& device, uint64_t generation, uint8_t* buffer, 
     }
     if (!alive(device, generation))
         return -1;
-    if (device->inputs.empty())
+    if (device->inputs.empty()) {
+        if (signal)
+            signal->lower();
         return 0;
+    }
     std::vector<uint8_t> report = std::move(device->inputs.front());
     device->inputs.pop_front();
+    if (signal && device->inputs.empty())
+        signal->lower();
     size_t n = std::min(report.size(), capacity);
     if (device->faults.shortReadBytes > 0)
         n = std::min(n, static_cast<size_t>(device->faults.shortReadBytes));
@@ -421,7 +460,11 @@ int SimBus::write(const DevicePtr& device, uint64_t generation, const uint8_t* r
                 device->received.pop_front();
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
             device->lightStream.take(r, std::chrono::duration_cast<std::chrono::microseconds>(now).count());
-            schedule(0, [this, device, generation, r] { process(device, generation, r); });
+            // The streamed colours (0x0E, 0x28) are taken above and answered
+            // by nothing: they need no turn of the bus's thread.
+            const bool streamedColours = device->mode == SimDevice::Mode::Keyboard && (r[1] == 0x0E || r[1] == 0x28);
+            if (!streamedColours)
+                schedule(0, [this, device, generation, r] { process(device, generation, r); });
             result = static_cast<int>(length);
         }
     }

@@ -75,8 +75,13 @@ public:
 
     // Transport side. A device whose opening is refused (fault) is not found.
     std::shared_ptr<SimDevice> findAttached(const std::string& osPath, uint64_t* generation) const;
+    // The signal of a new connection: raised while the device holds input,
+    // hung up for good when the device drops off.
+    void addReader(const std::shared_ptr<SimDevice>& device, uint64_t generation,
+                   const std::shared_ptr<SimReadySignal>& signal);
+    // Lowers the reader's signal (when given) once it has taken the last report.
     int read(const std::shared_ptr<SimDevice>& device, uint64_t generation, uint8_t* buffer, size_t capacity,
-             int timeoutMs);
+             int timeoutMs, SimReadySignal* signal = nullptr);
     int write(const std::shared_ptr<SimDevice>& device, uint64_t generation, const uint8_t* report,
               size_t length);
 
@@ -108,6 +113,8 @@ private:
     void shelve(const DevicePtr& device);
     void flushNotifications();
     bool alive(const DevicePtr& device, uint64_t generation) const;
+    // Raises (or, when hangUp, hangs up and forgets) the device's readers.
+    static void signalReaders(SimDevice& device, bool hangUp);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_eventCv;

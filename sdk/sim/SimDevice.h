@@ -10,6 +10,7 @@
 #include "sdk/sim/SimKeyboard.h"
 #include "sdk/sim/SimUpdateVolume.h"
 #include "sdk/sim/SimLightStream.h"
+#include "sdk/sim/SimReadySignal.h"
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,8 @@ struct SimDevice {
     std::unique_ptr<SimUpdateVolume> volume;     // in Mode::UpdateVolume
     SimFaults faults;
     std::deque<std::vector<uint8_t>> inputs;          // reports waiting to be read
+    // The signals of the connections that read it (their own; gone with them).
+    std::vector<std::weak_ptr<SimReadySignal>> readers;
     struct Received {
         std::array<uint8_t, 64> bytes{}; // zero-padded
         size_t length = 0;               // as the device got it

@@ -41,18 +41,18 @@ void tst_Theme::themeColors_data()
     QTest::newRow("Black text") << 0 << "TextDefaultColor" << "205,205,205";
     QTest::newRow("Black border loses alpha") << 0 << "DeviceBorderColor" << "52,52,86";
     QTest::newRow("Black travel") << 0 << "MagneticAxisTravelValueColor" << "56,149,245";
-    QTest::newRow("Black quick-trigger bg") << 0 << "QuickTriggerPressAndReleaseBgColor" << "65,65,65";
+    QTest::newRow("Black quick-trigger bg") << 0 << "QuickTriggerPressAndReleaseBgColor" << "40,40,40";
     QTest::newRow("Light main bg") << 1 << "MainWidgetBgColor" << "240,240,240";
     QTest::newRow("Light accent") << 1 << "AllThemeColor" << "255,143,31";
     QTest::newRow("Light borrows travel") << 1 << "MagneticAxisTravelValueColor" << "56,149,245";
     QTest::newRow("Blue control border") << 2 << "SettingsControlBorderColor" << "65,105,255";
     QTest::newRow("Blue borrows release") << 2 << "QuickTriggerReleaseColor" << "0,255,0";
-    QTest::newRow("Pink text") << 3 << "TextDefaultColor" << "225,205,225";
+    QTest::newRow("Pink text") << 3 << "TextDefaultColor" << "50,0,60";
     QTest::newRow("Pink progress top") << 3 << "UpgradeProgressBarTopColor" << "225,70,225";
     QTest::newRow("Other accent") << 4 << "AllThemeColor" << "255,143,31";
-    QTest::newRow("Other borrows press") << 4 << "QuickTriggerPressColor" << "255,0,0";
+    QTest::newRow("Other borrows press") << 4 << "QuickTriggerPressColor" << "255,96,96";
     QTest::newRow("index 7 is Black") << 7 << "AllThemeColor" << "56,149,245";
-    QTest::newRow("index -1 is Black") << -1 << "TextCheckedColor" << "56,149,245";
+    QTest::newRow("index -1 is Black") << -1 << "TextCheckedColor" << "80,165,255";
 }
 
 void tst_Theme::themeColors()

@@ -1,7 +1,8 @@
 // The onboard download against the simulated keyboard through the real I/O
 // thread and device link: what the keyboard holds afterwards, the order of
-// the reports, acknowledgements lost and the one repeat, profiles the
-// keyboard cannot hold, and keyboards that go away in the middle.
+// the reports, acknowledgements lost and the one repeat, layer files without
+// a current profile, the pauses, profiles the keyboard cannot hold, and
+// keyboards that go away in the middle.
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/DOnboardDownloader.h"
@@ -15,6 +16,7 @@
 #include "support/SimReportLog.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTimer>
@@ -152,10 +154,14 @@ private slots:
 
     void lostAcknowledgements_data();
     void lostAcknowledgements();
+    void lostAcknowledgementsKeepAdvancedKeys_data();
+    void lostAcknowledgementsKeepAdvancedKeys();
     void lateAcknowledgementCountsForNoOtherReport();
+    void pausesAreNeverShort();
     void refusedBeforeSending_data();
     void refusedBeforeSending();
 
+    void layerFileWithoutProfile_data();
     void layerFileWithoutProfile();
     void keyboardGoesAway_data();
     void keyboardGoesAway();
@@ -179,6 +185,7 @@ private:
     std::unique_ptr<DDataManager> m_data;
     std::unique_ptr<DOnboardDownloader> m_downloader;
     QVector<int> m_codes;
+    QByteArray m_defaultPath;
     QByteArray m_fnPath;
     QByteArray m_seniorPath;
     int m_ackCount = 0;
@@ -200,6 +207,7 @@ void tst_Download::init()
     m_codes = layoutCodes(132);
     m_ackCount = 0;
 
+    m_defaultPath = m_fx->profilePath();
     m_fnPath = QFile::encodeName(folder() + QStringLiteral("/appProfile_FN.xml"));
     QVERIFY(CLumtarXML_CreateXMLFile(m_fnPath.constData()));
     QVERIFY(CLumtarXML_CreateProFileXmlParentNode(m_fnPath.constData(), "1", "Profile1", 0));
@@ -575,6 +583,60 @@ void tst_Download::lostAcknowledgements()
     }
 }
 
+void tst_Download::lostAcknowledgementsKeepAdvancedKeys_data()
+{
+    QTest::addColumn<int>("dropFromReport"); // every acknowledgement lost from this macro report on
+    QTest::addColumn<int>("keyReports");     // key reports an attempt sends before it is abandoned
+    QTest::addColumn<int>("macroReports");   // macro reports of both attempts, resends included
+    // The macro key's first report goes at once; the wait for the second
+    // one abandons the attempt in the middle of the default layer.
+    QTest::newRow("the macro key's slot never taken") << 0 << 1 << 2 * 4;
+    // Every key and macro report gone; the last one's acknowledgement lost.
+    QTest::newRow("the last macro report never taken") << 49 << 20 << 2 * (50 + 3);
+}
+
+void tst_Download::lostAcknowledgementsKeepAdvancedKeys()
+{
+    QFETCH(int, dropFromReport);
+    QFETCH(int, keyReports);
+    QFETCH(int, macroReports);
+    QVERIFY(openKeyboard(kMagneticModel, true));
+    // A macro key at position 26 of the default layer, then advanced keys
+    // on both layers after it.
+    bindMacro(false, 1, pressAndRelease(4, 100));
+    bindKey(false, 30, KeyOperate_Macro, "1");
+    QCOMPARE(addSeniorKey(1, LUMTAR_SENIOR_DKS, "4", "1,5"), 1);
+    QCOMPARE(addSeniorKey(2, LUMTAR_SENIOR_MT, "6", "7"), 2);
+    bindKey(false, 40, KeyOperate_SeniorKey, "1");
+    bindKey(true, 30, KeyOperate_SeniorKey, "2");
+    bindKey(true, 31, KeyOperate_SeniorKey, "1");
+    SimFaults faults;
+    faults.dropAcks = -1;
+    faults.dropAcksFromReport = dropFromReport;
+    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
+
+    QCOMPARE(download(), Outcome::Failed);
+    QCOMPARE(m_downloader->attemptsMade(), 2);
+    // Each attempt writes all forty advanced-key records: the three bound
+    // ones, also those met after the stall, and the empty ones.
+    QTRY_COMPARE_WITH_TIMEOUT(reportsOf(m_fx->path(), 0x2A).size(), 2 * 40, 30000);
+    QCOMPARE(reportsOf(m_fx->path(), 0x17).size(), 2 * keyReports);
+    QCOMPARE(reportsOf(m_fx->path(), 0x18).size(), macroReports);
+
+    std::list<SeniorKeyInfoStu> stored;
+    QVERIFY(CLumtarXML_SeniorKey_SelectAllInfoItem(m_seniorPath.constData(), &stored));
+    QMap<int, SeniorKeyInfoStu> byId;
+    for (const SeniorKeyInfoStu &r : stored)
+        byId.insert(r.id, r);
+    const int expectedIds[3] = { 1, 2, 1 };
+    for (int index = 0; index < 40; ++index) {
+        const HidReportBuff expected = index < 3 ? OnboardSeniorKeyPacket::build(index, byId.value(expectedIds[index]))
+                                                 : OnboardSeniorKeyPacket::empty(index);
+        QCOMPARE(toBytes(SimController::instance().onboardSeniorKey(m_fx->path(), index)).toHex(),
+                 QByteArray(reinterpret_cast<const char *>(expected.data()), 64).toHex());
+    }
+}
+
 void tst_Download::lateAcknowledgementCountsForNoOtherReport()
 {
     QVERIFY(openKeyboard(kPlainModel, false));
@@ -598,6 +660,59 @@ void tst_Download::lateAcknowledgementCountsForNoOtherReport()
     QTRY_COMPARE_WITH_TIMEOUT(m_ackCount, reportsOf(m_fx->path(), 0x18).size(), 30000);
     QCOMPARE(acksAtFinish, m_ackCount);
     QCOMPARE(macroReportsTaken(m_fx->path()), allMacroReports());
+}
+
+void tst_Download::pausesAreNeverShort()
+{
+    // Each pause is watched from a moment before it starts: the Fn layer's
+    // key codes are asked for before the first, the last macro report's
+    // acknowledgement reaches this test before the download. A check less
+    // than 400 ms after that moment finds no report of the next step yet.
+    QVERIFY(openKeyboard(kMagneticModel, true));
+    const std::string path = m_fx->path();
+    struct Checks
+    {
+        int conclusive = 0;
+        int early = 0;
+    };
+    const auto checks = std::make_shared<Checks>();
+    auto watch = [this, checks, path](int command) {
+        auto clock = std::make_shared<QElapsedTimer>();
+        clock->start();
+        QTimer::singleShot(390, Qt::PreciseTimer, this, [checks, clock, command, path] {
+            if (clock->nsecsElapsed() >= qint64(DOnboardDownloader::PauseMs) * 1000000)
+                return; // late: says nothing
+            ++checks->conclusive;
+            if (!reportsOf(path, command).isEmpty())
+                ++checks->early;
+        });
+    };
+    int layerCalls = 0;
+    m_downloader->setKeyCodeSource([&] {
+        if (++layerCalls % 2 == 0)
+            watch(0x18);
+        return m_codes;
+    });
+    bool lastTaken = false;
+    onAcknowledgement([&](int) {
+        if (!lastTaken && macroReportsTaken(path).size() == 50) {
+            lastTaken = true;
+            watch(0x2A);
+        }
+    });
+    for (int run = 0; run < 3; ++run) {
+        SimController::instance().clearReceivedReports(path);
+        lastTaken = false;
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(download(), Outcome::Succeeded);
+        QVERIFY2(took.elapsed() >= 2 * DOnboardDownloader::PauseMs, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(m_downloader->attemptsMade(), 1);
+        QVERIFY(lastTaken);
+        QTRY_COMPARE_WITH_TIMEOUT(reportsOf(path, 0x2A).size(), 40, 30000);
+    }
+    QCOMPARE(checks->early, 0);
+    QVERIFY2(checks->conclusive > 0, "every check came too late to tell");
 }
 
 void tst_Download::refusedBeforeSending_data()
@@ -635,13 +750,64 @@ void tst_Download::refusedBeforeSending()
     QVERIFY(DOnboardDownloader::outcomeText(outcome) != DOnboardDownloader::outcomeText(Outcome::Failed));
 }
 
+void tst_Download::layerFileWithoutProfile_data()
+{
+    // Which layer files are away when a layer is read, read by read: "D"
+    // the default layer's, "F" the Fn layer's; the last entry holds on.
+    QTest::addColumn<QStringList>("away");
+    QTest::addColumn<int>("dropAcks");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<int>("attempts");
+    QTest::addColumn<int>("restarts");
+    QTest::newRow("Fn file away throughout") << QStringList{ "F" } << 0 << Outcome::Failed << 1 << 1;
+    QTest::newRow("default file away throughout") << QStringList{ "D" } << 0 << Outcome::Failed << 1 << 1;
+    QTest::newRow("Fn file back for the restart") << QStringList{ "", "F", "" } << 0 << Outcome::Succeeded << 1 << 1;
+    QTest::newRow("each layer once") << QStringList{ "", "F", "D", "" } << 0 << Outcome::Succeeded << 1 << 2;
+    QTest::newRow("Fn file away twice") << QStringList{ "", "F", "", "F", "" } << 0 << Outcome::Failed << 1 << 1;
+    // The restart is no attempt: the repeat of an abandoned one is still there.
+    QTest::newRow("restart, then acknowledgements lost")
+        << QStringList{ "", "F", "" } << 4 << Outcome::Succeeded << 2 << 1;
+}
+
 void tst_Download::layerFileWithoutProfile()
 {
+    QFETCH(QStringList, away);
+    QFETCH(int, dropAcks);
+    QFETCH(Outcome, outcome);
+    QFETCH(int, attempts);
+    QFETCH(int, restarts);
     QVERIFY(openKeyboard(kPlainModel, false));
-    QVERIFY(QFile::remove(QFile::decodeName(m_fnPath)));
-    QCOMPARE(download(), Outcome::Failed);
-    QCOMPARE(m_downloader->attemptsMade(), 2);
-    QVERIFY2(SimReportLog::commands(m_fx->path()).isEmpty(), "nothing reaches the keyboard");
+    SimFaults faults;
+    faults.dropAcks = dropAcks;
+    QVERIFY(SimController::instance().setFaults(m_fx->path(), faults));
+    const QString files[2] = { QFile::decodeName(m_defaultPath), QFile::decodeName(m_fnPath) };
+    auto place = [&files](int file, bool present) {
+        const QString aside = files[file] + QStringLiteral(".away");
+        if (present && QFile::exists(aside))
+            QFile::rename(aside, files[file]);
+        else if (!present && QFile::exists(files[file]))
+            QFile::rename(files[file], aside);
+    };
+    int reads = 0;
+    m_downloader->setKeyCodeSource([&] {
+        const QString now = away.at(qMin(reads++, away.size() - 1));
+        place(0, !now.contains(QLatin1Char('D')));
+        place(1, !now.contains(QLatin1Char('F')));
+        return m_codes;
+    });
+    LogCapture log;
+    QCOMPARE(download(), outcome);
+    QCOMPARE(m_downloader->attemptsMade(), attempts);
+    QCOMPARE(m_downloader->layerRestartsMade(), restarts);
+    QCOMPARE(log.countContaining(QStringLiteral("starts again")), restarts);
+    if (outcome == Outcome::Failed) {
+        QVERIFY2(SimReportLog::commands(m_fx->path()).isEmpty(), "nothing reaches the keyboard");
+    } else {
+        QCOMPARE(SimController::instance().onboardKeys(m_fx->path(), 0).size(), size_t(528));
+        QCOMPARE(SimController::instance().onboardKeys(m_fx->path(), 2).size(), size_t(528));
+    }
+    place(0, true);
+    place(1, true);
 }
 
 void tst_Download::keyboardGoesAway_data()

@@ -1,5 +1,6 @@
 // The per-device I/O thread against the simulated keyboard: the send queues
-// and their order, the light batches, reads, closing and unplugging.
+// and their order, the light batches, reads, closing and unplugging, and
+// that it turns only for work: a report to write or one that arrived.
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/sim/SimController.h"
@@ -7,6 +8,10 @@
 #include "support/SimReportLog.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 
 using lumtar::sim::SimController;
 using SimReportLog::report;
@@ -53,6 +58,9 @@ private slots:
     void shortSerialReplyIgnored();
     void unplugWhileRunning();
     void idleKeyboardTakesFewTurns();
+    void turnsOnlyForWork_data();
+    void turnsOnlyForWork();
+    void keyReportRelayedAtOnce();
 
 private:
     // Plugs a keyboard and opens and starts its I/O thread. Input reports are
@@ -334,8 +342,8 @@ void tst_HidInterface::idleKeyboardTakesFewTurns()
     QTRY_COMPARE(m_serialReplies.size(), 1);
     sync();
     QTest::qWait(100);
-    // Paced turns come every 2.5 ms (240 in 600 ms); an idle thread looks
-    // every 20 ms (a write and a read turn), plus one keep-alive burst.
+    // An idle thread turns only for the keep-alive (turnsOnlyForWork counts
+    // them exactly); a thread that looked every 2.5 ms would take 240.
     const long before = m_io->turns();
     QTest::qWait(600);
     const long idleTurns = m_io->turns() - before;
@@ -347,6 +355,103 @@ void tst_HidInterface::idleKeyboardTakesFewTurns()
     QTRY_VERIFY_WITH_TIMEOUT(std::any_of(m_inputs.cbegin(), m_inputs.cend(),
                                          [](const QByteArray &r) { return r.at(1) == 0x07; }),
                              5000);
+}
+
+void tst_HidInterface::turnsOnlyForWork_data()
+{
+    QTest::addColumn<bool>("lightSending");
+    QTest::addColumn<bool>("streaming");
+    QTest::newRow("nothing queued") << false << false;
+    QTest::newRow("light sending on, no frame offered") << true << false;
+    QTest::newRow("a whole frame every 30 ms") << true << true;
+}
+
+void tst_HidInterface::turnsOnlyForWork()
+{
+    // Each report written takes its write turn and the read turn after it;
+    // each report read at most two pairs of turns. Between them the thread
+    // sleeps: a thread that looked for work by the clock (every 2.5 ms while
+    // frames stream, every 20 ms when idle) takes far more.
+    QFETCH(bool, lightSending);
+    QFETCH(bool, streaming);
+    openKeyboard("LT108HE");
+    QTRY_COMPARE(m_serialReplies.size(), 1);
+    sync();
+    m_io->setLightSendEnabled(lightSending);
+    // As the lighting engine streams: one whole frame, a batch, each tick,
+    // offered only while no batch drains.
+    QTimer ticks;
+    long offered = 0;
+    connect(&ticks, &QTimer::timeout, this, [this, &offered] {
+        if (!m_io->isLightQueueEmpty())
+            return;
+        for (int i = 0; i <= m_io->lightBatchLimit(); ++i)
+            m_io->writeHidLightCmd(lightFrame(i).constData());
+        ++offered;
+    });
+    if (streaming)
+        ticks.start(30);
+    QTest::qWait(100);
+
+    auto arrived = [this] { return long(m_inputs.size() + m_serialReplies.size()); };
+    const long turns0 = m_io->turns();
+    const long written0 = long(SimReportLog::all(m_path).size());
+    const long arrived0 = arrived();
+    const long offered0 = offered;
+    QTest::qWait(1000);
+    const long turns = m_io->turns() - turns0;
+    const long written = long(SimReportLog::all(m_path).size()) - written0;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    const long read = arrived() - arrived0;
+    ticks.stop();
+    const QByteArray figures = QStringLiteral("%1 turns, %2 reports written, %3 read")
+                                   .arg(turns)
+                                   .arg(written)
+                                   .arg(read)
+                                   .toLatin1();
+    QVERIFY2(turns <= 2 * written + 4 * read + 6, figures.constData());
+    if (streaming) {
+        QVERIFY2(offered - offered0 >= 10, figures.constData());
+        QVERIFY2(written >= (offered - offered0 - 1) * (m_io->lightBatchLimit() + 1), figures.constData());
+    } else {
+        // The keep-alive (once a second) and nothing else.
+        QVERIFY2(written <= 2, figures.constData());
+    }
+}
+
+void tst_HidInterface::keyReportRelayedAtOnce()
+{
+    // A key report that arrives while the thread waits is relayed at once,
+    // not at the thread's next look (an idle thread that looked every 20 ms
+    // kept it 10 ms on average).
+    openKeyboard("LT108HE");
+    QTRY_COMPARE(m_serialReplies.size(), 1);
+    sync();
+    using Clock = std::chrono::steady_clock;
+    std::atomic<long long> relayedAt{0};
+    // Seen in the I/O thread as it emits; the queued slot frees the copy later.
+    const QMetaObject::Connection seen = connect(m_io, &MainHidInterFace::sigHidDataArrived, this,
+            [&relayedAt](unsigned char *d, int, int) {
+                if (d[1] == 0x04)
+                    relayedAt.store(Clock::now().time_since_epoch().count());
+            },
+            Qt::DirectConnection);
+    std::vector<double> latenciesMs;
+    for (int press = 0; press < 15; ++press) {
+        QTest::qWait(40); // the thread has gone idle
+        relayedAt.store(0);
+        const Clock::time_point sent = Clock::now();
+        QVERIFY(SimController::instance().sendKeyReport(m_path, {0, 0, 26, 0, 0, 0, 0, 0}));
+        QTRY_VERIFY_WITH_TIMEOUT(relayedAt.load() != 0, 5000);
+        const Clock::time_point relayed{Clock::duration(relayedAt.load())};
+        latenciesMs.push_back(std::chrono::duration<double, std::milli>(relayed - sent).count());
+    }
+    disconnect(seen);
+    std::sort(latenciesMs.begin(), latenciesMs.end());
+    const double median = latenciesMs[latenciesMs.size() / 2];
+    QVERIFY2(median < 4.0, QByteArray::number(median).constData());
+    QTRY_VERIFY(std::count_if(m_inputs.cbegin(), m_inputs.cend(), [](const QByteArray &r) { return r.at(1) == 0x04; })
+                == 15);
 }
 
 QTEST_GUILESS_MAIN(tst_HidInterface)

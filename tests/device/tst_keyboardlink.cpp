@@ -85,6 +85,7 @@ private slots:
     void customSchemeInUse();
     void customKeyListRebuilt();
     void sleepTimes();
+    void repliesWithoutProfileFile();
     void simpleReplies();
     void textReply_data();
     void textReply();
@@ -456,6 +457,36 @@ void tst_KeyboardLink::sleepTimes()
     // The keyboard's own round trip: set, then the acknowledgement.
     link->sendSetSleepTime(120, 600, 0);
     QTRY_COMPARE(accepted.count(), 2);
+}
+
+void tst_KeyboardLink::repliesWithoutProfileFile()
+{
+    // The page took the profile file back (another keyboard is opening):
+    // replies still count for the keyboard, but no file is written.
+    QVERIFY(m_fx->open("LT104RGB"));
+    QVERIFY(m_fx->waitUntilReady());
+    QVERIFY(m_fx->sync());
+    DDeviceKeyboardLink *link = m_fx->link();
+    const QByteArray profile = m_fx->profilePath();
+    link->saveLightInfoToProFile(0);
+    const int usingBefore = CLumtarXML_SelectProFileMouseLightTypeUsingIndex(profile.constData(), "1", 0);
+    QFile file(QFile::decodeName(profile));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    link->setXmlProfilePath("");
+    QSignalSpy changed(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    QSignalSpy custom(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09);
+    QVERIFY(m_fx->deliver(payload(0x07, {5, 2, 1, 10, 20, 30, 40, 50, 60, 1, 1, 7})));
+    QVERIFY(m_fx->deliver(payload(0x09, {}, 2)));
+    QVERIFY(m_fx->deliver({{0, 1}, {1, 0x14}, {2, 2}, {9, 0x02}, {10, 0x58}, {11, 0x07}, {12, 0x08}, {13, 1}}));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(custom.count(), 1);
+    QCOMPARE(link->keyboardLightConfig().modeCode, 5);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(CLumtarXML_SelectProFileMouseLightTypeUsingIndex(profile.constData(), "1", 0), usingBefore);
 }
 
 void tst_KeyboardLink::simpleReplies()

@@ -1,7 +1,8 @@
 // The light-effect engine driven by arbitrary call sequences through its C
-// surface: any record, side count, status list, press position or step
-// order gives frames whose every field stays in its range, and refuses
-// exactly the positions outside the key matrix.
+// surface: any record, side count, status list, key positions, press
+// position or step order gives frames whose every field stays in its range,
+// and refuses exactly the positions outside the key matrix and key position
+// lists of another length than the matrix's columns.
 #include "sdk/include/LumtarLight.h"
 
 #include <cstdint>
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Input in(data, size);
     int steps = 0;
     while (!in.done() && steps < 48) {
-        switch (in.byte() % 7) {
+        switch (in.byte() % 8) {
         case 0: {
             const colorInfoData r = in.record(LUMTAR_LIGHT_KIND_KEYBOARD);
             const std::string name(in.byte() % 16, 'A');
@@ -144,6 +145,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 5:
             check(CLumtarHid_SetSideColorInfoDataStuHaveChanged(in.record(LUMTAR_LIGHT_KIND_SIDE)) == 0);
             break;
+        case 6: {
+            uint8_t columns[LUMTAR_LIGHT_COLUMNS + 2];
+            for (uint8_t &c : columns)
+                c = in.byte();
+            const int count = in.byte() % 4 == 0 ? in.value() : LUMTAR_LIGHT_COLUMNS;
+            const bool none = in.byte() % 8 == 0;
+            const int result = CLumtarHid_SetKeyboardKeyPositions(none ? nullptr : columns, count);
+            check(result == (none || count == LUMTAR_LIGHT_COLUMNS ? 0 : -1));
+            break;
+        }
         default: {
             const int n = 1 + in.byte() % 8;
             for (int i = 0; i < n; ++i, ++steps)

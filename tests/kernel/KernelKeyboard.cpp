@@ -21,6 +21,17 @@ bool KernelKeyboard::sendInput(const std::vector<uint8_t> &report)
     return m_bus == Bus::Uhid ? m_reports.sendInput(report) : m_usb.sendInput(1, report);
 }
 
+bool KernelKeyboard::sendKeys(uint8_t modifiers, std::initializer_list<uint8_t> usages)
+{
+    std::vector<uint8_t> report(8, 0);
+    report[0] = modifiers;
+    size_t slot = 2;
+    for (uint8_t usage : usages)
+        if (slot < report.size())
+            report[slot++] = usage;
+    return m_bus == Bus::Uhid ? m_keys.sendInput(report) : m_usb.sendInput(0, report);
+}
+
 KernelKeyboard::~KernelKeyboard()
 {
     // No answer may reach a device that is being taken down.
@@ -43,10 +54,13 @@ bool KernelKeyboard::plug(std::string *error)
     c.vendorId = static_cast<uint16_t>(ids->vendorId);
     c.productId = static_cast<uint16_t>(ids->productId);
     c.uniq = m_serial + "-keys";
+    // As usbhid names the interfaces of one USB device.
+    c.phys = "uhid-" + m_serial + "/input0";
     c.descriptor = KeyboardDescriptors::bootKeyboard();
     if (!m_keys.create(c, nullptr, error))
         return false;
     c.uniq = m_serial;
+    c.phys = "uhid-" + m_serial + "/input1";
     c.descriptor = KeyboardDescriptors::vendorInterface(m_model.usagePage);
     FirmwareRunner *firmware = m_firmware.get();
     if (!m_reports.create(c, [firmware](const uint8_t *data, size_t length) { firmware->onOutput(data, length); },

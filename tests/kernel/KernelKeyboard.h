@@ -12,6 +12,7 @@
 #include "kernel/UsbipDevice.h"
 #include "sdk/hid/DeviceModel.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,9 @@ public:
     const std::string &sysPath() const { return m_sysPath; } // "/sys/class/hidraw/hidraw1"
     FirmwareRunner &firmware() { return *m_firmware; }
     bool sendInput(const std::vector<uint8_t> &report);
+    // One report of the boot-keyboard interface: modifier bits, a reserved
+    // byte and up to six key usages held.
+    bool sendKeys(uint8_t modifiers, std::initializer_list<uint8_t> usages);
 
 private:
     bool plugUsb(const lumtar::DeviceIds &ids, std::string *error);

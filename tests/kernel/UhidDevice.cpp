@@ -41,6 +41,7 @@ bool UhidDevice::create(const Config &config, OutputHandler onOutput, std::strin
     ev.type = UHID_CREATE2;
     std::strncpy(reinterpret_cast<char *>(ev.u.create2.name), config.name.c_str(), sizeof ev.u.create2.name - 1);
     std::strncpy(reinterpret_cast<char *>(ev.u.create2.uniq), config.uniq.c_str(), sizeof ev.u.create2.uniq - 1);
+    std::strncpy(reinterpret_cast<char *>(ev.u.create2.phys), config.phys.c_str(), sizeof ev.u.create2.phys - 1);
     ev.u.create2.rd_size = static_cast<uint16_t>(config.descriptor.size());
     std::memcpy(ev.u.create2.rd_data, config.descriptor.data(), config.descriptor.size());
     ev.u.create2.bus = config.bus;

@@ -20,6 +20,9 @@ public:
     struct Config {
         std::string name;
         std::string uniq; // the serial number hidapi reports; finds the node
+        // Where the device sits ("usb-.../input1"); the interfaces of one
+        // keyboard differ only in the last part.
+        std::string phys;
         uint16_t bus = 0x03; // BUS_USB
         uint16_t vendorId = 0;
         uint16_t productId = 0;

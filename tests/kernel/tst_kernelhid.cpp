@@ -12,6 +12,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/MainHidInterFace.h"
 #include "kernel/ConventionSides.h"
+#include "kernel/KernelGuest.h"
 #include "kernel/KernelKeyboard.h"
 #include "kernel/KeyboardDescriptors.h"
 #include "sdk/hid/DevicePathText.h"
@@ -31,9 +32,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <unistd.h>
-
-#include <functional>
 #include <list>
 #include <memory>
 
@@ -44,28 +42,17 @@ namespace {
 constexpr char kModel[] = "LT108HE";
 constexpr char kOtherModel[] = "LT104RGB";
 
+const QStringList kKernelNodes{QStringLiteral("/dev/uhid")};
+
 bool haveUhid()
 {
-    return access("/dev/uhid", R_OK | W_OK) == 0;
+    return KernelGuest::haveNodes(kKernelNodes);
 }
 
 // Skips the test function where the kernel path cannot run.
-#define REQUIRE_KERNEL()                                                                                      \
-    do {                                                                                                      \
-        if (!haveUhid())                                                                                      \
-            QSKIP("needs /dev/uhid: run through tools/kernel-vm.sh (CTest: kernel_hid)");                     \
-    } while (false)
+#define REQUIRE_KERNEL() KERNEL_GUEST_REQUIRE(kKernelNodes, "kernel_hid")
 
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using KernelGuest::waitFor;
 
 Bytes report(std::initializer_list<std::pair<int, int>> bytes)
 {
@@ -92,6 +79,9 @@ enum class Row {
     InputQueuedAtRemoval,
     WriteAfterRemoval,
     OpenAfterRemoval,
+    WaitEndsForInput,
+    WaitWithoutInput,
+    WaitEndsAtRemoval,
 };
 
 } // namespace
@@ -116,7 +106,6 @@ private slots:
     void udevRule();
 
 private:
-    std::unique_ptr<KernelKeyboard> plugKernelKeyboard(const char *model, const std::string &serial);
     // Starts the guest's udev daemon, so that hot-plug reaches the main
     // window's device monitor; false when there is none.
     bool startUdevDaemon();
@@ -136,18 +125,6 @@ void tst_KernelHid::cleanup()
 {
     m_window.reset();
     SimController::instance().unplugAll();
-}
-
-std::unique_ptr<KernelKeyboard> tst_KernelHid::plugKernelKeyboard(const char *model, const std::string &serial)
-{
-    auto keyboard = std::make_unique<KernelKeyboard>(*deviceTable().findModel(model), serial);
-    std::string error;
-    if (!keyboard->plug(&error)) {
-        qWarning("%s", error.c_str());
-        return nullptr;
-    }
-    qInfo("%s (%s) is %s", model, serial.c_str(), keyboard->node().c_str());
-    return keyboard;
 }
 
 bool tst_KernelHid::startUdevDaemon()
@@ -177,6 +154,9 @@ void tst_KernelHid::conventions_data()
         { "input queued at removal is lost, read -1", Row::InputQueuedAtRemoval },
         { "write after removal -1", Row::WriteAfterRemoval },
         { "open after removal fails", Row::OpenAfterRemoval },
+        { "an idle wait ends for an input report", Row::WaitEndsForInput },
+        { "an idle wait without input lasts its interval", Row::WaitWithoutInput },
+        { "an idle wait ends at removal", Row::WaitEndsAtRemoval },
     };
     for (const char *side : { "sim", "uhid", "usb" }) {
         for (const auto &row : rows)
@@ -303,14 +283,54 @@ void tst_KernelHid::conventions()
         QCOMPARE(CLumtarHid_OpenPath(path.c_str()), 0);
         QVERIFY(listedPathOf(parsed.osPath).empty());
         break;
+    case Row::WaitEndsForInput:
+    case Row::WaitWithoutInput:
+    case Row::WaitEndsAtRemoval: {
+        // The I/O thread's idle wait: on the node (or the simulated bus's
+        // signal) and the timer's wake at once.
+        LumtarTimerContext timer = 0;
+        QCOMPARE(CLumtarHid_highPrecisionTimerInit(&timer), 0);
+        QCOMPARE(CLumtarHid_highPrecisionTimerStart(timer), 0);
+        auto stopTimer = qScopeGuard([timer] { CLumtarHid_highPrecisionTimerStop(timer); });
+        constexpr int kSecond = 1000000 / LUMTAR_TIMER_UNIT_US;
+        constexpr int kTenth = kSecond / 10;
+        QElapsedTimer waited;
+        if (row == Row::WaitWithoutInput) {
+            waited.start();
+            QCOMPARE(CLumtarHid_HidWaitInput(handle, kTenth, timer), 0);
+            QVERIFY(waited.elapsed() >= 90);
+            // A wake ends it, the next one at once when it came first.
+            QCOMPARE(CLumtarHid_highPrecisionTimerWake(timer), 0);
+            waited.restart();
+            QCOMPARE(CLumtarHid_HidWaitInput(handle, kSecond, timer), 0);
+            QVERIFY(waited.elapsed() < 900);
+            QCOMPARE(CLumtarHid_HidReadBuff(handle, buffer), 0);
+            break;
+        }
+        if (row == Row::WaitEndsForInput)
+            QVERIFY(device->sendInput(report({ { 0, 0x01 }, { 1, 0x0B } })));
+        else
+            device->unplug();
+        waited.start();
+        QCOMPARE(CLumtarHid_HidWaitInput(handle, kSecond, timer), 1);
+        QVERIFY2(waited.elapsed() < 900, QByteArray::number(waited.elapsed()).constData());
+        QCOMPARE(CLumtarHid_HidReadBuff(handle, buffer), row == Row::WaitEndsForInput ? 64 : -1);
+        if (row == Row::WaitEndsForInput) {
+            // Taken: the next wait lasts its interval again.
+            waited.restart();
+            QCOMPARE(CLumtarHid_HidWaitInput(handle, kTenth, timer), 0);
+            QVERIFY(waited.elapsed() >= 90);
+        }
+        break;
+    }
     }
 }
 
 void tst_KernelHid::enumeration()
 {
     REQUIRE_KERNEL();
-    auto first = plugKernelKeyboard(kModel, "enumeration-1");
-    auto second = plugKernelKeyboard(kOtherModel, "enumeration-2");
+    auto first = KernelGuest::plugKeyboard(kModel, "enumeration-1");
+    auto second = KernelGuest::plugKeyboard(kOtherModel, "enumeration-2");
     QVERIFY(first && second);
     // A device of foreign ids with the same interface is not ours.
     UhidDevice foreign;
@@ -395,8 +415,8 @@ void tst_KernelHid::usbInterfaceAndRelease()
 void tst_KernelHid::openSequenceAndDownload()
 {
     REQUIRE_KERNEL();
-    auto keyboard = plugKernelKeyboard(kModel, "page-1");
-    auto other = plugKernelKeyboard(kOtherModel, "page-2");
+    auto keyboard = KernelGuest::plugKeyboard(kModel, "page-1");
+    auto other = KernelGuest::plugKeyboard(kOtherModel, "page-2");
     QVERIFY(keyboard && other);
     const std::string path = listedPathOf(keyboard->node());
     std::string serial;
@@ -507,14 +527,11 @@ void tst_KernelHid::udevRule()
     REQUIRE_KERNEL();
     QFETCH(int, productId);
     QFETCH(bool, tagged);
-    const QString udevadm = QStandardPaths::findExecutable(QStringLiteral("udevadm"));
-    if (udevadm.isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("udevadm")).isEmpty())
         QSKIP("udevadm (package udev) is missing");
     // The generated rule among the system's: /run/udev/rules.d is the guest's own.
-    const QString rules = qEnvironmentVariable("LUMTAR_BIN_DIR") + QStringLiteral("/70-lumtar.rules");
-    QVERIFY(QDir().mkpath(QStringLiteral("/run/udev/rules.d")));
-    QFile::remove(QStringLiteral("/run/udev/rules.d/70-lumtar.rules"));
-    QVERIFY2(QFile::copy(rules, QStringLiteral("/run/udev/rules.d/70-lumtar.rules")), qPrintable(rules));
+    QString rules;
+    QVERIFY2(KernelGuest::installUdevRule(&rules), qPrintable(rules));
 
     UhidDevice device;
     UhidDevice::Config c;
@@ -528,26 +545,11 @@ void tst_KernelHid::udevRule()
     std::string sysPath;
     QVERIFY(!device.waitForNode(10000, &sysPath).empty());
 
-    QProcess udev;
-    udev.start(udevadm, { QStringLiteral("test"), QString::fromStdString(sysPath) });
-    QVERIFY(udev.waitForFinished(30000));
-    const QString out = QString::fromLocal8Bit(udev.readAllStandardOutput() + udev.readAllStandardError());
-    // What tells: the rule files read, what they did with tags, the tags.
-    QStringList relevant;
-    for (const QString &line : out.split(QLatin1Char('\n'))) {
-        if (line.contains(QStringLiteral("lumtar")) || line.contains(QStringLiteral("uaccess"))
-            || line.startsWith(QStringLiteral("TAGS=")) || line.startsWith(QStringLiteral("CURRENT_TAGS=")))
-            relevant << line;
-    }
-    const QString summary = relevant.join(QLatin1Char('\n'));
-    QCOMPARE(udev.exitCode(), 0);
-    QVERIFY2(out.contains(QStringLiteral("/run/udev/rules.d/70-lumtar.rules")), qPrintable(summary));
-    // TAGS keeps the tags of an earlier device on the same node number;
-    // CURRENT_TAGS are this event's.
-    const bool hasTag = QRegularExpression(QStringLiteral("^CURRENT_TAGS=.*:uaccess:"), QRegularExpression::MultilineOption)
-                            .match(out)
-                            .hasMatch();
-    QVERIFY2(hasTag == tagged, qPrintable(summary));
+    const KernelGuest::UdevTest udev = KernelGuest::udevTest(QString::fromStdString(sysPath));
+    QVERIFY(udev.finished);
+    QCOMPARE(udev.exitCode, 0);
+    QVERIFY2(udev.output.contains(QStringLiteral("/run/udev/rules.d/70-lumtar.rules")), qPrintable(udev.summary));
+    QVERIFY2(udev.uaccess == tagged, qPrintable(udev.summary));
 }
 
 QTEST_MAIN(tst_KernelHid)

@@ -161,21 +161,36 @@ void TestHidTable::udevRulesMatchOnlyTheTable()
     QFile f(bin + "/70-lumtar.rules");
     QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
     std::set<std::pair<QString, QString>> inRules;
+    // The keyboards' input nodes (not the bootloaders') and /dev/uinput.
+    std::set<std::pair<QString, QString>> inputInRules;
+    int uinputRules = 0;
     for (const QByteArray& raw : f.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
+        if (line == R"(SUBSYSTEM=="misc", KERNEL=="uinput", OPTIONS+="static_node=uinput", TAG+="uaccess")") {
+            ++uinputRules;
+            continue;
+        }
+        const QRegularExpression input(R"re(^SUBSYSTEM=="input", KERNEL=="event\*", SUBSYSTEMS=="hid", KERNELS=="\*:([0-9A-F]{4}):([0-9A-F]{4})\.\*", TAG\+="uaccess"$)re");
+        const auto mi = input.match(line);
+        if (mi.hasMatch()) {
+            inputInRules.emplace(mi.captured(1), mi.captured(2));
+            continue;
+        }
         const QRegularExpression re(R"re(^SUBSYSTEM=="hidraw", SUBSYSTEMS=="hid", KERNELS=="\*:([0-9A-F]{4}):([0-9A-F]{4})\.\*", TAG\+="uaccess"$)re");
         const auto m = re.match(line);
         QVERIFY2(m.hasMatch(), qPrintable(line));
         inRules.emplace(m.captured(1), m.captured(2));
     }
+    QCOMPARE(uinputRules, 1);
     DeviceTable t;
     QVERIFY(t.parse(DeviceTable::builtinJson()));
     std::set<std::pair<QString, QString>> inTable;
     for (const auto& m : t.models())
         for (const auto& i : m.ids)
             inTable.emplace(QString::asprintf("%04X", i.vendorId), QString::asprintf("%04X", i.productId));
+    QVERIFY(inputInRules == inTable);
     // Flashing opens the bootloaders of the firmware table too.
     for (const auto& m : lumtar::firmware::FirmwareTable::builtin().models())
         for (const auto& b : m.bootloaders)

@@ -1,13 +1,17 @@
 // The light-effect engine through its C surface: what each effect does,
-// determinism, phase keeping, key presses and hostile arguments.
+// determinism, phase keeping, key presses, the keys of a compact keyboard
+// and hostile arguments.
+#include "sdk/hid/DeviceTable.h"
 #include "sdk/include/LumtarLight.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 #include <utility>
@@ -180,6 +184,37 @@ int litKeys(const KeyShot &shot)
     return n;
 }
 
+using KeyColumns = std::array<uint8_t, kColumns>;
+
+// The key positions of a model of the device table: byte c for column c,
+// bit r for row r.
+KeyColumns modelKeys(const char *model)
+{
+    lumtar::DeviceTable table;
+    KeyColumns columns{};
+    if (!table.parse(lumtar::DeviceTable::builtinJson()))
+        return columns;
+    if (const lumtar::DeviceModel *m = table.findModel(model))
+        std::copy(m->simKeyColumns.begin(), m->simKeyColumns.end(), columns.begin());
+    return columns;
+}
+
+bool hasKey(const KeyColumns &columns, int key)
+{
+    return (columns[size_t(key % kColumns)] >> (key / kColumns)) & 1u;
+}
+
+// Lit points at a key and lit points where the keyboard has none.
+std::pair<int, int> litOnAndOffKeys(const KeyShot &shot, const KeyColumns &columns)
+{
+    std::pair<int, int> n{ 0, 0 };
+    for (int key = 0; key < kKeys; ++key) {
+        if (shot.points[key].intensity > 0)
+            ++(hasKey(columns, key) ? n.first : n.second);
+    }
+    return n;
+}
+
 // Intensity-weighted mean distance of the lit keys from a key.
 double meanDistance(const KeyShot &shot, int row, int column)
 {
@@ -225,6 +260,7 @@ class TestLightEngine : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void movingEffectsRunTheirDirection_data();
     void movingEffectsRunTheirDirection();
     void reactiveStaysDarkUntilAPress();
@@ -240,9 +276,19 @@ private slots:
     void oneCallbackPerStepAndMixFromInside();
     void pressSeenTwiceInOneStepCountsOnce();
     void rippleColourFollowsThePresses();
+    void pathEffectsWalkTheModelKeys_data();
+    void pathEffectsWalkTheModelKeys();
+    void snakePathOfOddKeySets();
+    void keyPositionArguments();
     void hostileArguments();
     void writesPicturesOfEveryMode();
 };
+
+void TestLightEngine::cleanup()
+{
+    // Every test starts on the whole matrix.
+    QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(nullptr, 0), 0);
+}
 
 void TestLightEngine::movingEffectsRunTheirDirection_data()
 {
@@ -606,6 +652,179 @@ void TestLightEngine::rippleColourFollowsThePresses()
     CLumtarHid_keyClickedSendXY(3, 3);
     const LightColorStu second = CLumtarHid_GetCurrentRippleLightColor();
     QVERIFY(second.r != first.r || second.g != first.g || second.b != first.b);
+}
+
+void TestLightEngine::pathEffectsWalkTheModelKeys_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("full");
+    // Every frame from this step lights a key (-1: not every frame).
+    QTest::addColumn<int>("keyEveryFrameFrom");
+    // Up to this step (exclusive) the frames light nothing but keys.
+    QTest::addColumn<int>("onlyKeysUntil");
+    // Auto ripples start at keys.
+    QTest::addColumn<bool>("ripplesAtKeys");
+    const struct {
+        const char *name;
+        int mode, direction, keyEveryFrameFrom, onlyKeysUntil;
+        bool ripplesAtKeys;
+    } rows[] = {
+        { "snake cw", LightMode_Snake, LightDirection_CW, 0, 400, false },
+        { "snake uncw", LightMode_Snake, LightDirection_UnCW, 0, 400, false },
+        { "twinkle", LightMode_Twinkle, LightDirection_Right, -1, 400, false },
+        { "auto ripple", LightMode_AutoRipple, LightDirection_Dispersion, 0, 1, true },
+        // A press at (3, 2) before step 1; the band from the far edge is at
+        // a key from the first step it moved until it has arrived.
+        { "aurora gather", LightMode_Aurora, LightDirection_Gather, 2, 0, false },
+    };
+    for (const char *model : { "LT68HE", "LT108HE" }) {
+        for (const auto &r : rows) {
+            for (int full = 0; full <= 1; ++full) {
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2%3").arg(model, r.name, full ? " full colour" : "")))
+                    << QByteArray(model) << r.mode << r.direction << full << r.keyEveryFrameFrom << r.onlyKeysUntil
+                    << r.ripplesAtKeys;
+            }
+        }
+    }
+}
+
+void TestLightEngine::pathEffectsWalkTheModelKeys()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(int, mode);
+    QFETCH(int, direction);
+    QFETCH(int, full);
+    QFETCH(int, keyEveryFrameFrom);
+    QFETCH(int, onlyKeysUntil);
+    QFETCH(bool, ripplesAtKeys);
+    const KeyColumns columns = modelKeys(model.constData());
+    QVERIFY(std::any_of(columns.begin(), columns.end(), [](uint8_t c) { return c != 0; }));
+    QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(columns.data(), kColumns), 0);
+
+    const bool aurora = mode == LightMode_Aurora;
+    const int steps = 400;
+    CLumtarHid_SetKeyboardColorInfoDataStu(record(LUMTAR_LIGHT_KIND_KEYBOARD, mode, direction, full), 1,
+                                           model.constData(), 0);
+    std::set<std::pair<int, int>> rippleStarts;
+    std::vector<int> dark; // steps without a lit key
+    int lastLit = -1;
+    for (int s = 0; s < steps; ++s) {
+        if (aurora && s == 1)
+            QCOMPARE(CLumtarHid_keyClickedSendXY(3, 2), 0);
+        CLumtarHid_keyboardLightColorRuning(&keyCallback);
+        const auto lit = litOnAndOffKeys(g_keyShot, columns);
+        if (lit.first > 0)
+            lastLit = s;
+        if (lit.first == 0)
+            dark.push_back(s);
+        if (s < onlyKeysUntil)
+            QVERIFY2(lit.second == 0,
+                     qPrintable(QStringLiteral("step %1: %2 lit without a key").arg(s).arg(lit.second)));
+        if (ripplesAtKeys && g_keyShot.points[0].trigger == 1) {
+            const AutoRippleLightConfigStu c = CLumtarHid_GetCurrentAutoRippleLightConfig();
+            rippleStarts.insert({ c.row, c.column });
+            QVERIFY2(hasKey(columns, c.row * kColumns + c.column),
+                     qPrintable(QStringLiteral("ripple at %1, %2").arg(c.row).arg(c.column)));
+        }
+    }
+    // No dark frame from the first step that must light a key until the
+    // effect has ended (Aurora's band arrives; the others run on).
+    if (keyEveryFrameFrom >= 0) {
+        QVERIFY(lastLit >= keyEveryFrameFrom);
+        std::vector<int> darkBetween;
+        std::copy_if(dark.begin(), dark.end(), std::back_inserter(darkBetween),
+                     [&](int s) { return s >= keyEveryFrameFrom && s <= lastLit; });
+        QVERIFY2(darkBetween.empty(), qPrintable(QStringLiteral("%1 dark frames, the first at step %2")
+                                                     .arg(darkBetween.size())
+                                                     .arg(darkBetween.empty() ? -1 : darkBetween.front())));
+    }
+    if (ripplesAtKeys)
+        QVERIFY(rippleStarts.size() > 5);
+    if (mode == LightMode_Twinkle)
+        QVERIFY(lastLit >= 0);
+}
+
+void TestLightEngine::snakePathOfOddKeySets()
+{
+    // The head (stage 1) visits the edge keys in order, one every two steps.
+    auto headPath = [](const KeyColumns &columns, int direction, int keys) {
+        CLumtarHid_SetKeyboardKeyPositions(columns.data(), kColumns);
+        CLumtarHid_SetKeyboardColorInfoDataStu(record(LUMTAR_LIGHT_KIND_KEYBOARD, LightMode_Snake, direction), 1,
+                                               nullptr, 0);
+        std::vector<int> path;
+        for (int s = 0; s < 2 * keys; s += 2) {
+            CLumtarHid_keyboardLightColorRuning(&keyCallback);
+            CLumtarHid_keyboardLightColorRuning(&keyCallback);
+            int head = -1;
+            for (int key = 0; key < kKeys; ++key) {
+                if (g_keyShot.points[key].stage == 1)
+                    head = head < 0 ? key : -2; // more than one head: wrong
+            }
+            path.push_back(head);
+        }
+        return path;
+    };
+    auto at = [](int row, int column) { return row * kColumns + column; };
+
+    // A 3 x 3 block in rows 1..3, columns 4..6, with a hole in the middle.
+    KeyColumns block{};
+    block[4] = block[6] = 0x0E;
+    block[5] = 0x0A;
+    QCOMPARE(headPath(block, LightDirection_CW, 8),
+             (std::vector<int>{ at(1, 4), at(1, 5), at(1, 6), at(2, 6), at(3, 6), at(3, 5), at(3, 4), at(2, 4) }));
+    // Anticlockwise from the same first key, the other way round.
+    QCOMPARE(headPath(block, LightDirection_UnCW, 4), (std::vector<int>{ at(1, 4), at(2, 4), at(3, 4), at(3, 5) }));
+
+    // One row: along it and back.
+    KeyColumns row{};
+    row[2] = row[3] = row[5] = 0x10;
+    QCOMPARE(headPath(row, LightDirection_CW, 5),
+             (std::vector<int>{ at(4, 2), at(4, 3), at(4, 5), at(4, 3), at(4, 2) }));
+
+    // A single key: the snake stays on it, every frame lit there only.
+    KeyColumns one{};
+    one[9] = 0x20;
+    QCOMPARE(headPath(one, LightDirection_CW, 3), (std::vector<int>{ at(5, 9), at(5, 9), at(5, 9) }));
+    QCOMPARE(litKeys(g_keyShot), 1);
+}
+
+void TestLightEngine::keyPositionArguments()
+{
+    const colorInfoData snake = record(LUMTAR_LIGHT_KIND_KEYBOARD, LightMode_Snake, LightDirection_CW, 1);
+    const quint64 whole = digest(runKeyboard(snake, 120));
+    const KeyColumns compact = modelKeys("LT68HE");
+    QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(compact.data(), kColumns), 0);
+    const quint64 keys = digest(runKeyboard(snake, 120));
+    QVERIFY(keys != whole);
+
+    // A count other than the matrix's columns is refused and changes nothing.
+    for (int count : { 0, 21, 23, -1, INT_MAX })
+        QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(compact.data(), count), -1);
+    QCOMPARE(digest(runKeyboard(snake, 120)), keys);
+
+    // Null, no key marked, or only bits that are not rows: the whole matrix.
+    const KeyColumns none{};
+    KeyColumns rowsNotThere{};
+    rowsNotThere.fill(0xC0);
+    const KeyColumns &notRows = rowsNotThere;
+    for (const uint8_t *columns : { static_cast<const uint8_t *>(nullptr), none.data(), notRows.data() }) {
+        QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(compact.data(), kColumns), 0);
+        QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(columns, kColumns), 0);
+        QCOMPARE(digest(runKeyboard(snake, 120)), whole);
+    }
+
+    // New keys do not restart the effect: the snake runs on from its step.
+    QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(nullptr, 0), 0);
+    runKeyboard(snake, 10);
+    QCOMPARE(CLumtarHid_SetKeyboardKeyPositions(compact.data(), kColumns), 0);
+    CLumtarHid_keyboardLightColorRuning(&keyCallback);
+    int head = -1;
+    for (int key = 0; key < kKeys; ++key)
+        head = g_keyShot.points[key].stage == 1 ? key : head;
+    QVERIFY(head >= 0);
+    QVERIFY(head != 1 * kColumns); // not back at the first edge key
 }
 
 void TestLightEngine::hostileArguments()

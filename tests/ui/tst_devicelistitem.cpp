@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstring>
@@ -45,6 +46,7 @@ private slots:
     void anyPressHandsOverTheRecord();
     void pictureIsScaledIntoTheBoxOrLeftEmpty();
     void fieldsWithoutTerminatorStayWithinTheRecord();
+    void connectionFollowsTheLanguage();
 
 private:
     std::unique_ptr<TempHome> m_home;
@@ -199,6 +201,42 @@ void TestDeviceListItem::fieldsWithoutTerminatorStayWithinTheRecord()
     tile.setDeviceInfo(r);
     QCOMPARE(tile.deviceNameText(), QString(128, QLatin1Char('L')) + QStringLiteral("(USB)"));
     QCOMPARE(tile.findChild<QLabel *>(QStringLiteral("label_ProductName"))->text(), QString(128, QLatin1Char('P')));
+}
+
+void TestDeviceListItem::connectionFollowsTheLanguage()
+{
+    // A language that names the connections in its own words.
+    class Language : public QTranslator
+    {
+    public:
+        QString translate(const char *context, const char *sourceText, const char *, int) const override
+        {
+            if (QByteArray(context) != "QObject")
+                return QString();
+            const QHash<QString, QString> words = {{"(USB)", "(Kabel)"},
+                                                   {"(2.4G)", "(Funk)"},
+                                                   {"(OffLine)", "(Getrennt)"}};
+            return words.value(QString::fromUtf8(sourceText));
+        }
+        bool isEmpty() const override { return false; }
+    };
+
+    DDeviceListItem tile;
+    tile.setDeviceInfo(record("K75", "Magnetic 75", "Lumtar K75", 1, 1));
+    QCOMPARE(tile.deviceNameText(), QStringLiteral("Lumtar K75(2.4G)"));
+    {
+        Language language;
+        QCoreApplication::installTranslator(&language);
+        // The tile shown before the change takes the new words ...
+        QTRY_COMPARE(tile.deviceNameText(), QStringLiteral("Lumtar K75(Funk)"));
+        // ... and so does every record it shows afterwards.
+        tile.setDeviceInfo(record("K75", "Magnetic 75", "Lumtar K75", 0, 1));
+        QCOMPARE(tile.deviceNameText(), QStringLiteral("Lumtar K75(Getrennt)"));
+        tile.setDeviceInfo(record("K75", "Magnetic 75", "Lumtar K75", 1, 0));
+        QCOMPARE(tile.deviceNameText(), QStringLiteral("Lumtar K75(Kabel)"));
+        QCoreApplication::removeTranslator(&language);
+    }
+    QTRY_COMPARE(tile.deviceNameText(), QStringLiteral("Lumtar K75(USB)"));
 }
 
 QTEST_MAIN(TestDeviceListItem)

@@ -3,7 +3,9 @@
 // check and its rules, the update of each image family, retries, the wait
 // for a bootloader, unplugging and plugging back, arrivals nobody waits
 // for, two bootloaders at once, the window closed or the program quit while
-// a write runs, and the drive search of the mass-storage path.
+// a write runs (also a .ufw write waiting for its keyboard's verdict), a
+// check while a .ufw write runs, and the drive search of the mass-storage
+// path.
 #include <QtTest>
 
 #include <QPushButton>
@@ -23,7 +25,11 @@
 #include "ui/firmware/FirmwareImageCheck.h"
 #include "ui/firmware/FirmwareWorker.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
+#include "ui/mainwidget/BootloaderUpdate.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/FirmwareUpgradeCheck.h"
+#include "ui/mainwidget/FirmwareWindowHost.h"
+#include "ui/mainwidget/UfwVolumeUpdate.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 using lumtar::sim::SimController;
@@ -132,6 +138,7 @@ private slots:
     void twoBootloadersAtOnce();
     void windowClosedMidWrite();
     void quitMidWrite();
+    void ufwWriteNeitherBlocksTheCheckNorTheQuit();
     void driveSearch_data();
     void driveSearch();
     void nullEntryPoints();
@@ -141,6 +148,8 @@ private:
     // enumeration, without the automatic check.
     DMainWidget *startWindow(const QStringList &models);
     DUpdateFirmwareDia *openUpdateWindow();
+    // An update window of no candidates, as if the window were open.
+    DUpdateFirmwareDia *bareUpdateWindow(DMainWidget *w);
     UpdateFirmwareInfoItem *rowOf(DUpdateFirmwareDia *dialog, const QString &model);
     // Presses a row's button and waits for the window's verdict: 1 success, 0 failure, -1 none.
     int pressAndWait(DUpdateFirmwareDia *dialog, UpdateFirmwareInfoItem *row, int timeoutMs = kUpdateMs);
@@ -184,7 +193,14 @@ DUpdateFirmwareDia *tst_FirmwareUpdate::openUpdateWindow()
 {
     if (!m_window->checkUpgradeableDevices(true))
         return nullptr;
-    return m_window->m_updateFirmwareDia;
+    return m_window->updateFirmwareDia();
+}
+
+DUpdateFirmwareDia *tst_FirmwareUpdate::bareUpdateWindow(DMainWidget *w)
+{
+    auto *dialog = new DUpdateFirmwareDia(w);
+    w->m_firmwareWindow->m_dialog = dialog;
+    return dialog;
 }
 
 UpdateFirmwareInfoItem *tst_FirmwareUpdate::rowOf(DUpdateFirmwareDia *dialog, const QString &model)
@@ -322,10 +338,10 @@ void tst_FirmwareUpdate::automaticCheckOpensTheWindowLater()
     QVERIFY(DevicePageProbe(m_window->devicePage()).waitUntilIdle(kSettleMs));
     if (!DDataManager::getInstance()->isVersionChanged())
         QSKIP("the program version was stored before");
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->m_updateFirmwareDia, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->updateFirmwareDia(), 10000);
     QVERIFY(!m_window->m_isShowUpgradeNow);
-    QVERIFY(m_window->m_firmwareOverlay && m_window->m_firmwareOverlay->isVisible());
-    QCOMPARE(m_window->m_updateFirmwareDia->rows().size(), 1);
+    QVERIFY(m_window->m_firmwareWindow->overlay() && m_window->m_firmwareWindow->overlay()->isVisible());
+    QCOMPARE(m_window->updateFirmwareDia()->rows().size(), 1);
 }
 
 void tst_FirmwareUpdate::updatesEachFamily_data()
@@ -414,23 +430,22 @@ void tst_FirmwareUpdate::newUpdateResetsTheRetries()
 void tst_FirmwareUpdate::noBootloaderFailsAfterTheWait()
 {
     DMainWidget *w = startWindow({});
-    w->m_bootloaderWaitMs = 1500;
-    auto *dialog = new DUpdateFirmwareDia(w);
-    w->m_updateFirmwareDia = dialog;
+    w->m_bootloaderUpdate->setWaitMs(1500);
+    auto *dialog = bareUpdateWindow(w);
     QSignalSpy failures(dialog, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     QElapsedTimer t;
     t.start();
     w->onStartHidUpgrade(QString(), QString(), QStringLiteral("LT104RGB"), 0);
-    QVERIFY(w->m_upgradePending);
+    QVERIFY(w->m_bootloaderUpdate->isPending());
     QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);
     QVERIFY(t.elapsed() >= 1400);
-    QVERIFY(!w->m_upgradePending);
+    QVERIFY(!w->m_bootloaderUpdate->isPending());
 }
 
 void tst_FirmwareUpdate::unpluggedMidWriteThenPluggedBack()
 {
     DMainWidget *w = startWindow({"LT108HE"});
-    w->m_bootloaderWaitMs = 2000;
+    w->m_bootloaderUpdate->setWaitMs(2000);
     const std::string keyboard = pathOf("LT108HE");
     // Its bootloader is the same device under the bootloader's ids.
     const std::string boot = "hid#vid_0416&pid_3f00&mi_00#" + keyboard.substr(keyboard.find("#sim/") + 1);
@@ -473,10 +488,9 @@ void tst_FirmwareUpdate::anotherModelsBootloaderIsNeverWritten()
     // Only another model's bootloader is there: the update fails after its
     // wait and that bootloader is only asked who it is.
     DMainWidget *w = startWindow({});
-    w->m_bootloaderWaitMs = 1500;
+    w->m_bootloaderUpdate->setWaitMs(1500);
     const std::string other = SimController::instance().plugInUpdateMode("LT108HE");
-    auto *dialog = new DUpdateFirmwareDia(w);
-    w->m_updateFirmwareDia = dialog;
+    auto *dialog = bareUpdateWindow(w);
     QSignalSpy failures(dialog, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     w->onStartHidUpgrade(QString(), QString(), QStringLiteral("LT104RGB"), 0);
     QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);
@@ -491,7 +505,7 @@ void tst_FirmwareUpdate::arrivalWithNothingPendingIsIgnored()
     LogCapture log;
     const std::string boot = SimController::instance().plugInUpdateMode("LT104RGB");
     QTRY_VERIFY(log.countContaining(QStringLiteral("arrived while no update waits for it")) >= 1);
-    QVERIFY(!w->m_bootloaderTimer->isActive());
+    QVERIFY(!w->m_bootloaderUpdate->m_arrivalTimer->isActive());
     QTest::qWait(1000);
     QCOMPARE(SimController::instance().receivedReports(boot).size(), size_t(0));
 }
@@ -502,8 +516,7 @@ void tst_FirmwareUpdate::twoBootloadersAtOnce()
     // Another model's bootloader comes first in the list, and is left alone.
     const std::string other = SimController::instance().plugInUpdateMode("LT108HE");
     const std::string mine = SimController::instance().plugInUpdateMode("LT104RGB");
-    auto *dialog = new DUpdateFirmwareDia(w);
-    w->m_updateFirmwareDia = dialog;
+    auto *dialog = bareUpdateWindow(w);
     QSignalSpy success(dialog, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
     w->onStartHidUpgrade(QString(), QString(), QStringLiteral("LT104RGB"), 0);
     QTRY_COMPARE_WITH_TIMEOUT(success.size(), 1, kUpdateMs);
@@ -527,10 +540,10 @@ void tst_FirmwareUpdate::windowClosedMidWrite()
     QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 2, kUpdateMs);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
-    QVERIFY(!w->m_updateFirmwareDia);
+    QVERIFY(!w->updateFirmwareDia());
     // The write goes on; its result is dropped.
     QTRY_COMPARE_WITH_TIMEOUT(listedVersion("LT108HE"), QStringLiteral("V1.00.07"), kUpdateMs);
-    QVERIFY(!w->m_upgradePending);
+    QVERIFY(!w->m_bootloaderUpdate->isPending());
 }
 
 void tst_FirmwareUpdate::quitMidWrite()
@@ -544,7 +557,7 @@ void tst_FirmwareUpdate::quitMidWrite()
     QTest::mouseClick(rowOf(dialog, "LT108HE")->findChild<QPushButton *>(QStringLiteral("pushButton_Update")),
                       Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 2, kUpdateMs);
-    QVERIFY(w->m_upgradeWorker);
+    QVERIFY(w->m_bootloaderUpdate->isWriting());
     QElapsedTimer t;
     t.start();
     m_window.reset(); // the window goes: the write ends at a block and its thread is joined
@@ -552,6 +565,54 @@ void tst_FirmwareUpdate::quitMidWrite()
     // The keyboard waits, recoverable, in its bootloader.
     QCOMPARE(SimController::instance().bootloaderPaths().size(), size_t(1));
     QVERIFY(!SimController::instance().state(SimController::instance().bootloaderPaths().front()).validImage);
+}
+
+void tst_FirmwareUpdate::ufwWriteNeitherBlocksTheCheckNorTheQuit()
+{
+    DMainWidget *w = startWindow({"LT68HE"});
+    SimFaults silent;
+    silent.silentAfterReports = 0; // the keyboard never gives its verdict
+    QVERIFY(SimController::instance().setFaults(pathOf("LT68HE"), silent));
+    QPointer<DUpdateFirmwareDia> dialog = openUpdateWindow();
+    QVERIFY(dialog);
+    QSignalSpy progress(dialog.data(), &DUpdateFirmwareDia::sigUpgradeProgress);
+    QTest::mouseClick(rowOf(dialog, "LT68HE")->findChild<QPushButton *>(QStringLiteral("pushButton_Update")),
+                      Qt::LeftButton);
+    // The image lies on the volume: the write waits for the verdict.
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toInt() == 90, kUpdateMs);
+    QVERIFY(w->m_ufwUpdate->isWriting());
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
+    QTRY_VERIFY(!dialog);
+
+    // A check now neither waits for the write nor loads another image into
+    // the library: what it knows of the carried images it examined before,
+    // and an image not examined yet waits for the next check.
+    const std::string volume = SimController::instance().updateVolumes().front();
+    QFile written(QString::fromStdString(volume) + QStringLiteral("/FIRMWARE.UFW"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray image = written.readAll();
+    written.close();
+    QElapsedTimer t;
+    t.start();
+    w->checkUpgradeableDevices(false);
+    hidStructInfoAll another = {};
+    lumtarCopyField(another.hidModel, "LT68HE");
+    lumtarCopyField(another.firmwareVersion, "V100");
+    FirmwareUpgradeCheck fresh(&w->m_ufwLibrary); // has examined nothing yet
+    LogCapture log;
+    QString version;
+    QVERIFY(!fresh.selectFirmwareImage(another, &version));
+    QVERIFY(log.countContaining(QStringLiteral("not examined while a firmware write runs")) == 1);
+    QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(w->m_ufwUpdate->isWriting());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), image);
+    written.close();
+
+    // Quitting ends the write at once rather than after the keyboard's 15 s.
+    t.start();
+    m_window.reset();
+    QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
 }
 
 void tst_FirmwareUpdate::driveSearch_data()
@@ -581,13 +642,12 @@ void tst_FirmwareUpdate::driveSearch()
     QFETCH(int, asked);
     DMainWidget *w = startWindow({});
     // Not found: no second search.
-    w->m_bootloaderWaitMs = 0;
-    w->m_loadUfwData = &FakeLibrary::load;
-    w->m_queryDevicePidVid = &FakeLibrary::query;
-    w->m_upgradeDevice = &FakeLibrary::upgrade;
+    w->m_ufwUpdate->setWaitMs(0);
+    w->m_ufwLibrary.loadUfwData = &FakeLibrary::load;
+    w->m_ufwLibrary.queryDevicePidVid = &FakeLibrary::query;
+    w->m_ufwLibrary.upgradeDevice = &FakeLibrary::upgrade;
     FakeLibrary::reset(foundOn, searchError, writeResult);
-    auto *dialog = new DUpdateFirmwareDia(w);
-    w->m_updateFirmwareDia = dialog;
+    auto *dialog = bareUpdateWindow(w);
     QSignalSpy done(dialog, success ? &DUpdateFirmwareDia::sigUpgradeFirmwareSuc
                                     : &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     QSignalSpy progress(dialog, &DUpdateFirmwareDia::sigUpgradeProgress);
@@ -607,15 +667,14 @@ void tst_FirmwareUpdate::driveSearch()
 void tst_FirmwareUpdate::nullEntryPoints()
 {
     DMainWidget *w = startWindow({"LT68HE"});
-    w->m_loadUfwData = nullptr;
-    w->m_getUfwCrc = nullptr;
-    w->m_getUfwPidVid = nullptr;
-    w->m_queryDevicePidVid = nullptr;
-    w->m_upgradeDevice = nullptr;
+    w->m_ufwLibrary.loadUfwData = nullptr;
+    w->m_ufwLibrary.getUfwCrc = nullptr;
+    w->m_ufwLibrary.getUfwPidVid = nullptr;
+    w->m_ufwLibrary.queryDevicePidVid = nullptr;
+    w->m_ufwLibrary.upgradeDevice = nullptr;
     // The .ufw family is never offered, nor written.
     QVERIFY(!w->checkUpgradeableDevices(true));
-    auto *dialog = new DUpdateFirmwareDia(w);
-    w->m_updateFirmwareDia = dialog;
+    auto *dialog = bareUpdateWindow(w);
     QSignalSpy failures(dialog, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     w->onStartHidUpgrade(QString(), QString(), QStringLiteral("LT68HE"), 0);
     QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);

@@ -40,8 +40,11 @@ private slots:
     void outlinePlan_data();
     void outlinePlan();
     void lightColourWhileNotShownIsCleared();
+    void lightColourShownAgainWithoutANewFrame();
     void travelPlan_data();
     void travelPlan();
+    void quickTriggerValuesApart_data();
+    void quickTriggerValuesApart();
     void legendAndTravelApart_data();
     void legendAndTravelApart();
     void travelColorsFromTheTheme();
@@ -175,6 +178,21 @@ void TestKeyButtons::lightColourWhileNotShownIsCleared()
     QCOMPARE(key.lightColor(), kLight);
 }
 
+void TestKeyButtons::lightColourShownAgainWithoutANewFrame()
+{
+    // A still effect sends its colours once: a key whose light display is
+    // turned back on (leaving the key-assignment page) shows them at once.
+    keyboardButCustom key;
+    key.setThemeColors(kPrimary, kAccent);
+    key.setLightMode(true);
+    key.setLightColorShow(true);
+    key.setLightColor(kLight);
+    key.setLightColorShow(false);
+    QCOMPARE(key.lightColor(), kTransparent);
+    key.setLightColorShow(true);
+    QCOMPARE(key.lightColor(), kLight);
+}
+
 void TestKeyButtons::travelPlan_data()
 {
     QTest::addColumn<bool>("shown");
@@ -213,6 +231,52 @@ void TestKeyButtons::travelPlan()
         QVERIFY(plan.at(0).rect.right() < plan.at(1).rect.left());
         QVERIFY(plan.at(0).rect.top() > plan.last().rect.bottom());
     }
+}
+
+void TestKeyButtons::quickTriggerValuesApart_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("mode");
+    // A one-unit key (28 px) at the zoom buttons' smallest factor, at the
+    // default one and at the largest.
+    for (const auto &zoom : {std::make_pair("1.0", 28), std::make_pair("1.3", 36), std::make_pair("2.0", 56)}) {
+        for (int mode : {12, 13})
+            QTest::addRow("%s, mode %d", zoom.first, mode) << zoom.second << mode;
+    }
+}
+
+// The press and release values under a key read as two numbers: the gap
+// between their inks is at least two pixels and grows with their size
+// ("0.50.5" at the default zoom was one word).
+void TestKeyButtons::quickTriggerValuesApart()
+{
+    QFETCH(int, side);
+    QFETCH(int, mode);
+    keyboardButCustom key;
+    key.setKeySize(side, side);
+    key.setKeyInfo(4, QStringLiteral("A"));
+    key.setTravelValues(mode, 20, 20, 5, 5, 5, false);
+    key.setTravelShow(true);
+    const auto plan = key.travelPlan();
+    QCOMPARE(plan.size(), 3);
+    const auto &press = plan.at(0);
+    const auto &release = plan.at(1);
+    QCOMPARE(press.pixelSize, release.pixelSize);
+    QFont font(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(press.pixelSize);
+    const QFontMetricsF metrics(font);
+    const qreal pressWidth = metrics.horizontalAdvance(press.text);
+    const qreal releaseWidth = metrics.horizontalAdvance(release.text);
+    QVERIFY(pressWidth <= press.rect.width() && releaseWidth <= release.rect.width());
+    // Centred in their halves, as painted.
+    const qreal pressRight = press.rect.left() + (press.rect.width() + pressWidth) / 2;
+    const qreal releaseLeft = release.rect.left() + (release.rect.width() - releaseWidth) / 2;
+    const qreal gap = releaseLeft - pressRight;
+    QVERIFY2(gap >= qMax(2.0, press.pixelSize / 3.5),
+             qPrintable(QStringLiteral("%1 and %2 at %3 px, %4 px apart")
+                            .arg(press.text, release.text)
+                            .arg(press.pixelSize)
+                            .arg(gap)));
 }
 
 void TestKeyButtons::legendAndTravelApart_data()
@@ -436,12 +500,12 @@ void TestKeyButtons::softKeyDisplayText_data()
     QTest::newRow("right alt") << 230 << "R_ALT" << "Alt";
     QTest::newRow("Chinese") << 145 << "LANG" << "Chinese";
     QTest::newRow("Korean") << 144 << "LANG" << "Korean/English";
-    QTest::newRow("K14") << 137 << "x" << "K14";
-    QTest::newRow("K45") << 100 << "x" << "K45";
-    QTest::newRow("K56") << 135 << "x" << "K56";
-    QTest::newRow("K131") << 139 << "x" << "K131";
-    QTest::newRow("K132") << 138 << "x" << "K132";
-    QTest::newRow("K133") << 136 << "x" << "K133";
+    QTest::newRow("K14") << 137 << "x" << "Yen";
+    QTest::newRow("K45") << 100 << "x" << "ISO \\|";
+    QTest::newRow("K56") << 135 << "x" << "Ro";
+    QTest::newRow("K131") << 139 << "x" << "Muhen\u00ADkan";
+    QTest::newRow("K132") << 138 << "x" << "Henkan";
+    QTest::newRow("K133") << 136 << "x" << "Kana";
 }
 
 void TestKeyButtons::softKeyDisplayText()

@@ -3,7 +3,9 @@
 // what the keyboard receives (whole frames of the previews by cable, one
 // compact report a tick behind the receiver, light synchronisation, custom
 // colours), stopping and starting at once, unplugging mid-stream, and the
-// engine's limits (side segments past a frame, missing key buttons).
+// engine's limits (side segments past a frame, missing key buttons), and
+// what it leaves undone: a light without motion is not ticked and previews
+// that do not change are not painted, while the stream keeps its ticks.
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarLight.h"
@@ -189,6 +191,10 @@ private slots:
     void nothingIsPaintedWhilePaintingIsOff();
     void sideSegmentsPastAFrameAndMissingKeys();
     void destroyedWhileRunning();
+    void ticksOnlyForWhatChanges_data();
+    void ticksOnlyForWhatChanges();
+    void aStillLightShowsEachChange();
+    void everyStreamedFrameArrivesWhole();
 
 private:
     EngineRig m_rig;
@@ -539,6 +545,106 @@ void TestLightEngine::destroyedWhileRunning()
     m_rig.start(record(0, LightMode_Static, 6, kRed), record(1, SideLightMode_Static, 6, kGreen));
     QVERIFY(m_rig.waitForFrames(2));
     QCOMPARE(m_rig.engine->previewColor(0).rgb(), QColor(255, 0, 0).rgb());
+}
+
+void TestLightEngine::ticksOnlyForWhatChanges_data()
+{
+    QTest::addColumn<int>("keyboardMode");
+    QTest::addColumn<int>("sideMode");
+    QTest::addColumn<bool>("keyboardMoves");
+    QTest::addColumn<bool>("sideMoves");
+    QTest::newRow("Static, side Static") << int(LightMode_Static) << int(SideLightMode_Static) << false << false;
+    QTest::newRow("Custom, side Close") << int(LightMode_Custom) << int(SideLightMode_Close) << false << false;
+    QTest::newRow("Wave, side Static") << int(LightMode_Wave) << int(SideLightMode_Static) << true << false;
+    QTest::newRow("Static, side Wave") << int(LightMode_Static) << int(SideLightMode_Wave) << false << true;
+}
+
+void TestLightEngine::ticksOnlyForWhatChanges()
+{
+    QFETCH(int, keyboardMode);
+    QFETCH(int, sideMode);
+    QFETCH(bool, keyboardMoves);
+    QFETCH(bool, sideMoves);
+    QVERIFY(m_rig.open("LT108HE", LUMTAR_CONNECT_USB));
+    m_rig.start(record(0, keyboardMode, 6, kRed, kBlue, 1), record(1, sideMode, 6, kGreen, kBlue, 1));
+    QVERIFY(m_rig.waitForFrames(3));
+    // The first frames and their paint may still be on their way.
+    QTest::qWait(300);
+    lightDealMain &e = *m_rig.engine;
+    const long key0 = e.keyboardFrameTicks();
+    const long side0 = e.sideFrameTicks();
+    const long paint0 = e.paintTicks();
+    const long stream0 = e.streamTicks();
+    const long frames0 = m_rig.stream().wholeFrames;
+    QTest::qWait(600);
+    const long key = e.keyboardFrameTicks() - key0;
+    const long side = e.sideFrameTicks() - side0;
+    const long paint = e.paintTicks() - paint0;
+    const QByteArray figures =
+        QStringLiteral("keyboard %1, side %2, paint %3 ticks").arg(key).arg(side).arg(paint).toLatin1();
+    QVERIFY2(keyboardMoves ? key >= 10 : key == 0, figures.constData());
+    QVERIFY2(sideMoves ? side >= 10 : side == 0, figures.constData());
+    QVERIFY2((keyboardMoves || sideMoves) ? paint >= 5 : paint == 0, figures.constData());
+    // The keyboard gets its frames all the same (everyStreamedFrameArrivesWhole
+    // counts them against the ticks).
+    QVERIFY(e.streamTicks() > stream0);
+    QVERIFY(m_rig.stream().wholeFrames > frames0);
+    QVERIFY(m_rig.waitForFrames(10));
+    QCOMPARE(m_rig.stream().tornFrames, 0L);
+}
+
+void TestLightEngine::aStillLightShowsEachChange()
+{
+    // Without motion the frames stop, but every change of the settings is
+    // computed, painted and streamed.
+    QVERIFY(m_rig.open("LT108HE", LUMTAR_CONNECT_USB));
+    m_rig.start(record(0, LightMode_Static, 6, kRed), record(1, SideLightMode_Static, 6, kGreen));
+    QTRY_COMPARE(m_rig.buttons.first()->lightColor().rgb(), QColor(255, 0, 0).rgb());
+    QTest::qWait(200);
+    m_rig.engine->changeKeyboardColorInfo(record(0, LightMode_Static, 6, kBlue));
+    QTRY_COMPARE(m_rig.buttons.first()->lightColor().rgb(), QColor(0, 0, 255).rgb());
+    QTRY_COMPARE(QColor(m_rig.stream().keyColours[0], m_rig.stream().keyColours[1], m_rig.stream().keyColours[2]).rgb(),
+                 QColor(0, 0, 255).rgb());
+    m_rig.engine->changeSideColorInfo(record(1, SideLightMode_Static, 6, kRed));
+    QTRY_COMPARE(m_rig.side.first()->lightColor().rgb(), QColor(255, 0, 0).rgb());
+    // A darker brightness is a new frame too.
+    m_rig.engine->changeKeyboardColorInfo(record(0, LightMode_Static, 2, kBlue));
+    QTRY_VERIFY(m_rig.buttons.first()->lightColor().blue() < 255);
+    QCOMPARE(m_rig.buttons.first()->lightColor(), m_rig.engine->previewColor(0));
+    // Painting switched back on paints what is there.
+    m_rig.engine->setPreviewPaintEnabled(false);
+    m_rig.buttons.first()->setLightColor(QColor(1, 2, 3));
+    m_rig.engine->setPreviewPaintEnabled(true);
+    QTRY_COMPARE(m_rig.buttons.first()->lightColor(), m_rig.engine->previewColor(0));
+    // The lighting page switches the keys' light colours on and sends the
+    // settings it shows: the same frame as before is painted again.
+    keyboardButCustom *key = m_rig.buttons.first();
+    key->setLightColorShow(false);
+    key->setLightColor(m_rig.engine->previewColor(0));
+    QCOMPARE(key->lightColor(), QColor(0, 0, 0, 0));
+    key->setLightColorShow(true);
+    m_rig.engine->setKeyboardColorInfo(record(0, LightMode_Static, 2, kBlue));
+    QTRY_COMPARE(key->lightColor(), m_rig.engine->previewColor(0));
+}
+
+void TestLightEngine::everyStreamedFrameArrivesWhole()
+{
+    // A frame offered at a streaming tick reaches the keyboard whole, and a
+    // tick offers one unless the last batch still drains.
+    QVERIFY(m_rig.open("LT108HE", LUMTAR_CONNECT_USB));
+    m_rig.start(record(0, LightMode_Wave, 6, kRed, kBlue, 1), record(1, SideLightMode_Wave, 6, kGreen));
+    QVERIFY(m_rig.waitForFrames(3));
+    const long ticks0 = m_rig.engine->streamTicks();
+    const long offered0 = m_rig.engine->streamFramesOffered();
+    const long whole0 = m_rig.stream().wholeFrames;
+    QTest::qWait(1500);
+    const long ticks = m_rig.engine->streamTicks() - ticks0;
+    const long offered = m_rig.engine->streamFramesOffered() - offered0;
+    const long whole = m_rig.stream().wholeFrames - whole0;
+    // At most one frame is on its way at any time.
+    QVERIFY2(qAbs(whole - offered) <= 1, qPrintable(QStringLiteral("%1 whole of %2 offered").arg(whole).arg(offered)));
+    QCOMPARE(m_rig.stream().tornFrames, 0L);
+    QVERIFY2(offered >= ticks * 9 / 10, qPrintable(QStringLiteral("%1 of %2 ticks").arg(offered).arg(ticks)));
 }
 
 QTEST_MAIN(TestLightEngine)

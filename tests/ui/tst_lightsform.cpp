@@ -26,6 +26,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/SVColorArea.h"
 #include "widgets/CustomButton.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/ThemeColorText.h"
 
 #include "ui_DLightsConfigPage.h"
@@ -61,6 +62,7 @@ private slots:
     void schemeNameLimit_data();
     void schemeNameLimit();
     void uncheckedBoxChecksItselfAgain();
+    void schemeRowRenameAndLongName();
 };
 
 // ---- form ------------------------------------------------------------------------------
@@ -388,7 +390,39 @@ void tst_LightsForm::uncheckedBoxChecksItselfAgain()
     QCOMPARE(using_.count(), 1);
     QCOMPARE(using_.at(0).at(0).toBool(), true);
     QVERIFY(!row.findChild<QPushButton *>(QStringLiteral("pushButton_CustomOperate"))->isVisibleTo(&row));
-    QCOMPARE(row.findChild<QLabel *>(QStringLiteral("label_CustomItemName"))->text(), QStringLiteral("WASD+Arrows"));
+    // The name as given (a row not laid out yet shows it cut to its default width).
+    QCOMPARE(row.findChild<ElidedLabel *>(QStringLiteral("label_CustomItemName"))->fullText(),
+             QStringLiteral("WASD+Arrows"));
+}
+
+// A name longer than its row ends in "…" (the whole name in the tooltip);
+// a double click opens the rename field with the cursor in it, the old name
+// selected to be typed over.
+void tst_LightsForm::schemeRowRenameAndLongName()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *row = new DCustomLightListItem(&window);
+    layout->addWidget(row);
+    window.resize(180, 60);
+    const QString name = QStringLiteral("Evening colours for the long winter nights");
+    row->setCustomLightNode(QStringLiteral("2"), name, QStringLiteral("UnUsing"), -1);
+    row->updateAppTheme();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto *label = row->findChild<QLabel *>(QStringLiteral("label_CustomItemName"));
+    QVERIFY(label);
+    QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    QCOMPARE(label->toolTip(), name);
+    QVERIFY(row->width() <= window.width());
+
+    QTest::mouseDClick(row, Qt::LeftButton);
+    auto *edit = row->findChild<QLineEdit *>(QStringLiteral("lineEdit_CustomItemName"));
+    QVERIFY(edit->isVisible());
+    QCOMPARE(window.focusWidget(), edit);
+    QCOMPARE(edit->selectedText(), name);
 }
 
 // ---- looks in every theme -----------------------------------------------------------------

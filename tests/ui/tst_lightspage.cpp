@@ -1,8 +1,10 @@
 // The lighting page on the real main window, through the real I/O thread
 // against the simulated keyboard: the buttons the keyboard offers, loading
 // a profile, every edit stored and sent as a 0x06 or 0x07 report, the R/G/B
-// entry, the wheel, the custom schemes with their 0x08 writes, "Using" and
-// renaming, and the simulated keyboard keeping its state across starts.
+// entry, the wheel, the custom schemes with their 0x08 writes (choosing
+// Custom sends the scheme shown), "Using" and renaming, the simulated
+// keyboard keeping its state across starts, and the snake of a compact
+// keyboard running over its own keys.
 #include <QtTest>
 
 #include <QCheckBox>
@@ -28,6 +30,7 @@
 #include "ui/mainwidget/devicePage/lightDeal/DCustomLightListItem.h"
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/SVColorArea.h"
+#include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 #include "widgets/sliderCustomWidget.h"
 
 using lumtar::sim::SimController;
@@ -68,6 +71,23 @@ QColor slotColour(const std::string &path, int slot, int row, int column)
     return QColor(s[at], s[at + 1], s[at + 2]);
 }
 
+// The keyboard got a scheme: eight 0x08 packets for one slot, then the
+// light report that comes after them.
+bool schemeWritten(const std::string &path, int slot)
+{
+    int packets = 0;
+    bool reportAfter = false;
+    for (const QByteArray &r : SimReportLog::commands(path)) {
+        if (uchar(r[1]) == 0x08 && int(r[2]) == slot) {
+            ++packets;
+            reportAfter = false;
+        } else if (uchar(r[1]) == 0x06 && packets == 8) {
+            reportAfter = true;
+        }
+    }
+    return packets == 8 && reportAfter;
+}
+
 template <typename T> T *child(QWidget *page, const char *name)
 {
     return page->findChild<T *>(QLatin1String(name));
@@ -94,6 +114,10 @@ private slots:
     void knobMakesBlackAndZeroIsIgnored();
     void componentEntry();
     void customColourOrder();
+    void choosingCustomSendsTheSchemeShown_data();
+    void choosingCustomSendsTheSchemeShown();
+    void snakeOnACompactKeyboardLightsItsKeys_data();
+    void snakeOnACompactKeyboardLightsItsKeys();
     void noReportWithoutInterface();
     void schemesOnTheKeyboard();
     void renameSticks();
@@ -379,6 +403,7 @@ void tst_LightsPage::customColourOrder()
     QVERIFY(startWindow("LT108HE"));
     child<QAbstractButton>(m_lights, "toolButton_CustomLed")->click();
     QVERIFY(child<QWidget>(m_lights, "frame_D")->isVisibleTo(m_lights));
+    QTRY_VERIFY_WITH_TIMEOUT(schemeWritten(m_path, 0), kWait); // the scheme chosen with Custom
     QStringList order;
     connect(m_lights, &DLightsConfigPage::sigLightConfigHaveChanged, this, [&] { order << "changed"; });
     connect(m_lights, &DLightsConfigPage::sigLightConfigHaveChanged_Custom, this, [&] { order << "custom"; });
@@ -397,6 +422,101 @@ void tst_LightsPage::customColourOrder()
     QCOMPARE(uchar(lights.first().at(1)), uchar(0x06));
     QCOMPARE(uchar(lights.last().at(1)), uchar(0x06));
     QCOMPARE(uchar(lights.at(1).at(1)), uchar(0x08));
+}
+
+void tst_LightsPage::choosingCustomSendsTheSchemeShown_data()
+{
+    QTest::addColumn<bool>("fromKeyboard");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QColor>("colour");
+    // "Alphabets" in slot 0 has Q blue; "WASD+Arrows" in slot 1 has W red.
+    QTest::newRow("Custom clicked") << false << 0 << 2 << 1 << QColor(0, 0, 255);
+    QTest::newRow("keyboard reports slot 1") << true << 1 << 2 << 2 << QColor(255, 0, 0);
+}
+
+void tst_LightsPage::choosingCustomSendsTheSchemeShown()
+{
+    QFETCH(bool, fromKeyboard);
+    QFETCH(int, slot);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QColor, colour);
+    QVERIFY(startWindow("LT108HE"));
+    QTest::qWait(200);
+    QCOMPARE(slotColour(m_path, slot, row, column), QColor(0, 0, 0)); // a new keyboard's slots are empty
+    clearReports();
+    if (fromKeyboard)
+        m_lights->showCustomLightFromDevice(LUMTAR_LIGHT_KIND_KEYBOARD, LightMode_Custom, slot);
+    else
+        child<QAbstractButton>(m_lights, "toolButton_CustomLed")->click();
+    QCOMPARE(m_lights->currentFlagIndex(), slot);
+    QVERIFY(m_lights->selectedCustomItem());
+    QCOMPARE(m_lights->selectedCustomItem()->usingFlagIndex(), slot);
+
+    // Through the I/O thread the keyboard's slot gets what the keys show,
+    // and only that slot is written.
+    QTRY_VERIFY_WITH_TIMEOUT(schemeWritten(m_path, slot), kWait);
+    for (const QByteArray &r : reportsOf(m_path, 0x08))
+        QCOMPARE(int(r.at(2)), slot);
+    QCOMPARE(slotColour(m_path, slot, row, column), colour);
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    QCOMPARE(keys.size(), 132);
+    int coloured = 0;
+    for (const keyboardButCustom *key : keys) {
+        const QColor shown = key->customLightColor();
+        QCOMPARE(slotColour(m_path, slot, key->gridRow(), key->gridColumn()),
+                 QColor(shown.red(), shown.green(), shown.blue()));
+        coloured += shown.rgb() != qRgb(0, 0, 0) ? 1 : 0;
+    }
+    QVERIFY(coloured > 0);
+    QCOMPARE(keyboardLight(m_path).value(0), int(LightMode_Custom));
+}
+
+void tst_LightsPage::snakeOnACompactKeyboardLightsItsKeys_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<bool>("full");
+    QTest::newRow("LT68HE") << QByteArray("LT68HE") << false;
+    QTest::newRow("LT68HE full colour") << QByteArray("LT68HE") << true;
+    QTest::newRow("LT108HE") << QByteArray("LT108HE") << false;
+}
+
+void tst_LightsPage::snakeOnACompactKeyboardLightsItsKeys()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(bool, full);
+    QVERIFY(startWindow(model.constData()));
+    child<QAbstractButton>(m_lights, "toolButton_Snack")->click();
+    if (m_lights->currentColorInfo().fullColor != int(full))
+        child<QAbstractButton>(m_lights, "checkBox_FullColorMode")->click();
+    lightDealMain *engine = m_page->lightEngine();
+    QCOMPARE(engine->keyboardMode(), int(LightMode_Snake));
+    QVERIFY(engine->isKeyboardPreviewRunning());
+    const DevicePageProbe probe(m_page);
+    // Over twice round the edge, frame by frame: a key is lit in every one
+    // and no place without a key.
+    for (int frame = 0; frame < 240; ++frame) {
+        engine->onDviceUpdateAllKeyColor();
+        int onKeys = 0;
+        QStringList elsewhere;
+        for (int row = 0; row < lightDealMain::Rows; ++row) {
+            for (int column = 0; column < lightDealMain::Columns; ++column) {
+                const QColor c = engine->previewColor(row * lightDealMain::Columns + column);
+                if (c.alpha() == 0 || c.rgb() == qRgb(0, 0, 0))
+                    continue;
+                const keyboardButCustom *key = probe.gridKey(row, column);
+                if (key && key->keyCode() != 0)
+                    ++onKeys;
+                else
+                    elsewhere << QStringLiteral("%1,%2").arg(row).arg(column);
+            }
+        }
+        QVERIFY2(onKeys > 0, qPrintable(QStringLiteral("frame %1 is dark").arg(frame)));
+        QVERIFY2(elsewhere.isEmpty(),
+                 qPrintable(QStringLiteral("frame %1 lights %2").arg(frame).arg(elsewhere.join(' '))));
+    }
 }
 
 void tst_LightsPage::noReportWithoutInterface()
@@ -426,7 +546,7 @@ void tst_LightsPage::schemesOnTheKeyboard()
 
     // Painting the selected keys sends scheme 0 to slot 0.
     const QMap<int, keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonMap();
-    QTest::qWait(200);
+    QTRY_VERIFY_WITH_TIMEOUT(schemeWritten(m_path, 0), kWait); // the scheme chosen with Custom
     clearReports();
     keys.value(41)->setSelected(true); // Esc
     m_page->findChild<QObject *>(); // keep the page alive in the lambda's eyes

@@ -1,7 +1,8 @@
 // The light engine's tick threads: the frame ticks keep their interval (also
 // across the wrap of the clock's digits, with an injected clock), the 30 ms
 // ticks keep to the clock, a stop ends a loop and a start right after it
-// keeps the thread going.
+// keeps the thread going; a light without motion and the paint tick on
+// demand tick only when asked, and sleep otherwise.
 #include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
 #include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
 #include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
@@ -33,6 +34,8 @@ private slots:
     void periodicTicksKeepToTheClock();
     void stopEndsTheLoop();
     void startRightAfterStopGoesOn();
+    void frameTicksWithoutMotionOnlyWhenAsked();
+    void periodicTicksOnDemandOnlyWhenAsked();
 };
 
 void TestLightThreads::frameTicksKeepTheirInterval_data()
@@ -150,6 +153,77 @@ void TestLightThreads::startRightAfterStopGoesOn()
     QVERIFY(ticks.n.load() > before);
     keyboard.setRunning(false);
     QVERIFY(keyboard.wait(1000));
+}
+
+void TestLightThreads::frameTicksWithoutMotionOnlyWhenAsked()
+{
+    updateLightMainThread keyboard;
+    TickCount ticks;
+    connect(&keyboard, &updateLightMainThread::sigDviceUpdateAllKeyColor, this, [&ticks] { ticks.hit(); },
+            Qt::DirectConnection);
+    keyboard.setInterval(8);
+    keyboard.setMotion(false);
+    keyboard.setRunning(true);
+    keyboard.start();
+    // A start gives one frame, and then nothing is due.
+    QTRY_COMPARE(ticks.n.load(), 1);
+    QTest::qWait(200);
+    QCOMPARE(ticks.n.load(), 1);
+    // Frames asked for at once give one tick.
+    keyboard.requestFrame();
+    keyboard.requestFrame();
+    keyboard.requestFrame();
+    QTRY_COMPARE(ticks.n.load(), 2);
+    QTest::qWait(200);
+    QCOMPARE(ticks.n.load(), 2);
+    // Motion starts the ticks at the interval.
+    keyboard.setMotion(true);
+    QTest::qWait(300);
+    QVERIFY2(ticks.n.load() > 10, QByteArray::number(ticks.n.load()).constData());
+    // Stopped while asleep without motion: the loop ends at once.
+    keyboard.setMotion(false);
+    QTest::qWait(50);
+    QElapsedTimer stopping;
+    stopping.start();
+    keyboard.setRunning(false);
+    QVERIFY(keyboard.wait(1000));
+    QVERIFY2(stopping.elapsed() < 500, QByteArray::number(stopping.elapsed()).constData());
+}
+
+void TestLightThreads::periodicTicksOnDemandOnlyWhenAsked()
+{
+    updateLightMainThreadUI paintThread;
+    TickCount ticks;
+    connect(&paintThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this, [&ticks] { ticks.hit(); },
+            Qt::DirectConnection);
+    paintThread.setOnDemand(true);
+    paintThread.setRunning(true);
+    paintThread.start();
+    QTest::qWait(200);
+    QCOMPARE(ticks.n.load(), 0);
+    // Asked three times before the tick: one tick.
+    paintThread.requestTick();
+    paintThread.requestTick();
+    paintThread.requestTick();
+    QTRY_COMPARE(ticks.n.load(), 1);
+    QTest::qWait(200);
+    QCOMPARE(ticks.n.load(), 1);
+    // Asked again and again: never more often than the period.
+    QElapsedTimer run;
+    run.start();
+    while (run.elapsed() < 600) {
+        paintThread.requestTick();
+        QTest::qWait(5);
+    }
+    const int asked = ticks.n.load() - 1;
+    QVERIFY2(asked <= 600 / LightPeriodicThread::PeriodMs + 2, QByteArray::number(asked).constData());
+    QVERIFY2(asked >= 5, QByteArray::number(asked).constData());
+    QTest::qWait(100);
+    QElapsedTimer stopping;
+    stopping.start();
+    paintThread.setRunning(false);
+    QVERIFY(paintThread.wait(1000));
+    QVERIFY2(stopping.elapsed() < 500, QByteArray::number(stopping.elapsed()).constData());
 }
 
 QTEST_MAIN(TestLightThreads)

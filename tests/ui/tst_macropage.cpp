@@ -1,8 +1,9 @@
 // The macro editor offscreen on a real macro store: listing, opening and
 // deleting macros, the change signal, every way of closing, the editing
-// commands, export and import, and recording with the hook's relays called
-// directly and an injected clock (the hook itself stands in as a listener
-// that answers like the real one).
+// commands and what each does on a store that refuses writes, export and
+// import, and recording with the hook's relays called directly and an
+// injected clock (the hook itself stands in as a listener that answers like
+// the real one).
 #include <QtTest>
 
 #include <QFileDialog>
@@ -20,6 +21,7 @@
 
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
+#include "sdk/store/AtomicFileWriter.h"
 #include "support/FormActions.h"
 #include "support/LogCapture.h"
 #include "support/ModalAnswer.h"
@@ -28,7 +30,10 @@
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/macro/MacroEventText.h"
+#include "widgets/ArrowWidget.h"
 #include "widgets/CbNotice.h"
+
+using lumtar::store::AtomicFileWriter;
 
 namespace {
 
@@ -79,6 +84,9 @@ private slots:
     void addTakesIndexNeverUsed();
     void changeSignal_data();
     void changeSignal();
+    void refusedWrites_data();
+    void refusedWrites();
+    void rowMenuOneAtATime();
     void closePaths_data();
     void closePaths();
     void insertPosition_data();
@@ -434,6 +442,117 @@ void tst_MacroPage::changeSignal()
     QTEST(!changed.isEmpty(), "emits");
     if (!changed.isEmpty())
         QCOMPARE(changed.last(), (QVariantList{QStringLiteral("1"), QStringLiteral("Macro1")}));
+}
+
+// A store that takes no writes (a read-only file, a full disk): every command
+// says it failed, never that it worked, announces no change, and leaves the
+// screen showing the store.
+void tst_MacroPage::refusedWrites_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<bool>("diskFull");
+    const QList<QPair<const char *, const char *>> commands = {
+        {"add", "Add macro failed"},          {"rename", "Modify macro name failed"},
+        {"delete macro", "Delete macro failed"}, {"clear", "Clear record macro failed"},
+        {"delete pair", "Delete event failed"}, {"insert", "Insert failed"},
+        {"modify", "Modify failed"},           {"move up", "Move failed"},
+        {"move down", "Move failed"},          {"record", "Save record macro failed"}};
+    for (const auto &c : commands) {
+        QTest::addRow("%s, read-only store", c.first) << c.first << c.second << false;
+        QTest::addRow("%s, full disk", c.first) << c.first << c.second << true;
+    }
+}
+
+void tst_MacroPage::refusedWrites()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, failure);
+    QFETCH(bool, diskFull);
+    useStore({{QStringLiteral("1"), QStringLiteral("Macro1")}, {QStringLiteral("2"), QStringLiteral("Macro2")}});
+    fill("1", pairs(2, 0, 30));
+    QVERIFY(openPage(2));
+    const QStringList before = stored("1");
+    QCOMPARE(rows(), before);
+    if (diskFull)
+        AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::DiskFull);
+    else
+        QVERIFY(QFile::setPermissions(QFile::decodeName(m_path),
+                                      QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    struct FaultOff
+    {
+        ~FaultOff() { AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None); }
+    } faultOff;
+    QSignalSpy changed(m_page.data(), &DMacroPage::sigMacroListHaveChanged);
+
+    if (command == QLatin1String("add")) {
+        child<QPushButton>("pushButton_Add")->click();
+    } else if (command == QLatin1String("rename")) {
+        DMacroListItem *item = m_page->macroRows().first();
+        item->onMacroModifyNanme();
+        item->findChild<QLineEdit *>(QStringLiteral("lineEdit_MacroName"))->setText(QStringLiteral("Renamed"));
+        item->findChild<QPushButton *>(QStringLiteral("pushButton_Save"))->click();
+        QCOMPARE(item->macroName(), QStringLiteral("Macro1"));
+        QCOMPARE(item->findChild<QLabel *>(QStringLiteral("label_MacroName"))->text(), QStringLiteral("Macro1"));
+    } else if (command == QLatin1String("delete macro")) {
+        emit m_page->macroRows().at(1)->sigDeleteMacro(QStringLiteral("2"), QStringLiteral("Macro2"));
+    } else if (command == QLatin1String("clear")) {
+        child<QPushButton>("pushButton_ClearMacroLst")->click();
+    } else if (command == QLatin1String("delete pair")) {
+        emit m_page->eventRows().at(1)->sigDeleteKeyAndMouseEvent();
+    } else if (command == QLatin1String("insert")) {
+        selectRow(0);
+        clickRadio(child<QRadioButton>("radioButton_Mouse"));
+        child<QPushButton>("pushButton_InsertMacro")->click();
+    } else if (command == QLatin1String("modify")) {
+        selectRow(0);
+        child<QLineEdit>("lineEdit_DelayNum")->setText(QStringLiteral("9"));
+        child<QPushButton>("pushButton_ModifyMacro")->click();
+    } else if (command == QLatin1String("move up")) {
+        selectRow(2);
+        child<QPushButton>("pushButton_MoveUp")->click();
+    } else if (command == QLatin1String("move down")) {
+        selectRow(1);
+        child<QPushButton>("pushButton_MoveDown")->click();
+    } else {
+        clickRecord();
+        m_now += 50;
+        press(VK_B);
+        m_now += 50;
+        release(VK_B);
+        clickRecord();
+        QVERIFY(!m_page->isRecording());
+    }
+
+    QCOMPARE(notice(), failure);
+    QVERIFY(changed.isEmpty());
+    AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
+    QCOMPARE(stored("1"), before);
+    LumtarIndexNameList macros;
+    QVERIFY(CLumtarXML_SelectMacroAllNodes(m_path.constData(), &macros));
+    QCOMPARE(int(macros.size()), m_page->macroRows().size());
+    for (int i = 0; i < m_page->macroRows().size(); ++i)
+        QCOMPARE(m_page->macroRows().at(i)->macroIndex(), QString::fromStdString(macros.at(i).first));
+    QCOMPARE(m_page->currentMacroIndex(), QStringLiteral("1"));
+    QCOMPARE(rows(), before);
+    QCOMPARE(m_page->pressCount(), 2);
+    QCOMPARE(child<QLabel>("label_TotalTime")->text(), QStringLiteral("120 MS"));
+}
+
+// Opening a row's menu again and again keeps one menu, not one per opening.
+void tst_MacroPage::rowMenuOneAtATime()
+{
+    useStore({{QStringLiteral("1"), QStringLiteral("Macro1")}});
+    QVERIFY(openPage(1));
+    DMacroListItem *item = m_page->macroRows().first();
+    auto *button = item->findChild<QPushButton *>(QStringLiteral("pushButton_MacroOperate"));
+    for (int i = 0; i < 5; ++i) {
+        button->click();
+        QVERIFY(item->menuPopup() && item->menuPopup()->isVisible());
+        item->menuPopup()->hide();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCOMPARE(item->findChildren<ArrowWidget *>().size(), 1);
 }
 
 // ---- closing ------------------------------------------------------------------------

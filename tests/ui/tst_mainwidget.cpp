@@ -16,6 +16,7 @@
 #include "sdk/sim/SimController.h"
 #include "support/TempHome.h"
 #include "ui/macro/DMacroPage.h"
+#include "ui/mainwidget/BootloaderUpdate.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/mainwidget/DeviceChangeRouter.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
@@ -445,12 +446,12 @@ void tst_MainWidget::deviceChangeMatching()
     QSignalSpy removeSpy(&w, &DMainWidget::sigHidDeviceConnectChanging_Remove);
 
     // An update started from the update window waits for its bootloader.
-    w.m_upgradePending = true;
+    w.m_bootloaderUpdate->m_pending = true;
     w.onDeviceChangeNotify(arrived, name);
-    QCOMPARE(w.m_bootloaderTimer->isActive(), bootloader);
+    QCOMPARE(w.m_bootloaderUpdate->m_arrivalTimer->isActive(), bootloader);
     if (bootloader) {
         // A second arrival of the bootloader does not start another upgrade.
-        QSignalSpy fired(w.m_bootloaderTimer, &QTimer::timeout);
+        QSignalSpy fired(w.m_bootloaderUpdate->m_arrivalTimer, &QTimer::timeout);
         w.onDeviceChangeNotify(true, name);
         QVERIFY(fired.wait());
         QTest::qWait(kBootloaderDelayMs * 2);

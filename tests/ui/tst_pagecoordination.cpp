@@ -139,7 +139,7 @@ void tst_PageCoordination::sleepTimes_data()
     QTest::newRow("light longer")
         << 600 << 300 << 0 << "The time when the light enters sleep cannot be longer than the keyboard enters sleep"
         << -1;
-    QTest::newRow("confirmation too late") << 300 << 300 << 1600 << "Sleep time set failed" << -1;
+    QTest::newRow("confirmation too late") << 300 << 300 << 4000 << "Sleep time set failed" << -1;
 }
 
 void tst_PageCoordination::sleepTimes()

@@ -213,8 +213,11 @@ void tst_PerformancePage::keyboardPropertiesDoesNotWait()
     DPerformancePage page;
     page.setKeyboardProperties(KeyboardProperties::Command());
     QVERIFY(page.findChild<QPushButton *>("pushButton_keyboardProperties")->isHidden());
+    // Its panel holds nothing else: no empty frame stays behind.
+    QVERIFY(page.findChild<QWidget *>("frame_Right")->isHidden());
     page.setKeyboardProperties(KeyboardProperties::find(QStringLiteral("ubuntu:GNOME"), bin.path()));
     QVERIFY(!page.findChild<QPushButton *>("pushButton_keyboardProperties")->isHidden());
+    QVERIFY(!page.findChild<QWidget *>("frame_Right")->isHidden());
     // Returns while the program still runs (it sleeps a minute).
     page.findChild<QPushButton *>("pushButton_keyboardProperties")->click();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(script + QStringLiteral(".args")), 20000);

@@ -148,6 +148,14 @@ void tst_ProfileLoad::currentIndexNamingNoProfile()
     QCOMPARE(probe.currentProfileIndex(), 7);
     QVERIFY(markedKeys().isEmpty());
     QCOMPARE(probe.profileBox()->count(), 1);
+    // The box names no profile rather than one that is not current, and
+    // the listed one can be picked.
+    QCOMPARE(probe.profileBox()->currentIndex(), -1);
+    QCOMPARE(probe.profileBox()->currentText(), QString());
+    probe.profileBox()->setCurrentIndex(0); // as the user picks it
+    QCOMPARE(probe.currentProfileIndex(), 1);
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(defaults.constData()), 1);
+    QCOMPARE(markedKeys(), QList<int>({kA}));
 }
 
 void tst_ProfileLoad::keyboardSwitchesTheProfile()

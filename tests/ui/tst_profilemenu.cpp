@@ -2,6 +2,8 @@
 // the simulated keyboard: the profile menu in its popup, creating (with the
 // default schemes, up to ten), selecting, renaming, deleting, exporting and
 // importing profiles, each with its message; failures told as failures.
+// Profiles may share a name: the box chooses by index. The name field of a
+// rename closes when the page shows another keyboard, layer or profile.
 #include <QtTest>
 
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <string>
 
 #include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
@@ -97,6 +100,10 @@ private slots:
     void importRefused();
     void exportOnAFullDisk();
     void fnLayerFileHasItsOwnProfiles();
+    void profilesOfOneName_data();
+    void profilesOfOneName();
+    void renameFieldFollowsTheShownProfile_data();
+    void renameFieldFollowsTheShownProfile();
 
 private:
     DDevicePage *startWindow(const char *model = "LT108HE") { return m_page = m_window.start(model); }
@@ -463,6 +470,111 @@ void tst_ProfileMenu::fnLayerFileHasItsOwnProfiles()
     QCOMPARE(listedNames(defaults), QStringList({"Profile1"}));
     m_page->onDefaultLayerAndFnLayerSwitch(0);
     QCOMPARE(DevicePageProbe(m_page).profileBox()->count(), 1);
+}
+
+void tst_ProfileMenu::profilesOfOneName_data()
+{
+    QTest::addColumn<bool>("byImport");
+    QTest::newRow("renamed to another's name") << false;
+    QTest::newRow("an export imported back") << true;
+}
+
+void tst_ProfileMenu::profilesOfOneName()
+{
+    QFETCH(bool, byImport);
+    startWindow("LT104RGB");
+    DevicePageProbe probe(m_page);
+    const QByteArray path = profilePath();
+    if (byImport) {
+        const QString folder = m_files.filePath(QStringLiteral("same name"));
+        QVERIFY(QDir().mkpath(folder));
+        exportTo(folder);
+        QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("Export profile successful"));
+        m_page->onProfileImport();
+        QVERIFY(ModalAnswer::choose(folder + QStringLiteral("/Profile1.xml")));
+        QTRY_COMPARE(ModalAnswer::notice(m_page), QStringLiteral("Import profile successful"));
+    } else {
+        m_page->onProfileCreate();
+        m_page->onProfileModifyName();
+        child<QLineEdit>("lineEdit_profileName")->setText(QStringLiteral("Profile2"));
+        child<QPushButton>("pushButton_Save")->click();
+        QCOMPARE(ModalAnswer::notice(m_page), QStringLiteral("Modify profile info successful"));
+    }
+    const QList<int> indexes = listedIndexes(path);
+    QCOMPARE(indexes.size(), 2);
+    QCOMPARE(listedNames(path).first(), listedNames(path).last());
+
+    // The box shows the entry of the current profile, not the first of its
+    // name, and each entry can be picked.
+    QComboBox *box = probe.profileBox();
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->currentIndex(), 0);
+    box->setCurrentIndex(1); // as the user picks it
+    QCOMPARE(probe.currentProfileIndex(), indexes.last());
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(path.constData()), indexes.last());
+    QCOMPARE(box->currentIndex(), 1);
+    QCOMPARE(box->currentData().toInt(), indexes.last());
+    box->setCurrentIndex(0);
+    QCOMPARE(probe.currentProfileIndex(), indexes.first());
+    QCOMPARE(CLumtarXML_GetCreateXMLFileProfileIndex(path.constData()), indexes.first());
+    QCOMPARE(box->currentIndex(), 0);
+
+    // Renaming renames the profile shown, and the box stays on it.
+    box->setCurrentIndex(1);
+    m_page->onProfileModifyName();
+    child<QLineEdit>("lineEdit_profileName")->setText(QStringLiteral("Second"));
+    child<QPushButton>("pushButton_Save")->click();
+    QCOMPARE(listedNames(path).last(), QStringLiteral("Second"));
+    QCOMPARE(box->currentIndex(), 1);
+    QCOMPARE(box->currentText(), QStringLiteral("Second"));
+}
+
+void tst_ProfileMenu::renameFieldFollowsTheShownProfile_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("another keyboard chosen") << "keyboard";
+    QTest::newRow("Fn layer shown") << "layer";
+    QTest::newRow("profile switched by the keyboard") << "profile";
+}
+
+void tst_ProfileMenu::renameFieldFollowsTheShownProfile()
+{
+    QFETCH(QString, change);
+    SimController::instance().plug("LT104RGB");
+    startWindow("LT108HE");
+    DevicePageProbe probe(m_page);
+    QVERIFY(probe.isKeyboardShown());
+    QCOMPARE(probe.links().size(), 2);
+    const QByteArray first = profilePath();
+    QVERIFY(CLumtarXML_CreateProFileXmlParentNode(first.constData(), "2", "Profile2", 0));
+    m_page->loadProfileKeyAndLightInfo();
+    auto *pages = child<QStackedWidget>("stackedWidget_2");
+
+    m_page->onProfileModifyName();
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
+    child<QLineEdit>("lineEdit_profileName")->setText(QStringLiteral("Renamed"));
+    DDeviceKeyboardLink *shown = probe.currentLink();
+    if (change == QLatin1String("keyboard")) {
+        const QMap<QString, DDeviceKeyboardLink *> links = probe.links();
+        const QString other = links.key(shown) == links.firstKey() ? links.lastKey() : links.firstKey();
+        m_page->onHidItemMouseClicked(probe.infoMap().value(other));
+        QVERIFY(probe.waitUntilIdle(SimMainWindow::SettleMs));
+        QVERIFY(probe.isKeyboardShown());
+        QVERIFY(probe.currentLink() != shown);
+    } else if (change == QLatin1String("layer")) {
+        m_page->onDefaultLayerAndFnLayerSwitch(1);
+        QVERIFY(profilePath().endsWith("/appProfile_FN.xml"));
+    } else {
+        emit shown->sigCustomEventChangProfile(2);
+        QCOMPARE(probe.currentProfileIndex(), 2);
+    }
+
+    // The field went with the profile it was opened for; its tick, should
+    // it still come, renames nothing.
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("page_ProfileList"));
+    child<QPushButton>("pushButton_Save")->click();
+    QCOMPARE(listedNames(first), QStringList({"Profile1", "Profile2"}));
+    QVERIFY(!listedNames(profilePath()).contains(QStringLiteral("Renamed")));
 }
 
 int main(int argc, char **argv)

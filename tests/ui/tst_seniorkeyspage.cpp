@@ -2,7 +2,8 @@
 // shows, creating and deleting (ids never come back, forty at most), key
 // slots filled by single keys and combinations and emptied by right clicks,
 // grid, trigger-point and hold-duration edits stored at once, the help
-// popup, a store that cannot be read, and every way of closing.
+// popup, a store that cannot be read or written, every way of closing, and
+// the editor going with its trigger-point popup open.
 #include <QtTest>
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <fstream>
 #include <list>
 #include <memory>
@@ -71,6 +73,10 @@ private slots:
     void triggerPoints();
     void holdDuration();
     void helpPopup();
+    void refusedWrites_data();
+    void refusedWrites();
+    void goneWithTriggerPopupOpen_data();
+    void goneWithTriggerPopupOpen();
 
 private:
     void useStore(const QList<SeniorKeyInfoStu> &records);
@@ -420,7 +426,7 @@ void tst_SeniorKeysPage::storeCannotBeRead()
     QVERIFY(!m_page->rowOf(1));
     pick(4);
     child<QPushButton>("pushButton_NewCreate")->click();
-    QCOMPARE(noticeText(), QString());
+    QCOMPARE(noticeText(), QStringLiteral("Create senior keys failed"));
     child<MySlider>("horizontalSlider_HoldDuration")->setValue(40);
     emit child<MySlider>("horizontalSlider_HoldDuration")->sliderReleased();
     QTest::mouseClick(m_page->dksShowWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
@@ -603,6 +609,132 @@ void tst_SeniorKeysPage::helpPopup()
     QPointer<ArrowWidget> popup(m_page->explainPopup());
     delete m_page.data();
     QVERIFY(!popup);
+}
+
+// A store that takes no writes: every change says it failed, never that it
+// worked, and the editor goes back to what the store holds.
+void tst_SeniorKeysPage::refusedWrites_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("create") << "create" << "Create senior keys failed";
+    QTest::newRow("delete") << "delete" << "Delete senior keys failed";
+    QTest::newRow("pick a key") << "pick" << "Modify senior keys failed";
+    QTest::newRow("empty a slot") << "right click" << "Modify senior keys failed";
+    QTest::newRow("grid") << "grid" << "Modify senior keys failed";
+    QTest::newRow("trigger points") << "trigger points" << "Modify senior keys failed";
+    QTest::newRow("hold duration") << "hold duration" << "Modify senior keys failed";
+}
+
+void tst_SeniorKeysPage::refusedWrites()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, failure);
+    SeniorKeyInfoStu dks = record(1, LUMTAR_SENIOR_DKS);
+    QVERIFY(SeniorKeyRecord::setSlotText(&dks, 1, "5"));
+    useStore({dks, record(2, LUMTAR_SENIOR_MT)});
+    QVERIFY(openPage());
+    if (command == QLatin1String("hold duration"))
+        QTest::mouseClick(m_page->rowOf(2), Qt::LeftButton);
+    const int shown = m_page->currentRecord().id;
+    const std::list<SeniorKeyInfoStu> before = stored();
+    QVERIFY(QFile::setPermissions(QFile::decodeName(m_path),
+                                  QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QSignalSpy changes(DDataManager::getInstance(), &DDataManager::sigSeniorKeysListItemHaveChanged);
+
+    if (command == QLatin1String("create")) {
+        child<QPushButton>("pushButton_NewCreate")->click();
+    } else if (command == QLatin1String("delete")) {
+        m_page->rowOf(2)->findChild<QPushButton *>(QStringLiteral("pushButton_DeleteEvent"))->click();
+    } else if (command == QLatin1String("pick")) {
+        child<QToolButton>("toolButton_SeniorKey02")->click();
+        pick(4);
+    } else if (command == QLatin1String("right click")) {
+        QWidget *button = child<QWidget>("toolButton_SeniorKey01");
+        hover(button, true);
+        QTest::mousePress(button, Qt::RightButton);
+        hover(button, false);
+    } else if (command == QLatin1String("grid")) {
+        DDksShowWidget *grid = m_page->dksShowWidget();
+        QTRY_VERIFY(grid->width() >= 100 && grid->height() >= 100);
+        const QPoint tap = grid->gridGeometry().point(DksGridGeometry::Cell{2, 0});
+        QMouseEvent move(QEvent::MouseMove, tap, grid->mapToGlobal(tap), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &move);
+        QTest::mousePress(grid, Qt::LeftButton, Qt::NoModifier, tap);
+        QTest::mouseRelease(grid, Qt::LeftButton, Qt::NoModifier, tap);
+    } else if (command == QLatin1String("trigger points")) {
+        emit child<QLabel>("label_Stroke01")->linkActivated(QStringLiteral("Company|1.5mm|"));
+        auto *slider = m_page->strokeConfigView()->findChild<MySlider *>();
+        slider->setValue(23);
+        emit slider->sliderReleased();
+        QCOMPARE(slider->value(), 15); // back on the stored travel
+    } else {
+        auto *slider = child<MySlider>("horizontalSlider_HoldDuration");
+        slider->setValue(40);
+        emit slider->sliderReleased();
+    }
+
+    QCOMPARE(noticeText(), failure);
+    const std::list<SeniorKeyInfoStu> after = stored();
+    QCOMPARE(after.size(), before.size());
+    QVERIFY(std::equal(after.begin(), after.end(), before.begin(), [](const SeniorKeyInfoStu &a, const SeniorKeyInfoStu &b) {
+        const SeniorKeyInfoStu x = SeniorKeyRecord::copied(a), y = SeniorKeyRecord::copied(b);
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    }));
+    // The editor shows the store: the rows, the record and its controls.
+    QCOMPARE(m_page->recordCount(), int(before.size()));
+    for (const SeniorKeyInfoStu &r : before)
+        QVERIFY(m_page->rowOf(r.id));
+    QCOMPARE(m_page->currentRecord().id, shown);
+    const SeniorKeyInfoStu x = SeniorKeyRecord::copied(m_page->currentRecord()), y = SeniorKeyRecord::copied(stored(shown));
+    QVERIFY(std::memcmp(&x, &y, sizeof x) == 0);
+    if (shown == 1) {
+        QCOMPARE(buttonCaption("toolButton_SeniorKey01"), QStringLiteral("B"));
+        QCOMPARE(buttonCaption("toolButton_SeniorKey02"), QString());
+        QCOMPARE(rowCaption(1, 1), QStringLiteral("B"));
+        QCOMPARE(rowCaption(1, 2), QString());
+        QCOMPARE(m_page->dksShowWidget()->seniorKeyInfo().dksAction[2][0], 0);
+        QVERIFY(child<QLabel>("label_Stroke01")->text().contains(QLatin1String(">1.5mm</a>")));
+    } else {
+        QCOMPARE(child<MySlider>("horizontalSlider_HoldDuration")->value(), 15);
+        QCOMPARE(child<QLabel>("label_HoldDuration")->text(), QStringLiteral("150ms"));
+    }
+    // Nothing was created or deleted: closing announces no change.
+    m_page->close();
+    QVERIFY(changes.isEmpty());
+}
+
+// The editor destroyed (the program quitting) while the trigger-point popup
+// is open, its overlay made first or last: nothing of the editor is touched
+// once it is going.
+void tst_SeniorKeysPage::goneWithTriggerPopupOpen_data()
+{
+    QTest::addColumn<bool>("reopened");
+    QTest::newRow("first popup") << false;
+    QTest::newRow("popup opened again") << true;
+}
+
+void tst_SeniorKeysPage::goneWithTriggerPopupOpen()
+{
+    QFETCH(bool, reopened);
+    useStore({record(1, LUMTAR_SENIOR_DKS)});
+    auto parent = std::make_unique<QWidget>();
+    m_page = new DSeniorKeysPage(parent.get());
+    m_page->show();
+    QTRY_VERIFY(m_page->allKeysPage());
+    emit child<QLabel>("label_Stroke01")->linkActivated(QStringLiteral("Company|1.5mm|"));
+    if (reopened) {
+        m_page->strokeConfigView()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        emit child<QLabel>("label_Stroke04")->linkActivated(QStringLiteral("Company|1.5mm|"));
+    }
+    QPointer<DStrokeConfigView> view(m_page->strokeConfigView());
+    QPointer<QWidget> overlay(m_page->strokeOverlay());
+    QVERIFY(view && view->isVisible() && overlay->isVisible());
+    parent.reset();
+    QVERIFY(!m_page);
+    QVERIFY(!view);
+    QVERIFY(!overlay);
 }
 
 QTEST_MAIN(tst_SeniorKeysPage)

@@ -48,6 +48,7 @@ private slots:
     void clearingLetsTwoNewModifiersIn();
     void selectKeyJoinsInItsNormalLook();
     void virtualKeyboardRelaysTheCode();
+    void everyKeyShowsItsWholeName();
 };
 
 void tst_SoftKeyboard::init()
@@ -188,7 +189,7 @@ void tst_SoftKeyboard::variantLayoutNamesItsOwnKeys()
     QVERIFY(variant.parse(text, 91));
     QCOMPARE(us.keyCodeNameMap().value(47), QStringLiteral("[{"));
     QCOMPARE(us.keyCodeNameMap().value(52), QStringLiteral("' \""));
-    QCOMPARE(us.keyCodeNameMap().value(100), QStringLiteral("K45"));
+    QCOMPARE(us.keyCodeNameMap().value(100), QStringLiteral("ISO \\|"));
     QCOMPARE(variant.keyCodeNameMap().value(47), QStringLiteral("\u00B4 `"));
     QCOMPARE(variant.keyCodeNameMap().value(51), QStringLiteral("\u00C7"));
     QCOMPARE(variant.keyCodeNameMap().value(52), QStringLiteral("~^"));
@@ -301,6 +302,44 @@ void tst_SoftKeyboard::virtualKeyboardRelaysTheCode()
     QVERIFY(tool.softKeyboard()->selectedButtons().isEmpty());
     tool.updateAllUI();
     QCOMPARE(tool.findChild<QLabel *>(QStringLiteral("label"))->text(), QStringLiteral("Virtual Keyboard"));
+}
+
+// Each key of the shipped layout, at the size the layout gives it, shows its
+// whole name inside its edge: no key is named only by its place on the
+// board ("K14"), and a long name takes two lines or a smaller font.
+void tst_SoftKeyboard::everyKeyShowsItsWholeName()
+{
+    DSoftKeyboardPage page;
+    page.loadKeyboardInfo(QStringLiteral("LT108HE"));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QStringList faults;
+    for (SoftKeyboardButCustom *key : page.keyButtons()) {
+        key->ensurePolished();
+        QString shown = key->text();
+        shown.replace(QLatin1String("&&"), QLatin1String("&"));
+        if (QRegularExpression(QStringLiteral("^K\\d+$")).match(shown).hasMatch())
+            faults << QStringLiteral("%1 is named by its place: %2").arg(key->keyCode()).arg(shown);
+        const QFontMetrics metrics(key->font());
+        const QStringList lines = shown.split(QLatin1Char('\n'));
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        if (widest > key->width() - 4 || metrics.lineSpacing() * lines.size() > key->height() - 4)
+            faults << QStringLiteral("%1 \"%2\" needs %3 x %4 px in a key of %5 x %6")
+                          .arg(key->keyCode())
+                          .arg(shown)
+                          .arg(widest)
+                          .arg(metrics.lineSpacing() * lines.size())
+                          .arg(key->width())
+                          .arg(key->height());
+        if (key->font().pixelSize() > 0 && key->font().pixelSize() < SoftKeyboardButCustom::MinCaptionPixels)
+            faults << QStringLiteral("%1 \"%2\" in %3 px").arg(key->keyCode()).arg(shown).arg(key->font().pixelSize());
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    // Two lines where a name breaks, whole where it fits.
+    QCOMPARE(page.keyButtons().value(144)->text(), QStringLiteral("Korean/\nEnglish"));
+    QCOMPARE(page.keyButtons().value(41)->text(), QStringLiteral("Esc"));
 }
 
 QTEST_MAIN(tst_SoftKeyboard)

@@ -158,14 +158,19 @@ void tst_StrokeConfigView::storeRefuses()
 {
     m_view->setSeniorKeyInfo(stored(1));
     QSignalSpy changed(m_view.get(), &DStrokeConfigView::sigTheDKSStrokeStuChanged);
+    QSignalSpy refused(m_view.get(), &DStrokeConfigView::sigTheDKSStrokeStuRefused);
     auto *slider = m_view->findChild<MySlider *>();
     slider->setValue(30);
     AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::DiskFull);
     m_view->onSliderStrokeViewReleased();
     QCOMPARE(changed.count(), 0);
+    QCOMPARE(refused.count(), 1);
     AtomicFileWriter::setFaultForTesting(AtomicFileWriter::Fault::None);
     QCOMPARE(stored(1).triggerPoint[0], 15);
-    QCOMPARE(m_view->seniorKeyInfo().triggerPoint[0], 30); // the popup keeps its value
+    // The popup shows the stored travel again, not the refused one.
+    QCOMPARE(m_view->seniorKeyInfo().triggerPoint[0], 15);
+    QCOMPARE(slider->value(), 15);
+    QCOMPARE(m_view->findChild<QLabel *>(QStringLiteral("label_StrokeView"))->text(), QStringLiteral("1.5mm"));
 
     // A record the store does not hold is refused as well.
     SeniorKeyInfoStu gone = stored(1);
@@ -173,6 +178,7 @@ void tst_StrokeConfigView::storeRefuses()
     m_view->setSeniorKeyInfo(gone);
     m_view->onSliderStrokeViewReleased();
     QCOMPARE(changed.count(), 0);
+    QCOMPARE(refused.count(), 2);
 }
 
 void tst_StrokeConfigView::closeButton()

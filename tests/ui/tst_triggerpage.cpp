@@ -32,6 +32,7 @@
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "sdk/hid/DeviceTable.h"
 #include "widgets/ArrowWidget.h"
+#include "widgets/CbNotice.h"
 #include "widgets/sliderCustomWidget.h"
 
 using lumtar::sim::SimController;
@@ -530,6 +531,14 @@ void tst_TriggerPage::allKeysCalibration()
     QTRY_COMPARE_WITH_TIMEOUT(magneticReports(m_path, 8).size(), 1, kWait);
     QCOMPARE(quint8(magneticReports(m_path, 8).first().at(7)), quint8(0));
     QVERIFY(moveTip->isVisible());
+    // The notice shown as it starts leaves the instruction readable.
+    CbNotice *notice = m_page->findChild<CbNotice *>();
+    QVERIFY(notice && notice->isVisible());
+    const QRect tipRect(moveTip->mapTo(m_page, QPoint(0, 0)), moveTip->size());
+    QVERIFY2(!notice->geometry().intersects(tipRect),
+             qPrintable(QStringLiteral("notice at %1,%2 %3x%4 over the instruction at %5,%6 %7x%8")
+                            .arg(notice->x()).arg(notice->y()).arg(notice->width()).arg(notice->height())
+                            .arg(tipRect.x()).arg(tipRect.y()).arg(tipRect.width()).arg(tipRect.height())));
     QTRY_COMPARE_WITH_TIMEOUT(checkedKeys(), 108, kWait);
     QVERIFY(key(0, 0)->isKeyChecked());
     QVERIFY(DDataManager::getInstance()->isKeyCalibrationMode());

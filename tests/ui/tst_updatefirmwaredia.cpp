@@ -1,12 +1,15 @@
 // The firmware update window and its rows: the rows in the candidates'
 // order with their texts, the progress rule, which buttons a start, a
 // success and a failure leave enabled, the enter-update-mode report sent
-// once through the keyboard's I/O thread and looked up when pressed, and
-// reports from other threads.
+// once through the keyboard's I/O thread and looked up when pressed,
+// reports from other threads, names shown whole with their connection, the
+// progress bar's filled part and every text readable in every shipped
+// theme, and the warning line moving without repainting the window.
 #include <QtTest>
 
 #include <QLabel>
 #include <QLayout>
+#include <QPaintEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,7 +25,7 @@
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
-#include "widgets/ElidedLabel.h"
+#include "widgets/TextMoveWidget.h"
 #include "widgets/ThemeColorText.h"
 
 using lumtar::sim::SimController;
@@ -41,6 +44,7 @@ hidStructInfoAll candidate(const char *path, const char *model, const char *prod
     lumtarCopyField(r.firmwareVersion, version);
     lumtarCopyField(r.newFirmwareVersion, newVersion);
     r.connectType = connectType;
+    r.isOnline = 1;
     return r;
 }
 
@@ -100,6 +104,10 @@ private slots:
     void goneKeyboardIsNotSentTheReport();
     void reportsFromAnotherThread();
     void closeButton();
+    void namesShownWholeWithTheirConnection();
+    void readableInEveryTheme_data();
+    void readableInEveryTheme();
+    void warningLineRepaintsNothingBehindIt();
 
 private:
     static CbNotice *notice(DUpdateFirmwareDia *d) { return d->m_notice; }
@@ -126,7 +134,7 @@ void tst_UpdateFirmwareDia::rowsInTheCandidatesOrder()
     QCOMPARE(rows[1]->hidPath(), QStringLiteral("p/1"));
     QCOMPARE(rows[2]->hidName(), QStringLiteral("LT68HE"));
     UpdateFirmwareInfoItem *row1 = rows[1];
-    QCOMPARE(child<ElidedLabel>(row1, "label_HidLikeName")->fullText(), QStringLiteral("Lumtar LT108 HE LT108 HE"));
+    QCOMPARE(child<QLabel>(row1, "label_HidLikeName")->text(), QStringLiteral("Lumtar LT108 HE LT108 HE(2.4G)"));
     QCOMPARE(child<QLabel>(row1, "label_OldVer")->text(), QStringLiteral("V1.00.06"));
     QCOMPARE(child<QLabel>(row1, "label_NewVer")->text(), QStringLiteral("V1.00.07"));
     QCOMPARE(child<QLabel>(row1, "label_ProgressNum")->text(), QStringLiteral("0%"));
@@ -148,11 +156,6 @@ void tst_UpdateFirmwareDia::rowsInTheCandidatesOrder()
                  qPrintable(QStringLiteral("row %1 wide, list %2").arg(row->width()).arg(viewport->width())));
         QVERIFY(button(row)->geometry().right() < child<QWidget>(row, "frame_Right")->width());
     }
-    // A name too long for its place is cut with its whole text as tooltip.
-    ElidedLabel *name = child<ElidedLabel>(row1, "label_HidLikeName");
-    if (name->text() != name->fullText())
-        QCOMPARE(name->toolTip(), name->fullText());
-
     dialog.setDevices(threeCandidates().mid(0, 1), {});
     QCOMPARE(dialog.rows().size(), 1);
     QCOMPARE(layout->count(), 2);
@@ -332,6 +335,118 @@ void tst_UpdateFirmwareDia::closeButton()
     QCOMPARE(closed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!dialog);
+}
+
+void tst_UpdateFirmwareDia::namesShownWholeWithTheirConnection()
+{
+    // The same model on its cable and on its receiver: each name is shown
+    // whole, and the two rows are told apart.
+    DUpdateFirmwareDia dialog;
+    dialog.setDevices({candidate("p/1", "LT108HE", "Lumtar LT108 HE", "LT108 HE", "V1.00.06", "V1.00.07", 0),
+                       candidate("p/2", "LT108HE", "Lumtar LT108 HE", "LT108 HE", "V1.00.06", "V1.00.07", 1),
+                       candidate("p/3", "LT68HE", "Lumtar LT68 HE", "My desk keyboard at home", "V103", "V104", 0)},
+                      {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QStringList names;
+    for (UpdateFirmwareInfoItem *row : dialog.rows()) {
+        QLabel *name = child<QLabel>(row, "label_HidLikeName");
+        names << name->text();
+        const QRect needs = name->fontMetrics().boundingRect(QRect(0, 0, name->width(), 1000),
+                                                             Qt::TextWordWrap, name->text());
+        QVERIFY2(needs.width() <= name->width() && needs.height() <= name->height(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2 x %3, has %4 x %5")
+                                .arg(name->text())
+                                .arg(needs.width())
+                                .arg(needs.height())
+                                .arg(name->width())
+                                .arg(name->height())));
+        // Nothing of the row hangs past the list.
+        QVERIFY(row->geometry().bottom() < row->parentWidget()->height());
+    }
+    QCOMPARE(names, QStringList({"Lumtar LT108 HE LT108 HE(USB)", "Lumtar LT108 HE LT108 HE(2.4G)",
+                                 "Lumtar LT68 HE My desk keyboard at home(USB)"}));
+}
+
+void tst_UpdateFirmwareDia::readableInEveryTheme_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::newRow("Black") << 0;
+    QTest::newRow("Light") << 1;
+    QTest::newRow("Blue") << 2;
+    QTest::newRow("Pink") << 3;
+    QTest::newRow("Other") << 4;
+}
+
+void tst_UpdateFirmwareDia::readableInEveryTheme()
+{
+    QFETCH(int, theme);
+    DDataManager *data = DDataManager::getInstance();
+    data->loadThemeConfig(theme);
+    const QColor background = themeRgb(data->themeColor().UpgradeBgColor);
+    DUpdateFirmwareDia dialog;
+    dialog.setDevices(threeCandidates().mid(0, 1), {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    UpdateFirmwareInfoItem *row = dialog.rows()[0];
+
+    // A half-filled bar: its filled part stands out from its groove, as drawn.
+    row->setProgress(50);
+    QProgressBar *progress = bar(row);
+    const QImage drawn = progress->grab().toImage();
+    const int y = drawn.height() / 2;
+    const QColor filled = drawn.pixelColor(drawn.width() / 4, y);
+    const QColor groove = drawn.pixelColor(drawn.width() * 3 / 4, y);
+    QVERIFY2(contrastRatio(filled, groove) >= 3.0,
+             qPrintable(QStringLiteral("filled %1 on groove %2: %3")
+                            .arg(filled.name(), groove.name())
+                            .arg(contrastRatio(filled, groove))));
+
+    // Every text on the window's background.
+    QList<QWidget *> texts{child<QLabel>(&dialog, "label_Title"), button(row)};
+    for (const char *name : {"label", "label_2", "label_3", "label_5", "label_HidLikeName", "label_OldVer",
+                             "label_NewVer", "label_ProgressNum"})
+        texts << child<QLabel>(row, name);
+    texts << child<TextMoveWidget>(&dialog, "widget_Tip")->findChild<QLabel *>();
+    for (QWidget *w : texts) {
+        w->ensurePolished();
+        const QColor text = w->palette().color(w->foregroundRole());
+        QVERIFY2(contrastRatio(text, background) >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2 on %3: %4")
+                                .arg(w->objectName(), text.name(), background.name())
+                                .arg(contrastRatio(text, background))));
+    }
+    data->loadThemeConfig(0);
+}
+
+void tst_UpdateFirmwareDia::warningLineRepaintsNothingBehindIt()
+{
+    DUpdateFirmwareDia dialog;
+    dialog.setDevices(threeCandidates(), {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *line = child<TextMoveWidget>(&dialog, "widget_Tip");
+    QTRY_VERIFY(line->isMoving());
+    // Steps by hand: the window behind the line is never painted again.
+    struct Count : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } behind;
+    QCoreApplication::processEvents();
+    for (const char *name : {"frame_Bg", "frame"})
+        child<QWidget>(&dialog, name)->installEventFilter(&behind);
+    const int x = line->textX();
+    for (int i = 0; i < 20; ++i) {
+        line->updatePos();
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(line->textX() != x);
+    QCOMPARE(behind.paints, 0);
 }
 
 QTEST_MAIN(tst_UpdateFirmwareDia)

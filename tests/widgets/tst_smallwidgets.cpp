@@ -136,6 +136,11 @@ void TestSmallWidgets::keyCardHighlightAndElision_data()
     QTest::newRow("long detail")
         << "F1" << "C:/Program Files/Some Vendor/Some Very Long Application Name/bin/launcher.exe" << true
         << false << true;
+    // A Text key's text of several lines: one line on the card, its breaks marked.
+    QTest::newRow("text of two lines") << "F2" << "Hello\nworld" << true << false << false;
+    QTest::newRow("text of many lines")
+        << "F3" << "Dear Sir or Madam,\r\nthank you for your letter\nof the third.\n\nYours faithfully" << true
+        << false << true;
 }
 
 void TestSmallWidgets::keyCardHighlightAndElision()
@@ -152,18 +157,28 @@ void TestSmallWidgets::keyCardHighlightAndElision()
     QCOMPARE(card.typeText(), QStringLiteral("Macro"));
     QCOMPARE(card.isDetailElided(), elided);
 
-    const QFontMetrics metrics(QFont(QStringLiteral("Microsoft YaHei"), 12));
-    if (elided) {
-        QVERIFY(card.detailText().endsWith(QChar(0x2026)));
-        QVERIFY(metrics.horizontalAdvance(card.detailText()) <= 215);
-    } else {
-        QCOMPARE(card.detailText(), detail);
-    }
-
     auto *titleLabel = card.findChild<QLabel *>(QStringLiteral("label_Title"));
     auto *detailLabel = card.findChild<QLabel *>(QStringLiteral("label_Detail"));
     auto *typeLabel = card.findChild<QLabel *>(QStringLiteral("label_Type"));
     QVERIFY(titleLabel && detailLabel && typeLabel);
+
+    // Measured in the font the label paints in (bold, from its style sheet).
+    const QFontMetrics metrics(detailLabel->font());
+    const bool multiLine = detail.contains(QLatin1Char('\n'));
+    if (elided) {
+        QVERIFY(card.detailText().endsWith(QChar(0x2026)));
+        QVERIFY(metrics.horizontalAdvance(card.detailText()) <= 215);
+    } else if (multiLine) {
+        QCOMPARE(card.detailText(), QString(detail).replace(QLatin1Char('\n'), QStringLiteral(" \u21B5 ")));
+    } else {
+        QCOMPARE(card.detailText(), detail);
+    }
+    // The detail stays one line inside its label: nothing runs past the card.
+    QVERIFY(!card.detailText().contains(QLatin1Char('\n')) && !card.detailText().contains(QLatin1Char('\r')));
+    const QRect painted = metrics.boundingRect(detailLabel->contentsRect(), int(detailLabel->alignment()),
+                                               card.detailText());
+    QVERIFY2(detailLabel->contentsRect().contains(painted),
+             qPrintable(QStringLiteral("detail needs %1 x %2").arg(painted.width()).arg(painted.height())));
     const QString colour = orange ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245");
     QVERIFY(titleLabel->styleSheet().contains(colour));
     QVERIFY(detailLabel->styleSheet().contains(colour));

@@ -4,6 +4,7 @@
 #include "core/DDataManager.h"
 #include "device/DDeviceKeyboardLink.h"
 #include "device/RecordFieldText.h"
+#include "ui/firmware/ReadableColor.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "widgets/CbNotice.h"
 #include "widgets/LanguageChangeHook.h"
@@ -44,6 +45,8 @@ DUpdateFirmwareDia::~DUpdateFirmwareDia()
 void DUpdateFirmwareDia::applyTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    // The texts lie on the window's background and are kept readable there.
+    const QColor background = themeRgb(theme.UpgradeBgColor);
     ui->frame_Bg->setStyleSheet(
         QStringLiteral("QFrame#frame_Bg{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 12px;}")
             .arg(theme.UpgradeBgColor, theme.TextCheckedColor));
@@ -52,7 +55,9 @@ void DUpdateFirmwareDia::applyTheme()
                        " border-top-left-radius: 12px; border-top-right-radius: 12px;}")
             .arg(theme.UpgradeBgColor, theme.UpgradeBorderColor));
     ui->label_Title->setStyleSheet(
-        QStringLiteral("color: rgb(%1); font: 75 13pt \"%2\";").arg(theme.TextCheckedColor, theme.TextFont));
+        QStringLiteral("color: %1; font: 75 13pt \"%2\";")
+            .arg(ReadableColor::against(background, themeRgb(theme.TextCheckedColor), ReadableColor::kText).name(),
+                 theme.TextFont));
     ui->widget_4->setStyleSheet(
         QStringLiteral("QScrollBar:vertical{width: 3px; background: transparent;}"
                        "QScrollBar::handle:vertical{background: rgba(0, 0, 0, 20%);}"
@@ -79,8 +84,11 @@ void DUpdateFirmwareDia::applyTheme()
     m_notice->setNoticeFont(noticeFont);
 
     ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
-    ui->widget_Tip->setForeground(QColor(255, 50, 0));
-    ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
+    ui->widget_Tip->setForeground(ReadableColor::against(background, QColor(255, 50, 0), ReadableColor::kText));
+    // The warning line's faint veil laid over the window's background once,
+    // as one opaque colour: it looks the same, and the line then moves by
+    // scrolling its own pixels instead of repainting the window beneath.
+    ui->widget_Tip->setBackground(blendOver(QColor(0, 0, 0, 1), background));
 }
 
 void DUpdateFirmwareDia::setDevices(QList<hidStructInfoAll> candidates, QMap<QString, DDeviceKeyboardLink *> links)

@@ -6,12 +6,14 @@
 #ifndef UPDATEFIRMWAREINFOITEM_H
 #define UPDATEFIRMWAREINFOITEM_H
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+#include "core/ThemeColor.h"
 #include "sdk/include/LumtarHid.h"
 
 class MainHidInterFace;
@@ -45,8 +47,14 @@ public:
     void showComplete();
     void showUpdatePage();
 
+    // The colour of the progress bar's filled part in a theme.
+    static QColor progressFillColor(const ThemeColor &theme);
+
 signals:
     void sigStartUpgradeing();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_pushButton_Update_clicked();
@@ -54,6 +62,11 @@ private slots:
 private:
     friend class tst_UpdateFirmwareDia;
     void applyTheme();
+    // The keyboard's names and its connection.
+    void showName();
+    // The name's least height: all its lines at the width it has (the list
+    // then never asks for the height of the name at its narrowest).
+    void fitNameHeight();
 
     Ui::UpdateFirmwareInfoItem *ui;
     QPointer<MainHidInterFace> m_hidInterface;
@@ -61,6 +74,7 @@ private:
     QString m_hidPath;
     QString m_hidSn;
     QString m_hidName;
+    hidStructInfoAll m_record = {};
     int m_usbOrDongle = 0;
     bool m_updateSent = false;
 };

@@ -115,6 +115,9 @@ void DMacroListItem::showRenamePage()
 
 void DMacroListItem::on_pushButton_MacroOperate_clicked()
 {
+    // One menu at a time: the one shown before (hidden, not gone) goes now.
+    if (m_popup)
+        m_popup->deleteLater();
     auto *menu = new macroMenuToolWidget(this);
     connect(menu, &macroMenuToolWidget::sigCloseMenuWidow, this, &DMacroListItem::onCloseMenuWidow);
     connect(menu, &macroMenuToolWidget::sigMacroExport, this, &DMacroListItem::onMacroExport);
@@ -160,8 +163,11 @@ void DMacroListItem::on_pushButton_Save_clicked()
         return;
     }
     if (!CLumtarXML_ModifyMacroNodeName(m_macroXmlPath, m_macroIndex.toLatin1().constData(),
-                                        name.toUtf8().constData()))
+                                        name.toUtf8().constData())) {
+        ui->stackedWidget->setCurrentWidget(ui->page_Default);
+        emit sigModifyMacroItemNameFailed();
         return;
+    }
     ui->label_MacroName->setText(name);
     m_macroName = name;
     ui->stackedWidget->setCurrentWidget(ui->page_Default);

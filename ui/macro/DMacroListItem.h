@@ -41,6 +41,8 @@ signals:
     void sigMacroItemMouseClicked(QString strMacroIndex, QString strMacroName);
     void sigModifyMacroItemNameIsEmpty();
     void sigModifyMacroItemNameSuccess();
+    // The store refused the new name: the row shows the stored one again.
+    void sigModifyMacroItemNameFailed();
     void sigExportMacroChildList(QString strMacroIndex, QString strMacroName);
     void sigDeleteMacro(QString strMacroIndex, QString strMacroName);
 

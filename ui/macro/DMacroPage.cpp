@@ -6,6 +6,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/MacroEventText.h"
+#include "ui/macro/MacroLimits.h"
 #include "ui_DMacroPage.h"
 #include "ui/EditorDialogTheme.h"
 #include "widgets/CbNotice.h"
@@ -63,7 +64,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     clearEventItems();
     initButtonGroups();
 
-    m_delayValidator = new QIntValidator(0, 65535, this);
+    m_delayValidator = new QIntValidator(0, MacroLimits::MaxDelay, this);
     ui->lineEdit_EnterDelayNum->setValidator(m_delayValidator);
     ui->lineEdit_DelayNum->setValidator(m_delayValidator);
     ui->lineEdit_DefaultDelayNum->setValidator(m_delayValidator);
@@ -226,6 +227,7 @@ void DMacroPage::loadMacroList()
         connect(row, &DMacroListItem::sigMacroItemMouseClicked, this, &DMacroPage::onMacroItemMouseClicked);
         connect(row, &DMacroListItem::sigModifyMacroItemNameIsEmpty, this, &DMacroPage::onModifyMacroItemNameIsEmpty);
         connect(row, &DMacroListItem::sigModifyMacroItemNameSuccess, this, &DMacroPage::onModifyMacroItemNameSuccess);
+        connect(row, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::onModifyMacroItemNameFailed);
         connect(row, &DMacroListItem::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
         connect(row, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
         row->setMacroXmlPath(m_macroXmlPath);
@@ -315,10 +317,15 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
     auto *row = qobject_cast<DMacroListItem *>(sender());
     if (!row)
         return;
+    // Refused, the macro is still stored: its row stays, as does what is open.
+    if (!CLumtarXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1().constData())) {
+        qDebug().noquote() << "Delete macro: macro" << strMacroIndex << "could not be deleted from the store";
+        showNotice(tr("Delete macro failed"));
+        return;
+    }
     m_macroListLayout->removeWidget(row);
     row->hide();
     row->deleteLater();
-    CLumtarXML_DeleteMacroNode(m_macroXmlPath, strMacroIndex.toLatin1().constData());
     m_macroRows.removeAll(row);
     showNotice(tr("Delete macro successful"));
     if (strMacroIndex != m_currentMacroIndex)
@@ -355,6 +362,11 @@ void DMacroPage::onModifyMacroItemNameIsEmpty()
 void DMacroPage::onModifyMacroItemNameSuccess()
 {
     showNotice(tr("Modify macro name successful"));
+}
+
+void DMacroPage::onModifyMacroItemNameFailed()
+{
+    showNotice(tr("Modify macro name failed"));
 }
 
 void DMacroPage::emitMacroListChanged()
@@ -463,6 +475,11 @@ void DMacroPage::updateAppTheme()
     DDataManager *data = DDataManager::getInstance();
     const ThemeColor theme = data->themeColor();
 
+    // The stacked widgets polished their first pages while the form was
+    // built. A sheet set on a frame that is not polished yet never reaches
+    // its polished children (they would keep the system's black text), so
+    // the whole form is polished before the sheets come.
+    ensurePolished();
     applyEditorDialogTheme(theme, m_notice, kNoticePixelSize, ui->frame_Bg, ui->frame_Title, ui->frame_TipArea,
                            QStringLiteral(" background: transparent;"));
     ui->frame_LogoSet->setStyleSheet(

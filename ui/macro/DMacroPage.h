@@ -1,8 +1,9 @@
 // The macro editor: lists the macros of the macro store, shows the events of
 // one macro as rows, records keyboard and mouse events through the global
 // hook, edits events one by one, and exports and imports macros as files.
-// Every change is stored at once; other parts learn of changed events only
-// through sigMacroListHaveChanged.
+// Every change is stored at once; a change the store refuses is told as a
+// failure and the open macro is read again from the store. Other parts learn
+// of changed events only through sigMacroListHaveChanged.
 #ifndef DMACROPAGE_H
 #define DMACROPAGE_H
 
@@ -68,6 +69,7 @@ public slots:
     void onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName);
     void onModifyMacroItemNameIsEmpty();
     void onModifyMacroItemNameSuccess();
+    void onModifyMacroItemNameFailed();
     void onDeleteMacro(QString strMacroIndex, QString strMacroName);
     void onExportMacroChildList(QString strMacroIndex, QString strMacroName);
     void onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
@@ -125,7 +127,7 @@ private:
     void appendRecordedEvent(QString mark, int delay, QString type, int keyCode, QString codeName,
                              QString operateExplain);
     void dropUnreleasedPresses();
-    void saveRecordedEvents();
+    bool saveRecordedEvents();
     void discardRecordedEvents();
     int nextEventMark();
     quint32 now() const;
@@ -135,7 +137,10 @@ private:
     void restyleEventRows();
     int eventRowCount() const;
     DCatchKeyAndMouseItem *eventRowAt(int position) const;
-    void rewriteMacroFromRows();
+    bool rewriteMacroFromRows();
+    // After a refused write: the open macro's rows again as the store has them.
+    void reloadOpenMacro();
+    void refuseEdit(const QString &failureText);
     void moveSelectedEvent(bool up);
 
     Ui::DMacroPage *ui;

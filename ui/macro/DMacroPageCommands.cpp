@@ -7,13 +7,12 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/MacroEventText.h"
+#include "ui/macro/MacroLimits.h"
 #include "ui_DMacroPage.h"
 
 #include <QDebug>
 
 namespace {
-
-constexpr int kMaxRows = 40;
 
 struct MouseButton
 {
@@ -35,17 +34,33 @@ DCatchKeyAndMouseItem *DMacroPage::eventRowAt(int position) const
     return qobject_cast<DCatchKeyAndMouseItem *>(m_eventListLayout->itemAt(position)->widget());
 }
 
+// A failed write (and the editor's rows, which may show what was sent)
+// is undone on screen: the open macro is read again from the store.
+void DMacroPage::reloadOpenMacro()
+{
+    onMacroItemMouseClicked(m_currentMacroIndex, m_currentMacroName);
+}
+
+void DMacroPage::refuseEdit(const QString &failureText)
+{
+    qDebug().noquote() << "Macro" << m_currentMacroIndex << "could not be stored:" << failureText;
+    reloadOpenMacro();
+    showNotice(failureText);
+}
+
 void DMacroPage::on_pushButton_Add_clicked()
 {
     int index = 0;
-    if (!CLumtarXML_NewMacroIndex(m_macroXmlPath, &index)) {
-        qDebug().noquote() << "Add macro: the macro store cannot be read";
+    bool added = CLumtarXML_NewMacroIndex(m_macroXmlPath, &index);
+    if (added)
+        added = CLumtarXML_CreateMacroXmlParentNode(m_macroXmlPath, QByteArray::number(index).constData(),
+                                                    QStringLiteral("Macro%1").arg(index).toUtf8().constData());
+    loadMacroList();
+    if (!added) {
+        qDebug().noquote() << "Add macro: the macro store cannot be read or written";
+        showNotice(tr("Add macro failed"));
         return;
     }
-    const QByteArray indexText = QByteArray::number(index);
-    CLumtarXML_CreateMacroXmlParentNode(m_macroXmlPath, indexText.constData(),
-                                        QStringLiteral("Macro%1").arg(index).toUtf8().constData());
-    loadMacroList();
     showNotice(tr("Add macro successful"));
 }
 
@@ -55,9 +70,13 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
         showNotice(tr("Please select a macro first"));
         return;
     }
+    if (!CLumtarXML_ReplaceMacroEvents(m_macroXmlPath, indexBytes().constData(),
+                                       presentMacroName().toUtf8().constData(), {})) {
+        refuseEdit(tr("Clear record macro failed"));
+        return;
+    }
     clearEventItems();
     m_eventRows.clear();
-    CLumtarXML_ReplaceMacroEvents(m_macroXmlPath, indexBytes().constData(), presentMacroName().toUtf8().constData(), {});
     m_isEventSelected = false;
     m_selectedRow = nullptr;
     m_totalTime = 0;
@@ -126,6 +145,10 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
     if (!row)
         return;
     const QString mark = row->mark();
+    if (!CLumtarXML_DeleteEventItem(m_macroXmlPath, indexBytes().constData(), mark.toLatin1().constData())) {
+        refuseEdit(tr("Delete event failed"));
+        return;
+    }
     const auto removeRow = [this](DCatchKeyAndMouseItem *r) {
         m_eventListLayout->removeWidget(r);
         r->hide();
@@ -134,7 +157,6 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
         m_totalTime -= r->delay().toInt();
     };
     removeRow(row);
-    CLumtarXML_DeleteEventItem(m_macroXmlPath, indexBytes().constData(), mark.toLatin1().constData());
     for (int i = 0; i < eventRowCount(); ++i) {
         DCatchKeyAndMouseItem *partner = eventRowAt(i);
         if (partner->mark() == mark) {
@@ -151,7 +173,7 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
 
 // The macro as the rows show it, in one write: a failure leaves the stored
 // macro as it was.
-void DMacroPage::rewriteMacroFromRows()
+bool DMacroPage::rewriteMacroFromRows()
 {
     std::list<KeyOrMouseEventStu> events;
     for (int i = 0; i < eventRowCount(); ++i) {
@@ -159,9 +181,8 @@ void DMacroPage::rewriteMacroFromRows()
         events.push_back(macroEventRecord(row->mark(), row->delay(), row->type(), row->keyCode(), row->codeName(),
                                           row->operateExplain()));
     }
-    if (!CLumtarXML_ReplaceMacroEvents(m_macroXmlPath, indexBytes().constData(),
-                                       presentMacroName().toUtf8().constData(), events))
-        qDebug().noquote() << "Macro" << m_currentMacroIndex << "could not be stored";
+    return CLumtarXML_ReplaceMacroEvents(m_macroXmlPath, indexBytes().constData(),
+                                         presentMacroName().toUtf8().constData(), events);
 }
 
 void DMacroPage::on_pushButton_InsertMacro_clicked()
@@ -174,7 +195,7 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
         showNotice(tr("Please enter a key"));
         return;
     }
-    if (eventRowCount() >= kMaxRows) {
+    if (eventRowCount() >= MacroLimits::MaxEvents) {
         showNotice(tr("The record of events has reached the limit"));
         return;
     }
@@ -203,7 +224,10 @@ void DMacroPage::on_pushButton_InsertMacro_clicked()
     addEventRow(mark, 0, type, downCode, downName, QStringLiteral("down"), position);
     addEventRow(mark, 0, type, upCode, upName, QStringLiteral("up"), position + 1);
     ui->stackedWidget_2->setCurrentWidget(ui->page_catchList);
-    rewriteMacroFromRows();
+    if (!rewriteMacroFromRows()) {
+        refuseEdit(tr("Insert failed"));
+        return;
+    }
     showNotice(tr("Insert successful"));
     emitMacroListChanged();
     ++m_pressCount;
@@ -245,27 +269,44 @@ void DMacroPage::on_pushButton_ModifyMacro_clicked()
     }
     const int delay = ui->lineEdit_DelayNum->text().toInt();
     const QByteArray markBytes = m_selectedMark.toLatin1();
-    CLumtarXML_UpdateEventItem(m_macroXmlPath, indexBytes().constData(), markBytes.constData(), m_selectedStatus,
-                               macroEventRecord(m_selectedMark, QString::number(delay), type, QString::number(keyCode),
-                                                name, row->operateExplain()));
+
+    // The partner is the row of the same mark and the other direction.
+    DCatchKeyAndMouseItem *partner = nullptr;
+    for (int i = 0; i < eventRowCount() && !partner; ++i) {
+        DCatchKeyAndMouseItem *other = eventRowAt(i);
+        if (other != row && other->mark() == m_selectedMark && other->operateExplain() != row->operateExplain())
+            partner = other;
+    }
+    const int partnerStatus = 1 - m_selectedStatus;
+    const int partnerCode = keyboard ? keyCode : pressCode + partnerStatus;
+
+    // The event and its partner reach the store together or not at all.
+    bool stored = false;
+    {
+        LumtarXmlBatch batch(m_macroXmlPath);
+        stored = CLumtarXML_UpdateEventItem(m_macroXmlPath, indexBytes().constData(), markBytes.constData(),
+                                            m_selectedStatus,
+                                            macroEventRecord(m_selectedMark, QString::number(delay), type,
+                                                             QString::number(keyCode), name, row->operateExplain()));
+        if (stored && partner)
+            stored = CLumtarXML_UpdateEventItem(m_macroXmlPath, indexBytes().constData(), markBytes.constData(),
+                                                partnerStatus,
+                                                macroEventRecord(m_selectedMark, partner->delay(), type,
+                                                                 QString::number(partnerCode), name,
+                                                                 partner->operateExplain()));
+        stored = batch.commit() && stored;
+    }
+    if (!stored) {
+        refuseEdit(tr("Modify failed"));
+        return;
+    }
+
     m_totalTime += delay - row->delay().toInt();
     showTotalTime();
     row->setDelay(delay);
     row->setData(delay, type, keyCode, name, row->operateExplain());
-
-    for (int i = 0; i < eventRowCount(); ++i) {
-        DCatchKeyAndMouseItem *partner = eventRowAt(i);
-        if (partner == row || partner->mark() != m_selectedMark || partner->operateExplain() == row->operateExplain())
-            continue;
-        const int partnerStatus = 1 - m_selectedStatus;
-        const int partnerCode = keyboard ? keyCode : pressCode + partnerStatus;
-        const int partnerDelay = partner->delay().toInt();
-        CLumtarXML_UpdateEventItem(m_macroXmlPath, indexBytes().constData(), markBytes.constData(), partnerStatus,
-                                   macroEventRecord(m_selectedMark, partner->delay(), type,
-                                                    QString::number(partnerCode), name, partner->operateExplain()));
-        partner->setData(partnerDelay, type, partnerCode, name, partner->operateExplain());
-        break;
-    }
+    if (partner)
+        partner->setData(partner->delay().toInt(), type, partnerCode, name, partner->operateExplain());
     showNotice(tr("Modify successful"));
     emitMacroListChanged();
 }
@@ -284,12 +325,15 @@ void DMacroPage::moveSelectedEvent(bool up)
         return;
     if (neighbour->mark() == row->mark() && neighbour->operateExplain() != row->operateExplain())
         return;
+    if (!CLumtarXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, indexBytes().constData(),
+                                                  m_selectedMark.toLatin1().constData(), up ? 1 : 0,
+                                                  m_selectedDirection == QLatin1String("down") ? 0 : 1)) {
+        refuseEdit(tr("Move failed"));
+        return;
+    }
     m_eventListLayout->removeWidget(row);
     m_eventListLayout->insertWidget(neighbourPos, row);
     m_selectedEventPos = neighbourPos;
-    CLumtarXML_MacroEventItemUpOrDownOperate(m_macroXmlPath, indexBytes().constData(),
-                                             m_selectedMark.toLatin1().constData(), up ? 1 : 0,
-                                             m_selectedDirection == QLatin1String("down") ? 0 : 1);
     emitMacroListChanged();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/macro/MacroEventText.h"
+#include "ui/macro/MacroLimits.h"
 #include "ui/macro/MacroRecordKeyCode.h"
 #include "ui_DMacroPage.h"
 
@@ -17,13 +18,9 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kMaxPresses = 20;
-constexpr int kMaxRows = 40;
-constexpr int kMaxDelay = 65535;
-
-} // namespace
+using MacroLimits::MaxDelay;
+using MacroLimits::MaxEvents;
+using MacroLimits::MaxPresses;
 
 quint32 DMacroPage::now() const
 {
@@ -88,14 +85,18 @@ void DMacroPage::toggleRecording()
         return;
     m_isRecording = false;
     setRecordButtonLook(false);
-    showNotice(tr("Stop record macro"));
     dropUnreleasedPresses();
-    saveRecordedEvents();
+    const bool saved = saveRecordedEvents();
     discardRecordedEvents();
     ui->frame_Right->setEnabled(true);
     ui->frame_Center->setEnabled(true);
     ui->frame_29->setEnabled(true);
     ui->frame_34->setEnabled(true);
+    if (!saved) {
+        showNotice(tr("Save record macro failed"));
+        return;
+    }
+    showNotice(tr("Stop record macro"));
     emitMacroListChanged();
 }
 
@@ -112,7 +113,7 @@ int DMacroPage::nextEventMark()
 void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int hookFlag)
 {
     const MacroRecordKeyCode key = MacroRecordKeyCode::resolve(keyCode, scCode, flag, hookFlag);
-    if (m_pressCount >= kMaxPresses && key.flag == 1) {
+    if (m_pressCount >= MaxPresses && key.flag == 1) {
         showNotice(tr("The record of events has reached the limit"));
         return;
     }
@@ -188,7 +189,7 @@ void DMacroPage::onMouseRecviveStream(int nCode, WPARAM wParam, LPARAM lParam)
 bool DMacroPage::pressFits()
 {
     const int owed = m_openMarks.size();
-    if (eventRowCount() + 2 + owed > kMaxRows) {
+    if (eventRowCount() + 2 + owed > MaxEvents) {
         showNotice(tr("The record of events has reached the limit"));
         return false;
     }
@@ -249,7 +250,7 @@ void DMacroPage::recordMouseUp(QString codeName, int message)
 void DMacroPage::appendRecordedEvent(QString mark, int delay, QString type, int keyCode, QString codeName,
                                      QString operateExplain)
 {
-    if (m_eventListLayout->count() > kMaxRows) {
+    if (m_eventListLayout->count() > MaxEvents) {
         showNotice(tr("The record of events has reached the limit"));
         return;
     }
@@ -257,7 +258,7 @@ void DMacroPage::appendRecordedEvent(QString mark, int delay, QString type, int 
         delay = 0;
     else if (ui->radioButton_DefaultDelay->isChecked())
         delay = ui->lineEdit_DefaultDelayNum->text().toInt();
-    delay = std::min(std::max(delay, 0), kMaxDelay);
+    delay = std::min(std::max(delay, 0), MaxDelay);
 
     m_recordedEvents.push_back(macroEventRecord(mark, QString::number(delay), type, QString::number(keyCode),
                                                 codeName, operateExplain));
@@ -283,7 +284,7 @@ void DMacroPage::dropUnreleasedPresses()
             continue;
         }
         if (carried > 0) {
-            const int delay = std::min(macroLatin1Field(it->delay).toInt() + carried, kMaxDelay);
+            const int delay = std::min(macroLatin1Field(it->delay).toInt() + carried, MaxDelay);
             lumtarCopyField(it->delay, QByteArray::number(delay).constData());
             carried = 0;
         }
@@ -298,10 +299,16 @@ void DMacroPage::dropUnreleasedPresses()
     m_openMarks.clear();
 }
 
-void DMacroPage::saveRecordedEvents()
+// The rows are read again from the store whatever the write did: a refused
+// recording leaves the macro shown as it is stored.
+bool DMacroPage::saveRecordedEvents()
 {
-    CLumtarXML_AddKeyOrMouseEventItem(m_macroXmlPath, m_recordedEvents, indexBytes().constData());
-    onMacroItemMouseClicked(m_currentMacroIndex, m_currentMacroName);
+    const bool saved =
+        CLumtarXML_AddKeyOrMouseEventItem(m_macroXmlPath, m_recordedEvents, indexBytes().constData());
+    if (!saved)
+        qDebug().noquote() << "Macro recording: macro" << m_currentMacroIndex << "could not be stored";
+    reloadOpenMacro();
+    return saved;
 }
 
 void DMacroPage::discardRecordedEvents()

@@ -129,8 +129,8 @@ MacroExchangeFile::ReadResult MacroExchangeFile::read(const QByteArray &data)
         long mark = 0, delay = 0, code = 0;
         if (!wholeNumber(markText, 0, 999999, &mark))
             return refuseEvent(QStringLiteral("the mark is not a whole number from 0 to 999999"));
-        if (!delayText.isEmpty() && !wholeNumber(delayText, 0, 65535, &delay))
-            return refuseEvent(QStringLiteral("the delay is not a whole number from 0 to 65535"));
+        if (!delayText.isEmpty() && !wholeNumber(delayText, 0, MacroLimits::MaxDelay, &delay))
+            return refuseEvent(QStringLiteral("the delay is not a whole number from 0 to %1").arg(MacroLimits::MaxDelay));
         if (type != QLatin1String("key") && type != QLatin1String("mouse"))
             return refuseEvent(QStringLiteral("the type is neither \"key\" nor \"mouse\""));
         const bool down = operate == QLatin1String("down");

@@ -10,13 +10,14 @@
 #include <list>
 
 #include "sdk/include/LumtarRecords.h"
+#include "ui/macro/MacroLimits.h"
 
 class MacroExchangeFile
 {
 public:
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
-    static constexpr int kMaxEvents = 40;
-    static constexpr int kMaxPresses = 20;
+    static constexpr int kMaxEvents = MacroLimits::MaxEvents;
+    static constexpr int kMaxPresses = MacroLimits::MaxPresses;
 
     struct ReadResult
     {

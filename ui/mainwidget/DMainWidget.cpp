@@ -18,6 +18,8 @@
 #include "sdk/include/LumtarFirmware.h"
 #include "ui/mainwidget/DeviceChangeRouter.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/mainwidget/FirmwareUpgradeCheck.h"
+#include "ui/mainwidget/FirmwareWindowHost.h"
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/seniorKeys/DSeniorKeysPage.h"
@@ -88,7 +90,8 @@ DMainWidget::~DMainWidget()
     stopFirmwareWork();
     // An open dialog reports its end to this window: it goes while the window is whole.
     delete m_overlayDialog;
-    delete m_updateFirmwareDia;
+    m_firmwareWindow->destroy();
+    delete m_upgradeCheck;
     if (m_devicePage)
         m_devicePage->closeAllDevices();
     delete ui;
@@ -149,7 +152,7 @@ void DMainWidget::construct()
     m_userSettings = new QSettings(m_userConfigPath, QSettings::IniFormat, this);
     writeFirstRunDefaults();
 
-    createFirmwareTimers();
+    createFirmwareEngine();
 
     qDebug() << "1.CreatTrayIcon  and  registerDevice";
     createTray();
@@ -281,7 +284,7 @@ void DMainWidget::initSdk()
     m_supportInfoList.clear();
     m_sdk.getSupportInfoList(&m_supportInfoList);
 
-    loadFirmwareLibrary();
+    m_ufwLibrary.load();
 }
 
 void DMainWidget::initWidgets()
@@ -517,6 +520,7 @@ void DMainWidget::onMinApp()
 
 void DMainWidget::onQuitApp()
 {
+    qDebug() << "------------------------- *** App Exit (Normal) *** ------------------------------ \n";
     quitApplication();
 }
 

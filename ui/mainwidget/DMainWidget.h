@@ -5,7 +5,6 @@
 #ifndef DMAINWIDGET_H
 #define DMAINWIDGET_H
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QPair>
 #include <QPoint>
@@ -18,18 +17,21 @@
 #include <list>
 
 #include "sdk/include/LumtarHid.h"
-#include "sdk/include/LumtarUfwLibrary.h"
 #include "ui/mainwidget/LumtarSdkStartup.h"
+#include "ui/mainwidget/UfwLibrary.h"
 
 namespace Ui {
 class DMainWidget;
 }
 
+class BootloaderUpdate;
 class DDevicePage;
 class DUpdateFirmwareDia;
 class DeviceChangeMonitor;
 class DeviceChangeRouter;
-class FirmwareWorker;
+class FirmwareUpgradeCheck;
+class FirmwareWindowHost;
+class UfwVolumeUpdate;
 class QAction;
 class QMenu;
 class QTimer;
@@ -51,10 +53,9 @@ public:
     // The region of a global position (first match of the corner and edge bands).
     ResizeRegion resizeRegionAt(const QPoint &global) const;
 
-    // Firmware engine (DMainWidgetFirmware.cpp). An update started from the
-    // update window waits up to BootloaderWaitMs for its keyboard's
-    // bootloader or drive; bootloader arrivals count only while one waits.
-    static constexpr int BootloaderWaitMs = 15000;
+    // Firmware engine (DMainWidgetFirmware.cpp): thin callers of the check
+    // (FirmwareUpgradeCheck), the update window (FirmwareWindowHost), the
+    // bootloader path (BootloaderUpdate) and the .ufw path (UfwVolumeUpdate).
     bool checkUpgradeableDevices(bool openNow);
     bool selectFirmwareImage(hidStructInfoAll record);
     void runJlUpgrade();
@@ -64,6 +65,7 @@ public:
     // library; they reach the update window through the writing thread's worker.
     static void onHidUpgradeProgress(int total, int done);
     static void onJlUpgradeProgress(int percent);
+    DUpdateFirmwareDia *updateFirmwareDia() const;
 
     DDevicePage *devicePage() const { return m_devicePage; }
 
@@ -135,21 +137,11 @@ private:
     void quitApplication();
 
     // Firmware engine.
-    void createFirmwareTimers();
-    void loadFirmwareLibrary();
+    void createFirmwareEngine();
     void onBootloaderArrived(const QString &interfaceName);
-    void onHidAttemptFinished();
-    void onUpgradeWaitOver();
-    void reportUpgradeProgress(int total, int done);
-    // Ends the update that waits: the window shows the result.
-    void finishUpgrade(bool success);
-    // Stops every wait and joins the writing thread (at its next block).
+    void onUpgradeFinished(bool success);
+    // Stops every wait and ends a write under way, joining its thread.
     void stopFirmwareWork();
-    // The end of the mass-storage path's worker: the stage it stopped at
-    // (0 loading the image, 1 the drive search, 2 the write) and the
-    // firmware library's result there.
-    void onJlWorkFinished(int stage, int result);
-    void startWorker(FirmwareWorker *worker);
 
     Ui::DMainWidget *ui;
     LumtarSdkStartup m_sdk;
@@ -169,8 +161,6 @@ private:
     DDevicePage *m_devicePage = nullptr;
     QPointer<QWidget> m_overlay;
     QPointer<QWidget> m_overlayDialog;
-    QPointer<QWidget> m_firmwareOverlay;
-    QPointer<DUpdateFirmwareDia> m_updateFirmwareDia;
 
     QString m_titleText = QStringLiteral("CompanyName");
     char m_macroXmlPath[256] = {};
@@ -187,28 +177,18 @@ private:
     DeviceChangeMonitor *m_deviceMonitor = nullptr;
     DeviceChangeRouter *m_deviceChangeRouter = nullptr;
 
-    // Firmware engine: the last check's candidates, the update that waits
-    // for its keyboard, the writing thread and the firmware library.
+    // Firmware engine: the last check's candidates, the firmware library
+    // and the four parts of the engine.
     QList<hidStructInfoAll> m_upgradeableHidList;
     QString m_strNewFirmwareVersion;
     bool m_isShowUpgradeNow = false;
-    QString m_strUpgradeHidName;
-    int m_upgradeUsbOrDongle = 0;
-    int m_upgradeRetryCount = 0;
-    bool m_upgradePending = false;
-    int m_bootloaderWaitMs = BootloaderWaitMs;
-    QElapsedTimer m_upgradeWaitClock;
-    QTimer *m_bootloaderTimer = nullptr;
     QTimer *m_upgradeCheckTimer = nullptr;
     QTimer *m_firmwareOpenTimer = nullptr;
-    QTimer *m_jlStartTimer = nullptr;
-    QTimer *m_upgradeWaitTimer = nullptr;
-    QPointer<FirmwareWorker> m_upgradeWorker;
-    JL_loadUfwData_t m_loadUfwData = nullptr;
-    JL_getUfwCrc_t m_getUfwCrc = nullptr;
-    JL_getUfwPidVid_t m_getUfwPidVid = nullptr;
-    JL_upgradeDevice_t m_upgradeDevice = nullptr;
-    JL_queryDevicePidVid_t m_queryDevicePidVid = nullptr;
+    UfwLibrary m_ufwLibrary;
+    FirmwareUpgradeCheck *m_upgradeCheck = nullptr;
+    FirmwareWindowHost *m_firmwareWindow = nullptr;
+    BootloaderUpdate *m_bootloaderUpdate = nullptr;
+    UfwVolumeUpdate *m_ufwUpdate = nullptr;
 
     bool m_quitting = false;
 };

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "core/DDataManager.h"
+#include "ui/mainwidget/FirmwareWindowHost.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "widgets/ThemeColorText.h"
 
@@ -183,8 +184,8 @@ void DMainWidget::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_overlay)
         m_overlay->resize(size());
-    if (m_firmwareOverlay)
-        m_firmwareOverlay->resize(size());
+    if (m_firmwareWindow)
+        m_firmwareWindow->resizeOverlay();
     update();
 }
 

@@ -108,6 +108,12 @@ DSeniorKeysPage::DSeniorKeysPage(QWidget *parent)
 
 DSeniorKeysPage::~DSeniorKeysPage()
 {
+    // The popup goes before the rest of the editor: its going must not reach
+    // an editor that is half gone (its close handler touches the overlay).
+    if (m_strokeView) {
+        disconnect(m_strokeView, nullptr, this, nullptr);
+        delete m_strokeView.data();
+    }
     delete ui;
 }
 
@@ -132,10 +138,19 @@ void DSeniorKeysPage::updateAppTheme()
             "QFrame#frame_TypeSel{border: none; border-bottom: 2px solid rgb(%4);}"
             "QFrame#frame_SeniorKeyEventList{border: none; border-top: 2px solid rgb(%4);}"
             "QFrame#frame_11{border: none; border-bottom: 2px solid rgb(%4);}"
-            "QScrollArea#scrollArea_2, QScrollArea#scrollArea_3, QWidget#scrollAreaWidgetContents_2, "
-            "QWidget#scrollAreaWidgetContents_3{background-color: rgba(0, 0, 0, 1); border: none;}")
+            "QScrollArea#scrollArea_2, QScrollArea#scrollArea_3{background-color: rgba(0, 0, 0, 1); border: none;}")
             .arg(theme.MacroRightBgColor, theme.TextDefaultColor, theme.TextFont, theme.MacroBorderColor,
                  theme.TextCheckedColor));
+    // The lists' content widgets carry sheets of their own in the form (a
+    // fixed dark ground), and a widget's own sheet wins over its parents':
+    // they are replaced here, so the record list and the all-keys picker lie
+    // on the same theme ground as the rest of the page, the one their
+    // theme-coloured texts are chosen for. A see-through ground would show
+    // what lies behind the translucent dialog.
+    for (QWidget *contents : {ui->scrollAreaWidgetContents_2, ui->scrollAreaWidgetContents_3}) {
+        contents->setStyleSheet(QStringLiteral("QWidget#%1{background-color: rgb(%2); border: none;}")
+                                    .arg(contents->objectName(), theme.MacroRightBgColor));
+    }
     ui->widget_DksSetting->setStyleSheet(
         QStringLiteral("QLabel{color: rgb(%1); font: 8pt \"%2\";}").arg(theme.TextDefaultColor, theme.TextFont));
     const QString keyButtons =
@@ -257,7 +272,7 @@ void DSeniorKeysPage::reloadSeniorKeyList(int reason)
             m_recordMap.insert(record.id, SeniorKeyRecord::copied(record));
         if (reason == Created)
             selectId = m_recordMap.lastKey();
-        else if (reason == OtherDeleted && m_recordMap.contains(m_currentRecord.id))
+        else if ((reason == OtherDeleted || reason == EditRefused) && m_recordMap.contains(m_currentRecord.id))
             selectId = m_currentRecord.id;
         else
             selectId = m_recordMap.firstKey();
@@ -324,9 +339,19 @@ void DSeniorKeysPage::onSeniorKeyEventItemClick(int bindingIndex)
 
 // ---- create and delete ------------------------------------------------------------
 
-void DSeniorKeysPage::showNotice(const QString &text)
+void DSeniorKeysPage::showNotice(const QString &text, QPoint centre)
 {
-    m_notice->showNotice(text, rect().center());
+    m_notice->showNotice(text, centre.isNull() ? rect().center() : centre);
+}
+
+bool DSeniorKeysPage::storeShownRecord()
+{
+    if (CLumtarXML_SeniorKey_ModifyInfoItem(m_xmlPath, m_currentRecord.kind, m_currentRecord))
+        return true;
+    qDebug().noquote() << "Advanced key" << m_currentRecord.id << "could not be stored";
+    reloadSeniorKeyList(EditRefused);
+    showNotice(tr("Modify senior keys failed"));
+    return false;
 }
 
 void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
@@ -338,13 +363,15 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
     // A new id, never one of a deleted record: keys bound to that record
     // must not start playing the new one.
     int id = 0;
-    if (!CLumtarXML_SeniorKey_NewId(m_xmlPath, &id)) {
-        qDebug().noquote() << "No new advanced-key id: the store cannot be read";
+    bool created = CLumtarXML_SeniorKey_NewId(m_xmlPath, &id);
+    if (created)
+        created = CLumtarXML_SeniorKey_AddInfoItem(m_xmlPath, m_createKind, SeniorKeyRecord::newRecord(id, m_createKind));
+    if (!created) {
+        qDebug().noquote() << "Create advanced key: the store cannot be read or written";
+        reloadSeniorKeyList(EditRefused);
+        showNotice(tr("Create senior keys failed"));
         return;
     }
-    const SeniorKeyInfoStu record = SeniorKeyRecord::newRecord(id, m_createKind);
-    if (!CLumtarXML_SeniorKey_AddInfoItem(m_xmlPath, m_createKind, record))
-        return;
     m_recordsChanged = true;
     showNotice(tr("Create senior keys successful"));
     reloadSeniorKeyList(Created);
@@ -352,8 +379,12 @@ void DSeniorKeysPage::on_pushButton_NewCreate_clicked()
 
 void DSeniorKeysPage::onDeleteSeniorKeyEventItem(int keyType, int bindingIndex)
 {
-    if (!CLumtarXML_SeniorKey_DeleteInfoItem(m_xmlPath, keyType, bindingIndex))
+    if (!CLumtarXML_SeniorKey_DeleteInfoItem(m_xmlPath, keyType, bindingIndex)) {
+        qDebug().noquote() << "Delete advanced key: record" << bindingIndex << "could not be deleted";
+        reloadSeniorKeyList(EditRefused);
+        showNotice(tr("Delete senior keys failed"));
         return;
+    }
     m_recordsChanged = true;
     showNotice(tr("Delete senior keys successful"));
     reloadSeniorKeyList(bindingIndex == m_currentRecord.id ? ShownDeleted : OtherDeleted);

@@ -1,8 +1,10 @@
 // The advanced-key editor: creates, lists, selects, edits and deletes the
 // DKS, MT and TGL keys of the advanced-key store, at most forty. Every edit
-// is stored the moment it is made; there is no save and no cancel. When the
-// editor closes, by any way, and records were created or deleted, the shared
-// state tells the key-assignment page, which offers the records for binding.
+// is stored the moment it is made; there is no save and no cancel. A change
+// the store refuses is told as a failure and the editor reads the store
+// again, so that it shows what is stored. When the editor closes, by any
+// way, and records were created or deleted, the shared state tells the
+// key-assignment page, which offers the records for binding.
 #ifndef DSENIORKEYSPAGE_H
 #define DSENIORKEYSPAGE_H
 
@@ -35,7 +37,7 @@ class DSeniorKeysPage : public QDialog
 
 public:
     // Why the list is read again: which record is shown afterwards.
-    enum ReloadReason { FirstLoad = 0, Created = 1, ShownDeleted = 2, OtherDeleted = 3 };
+    enum ReloadReason { FirstLoad = 0, Created = 1, ShownDeleted = 2, OtherDeleted = 3, EditRefused = 4 };
 
     explicit DSeniorKeysPage(QWidget *parent = nullptr);
     ~DSeniorKeysPage() override;
@@ -77,6 +79,7 @@ private slots:
     void onLickActivited_Stroke04(QString str);
     void onTheStrokeConfigViewClose();
     void onTheDKSStrokeStuChanged();
+    void onTheDKSStrokeStuRefused();
     void on_pushButton_Close_clicked();
     void on_pushButton_NewCreate_clicked();
 
@@ -91,7 +94,10 @@ private:
     void reloadSeniorKeyList(int reason);
     void clearSeniorKeyItems();
     void showSeniorKeyRecord(int id);
-    void showNotice(const QString &text);
+    void showNotice(const QString &text, QPoint centre = QPoint());
+    // Stores the shown record; a refusal is told and the list read again,
+    // so that the editor shows what the store holds.
+    bool storeShownRecord();
     // Tells the shared state about created or deleted records, then the
     // main window that the editor closes: once, whichever way it closes.
     void announceClose();
@@ -139,7 +145,7 @@ private:
     // One help popup for both help buttons, made on the first hover.
     ArrowWidget *m_explainPopup = nullptr;
     QStackedWidget *m_explainPages = nullptr;
-    QWidget *m_strokeOverlay = nullptr;
+    QPointer<QWidget> m_strokeOverlay;
     QPointer<DStrokeConfigView> m_strokeView;
 };
 

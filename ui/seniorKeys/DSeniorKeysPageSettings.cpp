@@ -13,8 +13,11 @@
 #include "ui_DSeniorKeysPage.h"
 #include "widgets/ArrowWidget.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,7 @@ QString holdDurationText(int milliseconds)
 }
 constexpr int kExplainWidth = 395;
 constexpr int kExplainHeight = 320;
+constexpr int kNoticeAbovePopup = 40; // pixels between a notice's middle and the popup's top
 
 } // namespace
 
@@ -118,6 +122,8 @@ void DSeniorKeysPage::openStrokeConfigView()
             &DSeniorKeysPage::onTheStrokeConfigViewClose);
     connect(m_strokeView, &DStrokeConfigView::sigTheDKSStrokeStuChanged, this,
             &DSeniorKeysPage::onTheDKSStrokeStuChanged);
+    connect(m_strokeView, &DStrokeConfigView::sigTheDKSStrokeStuRefused, this,
+            &DSeniorKeysPage::onTheDKSStrokeStuRefused);
     // However the popup goes, the editor must not stay dimmed.
     connect(m_strokeView, &QObject::destroyed, this, &DSeniorKeysPage::onTheStrokeConfigViewClose);
     m_strokeView->move(pos().x() + (width() - m_strokeView->width()) / 2,
@@ -144,6 +150,17 @@ void DSeniorKeysPage::onTheDKSStrokeStuChanged()
     writeStrokeLabels(m_currentRecord);
 }
 
+void DSeniorKeysPage::onTheDKSStrokeStuRefused()
+{
+    qDebug().noquote() << "Advanced key" << m_currentRecord.id << ": the trigger points could not be stored";
+    reloadSeniorKeyList(EditRefused);
+    // Above the popup, which covers the editor's middle.
+    QPoint above = rect().center();
+    if (m_strokeView)
+        above.setY(std::max(kNoticeAbovePopup, (height() - m_strokeView->height()) / 2 - kNoticeAbovePopup));
+    showNotice(tr("Modify senior keys failed"), above);
+}
+
 // ---- DKS grid ------------------------------------------------------------------
 
 void DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS()
@@ -157,7 +174,7 @@ void DSeniorKeysPage::onTheSeniorKeyInfoStuNeedUpdate_DKS()
     }
     m_currentRecord = m_dksShowWidget->seniorKeyInfo();
     m_recordMap.insert(m_currentRecord.id, m_currentRecord);
-    CLumtarXML_SeniorKey_ModifyInfoItem(m_xmlPath, m_currentRecord.kind, m_currentRecord);
+    storeShownRecord();
 }
 
 // ---- MT hold duration ------------------------------------------------------------

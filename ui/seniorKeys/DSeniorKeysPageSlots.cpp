@@ -63,7 +63,7 @@ void DSeniorKeysPage::storeEdit(bool dksSlotChanged)
     if (m_currentRow)
         m_currentRow->setSeniorKeyInfo(m_currentRecord);
     m_recordMap.insert(m_currentRecord.id, m_currentRecord);
-    CLumtarXML_SeniorKey_ModifyInfoItem(m_xmlPath, m_currentRecord.kind, m_currentRecord);
+    storeShownRecord();
 }
 
 void DSeniorKeysPage::putSlotText(const QByteArray &text)

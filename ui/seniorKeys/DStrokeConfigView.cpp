@@ -83,10 +83,16 @@ void DStrokeConfigView::onSliderStrokeViewReleased()
     const int value = ui->horizontalSlider_StrokeView->value();
     char path[DDataManager::PathBufferSize] = {};
     DDataManager::getInstance()->copySeniorKeyXmlPath(path);
-    m_record.triggerPoint[0] = value;
-    m_record.triggerPoint[3] = value;
-    if (CLumtarXML_SeniorKey_ModifyInfoItem(path, m_record.kind, m_record))
-        emit sigTheDKSStrokeStuChanged();
+    SeniorKeyInfoStu changed = m_record;
+    changed.triggerPoint[0] = value;
+    changed.triggerPoint[3] = value;
+    if (!CLumtarXML_SeniorKey_ModifyInfoItem(path, changed.kind, changed)) {
+        setSeniorKeyInfo(m_record);
+        emit sigTheDKSStrokeStuRefused();
+        return;
+    }
+    m_record = changed;
+    emit sigTheDKSStrokeStuChanged();
 }
 
 void DStrokeConfigView::onSliderStrokeViewPressed()

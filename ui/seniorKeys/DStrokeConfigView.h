@@ -1,7 +1,8 @@
 // The trigger-point popup of a DKS record: one slider sets the travel of
 // trigger points 1 and 4 together, 0.1 to 3.6 mm. Each release of the slider
-// stores the popup's copy of the record and, when the store took it, tells
-// the editor. Points 2 and 3 are never changed here.
+// stores the popup's copy of the record and tells the editor whether the
+// store took it; a refused travel puts the slider back on the stored one.
+// Points 2 and 3 are never changed here.
 #ifndef DSTROKECONFIGVIEW_H
 #define DSTROKECONFIGVIEW_H
 
@@ -30,6 +31,7 @@ public:
 signals:
     void sigTheStrokeConfigViewClose();
     void sigTheDKSStrokeStuChanged();
+    void sigTheDKSStrokeStuRefused();
 
 public slots:
     void onSliderStrokeViewValue(int Value);

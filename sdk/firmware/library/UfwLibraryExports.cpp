@@ -1,4 +1,4 @@
-// The five entry points of the firmware library "jl_firmware_upgrade", a
+// The entry points of the firmware library "jl_firmware_upgrade", a
 // shared library of its own that the main window loads by name.
 #include "sdk/firmware/UfwUpdater.h"
 #include "sdk/include/LumtarUfwLibrary.h"
@@ -38,4 +38,10 @@ LUMTAR_EXPORT int JL_queryDevicePidVid(int driveLetter, char* id, int idCapacity
 LUMTAR_EXPORT int JL_upgradeDevice(int driveLetter, int arg1, int arg2, JL_progress_t progress)
 {
     return updater().upgrade(driveLetter, arg1, arg2, progress);
+}
+
+LUMTAR_EXPORT int JL_cancelUpgrade(void)
+{
+    updater().cancel();
+    return JL_OK;
 }

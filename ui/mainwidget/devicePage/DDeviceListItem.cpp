@@ -3,6 +3,8 @@
 
 #include "core/DDataManager.h"
 #include "device/RecordFieldText.h"
+#include "ui/mainwidget/devicePage/ConnectionText.h"
+#include "widgets/LanguageChangeHook.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -30,6 +32,8 @@ DDeviceListItem::DDeviceListItem(QWidget *parent)
     m_veil->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     updateAppTheme();
+    // The connection kind is set from code: it follows a language change.
+    LanguageChangeHook::install(this, [this] { showDeviceName(); });
 }
 
 DDeviceListItem::~DDeviceListItem()
@@ -37,11 +41,10 @@ DDeviceListItem::~DDeviceListItem()
     delete ui;
 }
 
-QString DDeviceListItem::connectionSuffix(const hidStructInfoAll &info)
+void DDeviceListItem::showDeviceName()
 {
-    if (info.isOnline != 1)
-        return QStringLiteral("(OffLine)");
-    return info.connectType == 0 ? QStringLiteral("(USB)") : QStringLiteral("(2.4G)");
+    ui->label_DeviceName->setText(QString::fromLocal8Bit(recordFieldText(m_info.likeName))
+                                  + ConnectionText::suffix(m_info));
 }
 
 void DDeviceListItem::setDeviceInfo(hidStructInfoAll info)
@@ -58,7 +61,7 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll info)
         ui->label_DeviceName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
-    ui->label_DeviceName->setText(QString::fromLocal8Bit(recordFieldText(m_info.likeName)) + connectionSuffix(m_info));
+    showDeviceName();
 
     // The keyboard's picture beside the program; a missing file shows nothing.
     const QSize box(kTileWidth - 4, kTileHeight - 4);

@@ -31,9 +31,6 @@ public:
     QString deviceNameText() const;
     bool isVeilShown() const;
 
-    // "(USB)", "(2.4G)" or "(OffLine)" for a record.
-    static QString connectionSuffix(const hidStructInfoAll &info);
-
 signals:
     void sigHidItemMouseClicked(hidStructInfoAll info);
 
@@ -42,6 +39,8 @@ protected:
 
 private:
     void applyFrameStyle(bool selected);
+    // The like name with the connection kind, in the interface language.
+    void showDeviceName();
 
     Ui::DDeviceListItem *ui;
     QWidget *m_veil = nullptr;

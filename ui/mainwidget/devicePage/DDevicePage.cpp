@@ -39,6 +39,8 @@ const char kDefaultConfigResource[] = ":/images/configDir/LumtarDefaultConfig.in
 const char kBuiltInCompanyLink[] = "https://lumtar.example.org";
 const char kLinkColor[] = "255,143,31";
 const char kLinkFontFamily[] = "Microsoft YaHei";
+// A notice's height before its first showing sets it.
+constexpr int kNoticeHeight = 40;
 
 } // namespace
 
@@ -122,6 +124,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->label_Charging->hide();
     m_chargingStep = 0;
     m_chargingTimer = new QTimer(this);
+    m_chargingTimer->setObjectName(QStringLiteral("chargingAnimationTimer"));
     m_chargingTimer->setInterval(50);
     connect(m_chargingTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
@@ -215,7 +218,18 @@ QString DDevicePage::companyLinkRichText(const QString &color) const
 
 QPoint DDevicePage::noticePoint() const
 {
-    return QPoint(rect().center().x(), ui->frame_Right->height() - ui->widget_RightBottom->height() - 60);
+    QPoint point(rect().center().x(), ui->frame_Right->height() - ui->widget_RightBottom->height() - 60);
+    // While the all-keys calibration runs its instruction stays readable: a
+    // notice that would cover it is shown just above it.
+    QWidget *tip = ui->widget_MoveTip;
+    if (tip->isVisible()) {
+        const QRect tipRect(tip->mapTo(this, QPoint(0, 0)), tip->size());
+        const int half = qMax(m_notice->minimumHeight(), kNoticeHeight) / 2;
+        const int gap = 6;
+        if (point.y() + half + gap > tipRect.top() && point.y() - half - gap < tipRect.bottom())
+            point.setY(tipRect.top() - half - gap);
+    }
+    return point;
 }
 
 void DDevicePage::onEveryPageBackTip(QString strTip)
@@ -410,13 +424,12 @@ void DDevicePage::closeAllDevices()
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;
+    setShownKeyboardCharging(false);
     m_roster->closeAll();
 }
 
 // ---- slots whose work belongs to the device status, magnetic-switch and
 // coordination code of the page ---------------------------------------------
-
-void DDevicePage::onTimerChangingBatteryNum() {}
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {

@@ -176,6 +176,10 @@ private slots:
     void on_comboBox_profileList_currentIndexChanged(QString text);
     void on_pushButton_Reset_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     friend class tst_DevicePage;
 
@@ -222,7 +226,11 @@ private:
     bool m_oneKeyReplied = false;
     int m_customLightUsingIndex = -1;
     int m_chargingStep = 0;
+    // The 50 ms charging animation of the battery gauge runs only while the
+    // shown keyboard charges and the page can be seen.
     QTimer *m_chargingTimer = nullptr;
+    bool m_shownKeyboardCharging = false;
+    bool m_pageShown = false;
     QButtonGroup *m_mainPageButtonGroup = nullptr;
     QPointer<hidDeviceJoinFrame> m_hidDeviceJoinFrame;
     QPointer<dragShowArea> m_dragShowArea;
@@ -239,9 +247,10 @@ private:
     bool m_isOpeningDevice = false;
 
     // ---- attached keyboards: discovery, hot-plug, the open sequence and
-    // loading a profile into the pages (DDevicePageDevices.cpp and
-    // DDevicePageOpen.cpp). The widget-free work lives in KeyboardRoster,
-    // DeviceOpenSequence and ProfileFolder. ----
+    // loading a profile into the pages (DDevicePageDevices.cpp,
+    // DDevicePageLinkSignals.cpp, DDevicePageOpen.cpp and
+    // DDevicePageProfileLoad.cpp). The widget-free work lives in
+    // KeyboardRoster, DeviceOpenSequence and ProfileFolder. ----
 public:
     void createKeyboardLink(hidStructInfoAll record);
     void openTheUsingDevice(hidStructInfoAll record);
@@ -308,6 +317,11 @@ private:
     // The gamepad-mode label of the shown keyboard (hidden without one).
     void showGamePadMode();
 
+    // The battery gauge (DDevicePageLinkSignals.cpp): the animation starts
+    // from an empty gauge when the shown keyboard begins to charge.
+    void setShownKeyboardCharging(bool charging);
+    void runChargingAnimationWhenSeen();
+
     // Listing (DDevicePageDevices.cpp).
     DDeviceListItem *createDeviceListItem(const hidStructInfoAll &record);
     void finishLoadDeviceList();
@@ -323,8 +337,9 @@ private:
     void showNoDevice();
     void arrangeDeviceStrip(bool offlineReceiversWithReceivers);
     void applyDongleStatus(const QString &path, int status);
-    void wireKeyboardLink(DDeviceKeyboardLink *link);
     bool isShownLink(const DDeviceKeyboardLink *link) const;
+    // Connects a new link's signals to the page (DDevicePageLinkSignals.cpp).
+    void wireKeyboardLink(DDeviceKeyboardLink *link);
 
     // Opening (DDevicePageOpen.cpp).
     void setOpeningDevice(bool opening);
@@ -363,7 +378,7 @@ private:
     int m_lightSyncStatus = 0;
 
     // ---- profiles and the coordination of the feature pages
-    // (DDevicePageProfiles.cpp, DDevicePageReset.cpp, DDevicePageCoordination.cpp).
+    // (DDevicePageProfileMenu.cpp, DDevicePageReset.cpp, DDevicePageCoordination.cpp).
     // The widget-free rules live in ProfileListRules, ProfileResetSequence,
     // SleepTimeRequest, CustomLightScheme and DefaultCustomLightFile. ----
 public:
@@ -389,6 +404,12 @@ private:
     // Makes the first listed profile current when the file's current one is
     // not listed.
     void keepListedProfileCurrent(const QByteArray &profilePath);
+    // The name field of Modify Name: open for the file and profile it was
+    // opened with; closed when the page shows another keyboard, layer or
+    // profile, so its tick never renames one the page does not show.
+    bool isProfileRenameOpen() const;
+    void closeProfileRename();
+    void closeStaleProfileRename();
     bool restoreProfile(const QByteArray &profilePath, int profileIndex);
     void startProfileReset();
     void onProfileResetTravelRead(const QVector<KeyTravelReader::Travel> &travels);
@@ -398,6 +419,8 @@ private:
     QString defaultCustomLightFile() const;
 
     QPointer<ArrowWidget> m_popup;
+    QByteArray m_renameProfilePath;
+    int m_renameProfileIndex = -1;
     ProfileResetSequence *m_profileReset = nullptr;
     QByteArray m_resetProfilePath;
     int m_resetProfileIndex = 0;

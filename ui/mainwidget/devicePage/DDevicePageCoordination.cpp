@@ -1,7 +1,7 @@
 // The device page's relays between the feature pages, the lighting engine,
 // the keyboard view, the profile store and the shown keyboard: the light
 // modes and custom-light schemes, sleep times, gamepad mode, the Windows-key
-// lock, the refresh of a macro's copy in the profile, and the hidden
+// lock, the refresh of a macro's copies in the profiles, and the hidden
 // developer controls of the keyboard view.
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
@@ -14,6 +14,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "sdk/include/LumtarXml.h"
 #include "ui/mainwidget/devicePage/CustomLightScheme.h"
+#include "ui/mainwidget/devicePage/MacroCopyRefresh.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
@@ -208,27 +209,27 @@ void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, in
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
     Q_UNUSED(strMacroName);
-    if (!m_profileFiles.hasProfileFile())
+    // Two empty texts: the last macro went, and no copy has anything new.
+    bool isNumber = false;
+    const int macroIndex = strMacroIndex.toInt(&isNumber);
+    if (!isNumber || macroIndex <= 0)
         return;
-    const char *path = m_profileFiles.xmlProfilePath();
-    const QByteArray profile = QByteArray::number(m_currentProfileIndex);
-    const QByteArray macroIndex = strMacroIndex.toLatin1();
-    if (CLumtarXML_GetProFileValueNum(path, profile.constData(), "1", macroIndex.constData()) <= 0)
-        return;
-    const QByteArray node = QStringLiteral("Macro%1").arg(strMacroIndex).toLatin1();
+    // A key plays its profile's copy of the macro, and a download sends the
+    // copies of both layers of the keyboard: every copy, in every profile of
+    // every keyboard, takes the new events.
+    DDataManager *data = DDataManager::getInstance();
     char macroPath[DDataManager::PathBufferSize] = {};
-    DDataManager::getInstance()->copyMacroXmlPath(macroPath);
-    std::list<KeyOrMouseEventStu> events;
-    if (!CLumtarXML_SelectAllKeyOrMouseEvent(macroPath, macroIndex.constData(), &events)) {
-        // The profile keeps its copy rather than an empty one.
-        qDebug().noquote() << "Macro" << strMacroIndex << "unreadable; the profile keeps its copy";
+    data->copyMacroXmlPath(macroPath);
+    const MacroCopyRefresh::Outcome outcome =
+        MacroCopyRefresh::refreshAll(data->userConfigDir(), QByteArray(macroPath), macroIndex);
+    if (!outcome.macroRead) {
+        // The profiles keep their copies rather than empty ones.
+        qDebug().noquote() << "Macro" << strMacroIndex << "unreadable; the profiles keep their copies";
         return;
     }
-    LumtarXmlBatch batch(path);
-    CLumtarXML_DeleteProFileBindMacroNode(path, profile.constData(), macroIndex.constData(), node.constData());
-    CLumtarXML_AddProFileBindMacroItem(path, profile.constData(), events, macroIndex.constData(), node.constData());
-    if (!batch.commit())
-        qDebug().noquote() << "Macro copy" << node << "not refreshed in" << path;
+    if (!outcome.failedFiles.isEmpty())
+        m_notice->showNotice(QObject::tr("The macro could not be updated in every profile, please try again"),
+                             noticePoint());
 }
 
 // ---- developer controls of the keyboard view --------------------------------------

@@ -331,6 +331,7 @@ void DDevicePage::listArrivedDevice(const hidStructInfoAll &arrived)
 void DDevicePage::leaveShownKeyboard()
 {
     endCalibrationOfShownKeyboard();
+    closeProfileRename();
     if (m_isOpeningDevice)
         abortOpen();
     if (m_hidDeviceJoinFrame)
@@ -343,6 +344,7 @@ void DDevicePage::leaveShownKeyboard()
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;
+    setShownKeyboardCharging(false);
 }
 
 void DDevicePage::unlistRemovedDevice(const QString &path)
@@ -550,69 +552,4 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
                        << " LikeName:" << recordFieldText(hidStuInfo.productName) << recordFieldText(hidStuInfo.likeName);
     openTheUsingDevice(hidStuInfo);
     qDebug() << "Over chang device";
-}
-
-// ---- device links -------------------------------------------------------------
-
-void DDevicePage::createKeyboardLink(hidStructInfoAll record)
-{
-    m_roster->createLink(record);
-}
-
-void DDevicePage::wireKeyboardLink(DDeviceKeyboardLink *link)
-{
-    // Only the shown keyboard acts on the page; a receiver's presence and
-    // the text reply are looked at for every keyboard.
-    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, [this, link](int index) {
-        if (isShownLink(link))
-            onCustomEventChangProfile(index);
-    });
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, [this, link]() {
-        if (isShownLink(link))
-            onRuningOnboard0x19Cmd();
-    });
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, [this, link]() {
-        if (isShownLink(link))
-            onRuningOnboard0x18Cmd();
-    });
-    connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, [this, link](int value) {
-        if (isShownLink(link))
-            onQN9080Recv0x0bCmd(value);
-    });
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboardDownloadStatus, this, [this, link](int status) {
-        if (isShownLink(link))
-            onRuningOnboardDownloadStatus(status);
-    });
-    connect(link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity, this,
-            [this, link](int charging, int level, int mode, int valid, QString serial) {
-                if (isShownLink(link))
-                    onSendChargingStatusAndElectricity(charging, level, mode, valid, serial);
-            });
-    connect(link, &DDeviceKeyboardLink::sigDongleStatus, this, &DDevicePage::onDongleStatus);
-    connect(link, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, this, &DDevicePage::onWaitForDataReturn_0x0d);
-    connect(link, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful, this, [this, link]() {
-        if (isShownLink(link))
-            onSleepTimeSetSuccessful();
-    });
-    connect(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, this, [this, link](int hidType, int ledType) {
-        if (isShownLink(link))
-            onLightConfigHaveChanged_HidSend(hidType, ledType);
-    });
-    connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
-            [this, link](int hidType, int ledType, int usingIndex) {
-                if (isShownLink(link))
-                    onCustomLight_ConfigHaveChanged_HidSend0x09(hidType, ledType, usingIndex);
-            });
-    connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, [this, link](int mode) {
-        if (isShownLink(link))
-            onTheKeyboardModeChanged(mode);
-    });
-    connect(link, &DDeviceKeyboardLink::sigQueryMagneticAxisOneKeyDataBack, this, [this, link]() {
-        if (m_currentKeyboardLink == link)
-            onQueryMagneticAxisOneKeyDataBack();
-    });
-    connect(link, &DDeviceKeyboardLink::sigKeyUsagePressed, this, [this, link](int usage) {
-        if (isShownLink(link))
-            onKeyboardKeyPressed(usage);
-    });
 }

@@ -1,13 +1,17 @@
-// The device page's slots for the shown keyboard's link and for its
-// keyboard view: battery and charging, the sleep-time acknowledgement, light
-// settings changed on the keyboard, its keyboard mode and the one-key travel
-// replies; the view's drag and selection signals.
+// The device page's links to the keyboards and their wiring: every listed
+// device gets a link, whose signals act on the page only while it is the
+// shown keyboard's. The slots for that link and for the keyboard view:
+// battery and charging with the gauge's charging animation, the sleep-time
+// acknowledgement, light settings changed on the keyboard, its keyboard
+// mode and the one-key travel replies; the view's drag and selection
+// signals.
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui_DDevicePage.h"
 
 #include <QTimer>
 
 #include "core/DDataManager.h"
+#include "device/DDeviceKeyboardLink.h"
 #include "device/MagneticCommands.h"
 #include "ui/mainwidget/devicePage/DeviceOpenSequence.h"
 #include "ui/mainwidget/devicePage/customKeys/DCustomKeysPage.h"
@@ -18,6 +22,71 @@
 #include "ui/mainwidget/devicePage/lightDeal/DLightsConfigPage.h"
 #include "ui/mainwidget/devicePage/lightDeal/LightModeTable.h"
 #include "widgets/BatteryItem.h"
+
+// ---- the device links and their wiring -------------------------------------------
+
+void DDevicePage::createKeyboardLink(hidStructInfoAll record)
+{
+    m_roster->createLink(record);
+}
+
+void DDevicePage::wireKeyboardLink(DDeviceKeyboardLink *link)
+{
+    // Only the shown keyboard acts on the page; a receiver's presence and
+    // the text reply are looked at for every keyboard.
+    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, [this, link](int index) {
+        if (isShownLink(link))
+            onCustomEventChangProfile(index);
+    });
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, [this, link]() {
+        if (isShownLink(link))
+            onRuningOnboard0x19Cmd();
+    });
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, [this, link]() {
+        if (isShownLink(link))
+            onRuningOnboard0x18Cmd();
+    });
+    connect(link, &DDeviceKeyboardLink::sigQN9080Recv0x0bCmd, this, [this, link](int value) {
+        if (isShownLink(link))
+            onQN9080Recv0x0bCmd(value);
+    });
+    connect(link, &DDeviceKeyboardLink::sigRuningOnboardDownloadStatus, this, [this, link](int status) {
+        if (isShownLink(link))
+            onRuningOnboardDownloadStatus(status);
+    });
+    connect(link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity, this,
+            [this, link](int charging, int level, int mode, int valid, QString serial) {
+                if (isShownLink(link))
+                    onSendChargingStatusAndElectricity(charging, level, mode, valid, serial);
+            });
+    connect(link, &DDeviceKeyboardLink::sigDongleStatus, this, &DDevicePage::onDongleStatus);
+    connect(link, &DDeviceKeyboardLink::sigWaitForDataReturn_0x0d, this, &DDevicePage::onWaitForDataReturn_0x0d);
+    connect(link, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful, this, [this, link]() {
+        if (isShownLink(link))
+            onSleepTimeSetSuccessful();
+    });
+    connect(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, this, [this, link](int hidType, int ledType) {
+        if (isShownLink(link))
+            onLightConfigHaveChanged_HidSend(hidType, ledType);
+    });
+    connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
+            [this, link](int hidType, int ledType, int usingIndex) {
+                if (isShownLink(link))
+                    onCustomLight_ConfigHaveChanged_HidSend0x09(hidType, ledType, usingIndex);
+            });
+    connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this, [this, link](int mode) {
+        if (isShownLink(link))
+            onTheKeyboardModeChanged(mode);
+    });
+    connect(link, &DDeviceKeyboardLink::sigQueryMagneticAxisOneKeyDataBack, this, [this, link]() {
+        if (m_currentKeyboardLink == link)
+            onQueryMagneticAxisOneKeyDataBack();
+    });
+    connect(link, &DDeviceKeyboardLink::sigKeyUsagePressed, this, [this, link](int usage) {
+        if (isShownLink(link))
+            onKeyboardKeyPressed(usage);
+    });
+}
 
 // ---- signals of the device links --------------------------------------------------
 
@@ -39,24 +108,60 @@ void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Ele
         ui->label_Charging->show();
         ui->label_ElectricityNum->setShowText(false);
         if (ChargingStatus == 1) {
-            if (!m_chargingTimer->isActive()) {
-                m_chargingStep = 0;
-                m_chargingTimer->start();
-            }
+            setShownKeyboardCharging(true);
         } else {
-            if (m_chargingTimer->isActive())
-                m_chargingTimer->stop();
+            setShownKeyboardCharging(false);
             ui->label_ElectricityNum->setShowText(true);
             ui->label_ElectricityNum->setBatteryLevel(Electricity);
         }
     } else {
         ui->label_Charging->hide();
         ui->label_ElectricityNum->setShowText(true);
-        if (m_chargingTimer->isActive())
-            m_chargingTimer->stop();
+        setShownKeyboardCharging(false);
         ui->label_ElectricityNum->setBatteryLevel(Electricity);
     }
     ui->label_Mode->setText(KeyboardMode == 0 ? QStringLiteral("USB") : QStringLiteral("2.4G"));
+}
+
+// ---- the charging animation ------------------------------------------------------
+
+void DDevicePage::onTimerChangingBatteryNum()
+{
+    // The gauge fills up from empty again and again while the keyboard charges.
+    ui->label_ElectricityNum->setBatteryLevel(m_chargingStep);
+    m_chargingStep = (m_chargingStep + 1) % 100;
+}
+
+void DDevicePage::setShownKeyboardCharging(bool charging)
+{
+    if (charging && !m_shownKeyboardCharging)
+        m_chargingStep = 0;
+    m_shownKeyboardCharging = charging;
+    runChargingAnimationWhenSeen();
+}
+
+void DDevicePage::runChargingAnimationWhenSeen()
+{
+    const bool run = m_shownKeyboardCharging && m_pageShown;
+    if (run && !m_chargingTimer->isActive())
+        m_chargingTimer->start();
+    else if (!run && m_chargingTimer->isActive())
+        m_chargingTimer->stop();
+}
+
+void DDevicePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_pageShown = true;
+    runChargingAnimationWhenSeen();
+}
+
+void DDevicePage::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Hidden or minimised: nothing animates for nobody.
+    m_pageShown = false;
+    runChargingAnimationWhenSeen();
 }
 
 void DDevicePage::onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName)

@@ -158,6 +158,7 @@ void DDevicePage::openTheUsingDevice(hidStructInfoAll record)
     // Whatever becomes of this open, no file of the keyboard shown before is
     // used from here on.
     m_profileFiles.clear();
+    closeProfileRename();
     m_currentSN.clear();
     data->setXmlProfilePath("");
     data->setMagneticXmlPath("");

@@ -16,6 +16,7 @@
 #include "ui/mainwidget/devicePage/trigger/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "widgets/CbNotice.h"
+#include "widgets/DropDownLook.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/ThemeStyleSheets.h"
 
@@ -25,6 +26,22 @@ QFont sizedFont(QFont font, int pointSize)
 {
     font.setPointSize(pointSize);
     return font;
+}
+
+// The theme's travel and state colours on every key button; what the keys
+// show (light colours or not) stays as the page set it.
+void applyKeyTheme(const QList<keyboardButCustom *> &keys, const ThemeColor &theme)
+{
+    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
+    for (keyboardButCustom *key : keys) {
+        if (!key)
+            continue;
+        key->setTravelColors(themeRgb(theme.MagneticAxisTravelValueColor, 255),
+                             themeRgb(theme.QuickTriggerPressColor, 255), themeRgb(theme.QuickTriggerReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseColor, 255),
+                             themeRgb(theme.QuickTriggerPressAndReleaseBgColor, 255), theme.TextFont);
+        key->setThemeColors(QColor(220, 40, 45), accent);
+    }
 }
 
 } // namespace
@@ -74,17 +91,11 @@ void DDevicePage::showGamePadMode()
 void DDevicePage::restyleKeyButtons()
 {
     DDataManager *data = DDataManager::getInstance();
-    const ThemeColor theme = data->themeColor();
-    const QColor accent = themeRgb(theme.TextCheckedColor, 255);
-    for (keyboardButCustom *key : data->keyButtonList()) {
-        if (!key)
-            continue;
-        key->setTravelColors(themeRgb(theme.MagneticAxisTravelValueColor, 255),
-                             themeRgb(theme.QuickTriggerPressColor, 255), themeRgb(theme.QuickTriggerReleaseColor, 255),
-                             themeRgb(theme.QuickTriggerPressAndReleaseColor, 255),
-                             themeRgb(theme.QuickTriggerPressAndReleaseBgColor, 255), theme.TextFont);
-        key->setThemeColors(QColor(220, 40, 45), accent);
-        key->setLightColorShow(true);
+    const QList<keyboardButCustom *> keys = data->keyButtonList();
+    applyKeyTheme(keys, data->themeColor());
+    for (keyboardButCustom *key : keys) {
+        if (key)
+            key->setLightColorShow(true);
     }
 }
 
@@ -98,7 +109,9 @@ void DDevicePage::updateAppTheme()
     ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
 
     m_notice->setBackgroundColor(themeRgb(theme.AllBgColor, 200));
-    m_notice->setTextColor(themeRgb(theme.TextCheckedColor, 255));
+    // The notice's text in the accent colour where that reads on it.
+    const QColor noticeGround = blendOver(themeRgb(theme.AllBgColor, 200), themeRgb(theme.DeviceRightBgColor, 255));
+    m_notice->setTextColor(readableOn(themeRgb(theme.TextCheckedColor, 255), noticeGround));
     QFont noticeFont(theme.TextFont);
     noticeFont.setPixelSize(24);
     m_notice->setNoticeFont(noticeFont);
@@ -145,6 +158,9 @@ void DDevicePage::updateAppTheme()
                        "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
             .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
                  theme.TextFont));
+    // Its list: the box's colours, not the system's white under the theme's text.
+    DropDownLook::apply(ui->comboBox_profileList, DropDownLook::devicePage(theme),
+                        QStringLiteral("font: 75 10pt \"%1\";").arg(theme.TextFont));
     ui->pushButton_ProfileOperate->setStyleSheet(
         QStringLiteral("QPushButton{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 4px; "
                        "image: url(:/images/publicIco/profileMenuDef.png); padding: 6px;}"
@@ -189,7 +205,9 @@ void DDevicePage::updateAppTheme()
     m_customKeysPage->updateAppTheme();
     m_triggerSettingPage->updateAppTheme();
 
-    restyleKeyButtons();
+    // A theme change keeps the light-colour display as the page shown set
+    // it: the trigger page and Key Custom show no light colours.
+    applyKeyTheme(data->keyButtonList(), theme);
 
     const QList<CustomButton *> buttons = {ui->toolButton_CustomKey,  ui->toolButton_TriggerSetting,
                                            ui->toolButton_SeniorKey,  ui->toolButton_LightConfig,

@@ -15,12 +15,7 @@
 
 const char *ProfileFolder::fileName(File file)
 {
-    switch (file) {
-    case DefaultLayer: return "/appProfile_Default.xml";
-    case FnLayer: return "/appProfile_FN.xml";
-    case HeavyPress: return "/appProfile_Magnetic.xml";
-    }
-    return "";
+    return ProfileFileNames::fileName(static_cast<ProfileFileNames::File>(file));
 }
 
 int ProfileFolder::gamePadModeFromPath(const QString &path)

@@ -11,11 +11,17 @@
 #include <QStringList>
 #include <QVector>
 
+#include "device/ProfileFileNames.h"
+
 class ProfileFolder
 {
 public:
     static constexpr int PathBufferSize = 256;
-    enum File { DefaultLayer = 0, FnLayer = 1, HeavyPress = 2 };
+    enum File {
+        DefaultLayer = ProfileFileNames::DefaultLayer,
+        FnLayer = ProfileFileNames::FnLayer,
+        HeavyPress = ProfileFileNames::HeavyPress,
+    };
 
     // What a new layer file starts with.
     struct Defaults
@@ -25,7 +31,7 @@ public:
         bool lightSynchronized = false;
     };
 
-    // "/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml".
+    // The file's name, with its leading "/" (ProfileFileNames holds them).
     static const char *fileName(File file);
     // The gamepad mode named by the product id of a device path text
     // ("hid#vid_VVVV&pid_PPPP&mi_NN#…"): 7472 off (0), 7473 Xbox360 (1),

@@ -3,7 +3,11 @@
 #include "ui/mainwidget/devicePage/customKeys/SoftKeyLayoutFile.h"
 
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 SoftKeyboardButCustom::SoftKeyboardButCustom(int kind, QWidget *parent)
     : QToolButton(parent)
@@ -32,7 +36,11 @@ SoftKeyboardButCustom::SoftKeyboardButCustom(int kind, QWidget *parent)
 
 void SoftKeyboardButCustom::applyStyle(const QString &textPart, const QString &backgroundPart)
 {
-    setStyleSheet(textPart + backgroundPart);
+    QString text = textPart;
+    // A caption that needs a smaller font than the key's 7 pt gets it here.
+    if (m_captionPixels > 0)
+        text.replace(QLatin1String(" 7pt "), QStringLiteral(" %1px ").arg(m_captionPixels));
+    setStyleSheet(text + backgroundPart);
 }
 
 void SoftKeyboardButCustom::setKeySize(int w, int h)
@@ -40,6 +48,91 @@ void SoftKeyboardButCustom::setKeySize(int w, int h)
     m_width = w;
     m_height = h;
     setFixedSize(w, h);
+    fitText();
+}
+
+SoftKeyboardButCustom::CaptionFit SoftKeyboardButCustom::fitCaption(const QString &text, const QFont &font,
+                                                                  QSize room)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("&&"), QLatin1String("&"));
+    // The lines a caption may take: itself, or two parts broken after a "/",
+    // at a blank or at a soft hyphen (shown as "-" there, else not at all),
+    // the break nearest its middle first.
+    const QChar softHyphen(0x00AD);
+    QString whole = shown;
+    whole.remove(softHyphen);
+    QVector<QStringList> layouts = {{whole}};
+    QVector<int> breaks;
+    for (int i = 1; i + 1 < shown.size(); ++i) {
+        const QChar c = shown.at(i);
+        if (c == QLatin1Char('/') || c == QLatin1Char(' ') || c == softHyphen)
+            breaks << i;
+    }
+    std::sort(breaks.begin(), breaks.end(), [&shown](int a, int b) {
+        return qAbs(2 * a - shown.size()) < qAbs(2 * b - shown.size());
+    });
+    for (int at : qAsConst(breaks)) {
+        const QChar c = shown.at(at);
+        QString first = c == QLatin1Char(' ') ? shown.left(at) : c == softHyphen ? shown.left(at) + QLatin1Char('-')
+                                                                                   : shown.left(at + 1);
+        QString second = shown.mid(at + 1);
+        first.remove(softHyphen);
+        second.remove(softHyphen);
+        layouts << QStringList{first, second};
+    }
+    const auto fits = [room](const QFont &font, const QStringList &lines) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        return widest <= room.width() && metrics.lineSpacing() * lines.size() <= room.height();
+    };
+    const auto joined = [](const QStringList &lines) {
+        QStringList kept = lines;
+        for (QString &line : kept)
+            line.replace(QLatin1String("&"), QLatin1String("&&"));
+        return kept.join(QLatin1Char('\n'));
+    };
+    // The font's own size first, one line before two; then smaller sizes.
+    for (const QStringList &lines : qAsConst(layouts)) {
+        if (fits(font, lines))
+            return {joined(lines), 0};
+    }
+    QFont smaller = font;
+    for (int px = QFontInfo(font).pixelSize() - 1; px >= MinCaptionPixels; --px) {
+        smaller.setPixelSize(px);
+        for (const QStringList &lines : qAsConst(layouts)) {
+            if (fits(smaller, lines))
+                return {joined(lines), px};
+        }
+    }
+    // Nothing fits: the smallest size, on two lines where it may break.
+    return {joined(layouts.last()), MinCaptionPixels};
+}
+
+void SoftKeyboardButCustom::fitText()
+{
+    const QString name = displayText(m_keyCode, m_caption);
+    // A key not yet given its size shows its name as it is.
+    if (m_width <= 0 || m_height <= 0) {
+        m_captionPixels = 0;
+        setText(name);
+        return;
+    }
+    // In the font the key's sheet gives at its own size, in the room inside
+    // the key's rounded edge.
+    if (m_captionPixels > 0) {
+        m_captionPixels = 0;
+        applyPresentStyle();
+    }
+    ensurePolished();
+    const CaptionFit fit = fitCaption(name, font(), QSize(m_width - 4, m_height - 4));
+    setText(fit.text);
+    if (fit.pixelSize != m_captionPixels) {
+        m_captionPixels = fit.pixelSize;
+        applyPresentStyle();
+    }
 }
 
 QString SoftKeyboardButCustom::displayText(int code, const QString &caption)
@@ -59,7 +152,7 @@ void SoftKeyboardButCustom::setKeyInfo(int code, QString caption)
 {
     m_keyCode = code;
     m_caption = caption;
-    setText(displayText(code, caption));
+    fitText();
 }
 
 void SoftKeyboardButCustom::setKeyState(int state)

@@ -31,6 +31,17 @@ public:
     // that it shows).
     static QString displayText(int code, const QString &caption);
 
+    // A caption in `font` as it fits a key of `room` pixels: on one line when it can,
+    // else broken once after a "/" or at a blank; in the caption font's
+    // size, or in a smaller one down to MinCaptionPixels when that is what
+    // it takes. A pixel size of 0 means the caption font's own size.
+    struct CaptionFit {
+        QString text;
+        int pixelSize = 0;
+    };
+    static constexpr int MinCaptionPixels = 7;
+    static CaptionFit fitCaption(const QString &text, const QFont &font, QSize room);
+
 signals:
     void sigButtonMouseRightKeyClicked(int keyDec, QString keyCharacter);
     void sigCustomButMouseEnter();
@@ -44,6 +55,7 @@ protected:
 private:
     void applyStyle(const QString &textPart, const QString &backgroundPart);
     void applyPresentStyle();
+    void fitText();
 
     int m_kind = 0;
     bool m_hovered = false;
@@ -52,6 +64,7 @@ private:
     int m_height = 0;
     int m_keyCode = 0;
     QString m_caption;
+    int m_captionPixels = 0;
     bool m_editable = true;
     bool m_marked = false;
     QString m_selectedStyle;

@@ -5,6 +5,9 @@
 #include <QPolygon>
 #include <QRegion>
 
+#include <map>
+#include <tuple>
+
 namespace {
 QColor withAlpha50(QColor c)
 {
@@ -127,21 +130,70 @@ void keyboardButCustom::setChecked(bool checked, bool repaint)
 }
 
 void keyboardButCustom::setEditable(bool editable) { m_editable = editable; }
-void keyboardButCustom::setHoverEnabled(bool enabled) { m_hoverEnabled = enabled; }
-void keyboardButCustom::setLightMode(bool lightMode) { m_lightMode = lightMode; }
-void keyboardButCustom::setLightColorShow(bool show) { m_lightColorShow = show; }
+
+// The light preview no longer repaints every key on every tick, so a switch
+// that changes the look repaints by itself.
+void keyboardButCustom::setHoverEnabled(bool enabled)
+{
+    if (m_hoverEnabled == enabled)
+        return;
+    m_hoverEnabled = enabled;
+    update();
+}
+
+void keyboardButCustom::setLightMode(bool lightMode)
+{
+    if (m_lightMode == lightMode)
+        return;
+    m_lightMode = lightMode;
+    update();
+}
+
+void keyboardButCustom::setLightColorShow(bool show)
+{
+    if (m_lightColorShow == show)
+        return;
+    m_lightColorShow = show;
+    setLightColor(m_previewColor);
+}
 
 void keyboardButCustom::setLightColor(QColor color)
 {
-    if (!m_lightColorShow) {
-        m_lightColor = QColor(0, 0, 0, 0);
-        return;
-    }
-    // The light preview sets every key 33 times a second: repaint only a change.
+    setLightColor(color, !window()->isMinimized());
+}
+
+void keyboardButCustom::setLightColor(QColor color, bool repaint)
+{
+    m_previewColor = color;
+    if (!m_lightColorShow)
+        color = QColor(0, 0, 0, 0);
+    // The light preview sets every key 33 times a second, on every page:
+    // repaint only a key whose outline changes with the colour and that can
+    // be seen. The colour is kept all the same.
     if (color == m_lightColor)
         return;
+    const QColor before = m_lightColor;
     m_lightColor = color;
-    update();
+    if (!repaint || !drawsLightColor() || !isVisible())
+        return;
+    if (outlinePlanWith(before) != outlinePlanWith(color))
+        repaintThroughLayer();
+}
+
+bool keyboardButCustom::drawsLightColor() const
+{
+    return m_lightMode || m_calibrationShow;
+}
+
+void keyboardButCustom::repaintThroughLayer()
+{
+    // A key dirties its place on the key layer rather than itself: the
+    // preview repaints up to 132 keys at once, and the window then paints
+    // one region of the layer instead of keeping the books of 132 widgets.
+    if (QWidget *layer = parentWidget())
+        layer->update(geometry());
+    else
+        update();
 }
 
 void keyboardButCustom::setTravelValues(int selMode, int travel, int travelRelease, int quickTrigger,
@@ -253,9 +305,15 @@ QVector<keyboardButCustom::TravelLine> keyboardButCustom::travelPlan() const
         const bool separate = m_selMode == 13;
         const QString pressText = travelText(separate ? m_quickTriggerPress : m_quickTrigger);
         const QString releaseText = travelText(separate ? m_quickTriggerRelease : m_quickTrigger);
-        // A pixel on each side of each value keeps the two apart.
-        const int px = qMin(fittingPixelSize(pressText, band.height(), left.width() - 1, false),
-                            fittingPixelSize(releaseText, band.height(), right.width() - 1, false));
+        // The two values keep a quarter of their size clear on each side of
+        // the rule between them (at least a pixel), so that they never read
+        // as one number: the largest size that leaves it.
+        int px = band.height();
+        for (; px > kMinTextPixels; --px) {
+            const int room = qMin(left.width(), right.width()) - 2 * qMax(1, px / 4);
+            if (fittingPixelSize(pressText, px, room, false) == px && fittingPixelSize(releaseText, px, room, false) == px)
+                break;
+        }
         lines.append({left, pressText, m_travelPressColor, px, false});
         lines.append({right, releaseText, separate ? m_travelReleaseColor : m_travelPressColor, px, false});
     }
@@ -268,11 +326,16 @@ QVector<keyboardButCustom::TravelLine> keyboardButCustom::travelPlan() const
 
 QVector<keyboardButCustom::Outline> keyboardButCustom::outlinePlan() const
 {
+    return outlinePlanWith(m_lightColor);
+}
+
+QVector<keyboardButCustom::Outline> keyboardButCustom::outlinePlanWith(const QColor &light) const
+{
     const QColor transparent(0, 0, 0, 0);
     QVector<Outline> plan;
 
     if (m_calibrationShow) {
-        plan.append({m_lightColor, (m_checked || m_hovered) ? m_highlight : transparent});
+        plan.append({light, (m_checked || m_hovered) ? m_highlight : transparent});
         return plan;
     }
 
@@ -281,9 +344,9 @@ QVector<keyboardButCustom::Outline> keyboardButCustom::outlinePlan() const
             if (!m_specialShape && isWheelOrRollerCode())
                 plan.append({transparent, transparent});
             else
-                plan.append({m_lightColor, m_lightColor});
-        } else if (m_lightColor.red() != 0 || m_lightColor.green() != 0 || m_lightColor.blue() != 0) {
-            plan.append({m_lightColor, (m_hovered || m_selected) ? m_highlight : m_lightColor});
+                plan.append({light, light});
+        } else if (light.red() != 0 || light.green() != 0 || light.blue() != 0) {
+            plan.append({light, (m_hovered || m_selected) ? m_highlight : light});
         } else {
             plan.append({transparent, (m_selected || m_hovered) ? m_highlight : transparent});
         }
@@ -358,16 +421,63 @@ void keyboardButCustom::paintOutline(QPainter &painter, const Outline &outline)
         painter.setBrush(outline.fill);
         painter.drawRoundedRect(r, radius, radius, Qt::AbsoluteSize);
     } else if (painter.brush().style() == Qt::NoBrush) {
-        // The stroke of the outline, kept between paints: the light preview
-        // repaints every key 33 times a second.
-        if (m_outlineStrokeSize != QSize(W, H)) {
-            m_outlineStroke = outlineStroke(QSize(W, H));
-            m_outlineStrokeSize = QSize(W, H);
-        }
-        painter.fillPath(m_outlineStroke, outline.border);
+        // The stroke of the outline is rendered once per key size; each
+        // paint only blends it in the border colour, as filling the path
+        // would (the light preview repaints keys 33 times a second).
+        painter.drawImage(QPointF(0, 0), tintedStroke(QSize(W, H), devicePixelRatioF(), outline.border));
     } else {
         painter.drawRoundedRect(QRect(0, 0, W, H), 6, 6, Qt::AbsoluteSize);
     }
+}
+
+const QImage &keyboardButCustom::tintedStroke(QSize size, qreal pixelRatio, const QColor &color)
+{
+    // The stroke's coverage, rendered once per key size and pixel ratio (a
+    // handful per keyboard and zoom), as the pixels it touches and their
+    // alpha; the stroke in a colour is those pixels times the colour,
+    // premultiplied, which is what a fill of the path blends.
+    struct Stroke {
+        QImage tinted;
+        QVector<QPair<int, quint32>> cells; // pixel index, coverage
+        QRgb colour = 0;
+    };
+    static std::map<std::tuple<int, int, int>, Stroke> strokes;
+    Stroke &stroke = strokes[std::make_tuple(size.width(), size.height(), qRound(pixelRatio * 100))];
+    if (stroke.tinted.isNull()) {
+        QImage coverage(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+        coverage.setDevicePixelRatio(pixelRatio);
+        coverage.fill(Qt::transparent);
+        {
+            QPainter painter(&coverage);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(outlineStroke(size), Qt::white);
+        }
+        for (int y = 0; y < coverage.height(); ++y) {
+            const QRgb *line = reinterpret_cast<const QRgb *>(coverage.constScanLine(y));
+            for (int x = 0; x < coverage.width(); ++x) {
+                if (qAlpha(line[x]) != 0)
+                    stroke.cells.append(qMakePair(y * coverage.width() + x, quint32(qAlpha(line[x]))));
+            }
+        }
+        stroke.tinted = coverage;
+        stroke.tinted.fill(Qt::transparent);
+        stroke.colour = 0;
+    }
+    const QRgb premultiplied = qPremultiply(color.rgba());
+    if (premultiplied != stroke.colour || stroke.colour == 0) {
+        stroke.colour = premultiplied;
+        const quint32 redBlue = premultiplied & 0xff00ff;
+        const quint32 alphaGreen = (premultiplied >> 8) & 0xff00ff;
+        QRgb *pixels = reinterpret_cast<QRgb *>(stroke.tinted.bits());
+        for (const QPair<int, quint32> &cell : qAsConst(stroke.cells)) {
+            quint32 t = redBlue * cell.second;
+            t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+            quint32 u = alphaGreen * cell.second;
+            u = (u + ((u >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+            pixels[cell.first] = u | t;
+        }
+    }
+    return stroke.tinted;
 }
 
 QPainterPath keyboardButCustom::outlineStroke(QSize size)

@@ -5,6 +5,7 @@
 #define KEYBOARDBUTCUSTOM_H
 
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QRect>
 #include <QString>
@@ -66,6 +67,9 @@ public:
     void setLightMode(bool lightMode);
     void setLightColorShow(bool show);
     void setLightColor(QColor color);
+    // The same, repainting only when asked: the light preview asks once a
+    // frame whether the window can be seen (a minimised one is not).
+    void setLightColor(QColor color, bool repaint);
     // The key's colour in the custom-light scheme shown; no repaint.
     void setCustomLightColor(QColor color) { m_customLightColor = color; }
     QColor customLightColor() const { return m_customLightColor; }
@@ -113,10 +117,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The outlines drawn with `light` as the light colour.
+    QVector<Outline> outlinePlanWith(const QColor &light) const;
+    // Light or calibration display: the light colour is part of the look.
+    bool drawsLightColor() const;
+    void repaintThroughLayer();
     void paintOutline(QPainter &painter, const Outline &outline);
     void paintNotchedOutline(QPainter &painter, const Outline &outline);
     // The area the plain outline's 3-pixel pen covers at a key size.
     static QPainterPath outlineStroke(QSize size);
+    // That area in a colour at a key size and pixel ratio, in an image kept
+    // for the size and recoloured by every paint that needs another colour.
+    static const QImage &tintedStroke(QSize size, qreal pixelRatio, const QColor &color);
     bool isWheelOrRollerCode() const;
     // The rows of the travel display: the legend, the trigger travel and,
     // with quick trigger, the quick-trigger values.
@@ -154,9 +166,11 @@ private:
     QColor m_markFill{255, 49, 53, 50};
     QColor m_markBorder{255, 49, 53};
     QColor m_lightColor{0, 0, 0, 0};
+    // The preview's last colour for this key, kept while the light-colour
+    // display is off so that turning it on shows the light at once (a still
+    // effect sends no new colour).
+    QColor m_previewColor{0, 0, 0, 0};
     QColor m_customLightColor{0, 0, 0, 0};
-    QPainterPath m_outlineStroke;
-    QSize m_outlineStrokeSize;
     QColor m_highlight{255, 49, 53};
     bool m_calibrationShow = false;
     QString m_modelName;

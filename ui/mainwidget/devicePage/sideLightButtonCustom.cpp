@@ -35,10 +35,23 @@ void sideLightButtonCustom::setRounded(bool rounded)
 
 void sideLightButtonCustom::setLightColor(QColor color)
 {
+    setLightColor(color, !window()->isMinimized());
+}
+
+void sideLightButtonCustom::setLightColor(QColor color, bool repaint)
+{
     if (color == m_lightColor)
         return;
     m_lightColor = color;
-    update();
+    // A hidden segment takes no repaint, nor one in a minimised window. A
+    // segment dirties its place on the key layer: the window then paints one
+    // region of the layer for all segments and keys of a frame.
+    if (!repaint || !isPainted() || !isVisible())
+        return;
+    if (QWidget *layer = parentWidget())
+        layer->update(geometry());
+    else
+        update();
 }
 
 void sideLightButtonCustom::paintEvent(QPaintEvent *)

@@ -18,6 +18,8 @@ public:
     void setIndexInfo(int index, int validStatus);
     void setRounded(bool rounded);
     void setLightColor(QColor color);
+    // The same, repainting only when asked (not in a minimised window).
+    void setLightColor(QColor color, bool repaint);
 
     int validStatus() const { return m_validStatus; }
     int segmentIndex() const { return m_index; }

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QStyledItemDelegate>
 
+#include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "device/RecordFieldText.h"
 
@@ -12,15 +13,8 @@ DChangProfilePage::DChangProfilePage(QWidget *parent)
     , ui(new Ui::DChangProfilePage)
 {
     ui->setupUi(this);
-    // The list keeps the form's looks, in a sheet of its own (one that
-    // reaches it through the combo box is not always applied to its first
-    // showing); its rows take their height from it.
-    ui->comboBox_Profile->setItemDelegate(new QStyledItemDelegate(ui->comboBox_Profile));
-    ui->comboBox_Profile->view()->setStyleSheet(
-        QStringLiteral("QAbstractItemView{background-color: rgb(26, 27, 49); color: rgb(175, 175, 175); "
-                       "border: 1px solid rgb(209, 209, 209); outline: 0px; "
-                       "selection-background-color: rgb(255, 143, 31); font: 75 10pt \"Microsoft YaHei\";}"
-                       "QAbstractItemView::item{height: 40px; padding-left: 10px;}"));
+    // The box and its list take the theme's colours like every drop-down.
+    updateAppTheme();
     setTexts();
     // A pick stores, also of the entry shown: a key without an item shows
     // the first profile, which the user may mean.
@@ -31,6 +25,11 @@ DChangProfilePage::DChangProfilePage(QWidget *parent)
 DChangProfilePage::~DChangProfilePage()
 {
     delete ui;
+}
+
+void DChangProfilePage::updateAppTheme()
+{
+    styleComboBox(ui->comboBox_Profile, DDataManager::getInstance()->themeColor());
 }
 
 void DChangProfilePage::setTexts()

@@ -22,7 +22,7 @@ public:
     void loadKeyOperateInfo() override;
     void updateAllUI() override;
     // The page keeps the looks of its form, whatever the theme.
-    void updateAppTheme() override {}
+    void updateAppTheme() override;
 
 private slots:
     void onComboxActivated(int index);

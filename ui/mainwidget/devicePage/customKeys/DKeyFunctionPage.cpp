@@ -2,13 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QStyledItemDelegate>
 #include <QDebug>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include "core/DDataManager.h"
+#include "widgets/DropDownLook.h"
 #include "widgets/ThemeStyleSheets.h"
 
 DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
@@ -32,35 +30,10 @@ void DKeyFunctionPage::loadKeyOperateInfo()
     m_storedItem = m_keyItem.read();
 }
 
-void DKeyFunctionPage::updateAllUI()
-{
-    if (m_placeholderLabel)
-        m_placeholderLabel->setText(QCoreApplication::translate("QObject", m_placeholderTitle));
-}
+// A page with texts or looks of its own sets them again here.
+void DKeyFunctionPage::updateAllUI() {}
 
-void DKeyFunctionPage::updateAppTheme()
-{
-    if (!m_placeholderLabel)
-        return;
-    const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    m_placeholderLabel->setStyleSheet(titleLabelStyle(theme));
-    m_placeholderLabel->setFont(pageFont(12));
-}
-
-void DKeyFunctionPage::showTitleOnly(const char *title)
-{
-    m_placeholderTitle = title;
-    m_placeholderLabel = new QLabel(this);
-    m_placeholderLabel->setObjectName(QStringLiteral("label_Title"));
-    m_placeholderLabel->setAlignment(Qt::AlignCenter);
-    m_placeholderLabel->setMinimumHeight(30);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->addStretch();
-    layout->addWidget(m_placeholderLabel);
-    layout->addStretch();
-    updateAllUI();
-}
+void DKeyFunctionPage::updateAppTheme() {}
 
 void DKeyFunctionPage::storeItem(int operateType, const QByteArray &type, const QByteArray &count,
                                  const QByteArray &mode, const QByteArray &value)
@@ -128,9 +101,6 @@ QString DKeyFunctionPage::textBoxStyle(const ThemeColor &theme)
 
 void DKeyFunctionPage::styleComboBox(QComboBox *combo, const ThemeColor &theme)
 {
-    // Rows take their height from the list's sheet.
-    if (!qobject_cast<QStyledItemDelegate *>(combo->itemDelegate()))
-        combo->setItemDelegate(new QStyledItemDelegate(combo));
     combo->setStyleSheet(
         QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
                        "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
@@ -140,13 +110,8 @@ void DKeyFunctionPage::styleComboBox(QComboBox *combo, const ThemeColor &theme)
                        "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);}")
             .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
                  theme.TextFont));
-    // The list gets its own sheet: one that reaches it through the combo box
-    // is not always applied to its first showing.
-    combo->view()->setStyleSheet(
-        QStringLiteral("QAbstractItemView{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
-                       "font: 75 10pt \"%4\"; outline: 0px; selection-background-color: rgb(255, 35, 76);}"
-                       "QAbstractItemView::item{height: 40px; padding-left: 10px;}")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextFont));
+    DropDownLook::apply(combo, DropDownLook::devicePage(theme),
+                        QStringLiteral("font: 75 10pt \"%1\";").arg(theme.TextFont));
 }
 
 QString DKeyFunctionPage::scrollBarStyle(const ThemeColor &theme)

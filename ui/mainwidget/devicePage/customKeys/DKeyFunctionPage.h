@@ -20,7 +20,6 @@
 #include "ui/mainwidget/devicePage/customKeys/KeyItemIO.h"
 
 class QComboBox;
-class QLabel;
 
 class DKeyFunctionPage : public QWidget
 {
@@ -77,15 +76,8 @@ protected:
     // page's own rules after it.
     static QString framedPageStyle(const QString &rules = QString());
 
-    // A page that is not built yet shows only its title.
-    void showTitleOnly(const char *title);
-
     KeyItemIO m_keyItem;
     std::optional<KeyOperateInfoStu> m_storedItem;
-
-private:
-    const char *m_placeholderTitle = nullptr;
-    QLabel *m_placeholderLabel = nullptr;
 };
 
 #endif

@@ -37,12 +37,15 @@ QString SoftKeyLayoutFile::languageKeyName(int keyCode)
     switch (keyCode) {
     case 144: name = QT_TRANSLATE_NOOP("QObject", "Korean/English"); break;
     case 145: name = QT_TRANSLATE_NOOP("QObject", "Chinese"); break;
-    case 137: name = QT_TRANSLATE_NOOP("QObject", "K14"); break;
-    case 100: name = QT_TRANSLATE_NOOP("QObject", "K45"); break;
-    case 135: name = QT_TRANSLATE_NOOP("QObject", "K56"); break;
-    case 139: name = QT_TRANSLATE_NOOP("QObject", "K131"); break;
-    case 138: name = QT_TRANSLATE_NOOP("QObject", "K132"); break;
-    case 136: name = QT_TRANSLATE_NOOP("QObject", "K133"); break;
+    // The keys of Japanese and ISO boards, by the names their caps carry
+    // (their places on the board are K14, K45, K56, K131, K132 and K133).
+    case 137: name = QT_TRANSLATE_NOOP("QObject", "Yen"); break;
+    case 100: name = QT_TRANSLATE_NOOP("QObject", "ISO \\|"); break;
+    case 135: name = QT_TRANSLATE_NOOP("QObject", "Ro"); break;
+    // A soft hyphen marks where a key too narrow for the name breaks it.
+    case 139: name = QT_TRANSLATE_NOOP("QObject", "Muhen\u00ADkan"); break;
+    case 138: name = QT_TRANSLATE_NOOP("QObject", "Henkan"); break;
+    case 136: name = QT_TRANSLATE_NOOP("QObject", "Kana"); break;
     default: return QString();
     }
     return QCoreApplication::translate("QObject", name);

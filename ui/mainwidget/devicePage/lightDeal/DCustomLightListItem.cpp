@@ -29,7 +29,7 @@ void DCustomLightListItem::setCustomLightNode(QString index, QString name, QStri
     m_isUsing = isUsing;
     m_usingFlagIndex = usingFlagIndex;
     setUsingStatus(isUsing == QLatin1String("Using"));
-    ui->label_CustomItemName->setText(name);
+    ui->label_CustomItemName->setFullText(name);
 }
 
 void DCustomLightListItem::setSelected(bool selected)
@@ -76,15 +76,18 @@ void DCustomLightListItem::applyLook()
 {
     const QString font = QStringLiteral("font: 75 9pt \"%1\";").arg(m_fontFamily);
     if (m_selected) {
-        ui->frame_5->setStyleSheet(QStringLiteral("QFrame#frame_5{border: none; background-color: rgb(%1);}"
-                                                  "QLabel{color: rgb(%2); %3}")
-                                       .arg(m_selectedBackground, m_selectedTextColor, font));
+        ui->frame_5->setStyleSheet(QStringLiteral("QFrame#frame_5{border: none; background-color: rgb(%1);}")
+                                       .arg(m_selectedBackground));
     } else {
         ui->frame_5->setStyleSheet(QStringLiteral("QFrame#frame_5{border: none; background-color: rgb(%1);}"
-                                                  "QFrame#frame_5:hover{background-color: rgb(%2);}"
-                                                  "QLabel{color: rgb(%3); %4}")
-                                       .arg(m_background, m_hoverBackground, m_textColor, font));
+                                                  "QFrame#frame_5:hover{background-color: rgb(%2);}")
+                                       .arg(m_background, m_hoverBackground));
     }
+    // The name's colour on the name itself: a rule the row's frame hands
+    // down reached it only once the row had been clicked, and until then
+    // it showed in the system's dark text on the dark list.
+    ui->label_CustomItemName->setStyleSheet(
+        QStringLiteral("QLabel{color: rgb(%1); %2}").arg(m_selected ? m_selectedTextColor : m_textColor, font));
 }
 
 void DCustomLightListItem::emitMouseClicked()
@@ -102,6 +105,9 @@ void DCustomLightListItem::mouseDoubleClickEvent(QMouseEvent *event)
 {
     ui->lineEdit_CustomItemName->setText(m_name);
     ui->stackedWidget->setCurrentWidget(ui->page_ModifyName);
+    // Ready to type over: the field takes the keys, the old name selected.
+    ui->lineEdit_CustomItemName->setFocus(Qt::MouseFocusReason);
+    ui->lineEdit_CustomItemName->selectAll();
     QWidget::mouseDoubleClickEvent(event);
 }
 
@@ -153,7 +159,7 @@ void DCustomLightListItem::on_pushButton_Save_clicked()
         return; // the row stays as it was, its editor open
     }
     m_name = name;
-    ui->label_CustomItemName->setText(name);
+    ui->label_CustomItemName->setFullText(name);
     ui->stackedWidget->setCurrentWidget(ui->page_Default);
     emit sigModifyCustomLightItemNameSuccess();
 }

@@ -238,8 +238,16 @@ void DLightsConfigPage::onCurIndexChanged_KB_LightMode(int indexSel)
                                            m_selectedCustomItem->customLightName());
     }
     emit sigSelectCurrentLightTypeIndex_KB(m_keyboardModeCode, m_currentColorInfo);
-    if (m_currentColorInfo.lightKind == LUMTAR_LIGHT_KIND_KEYBOARD)
+    if (m_currentColorInfo.lightKind == LUMTAR_LIGHT_KIND_KEYBOARD) {
         writeKeyboardLightConfig(m_currentColorInfo);
+        // The keys now show the scheme in use in the current slot; the
+        // keyboard's slot gets the same colours, or it would keep what it
+        // held before (nothing, on a new keyboard) until a key is painted.
+        if (m_keyboardModeCode == LightMode_Custom && m_selectedCustomItem
+            && (m_currentFlagIndex == 0 || m_currentFlagIndex == 1)
+            && m_selectedCustomItem->usingFlagIndex() == m_currentFlagIndex)
+            writeCustomLightColors(m_currentFlagIndex);
+    }
     qDebug() << "Operate changed Over [LightsConfig]";
 }
 

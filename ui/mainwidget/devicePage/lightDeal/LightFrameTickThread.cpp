@@ -16,21 +16,69 @@ void LightFrameTickThread::setInterval(int ms)
 
 void LightFrameTickThread::setRunning(bool running)
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_running.store(running);
     m_last.store(LightTickRule::NoTick);
+    // A start shows a frame also without motion.
+    if (running)
+        m_frameRequested = true;
+    // A loop asleep without work ends at once when stopped.
+    m_woken.notify_all();
+}
+
+void LightFrameTickThread::setMotion(bool motion)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_motion = motion;
+    m_woken.notify_all();
+}
+
+bool LightFrameTickThread::hasMotion() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_motion;
+}
+
+void LightFrameTickThread::requestFrame()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_frameRequested = true;
+    m_woken.notify_all();
+}
+
+bool LightFrameTickThread::hasWork() const
+{
+    return m_motion || m_frameRequested;
 }
 
 void LightFrameTickThread::run()
 {
     while (m_running.load()) {
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (!hasWork()) {
+                m_woken.wait(lock, [this] { return !m_running.load() || hasWork(); });
+                continue;
+            }
+        }
         const int now = LightTickRule::clockDigits(EpochClock::read(m_clock), m_digits);
         const int interval = m_interval.load();
         int seen = m_last.load();
         int last = seen;
         const bool due = LightTickRule::advance(now, last, interval);
         // A restart meanwhile forgot the last tick: keep it forgotten.
-        if (m_last.compare_exchange_strong(seen, last) && due)
+        if (m_last.compare_exchange_strong(seen, last) && due) {
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_frameRequested = false;
+            }
+            ++m_ticks;
             tick();
+            // Without motion the next tick waits for a request: no sleep first.
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!hasWork())
+                continue;
+        }
         QThread::msleep(static_cast<unsigned long>(LightTickRule::msUntilDue(now, last, interval)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/DDataManager.h"
 #include "device/DeviceModelLists.h"
+#include "device/MagneticCommands.h"
 #include "device/MainHidInterFace.h"
 #include "device/RecordFieldText.h"
 #include "sdk/include/LumtarXml.h"
@@ -35,6 +36,8 @@ lightDealMain::lightDealMain(QObject *parent)
     connect(m_sideThread, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
             &lightDealMain::onDviceUpdateAllSideLightColor);
     m_paintThread = new updateLightMainThreadUI(nullptr);
+    // A paint only when a preview changed.
+    m_paintThread->setOnDemand(true);
     // Keys first, then the side segments, on every paint tick.
     connect(m_paintThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
             &lightDealMain::onDviceUpdateAllKeyColorUI);
@@ -43,6 +46,10 @@ lightDealMain::lightDealMain(QObject *parent)
     m_streamThread = new sendLightUpdataThread(nullptr);
     connect(m_streamThread, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
             &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
+
+    // Nothing to show yet: Static, no side light.
+    updateKeyboardMotion();
+    updateSideMotion();
 
     m_music = new MusicRhythmPipeline(this);
     m_music->setMusicBandLayout(104, 11, 30.0, 930.0);
@@ -93,6 +100,9 @@ void lightDealMain::setLightSupportInfo(LightSupportInfo keyboard, LightSupportI
     m_hasSideLight = !side.modeCodes.empty();
     m_keyboardBrightness.setLevelCount(keyboard.brightnessLevels);
     m_sideBrightness.setLevelCount(side.brightnessLevels);
+    // The brightness steps are the previews' too.
+    m_keyThread->requestFrame();
+    updateSideMotion();
 }
 
 void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
@@ -118,6 +128,7 @@ void lightDealMain::setKeyButton(int row, int column, keyboardButCustom *button)
     if (row < 0 || row >= Rows || column < 0 || column >= Columns)
         return;
     m_keyButtons[static_cast<size_t>(row * Columns + column)] = button;
+    requestPreviewPaint();
 }
 
 keyboardButCustom *lightDealMain::keyButton(int row, int column) const
@@ -136,6 +147,8 @@ void lightDealMain::setSideLightButtons(const QList<sideLightButtonCustom *> &se
         m_sideButtons.append(segment);
     }
     rebuildSideStates();
+    m_sideThread->requestFrame();
+    requestPreviewPaint();
 }
 
 void lightDealMain::rebuildSideStates()
@@ -170,14 +183,47 @@ void lightDealMain::applyColorInfo(int kind)
         } else {
             setMusicRhythmRunning(false);
         }
+        updateKeyboardMotion();
     } else if (kind == LUMTAR_LIGHT_KIND_SIDE && m_hasSideLight) {
         m_sideState = LightEffectState::fromRecord(m_sideRecord);
         m_sideThread->setInterval(LightSpeedTable::sideInterval(m_sideSupport.speedLevels, m_sideState.speedIndex));
+        updateSideMotion();
     }
+}
+
+void lightDealMain::updateKeyboardMotion()
+{
+    // Static and Custom show the same frame tick after tick (Custom the
+    // colours writeCustomLightColors took); every other mode moves, also
+    // the reactive ones, whose presses arrive between ticks.
+    const int mode = m_keyboardState.mode;
+    m_keyThread->setMotion(mode != LightMode_Static && mode != LightMode_Custom);
+    m_keyThread->requestFrame();
+    // Painted also when the frame comes out as before: the page that sent
+    // the settings may have just switched the keys' light colours on.
+    requestPreviewPaint();
+}
+
+void lightDealMain::updateSideMotion()
+{
+    const int mode = m_sideState.mode;
+    m_sideThread->setMotion(m_hasSideLight && mode != SideLightMode_Static && mode != SideLightMode_Close);
+    m_sideThread->requestFrame();
+    requestPreviewPaint();
 }
 
 void lightDealMain::pushKeyboardColorInfoToSdk()
 {
+    // The effects walk the keys the view has: a cell of the layout without a
+    // key (code 0) is no place for the snake or a twinkle.
+    QVector<QPoint> keys;
+    for (int i = 0; i < KeyCount; ++i) {
+        const keyboardButCustom *button = m_keyButtons[static_cast<size_t>(i)];
+        if (button && button->keyCode() != 0)
+            keys.append(QPoint(i / Columns, i % Columns));
+    }
+    const MagneticCommands::KeyBitmap positions = MagneticCommands::keyBitmap(keys);
+    CLumtarHid_SetKeyboardKeyPositions(positions.data(), static_cast<int>(positions.size()));
     const QByteArray model = m_modelName.toLatin1();
     CLumtarHid_SetKeyboardColorInfoDataStu(m_keyboardRecord, m_deviceInfo.modelValue1, model.constData(),
                                            m_hasSideLight ? 1 : 0);
@@ -254,6 +300,30 @@ void lightDealMain::loadProFileLightInfo()
 void lightDealMain::setPreviewPaintEnabled(bool enabled)
 {
     m_previewPaintEnabled = enabled;
+    if (enabled)
+        requestPreviewPaint();
+}
+
+void lightDealMain::requestPreviewPaint()
+{
+    // The constructor clears the previews before the thread exists.
+    if (m_paintThread)
+        m_paintThread->requestTick();
+}
+
+long lightDealMain::keyboardFrameTicks() const
+{
+    return m_keyThread->ticks();
+}
+
+long lightDealMain::sideFrameTicks() const
+{
+    return m_sideThread->ticks();
+}
+
+long lightDealMain::paintTicks() const
+{
+    return m_paintThread->ticks();
 }
 
 void lightDealMain::setLightPreviewRunning(bool running)

@@ -9,6 +9,12 @@
 // streaming tick. Their ticks reach the engine as queued calls; every slot,
 // every SDK call and all frame and report work run in the GUI thread.
 //
+// Nothing ticks for nothing: a light without motion (keyboard Static or
+// Custom, side Static or Close, no side light) gets one frame when its
+// settings change and none after; the paint tick comes only when a preview
+// changed (or the view asked for one). The streaming tick keeps its 30 ms:
+// the keyboard gets every frame.
+//
 // In Musical Rhythm (mode 100) the engine draws the keys itself: the music
 // pipeline captures what the computer plays and turns it into bars, and each
 // keyboard tick takes the bars' next frame in place of the SDK's.
@@ -56,6 +62,10 @@ public:
     // Previews: the keys row by row, then the side segments in list order.
     static constexpr int PreviewCount = KeyCount + SidePoints;
     static constexpr int SynchroniseIntervalMs = 3000;
+    // A frame owed by a late tick is offered this often while the last batch
+    // drains, at most OwedFrameTries times.
+    static constexpr int OwedFrameRetryMs = 2;
+    static constexpr int OwedFrameTries = 10;
 
     explicit lightDealMain(QObject *parent = nullptr);
     // Stops and joins the four threads before the engine goes.
@@ -118,11 +128,21 @@ public:
     // slot of its own (origin 1, slot -1), are written to the keyboard.
     void writeCustomLightColors(int origin, int usingFlagIndex);
 
+    // One paint of the previews at the next paint tick, also when none
+    // changed: for a view that shows the light colours again.
+    void requestPreviewPaint();
+
     // ---- what the engine shows, for tests and benchmarks ----
     QColor previewColor(int index) const;
     int sideLedCount() const { return m_sideLedCount; }
     // Streaming ticks handled since the engine was made.
     long streamTicks() const { return m_streamTicks; }
+    // Whole frames offered to the keyboard's light queue since then.
+    long streamFramesOffered() const { return m_streamFramesOffered; }
+    // Ticks the frame and paint threads emitted since the engine was made.
+    long keyboardFrameTicks() const;
+    long sideFrameTicks() const;
+    long paintTicks() const;
 
     // Entered through the SDK's frame callbacks.
     void onKeyboardLightFrame(const LightFramePointStu *points);
@@ -153,6 +173,9 @@ private:
     void startTickThread(QThread *thread);
     void restartRearmedThreads();
     void stopThreads();
+    // Motion of each light after a settings change, and one frame of it.
+    void updateKeyboardMotion();
+    void updateSideMotion();
 
     // Previews (lightDealMainPreview.cpp).
     void resetPreviews();
@@ -160,9 +183,14 @@ private:
     void resetSidePreview();
     void dimKeyPreview();
     int sideSegmentCount() const;
+    // Asks for a paint when the previews differ from `before`.
+    void paintIfChanged(const std::array<QColor, PreviewCount> &before);
 
     // Reports (lightDealMainStream.cpp).
     void writeKeyboardColorUsb();
+    // A tick that came while the last batch still drained (late, right
+    // after the one before) offers its frame a moment later instead.
+    void offerOwedFrame();
     void writeColorStreamReport(int zone, int packet, const QByteArray &rgb);
     void writeKeyboardColor24G();
     void writeCustomLedReport(int first, int packet, const QByteArray &rgb);
@@ -215,8 +243,10 @@ private:
     bool m_paintStarted = false;
     bool m_previewPaintEnabled = false;
     bool m_streamBusy = false;
+    int m_owedFrameTries = 0; // > 0 while a frame waits for the batch to drain
     bool m_reportBusy = false;
     long m_streamTicks = 0;
+    long m_streamFramesOffered = 0;
 
     QTimer *m_synchroniseTimer = nullptr;
     updateLightMainThread *m_keyThread = nullptr;         // child of the engine

@@ -24,18 +24,29 @@ void lightDealMain::onDviceUpdateAllKeyColor()
 {
     if (!m_keyFramesStarted)
         return;
-    if (m_keyboardState.mode == LightMode_MusicalRhythm) {
+    const std::array<QColor, PreviewCount> before = m_previews;
+    if (m_keyboardState.mode == LightMode_MusicalRhythm)
         buildMusicFrame();
-        return;
-    }
-    CLumtarHid_keyboardLightColorRuning(&lightDealMain::keyboardLightFrameCallback);
+    else
+        CLumtarHid_keyboardLightColorRuning(&lightDealMain::keyboardLightFrameCallback);
+    paintIfChanged(before);
 }
 
 void lightDealMain::onDviceUpdateAllSideLightColor()
 {
     if (!m_sideFramesStarted)
         return;
+    const std::array<QColor, PreviewCount> before = m_previews;
     CLumtarHid_sideLightColorRuning(&lightDealMain::sideLightFrameCallback);
+    paintIfChanged(before);
+}
+
+void lightDealMain::paintIfChanged(const std::array<QColor, PreviewCount> &before)
+{
+    // The paint thread ticks only when asked: a frame that changes nothing
+    // wakes nobody.
+    if (before != m_previews)
+        requestPreviewPaint();
 }
 
 void lightDealMain::onKeyboardLightFrame(const LightFramePointStu *points)
@@ -91,13 +102,29 @@ int lightDealMain::sideSegmentCount() const
     return qMin(m_sideButtons.size(), int(SidePoints));
 }
 
+namespace {
+
+// Whether the view's window shows anything: a minimised window keeps the
+// colours for when it comes back, unpainted. Asked once a paint tick.
+bool windowShown(const QWidget *view)
+{
+    return view && !view->window()->isMinimized();
+}
+
+} // namespace
+
 void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
     if (!m_keyFramesStarted || !m_previewPaintEnabled)
         return;
+    // Each key repaints only when what it draws changed and can be seen.
+    int shown = -1;
     for (int i = 0; i < KeyCount; ++i) {
-        if (keyboardButCustom *button = m_keyButtons[static_cast<size_t>(i)])
-            button->setLightColor(m_previews[static_cast<size_t>(i)]);
+        if (keyboardButCustom *button = m_keyButtons[static_cast<size_t>(i)]) {
+            if (shown < 0)
+                shown = windowShown(button) ? 1 : 0;
+            button->setLightColor(m_previews[static_cast<size_t>(i)], shown == 1);
+        }
     }
 }
 
@@ -106,9 +133,13 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
     if (!m_sideFramesStarted || !m_hasSideLight || !m_previewPaintEnabled)
         return;
     const int segments = sideSegmentCount();
+    int shown = -1;
     for (int k = 0; k < segments; ++k) {
-        if (sideLightButtonCustom *segment = m_sideButtons.at(k))
-            segment->setLightColor(m_previews[static_cast<size_t>(KeyCount + k)]);
+        if (sideLightButtonCustom *segment = m_sideButtons.at(k)) {
+            if (shown < 0)
+                shown = windowShown(segment) ? 1 : 0;
+            segment->setLightColor(m_previews[static_cast<size_t>(KeyCount + k)], shown == 1);
+        }
     }
 }
 
@@ -122,19 +153,23 @@ QColor lightDealMain::previewColor(int index) const
 void lightDealMain::resetPreviews()
 {
     m_previews.fill(QColor(0, 0, 0));
+    requestPreviewPaint();
 }
 
 void lightDealMain::resetKeyPreview()
 {
     std::fill(m_previews.begin(), m_previews.begin() + KeyCount, QColor(0, 0, 0));
+    requestPreviewPaint();
 }
 
 void lightDealMain::resetSidePreview()
 {
     std::fill(m_previews.begin() + KeyCount, m_previews.end(), QColor(0, 0, 0));
+    requestPreviewPaint();
 }
 
 void lightDealMain::dimKeyPreview()
 {
     std::fill(m_previews.begin(), m_previews.begin() + KeyCount, QColor(0, 0, 0, 128));
+    requestPreviewPaint();
 }

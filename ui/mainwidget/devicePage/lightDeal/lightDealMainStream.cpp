@@ -11,8 +11,10 @@
 #include "device/MainHidInterFace.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
 
 #include <QDebug>
+#include <QTimer>
 
 namespace {
 
@@ -63,12 +65,20 @@ QByteArray lightDealMain::previewRgb(int first, int count) const
 
 void lightDealMain::writeKeyboardColorUsb()
 {
+    if (m_streamBusy || !m_hidInterface)
+        return;
     // A batch still draining would drop this frame's first packets and then,
     // once empty, take its later ones as the start of a batch: the keyboard
-    // would get a torn frame. Skip the frame whole; the next tick offers a
-    // newer one.
-    if (m_streamBusy || !m_hidInterface || !m_hidInterface->isLightQueueEmpty())
+    // would get a torn frame. The tick came late (the GUI thread was busy
+    // and the ticks bunched): offer the frame as soon as the batch drained.
+    if (!m_hidInterface->isLightQueueEmpty()) {
+        if (m_owedFrameTries == 0) {
+            m_owedFrameTries = OwedFrameTries;
+            QTimer::singleShot(OwedFrameRetryMs, this, &lightDealMain::offerOwedFrame);
+        }
         return;
+    }
+    m_owedFrameTries = 0;
     m_streamBusy = true;
     // One whole frame: the keys, then the side LEDs whatever the side light
     // (the light queue takes exactly one frame as a batch).
@@ -78,7 +88,27 @@ void lightDealMain::writeKeyboardColorUsb()
     const QVector<QByteArray> side = LightStreamPacket::payloads(previewRgb(KeyCount, m_sideLedCount));
     for (int p = 0; p < side.size(); ++p)
         writeColorStreamReport(LightStreamPacket::SideZone, p, side.at(p));
+    ++m_streamFramesOffered;
     m_streamBusy = false;
+}
+
+void lightDealMain::offerOwedFrame()
+{
+    // Paid meanwhile by a tick, or the stream stopped.
+    if (m_owedFrameTries == 0)
+        return;
+    if (!m_synchronize || !m_hidInterface || m_deviceInfo.connectType != LUMTAR_CONNECT_USB) {
+        m_owedFrameTries = 0;
+        return;
+    }
+    if (m_hidInterface->isLightQueueEmpty()) {
+        m_owedFrameTries = 0;
+        writeKeyboardColorUsb();
+        return;
+    }
+    // Still draining: look again, a few times; then the next tick offers a newer frame.
+    if (--m_owedFrameTries > 0)
+        QTimer::singleShot(OwedFrameRetryMs, this, &lightDealMain::offerOwedFrame);
 }
 
 void lightDealMain::writeColorStreamReport(int zone, int packet, const QByteArray &rgb)
@@ -167,6 +197,8 @@ void lightDealMain::writeCustomLightColors(int origin, int usingFlagIndex)
         rgb.append(static_cast<char>(c.green()));
         rgb.append(static_cast<char>(c.blue()));
     }
+    // The Custom previews are made of these points at the next keyboard tick.
+    m_keyThread->requestFrame();
     // The keyboard's own slots 0 and 1 are written by the lighting page.
     const bool written = origin == 0 || (origin == 1 && usingFlagIndex == -1);
     if (m_deviceInfo.connectType != LUMTAR_CONNECT_RECEIVER || !written)

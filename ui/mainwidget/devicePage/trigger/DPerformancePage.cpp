@@ -88,6 +88,9 @@ void DPerformancePage::setKeyboardProperties(const KeyboardProperties::Command &
 {
     m_keyboardProperties = command;
     ui->pushButton_keyboardProperties->setVisible(command.isValid());
+    // The panel holds nothing else that shows ("Reset current profile" is
+    // hidden for good): without the button it would stand empty.
+    ui->frame_Right->setVisible(command.isValid());
 }
 
 void DPerformancePage::setCurrentProfileIndex(int index)

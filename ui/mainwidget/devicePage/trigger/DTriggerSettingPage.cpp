@@ -26,6 +26,8 @@ QString rateText(int kilohertz)
 }
 
 constexpr int kDefaultQuickTrigger = 5;
+// The travel scale's panel keeps its form's own dark ground in every theme.
+const QColor kScaleGround(26, 27, 49);
 // Report rates in kHz by report-rate slider position.
 constexpr int kRates[] = {1, 2, 4, 8};
 
@@ -162,8 +164,10 @@ void DTriggerSettingPage::setTexts()
 void DTriggerSettingPage::applyThemeColors()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    // Its travel values in the accent colour where that reads on the panel.
     m_sensitivity->setThemeColors(themeRgb(theme.AllScrollBgColor, 255), themeRgb(theme.AllThemeColor, 255),
-                                  themeRgb(theme.DeviceRightBgColor, 255), themeRgb(theme.AllThemeColor, 255),
+                                  themeRgb(theme.DeviceRightBgColor, 255),
+                                  readableOn(themeRgb(theme.AllThemeColor, 255), kScaleGround),
                                   themeRgb(theme.DeviceRightBgColor, 255));
     for (sliderCustomWidget *slider : {m_antiShakeSlider, m_rateSlider}) {
         slider->setKnobColor(themeRgb(theme.DeviceSliderEllipseColor, 255));

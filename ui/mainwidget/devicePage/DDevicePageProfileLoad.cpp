@@ -39,6 +39,7 @@ void DDevicePage::loadProfileKeyAndLightInfo()
     qDebug().noquote() << "openTheUsingDevice  Step6A  001, m_xmlProfilePath:" << profilePath;
 
     m_currentProfileIndex = CLumtarXML_GetCreateXMLFileProfileIndex(profilePath);
+    closeStaleProfileRename();
     if (m_currentKeyboardLink) {
         m_currentKeyboardLink->setProfileIndex(m_currentProfileIndex);
         m_currentKeyboardLink->setXmlProfilePath(profilePath);
@@ -106,17 +107,22 @@ void DDevicePage::loadProfileList()
     ui->comboBox_profileList->clear();
     qDebug() << "openTheUsingDevice  Step6B  001 A";
     QMap<int, QString> names;
+    int currentEntry = -1;
     for (const auto &profile : profiles) {
         const QString indexText = QString::fromStdString(profile.first);
         const QString name = QString::fromUtf8(profile.second.c_str());
         qDebug().noquote() << "Key:" << indexText << " Valus:" << name;
-        ui->comboBox_profileList->addItem(name, indexText.toInt());
-        names.insert(indexText.toInt(), name);
+        const int index = indexText.toInt();
+        if (index == m_currentProfileIndex && currentEntry < 0)
+            currentEntry = ui->comboBox_profileList->count();
+        ui->comboBox_profileList->addItem(name, index);
+        names.insert(index, name);
     }
     qDebug() << "openTheUsingDevice  Step6B  001 B, tempList.Len:" << names.size();
-    const QString selected = names.value(m_currentProfileIndex);
-    qDebug().noquote() << "openTheUsingDevice  Step6B  001 C, strSelectName:" << selected;
-    ui->comboBox_profileList->setCurrentText(selected);
+    qDebug().noquote() << "openTheUsingDevice  Step6B  001 C, strSelectName:" << names.value(m_currentProfileIndex);
+    // Profiles may share a name: the entry is chosen by its index, and a
+    // current index the file does not list leaves the box without a choice.
+    ui->comboBox_profileList->setCurrentIndex(currentEntry);
     ui->comboBox_profileList->blockSignals(false);
     qDebug() << "openTheUsingDevice  Step6B  002";
 

@@ -294,16 +294,45 @@ void DDevicePage::onProfileModifyName()
 {
     if (refuseProfileWork())
         return;
+    const QByteArray path(m_profileFiles.xmlProfilePath());
     const QByteArray indexText = QByteArray::number(m_currentProfileIndex);
     ProfileNodeInfoStu node{};
-    if (!CLumtarXML_SelectProfileNodeInfo(m_profileFiles.xmlProfilePath(), indexText.constData(), &node))
+    if (!CLumtarXML_SelectProfileNodeInfo(path.constData(), indexText.constData(), &node))
         return;
+    // The name field belongs to this file and profile until it closes.
+    m_renameProfilePath = path;
+    m_renameProfileIndex = m_currentProfileIndex;
     ui->lineEdit_profileName->setText(QString::fromUtf8(node.name));
     ui->stackedWidget_2->setCurrentWidget(ui->page_ModifyName);
 }
 
+bool DDevicePage::isProfileRenameOpen() const
+{
+    return !m_renameProfilePath.isEmpty();
+}
+
+void DDevicePage::closeProfileRename()
+{
+    m_renameProfilePath.clear();
+    m_renameProfileIndex = -1;
+    ui->lineEdit_profileName->clear();
+    ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
+}
+
+void DDevicePage::closeStaleProfileRename()
+{
+    // Another keyboard, layer or profile is shown: the field would rename a
+    // profile the page no longer shows.
+    if (isProfileRenameOpen()
+        && (m_renameProfilePath != m_profileFiles.xmlProfilePath() || m_renameProfileIndex != m_currentProfileIndex))
+        closeProfileRename();
+}
+
 void DDevicePage::on_pushButton_Save_clicked()
 {
+    closeStaleProfileRename();
+    if (!isProfileRenameOpen())
+        return;
     const QString name = ui->lineEdit_profileName->text();
     switch (ProfileListRules::checkName(name)) {
     case ProfileListRules::NameCheck::Empty:
@@ -317,10 +346,12 @@ void DDevicePage::on_pushButton_Save_clicked()
     }
     if (refuseProfileWork())
         return;
-    const QByteArray indexText = QByteArray::number(m_currentProfileIndex);
-    const bool renamed = CLumtarXML_ModifyProfileNodeInfo(m_profileFiles.xmlProfilePath(), indexText.constData(),
+    const QByteArray indexText = QByteArray::number(m_renameProfileIndex);
+    const bool renamed = CLumtarXML_ModifyProfileNodeInfo(m_renameProfilePath.constData(), indexText.constData(),
                                                           name.toUtf8().constData());
     loadProfileList();
+    m_renameProfilePath.clear();
+    m_renameProfileIndex = -1;
     ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
     if (!renamed) {
         m_notice->showNotice(QObject::tr("Modify profile info failed"), noticePoint());
@@ -331,8 +362,7 @@ void DDevicePage::on_pushButton_Save_clicked()
 
 void DDevicePage::on_pushButton_Cancel_clicked()
 {
-    ui->lineEdit_profileName->clear();
-    ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
+    closeProfileRename();
 }
 
 // ---- select -----------------------------------------------------------------------
@@ -340,7 +370,7 @@ void DDevicePage::on_pushButton_Cancel_clicked()
 void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
 {
     Q_UNUSED(text);
-    if (!m_profileFiles.hasProfileFile())
+    if (!m_profileFiles.hasProfileFile() || ui->comboBox_profileList->currentIndex() < 0)
         return;
     if (refuseProfileWork()) {
         loadProfileList(); // the box shows the current profile again
