@@ -2617,7 +2617,7 @@ Avec «&#xa0;Combinaison de touches&#xa0;», choisissez au moins un modificateur
     </message>
     <message>
         <source>(OffLine)</source>
-        <translation>(Hors ligne)</translation>
+        <translation>(Absent)</translation>
     </message>
     <message>
         <source>(USB)</source>

@@ -2617,7 +2617,7 @@ Con «Combinación de teclas», hay que elegir al menos un modificador y otra te
     </message>
     <message>
         <source>(OffLine)</source>
-        <translation>(Sin conexión)</translation>
+        <translation>(Ausente)</translation>
     </message>
     <message>
         <source>(USB)</source>

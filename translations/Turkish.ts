@@ -2615,7 +2615,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>(OffLine)</source>
-        <translation>(Çevrimdışı)</translation>
+        <translation>(Kapalı)</translation>
     </message>
     <message>
         <source>(USB)</source>

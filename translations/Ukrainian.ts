@@ -2619,7 +2619,7 @@ When &quot;Key Combination&quot; is selected, at least one combination key and o
     </message>
     <message>
         <source>(OffLine)</source>
-        <translation>(Не в мережі)</translation>
+        <translation>(Офлайн)</translation>
     </message>
     <message>
         <source>(USB)</source>

@@ -9,8 +9,7 @@
 
 namespace {
 
-// "language<TAB>context<TAB>text" per line; "#" starts a comment. Texts
-// spell a line break as "\n".
+// "language<TAB>context<TAB>text" per line; "#" starts a comment.
 QSet<QString> keptTexts(const QString &language)
 {
     QSet<QString> kept;
@@ -23,12 +22,26 @@ QSet<QString> keptTexts(const QString &language)
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() == 3 && fields.at(0) == language)
-            kept.insert(QString(fields.at(2)).replace(QStringLiteral("\\n"), QStringLiteral("\n")));
+            kept.insert(TranslationCatalog::listedText(fields.at(2)));
     }
     return kept;
 }
 
 } // namespace
+
+QString TranslationCatalog::listedText(const QString &raw)
+{
+    QString text;
+    for (int i = 0; i < raw.size(); ++i) {
+        if (raw.at(i) == QLatin1Char('\\') && i + 1 < raw.size()) {
+            ++i;
+            text += raw.at(i) == QLatin1Char('n') ? QLatin1Char('\n') : raw.at(i);
+        } else {
+            text += raw.at(i);
+        }
+    }
+    return text;
+}
 
 QString TranslationCatalog::sourceFolder()
 {

@@ -23,6 +23,9 @@ public:
     const QString &language() const { return m_language; }
     // The folder of the shipped .ts files in the source tree.
     static QString sourceFolder();
+    // A text as same-as-source.txt writes it: "\n" stands for a line break
+    // and "\\" for a backslash.
+    static QString listedText(const QString &raw);
     // The sixteen language keys, in the order of the language ids.
     static QStringList languages();
 

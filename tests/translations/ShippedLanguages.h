@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include "support/TranslationCatalog.h"
+
 namespace ShippedLanguages {
 
 struct Language {
@@ -126,22 +128,13 @@ inline QSet<QString> sameAsSource(QString *error = nullptr)
         const QString line = QString::fromUtf8(file.readLine()).remove(QLatin1Char('\n'));
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        QString text;
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() != 3) {
             if (error)
                 *error = QStringLiteral("not three fields: ") + line;
             continue;
         }
-        const QString &raw = fields.at(2);
-        for (int i = 0; i < raw.size(); ++i) {
-            if (raw.at(i) == QLatin1Char('\\') && i + 1 < raw.size()) {
-                ++i;
-                text += raw.at(i) == QLatin1Char('n') ? QLatin1Char('\n') : raw.at(i);
-            } else {
-                text += raw.at(i);
-            }
-        }
+        const QString text = TranslationCatalog::listedText(fields.at(2));
         entries.insert(fields.at(0) + QLatin1Char('\t') + fields.at(1) + QLatin1Char('\t') + text);
     }
     return entries;
