@@ -5,7 +5,8 @@
 // colours), stopping and starting at once, unplugging mid-stream, and the
 // engine's limits (side segments past a frame, missing key buttons), and
 // what it leaves undone: a light without motion is not ticked and previews
-// that do not change are not painted, while the stream keeps its ticks.
+// that do not change are not painted, while the stream keeps its ticks; and
+// while it streams, its tick alone wakes: the frame and paint threads sleep.
 #include "device/MainHidInterFace.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarLight.h"
@@ -16,6 +17,9 @@
 #include "ui/mainwidget/devicePage/lightDeal/lightDealMain.h"
 
 #include <QtTest>
+
+#include <QDir>
+#include <QFile>
 
 #include <cstring>
 #include <memory>
@@ -160,6 +164,27 @@ public:
     std::unique_ptr<lightDealMain> engine;
 };
 
+// The context switches so far of this process's threads whose name starts
+// with `name` (a thread's name is its class name cut to 15 characters).
+long switchesOfThreads(const QByteArray &name)
+{
+    long switches = 0;
+    const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &task : tasks) {
+        QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(task));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith(name))
+            continue;
+        QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+        }
+    }
+    return switches;
+}
+
 const Rgb kRed{ 255, 0, 0 };
 const Rgb kGreen{ 0, 255, 0 };
 const Rgb kBlue{ 0, 0, 255 };
@@ -195,6 +220,7 @@ private slots:
     void ticksOnlyForWhatChanges();
     void aStillLightShowsEachChange();
     void everyStreamedFrameArrivesWhole();
+    void whileStreamingOnlyTheStreamTickWakes();
 
 private:
     EngineRig m_rig;
@@ -645,6 +671,50 @@ void TestLightEngine::everyStreamedFrameArrivesWhole()
     QVERIFY2(qAbs(whole - offered) <= 1, qPrintable(QStringLiteral("%1 whole of %2 offered").arg(whole).arg(offered)));
     QCOMPARE(m_rig.stream().tornFrames, 0L);
     QVERIFY2(offered >= ticks * 9 / 10, qPrintable(QStringLiteral("%1 of %2 ticks").arg(offered).arg(ticks)));
+}
+
+void TestLightEngine::whileStreamingOnlyTheStreamTickWakes()
+{
+    // Both lights move and the previews are painted: the stream's tick
+    // computes the frames due, streams and paints them, and the frame and
+    // paint threads sleep all along.
+    QVERIFY(m_rig.open("LT108HE", LUMTAR_CONNECT_USB));
+    m_rig.start(record(0, LightMode_Wave, 6, kRed, kBlue, 1), record(1, SideLightMode_Wave, 6, kGreen));
+    QVERIFY(m_rig.waitForFrames(3));
+    lightDealMain &e = *m_rig.engine;
+    const long frameThreads0 = switchesOfThreads("updateLightMain");
+    const long streamThread0 = switchesOfThreads("sendLightUpdata");
+    const long key0 = e.keyboardFrameTicks();
+    const long side0 = e.sideFrameTicks();
+    const long paint0 = e.paintTicks();
+    const QRgb before = m_rig.buttons.first()->lightColor().rgb();
+    QTest::qWait(600);
+    const long frameThreads = switchesOfThreads("updateLightMain") - frameThreads0;
+    const long streamThread = switchesOfThreads("sendLightUpdata") - streamThread0;
+    const QByteArray figures = QStringLiteral("frame and paint threads %1, stream thread %2 switches")
+                                   .arg(frameThreads)
+                                   .arg(streamThread)
+                                   .toLatin1();
+    QVERIFY2(streamThread >= 10, figures.constData());
+    QVERIFY2(frameThreads <= 3, figures.constData());
+    // The lights kept their pace (28 ms at the slowest) and the view its paints.
+    const QByteArray ticks = QStringLiteral("keyboard %1, side %2, paint %3 ticks")
+                                 .arg(e.keyboardFrameTicks() - key0)
+                                 .arg(e.sideFrameTicks() - side0)
+                                 .arg(e.paintTicks() - paint0)
+                                 .toLatin1();
+    QVERIFY2(e.keyboardFrameTicks() - key0 >= 600 / 28 - 1, ticks.constData());
+    QVERIFY2(e.sideFrameTicks() - side0 >= 600 / 28 - 1, ticks.constData());
+    QVERIFY2(e.paintTicks() - paint0 >= 10, ticks.constData());
+    QVERIFY(m_rig.buttons.first()->lightColor().rgb() != before);
+    QCOMPARE(m_rig.buttons.first()->lightColor(), e.previewColor(0));
+
+    // Stopped streaming, the threads tick on their own again.
+    e.setLightSynchronize(false);
+    const long keyOwn0 = e.keyboardFrameTicks();
+    QTest::qWait(300);
+    QVERIFY(e.keyboardFrameTicks() - keyOwn0 >= 10);
+    QVERIFY(switchesOfThreads("updateLightMain") - frameThreads0 - frameThreads >= 10);
 }
 
 QTEST_MAIN(TestLightEngine)

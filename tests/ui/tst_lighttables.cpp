@@ -75,6 +75,8 @@ private slots:
     void speedTables();
     void tick_data();
     void tick();
+    void ticksTakenTogether_data();
+    void ticksTakenTogether();
     void tickAcrossTheWrap();
 };
 
@@ -338,6 +340,35 @@ void TestLightTables::tick()
     QCOMPARE(LightTickRule::advance(now, l, interval), due);
     QCOMPARE(l, lastAfter);
     QCOMPARE(LightTickRule::msUntilDue(now, l, interval), sleepMs);
+}
+
+void TestLightTables::ticksTakenTogether_data()
+{
+    QTest::addColumn<int>("now");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("due");
+    QTest::addColumn<int>("lastAfter");
+    QTest::newRow("first tick at once") << 5000 << LightTickRule::NoTick << 10 << 1 << 5000;
+    QTest::newRow("too early") << 5009 << 5000 << 10 << 0 << 5000;
+    QTest::newRow("one due") << 5010 << 5000 << 10 << 1 << 5010;
+    // Three intervals and a bit: the rest is kept for the next take.
+    QTest::newRow("three due, the pace kept") << 5034 << 5000 << 10 << 3 << 5030;
+    QTest::newRow("wrap: none, starts again from the small value") << 3 << 99999995 << 10 << 0 << 3;
+    QTest::newRow("a long pause is not made up") << 9000 << 5000 << 10 << 32 << 9000;
+    QTest::newRow("held at the most") << 5320 << 5000 << 10 << 32 << 5320;
+}
+
+void TestLightTables::ticksTakenTogether()
+{
+    QFETCH(int, now);
+    QFETCH(int, last);
+    QFETCH(int, interval);
+    QFETCH(int, due);
+    QFETCH(int, lastAfter);
+    int l = last;
+    QCOMPARE(LightTickRule::dueTicks(now, l, interval, 32), due);
+    QCOMPARE(l, lastAfter);
 }
 
 void TestLightTables::tickAcrossTheWrap()

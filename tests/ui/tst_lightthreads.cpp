@@ -2,7 +2,8 @@
 // across the wrap of the clock's digits, with an injected clock), the 30 ms
 // ticks keep to the clock, a stop ends a loop and a start right after it
 // keeps the thread going; a light without motion and the paint tick on
-// demand tick only when asked, and sleep otherwise.
+// demand tick only when asked, and sleep otherwise; a carried thread emits
+// nothing and its owner takes the ticks due at the light's pace.
 #include "ui/mainwidget/devicePage/lightDeal/sendLightUpdataThread.h"
 #include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
 #include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
@@ -36,6 +37,7 @@ private slots:
     void startRightAfterStopGoesOn();
     void frameTicksWithoutMotionOnlyWhenAsked();
     void periodicTicksOnDemandOnlyWhenAsked();
+    void carriedThreadsLeaveTheirTicksToTheOwner();
 };
 
 void TestLightThreads::frameTicksKeepTheirInterval_data()
@@ -224,6 +226,69 @@ void TestLightThreads::periodicTicksOnDemandOnlyWhenAsked()
     paintThread.setRunning(false);
     QVERIFY(paintThread.wait(1000));
     QVERIFY2(stopping.elapsed() < 500, QByteArray::number(stopping.elapsed()).constData());
+}
+
+void TestLightThreads::carriedThreadsLeaveTheirTicksToTheOwner()
+{
+    updateLightMainThread keyboard;
+    updateLightMainThreadUI paintThread;
+    TickCount frames;
+    TickCount paints;
+    connect(&keyboard, &updateLightMainThread::sigDviceUpdateAllKeyColor, this, [&frames] { frames.hit(); },
+            Qt::DirectConnection);
+    connect(&paintThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this, [&paints] { paints.hit(); },
+            Qt::DirectConnection);
+    keyboard.setInterval(10);
+    paintThread.setOnDemand(true);
+    // Carried from the start: the first frame is the owner's too.
+    keyboard.setCarried(true);
+    paintThread.setCarried(true);
+    keyboard.setRunning(true);
+    paintThread.setRunning(true);
+    keyboard.start();
+    paintThread.start();
+    QCOMPARE(keyboard.takeDueTicks(), 1);
+
+    // Moving and asked for paints, for 300 ms: the threads emit nothing,
+    // and the owner finds the ticks of 300 ms at 10 ms and the one paint.
+    QElapsedTimer run;
+    run.start();
+    paintThread.requestTick();
+    paintThread.requestTick();
+    QTest::qWait(300);
+    QCOMPARE(frames.n.load(), 0);
+    QCOMPARE(paints.n.load(), 0);
+    const int due = keyboard.takeDueTicks();
+    const qint64 elapsed = run.elapsed();
+    QVERIFY2(due >= 28 && due <= elapsed / 10 + 1, QByteArray::number(due).constData());
+    QVERIFY(paintThread.takeDueTick());
+    QVERIFY(!paintThread.takeDueTick());
+    QCOMPARE(keyboard.ticks(), long(1 + due));
+    QCOMPARE(paintThread.ticks(), 1L);
+    // A frame asked for without motion is one tick.
+    keyboard.setMotion(false);
+    keyboard.takeDueTicks();
+    keyboard.requestFrame();
+    keyboard.requestFrame();
+    QCOMPARE(keyboard.takeDueTicks(), 1);
+    QCOMPARE(keyboard.takeDueTicks(), 0);
+    keyboard.setMotion(true);
+
+    // No longer carried: the threads tick on their own again, from the
+    // last tick taken.
+    keyboard.setCarried(false);
+    paintThread.setCarried(false);
+    paintThread.requestTick();
+    QTRY_VERIFY(frames.n.load() > 10);
+    QTRY_COMPARE(paints.n.load(), 1);
+    // Stopped threads have no ticks to take.
+    keyboard.setRunning(false);
+    paintThread.setRunning(false);
+    QVERIFY(keyboard.wait(1000));
+    QVERIFY(paintThread.wait(1000));
+    paintThread.requestTick();
+    QCOMPARE(keyboard.takeDueTicks(), 0);
+    QVERIFY(!paintThread.takeDueTick());
 }
 
 QTEST_MAIN(TestLightThreads)

@@ -517,6 +517,8 @@ void DDevicePage::onKeyboardKeyPressed(int usage)
     const keyboardButCustom *key = DDataManager::getInstance()->keyButtonMap().value(usage);
     if (!key)
         return;
+    // The frames due before the press are computed without it.
+    m_lightDealMain->runDueFrames();
     CLumtarHid_keyClickedSendXY(key->gridRow(), key->gridColumn());
     // Behind a receiver the keyboard also hears of the press (compact report).
     if (LightModeTable::isKeyPressReactive(m_lightDealMain->keyboardMode()))

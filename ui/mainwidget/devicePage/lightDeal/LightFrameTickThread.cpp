@@ -43,12 +43,41 @@ void LightFrameTickThread::requestFrame()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_frameRequested = true;
+    // A carried thread has nothing to do with it: its owner takes the frame.
+    if (!m_carried)
+        m_woken.notify_all();
+}
+
+void LightFrameTickThread::setCarried(bool carried)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_carried = carried;
     m_woken.notify_all();
+}
+
+int LightFrameTickThread::takeDueTicks()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_running.load())
+        return 0;
+    const int now = LightTickRule::clockDigits(EpochClock::read(m_clock), m_digits);
+    int last = m_last.load();
+    int due = 0;
+    if (m_motion)
+        due = LightTickRule::dueTicks(now, last, m_interval.load(), MostTakenTicks);
+    if (due == 0 && m_frameRequested) {
+        due = 1;
+        last = now;
+    }
+    m_frameRequested = false;
+    m_last.store(last);
+    m_ticks += due;
+    return due;
 }
 
 bool LightFrameTickThread::hasWork() const
 {
-    return m_motion || m_frameRequested;
+    return !m_carried && (m_motion || m_frameRequested);
 }
 
 void LightFrameTickThread::run()

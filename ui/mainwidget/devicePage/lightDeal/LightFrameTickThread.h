@@ -8,6 +8,11 @@
 // tick: with motion off the thread emits only the frames asked for
 // (requestFrame, at their due time) and otherwise sleeps until asked or
 // until motion starts; a cleared run flag ends that sleep at once.
+//
+// While carried, the thread emits nothing and sleeps: the owner takes the
+// ticks due at a moment of its own (takeDueTicks, in the GUI thread), so one
+// wake-up of the GUI thread serves several lights. Carrying ends by
+// clearing it; the thread then goes on from the last tick taken.
 #ifndef LIGHTFRAMETICKTHREAD_H
 #define LIGHTFRAMETICKTHREAD_H
 
@@ -38,7 +43,13 @@ public:
     bool hasMotion() const;
     // One tick at its next due time, also without motion.
     void requestFrame();
-    // Ticks emitted since the thread was made.
+    void setCarried(bool carried);
+    // While running: the ticks due now by the interval with motion, and at
+    // least one when a frame was asked for (LightTickRule::dueTicks, at most
+    // MostTakenTicks); counted as ticks. None while stopped.
+    int takeDueTicks();
+    static constexpr int MostTakenTicks = 32;
+    // Ticks emitted or taken since the thread was made.
     long ticks() const { return m_ticks.load(); }
 
 protected:
@@ -62,6 +73,7 @@ private:
     std::condition_variable m_woken;
     bool m_motion = true;
     bool m_frameRequested = false;
+    bool m_carried = false;
 };
 
 #endif

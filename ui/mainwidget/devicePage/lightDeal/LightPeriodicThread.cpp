@@ -23,7 +23,26 @@ void LightPeriodicThread::requestTick()
     if (m_requested)
         return;
     m_requested = true;
+    // A carried thread has nothing to do with it: its owner takes the tick.
+    if (!m_carried)
+        m_woken.notify_all();
+}
+
+void LightPeriodicThread::setCarried(bool carried)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_carried = carried;
     m_woken.notify_all();
+}
+
+bool LightPeriodicThread::takeDueTick()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_running.load() || !m_requested)
+        return false;
+    m_requested = false;
+    ++m_ticks;
+    return true;
 }
 
 namespace {

@@ -9,6 +9,10 @@
 // thread then sleeps until asked and emits at the next point of the grid, at
 // most one tick however often it was asked; a cleared run flag ends that
 // sleep at once.
+//
+// While carried, an on-demand thread emits nothing and sleeps: its owner
+// takes the tick asked for at a moment of its own (takeDueTick, in the GUI
+// thread).
 #ifndef LIGHTPERIODICTHREAD_H
 #define LIGHTPERIODICTHREAD_H
 
@@ -30,7 +34,11 @@ public:
     void setOnDemand(bool onDemand);
     // One tick at the next due time (only on demand).
     void requestTick();
-    // Ticks emitted since the thread was made.
+    void setCarried(bool carried);
+    // Whether a tick was asked for since the last one, which it then is
+    // (counted as a tick); false while stopped.
+    bool takeDueTick();
+    // Ticks emitted or taken since the thread was made.
     long ticks() const { return m_ticks.load(); }
 
 protected:
@@ -39,7 +47,7 @@ protected:
     virtual void tick() = 0;
 
 private:
-    bool hasWork() const { return !m_onDemand || m_requested; }
+    bool hasWork() const { return !m_carried && (!m_onDemand || m_requested); }
 
     std::atomic<bool> m_running{false};
     std::atomic<long> m_ticks{0};
@@ -47,6 +55,7 @@ private:
     std::condition_variable m_woken;
     bool m_onDemand = false;
     bool m_requested = false;
+    bool m_carried = false;
 };
 
 #endif

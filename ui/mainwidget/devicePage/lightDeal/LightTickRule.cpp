@@ -27,3 +27,22 @@ int LightTickRule::msUntilDue(int now, int last, int interval)
     const int left = interval - (now - last);
     return left < 1 ? 1 : left;
 }
+
+int LightTickRule::dueTicks(int now, int &last, int interval, int most)
+{
+    if (last == NoTick) {
+        last = now;
+        return 1;
+    }
+    if (now < last) {
+        last = now;
+        return 0;
+    }
+    const int due = (now - last) / (interval < 1 ? 1 : interval);
+    if (due > most) {
+        last = now;
+        return most;
+    }
+    last += due * (interval < 1 ? 1 : interval);
+    return due;
+}

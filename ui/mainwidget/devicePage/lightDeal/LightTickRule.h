@@ -26,6 +26,13 @@ public:
     // Milliseconds until the next tick is due, at least 1 (the thread sleeps
     // that long instead of looking at the clock every millisecond).
     static int msUntilDue(int now, int last, int interval);
+    // The ticks due at `now` when they are taken together instead of one by
+    // one: as many as whole intervals passed since the last tick, which moves
+    // on by as many intervals, so the ticks keep their pace. The first tick
+    // (last NoTick) is due at once; after a wrap none is, and the last tick
+    // moves back to now. More than `most` are dropped (the last tick becomes
+    // now), so a long pause is never made up.
+    static int dueTicks(int now, int &last, int interval, int most);
     static int clampInterval(int ms) { return ms < MinInterval ? MinInterval : (ms > MaxInterval ? MaxInterval : ms); }
 };
 

@@ -399,6 +399,7 @@ void lightDealMain::setLightSynchronize(bool on)
         m_synchronize = true;
         sendSynchronizeReport();
         m_synchroniseTimer->start();
+        carryFrameThreads(true);
         m_streamThread->setRunning(true);
         startTickThread(m_streamThread);
         return;
@@ -406,7 +407,26 @@ void lightDealMain::setLightSynchronize(bool on)
     if (m_hidInterface)
         m_hidInterface->setLightSendEnabled(false);
     m_streamThread->setRunning(false);
+    // The frames due meanwhile are the threads' own again.
+    carryFrameThreads(false);
     m_synchroniseTimer->stop();
     m_synchronize = false;
     sendSynchronizeReport();
+}
+
+void lightDealMain::carryFrameThreads(bool carried)
+{
+    m_keyThread->setCarried(carried);
+    m_sideThread->setCarried(carried);
+    m_paintThread->setCarried(carried);
+}
+
+void lightDealMain::runDueFrames()
+{
+    if (!m_synchronize)
+        return;
+    for (int due = m_keyThread->takeDueTicks(); due > 0; --due)
+        onDviceUpdateAllKeyColor();
+    for (int due = m_sideThread->takeDueTicks(); due > 0; --due)
+        onDviceUpdateAllSideLightColor();
 }

@@ -15,6 +15,12 @@
 // changed (or the view asked for one). The streaming tick keeps its 30 ms:
 // the keyboard gets every frame.
 //
+// While the stream runs, the frame and paint threads sleep and the streaming
+// tick carries them: it computes the frames due since the last tick (at the
+// lights' own pace), streams the newest and paints the previews if they
+// changed, all in one wake-up of the GUI thread instead of one for each
+// thread and tick.
+//
 // In Musical Rhythm (mode 100) the engine draws the keys itself: the music
 // pipeline captures what the computer plays and turns it into bars, and each
 // keyboard tick takes the bars' next frame in place of the SDK's.
@@ -131,6 +137,10 @@ public:
     // One paint of the previews at the next paint tick, also when none
     // changed: for a view that shows the light colours again.
     void requestPreviewPaint();
+    // Computes the frames due so far while the stream carries the frame
+    // threads: a key press then starts its effect at the frame after it,
+    // as it would between two ticks of a frame thread.
+    void runDueFrames();
 
     // ---- what the engine shows, for tests and benchmarks ----
     QColor previewColor(int index) const;
@@ -173,6 +183,8 @@ private:
     void startTickThread(QThread *thread);
     void restartRearmedThreads();
     void stopThreads();
+    // The frame and paint threads sleep while the stream carries them.
+    void carryFrameThreads(bool carried);
     // Motion of each light after a settings change, and one frame of it.
     void updateKeyboardMotion();
     void updateSideMotion();

@@ -12,6 +12,8 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/MusicalRhythmAbout/MusicRhythmPipeline.h"
 #include "ui/mainwidget/devicePage/lightDeal/updateLightMainThread.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadSide.h"
+#include "ui/mainwidget/devicePage/lightDeal/updateLightMainThreadUI.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -43,11 +45,18 @@ void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
     // A tick queued before the stream stopped finds nothing to do.
     if (!m_synchronize)
         return;
+    // The frames due since the last tick, then the newest to the keyboard,
+    // then to the screen when it changed.
+    runDueFrames();
     ++m_streamTicks;
     if (m_deviceInfo.connectType == LUMTAR_CONNECT_USB)
         writeKeyboardColorUsb();
     else if (m_deviceInfo.connectType == LUMTAR_CONNECT_RECEIVER)
         writeKeyboardColor24G();
+    if (m_paintThread->takeDueTick()) {
+        onDviceUpdateAllKeyColorUI();
+        onDviceUpdateAllSideLightColorUI();
+    }
 }
 
 QByteArray lightDealMain::previewRgb(int first, int count) const
