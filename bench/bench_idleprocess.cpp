@@ -14,9 +14,18 @@
 // its animated default effect at most 0.5 % of one core, with four at most
 // 1.5 % (a plain Qt window idles at about 0.07 %).
 //
+// The floor beside them comes from the protocol, on this machine: a process
+// that only waits as the keyboard's stream makes the I/O thread wait (a
+// frame every stream tick, as many reports as the model's light batch, the
+// I/O thread's least spacing between two writes) and does nothing else. The
+// program cannot idle below it while it streams to a keyboard.
+//
 // Usage: bench_idleprocess [measure-seconds [settle-seconds]]
+#include "device/DeviceModelLists.h"
+#include "device/MainHidInterFace.h"
 #include "support/ChildProcess.h"
 #include "support/XvfbServer.h"
+#include "ui/mainwidget/devicePage/lightDeal/LightPeriodicThread.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -30,11 +39,14 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 #include <vector>
 
@@ -317,6 +329,41 @@ void measureIdle(MapWatch &watch, const QByteArray &what, const QByteArray &prog
     }
 }
 
+// The waits of the stream alone, in a child process: every stream tick one
+// frame of `reports` reports, each write at least the I/O thread's spacing
+// after the one before.
+void measurePacingFloor(int measureS)
+{
+    const int reports = DeviceModelLists::lightBatchLimit(QString::fromLatin1(kOneKeyboard)) + 1;
+    const long spacingNs = 1000000L * MainHidInterFace::WriteSpacingUnits / 40; // 40 timer units a millisecond
+    const long periodNs = 1000000L * LightPeriodicThread::PeriodMs;
+    const pid_t pid = fork();
+    if (pid < 0)
+        return;
+    if (pid == 0) {
+        timespec next{};
+        clock_gettime(CLOCK_MONOTONIC, &next);
+        for (;;) {
+            for (int r = 0; r < reports; ++r) {
+                const timespec spacing{0, spacingNs};
+                ppoll(nullptr, 0, &spacing, nullptr);
+            }
+            next.tv_nsec += periodNs;
+            while (next.tv_nsec >= 1000000000L) {
+                next.tv_nsec -= 1000000000L;
+                ++next.tv_sec;
+            }
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
+        }
+    }
+    idleFor(1000);
+    const QByteArray what = QByteArrayLiteral("stream's waits alone (floor), ") + QByteArray::number(reports)
+                            + " reports a tick";
+    measureRunning(what.constData(), pid, measureS);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -358,6 +405,7 @@ int main(int argc, char **argv)
                 "1.5 %% with four)\n",
                 settleS, measureS);
     measureIdle(watch, "plain Qt window", plain, nullptr, 2, measureS);
+    measurePacingFloor(measureS);
     measureIdle(watch, "lumtar, 1 keyboard", program, kOneKeyboard, settleS, measureS);
     measureIdle(watch, "lumtar, 4 keyboards", program, kFourKeyboards, settleS, measureS);
     return 0;

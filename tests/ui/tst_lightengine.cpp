@@ -712,7 +712,7 @@ void TestLightEngine::whileStreamingOnlyTheStreamTickWakes()
     // Stopped streaming, the threads tick on their own again.
     e.setLightSynchronize(false);
     const long keyOwn0 = e.keyboardFrameTicks();
-    QTest::qWait(300);
+    QTest::qWait(600);
     QVERIFY(e.keyboardFrameTicks() - keyOwn0 >= 10);
     QVERIFY(switchesOfThreads("updateLightMain") - frameThreads0 - frameThreads >= 10);
 }
