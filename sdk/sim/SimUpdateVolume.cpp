@@ -2,12 +2,11 @@
 
 #include "sdk/firmware/UfwImage.h"
 #include "sdk/firmware/UpdateVolume.h"
+#include "sdk/firmware/VolumeDirectory.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <system_error>
-#include <vector>
 
 namespace lumtar {
 namespace sim {
@@ -46,19 +45,21 @@ int SimUpdateVolume::takeImage(SimFaults& faults)
 {
     if (faults.silentAfterReports == 0)
         return -1;
-    const std::string path = m_folder + "/" + volume::kImageFile;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // The keyboard takes only a regular file of the volume itself, as the
+    // host writes it: a link or a FIFO in its place is not read.
+    firmware::VolumeDirectory folder(m_folder);
+    std::string file;
+    if (!folder.isOpen()
+        || folder.readSmall(volume::kImageFile, firmware::UfwImage::kHeaderSize + firmware::UfwImage::kMaxPayload, &file)
+               != firmware::VolumeDirectory::Read::Ok)
         return -1;
-    std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
-    std::remove(path.c_str());
+    folder.removeRegular(volume::kImageFile);
     if (faults.silentAfterReports > 0)
         --faults.silentAfterReports;
     if (faults.corruptBlock >= 0 && !file.empty())
-        file[file.size() / 2] ^= 0x5A; // damaged on the way
+        file[file.size() / 2] = static_cast<char>(file[file.size() / 2] ^ 0x5A); // damaged on the way
     firmware::UfwImage image;
-    if (!firmware::UfwImage::parse(file.data(), file.size(), &image))
+    if (!firmware::UfwImage::parse(reinterpret_cast<const uint8_t*>(file.data()), file.size(), &image))
         return volume::kVerdictMalformed;
     if (image.identity != m_memory.model)
         return volume::kVerdictWrongModel;
