@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QWindow>
@@ -15,6 +16,7 @@ TextMoveWidget::TextMoveWidget(QWidget *parent)
     m_label->setAlignment(Qt::AlignVCenter);
     m_label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_label->adjustSize();
+    m_label->installEventFilter(this);
 
     // The text moves while it can be seen: a hidden marquee costs nothing.
     m_timer = new QTimer(this);
@@ -42,10 +44,7 @@ bool TextMoveWidget::isMoving() const
 void TextMoveWidget::updatePos()
 {
     const int w = width();
-    // Measured with the label's own font: its style sheet may set a bolder
-    // one than the widget's.
-    m_label->ensurePolished();
-    const int t = m_label->fontMetrics().horizontalAdvance(m_text);
+    const int t = textWidth();
     const int x = m_x;
 
     if (t <= w) {
@@ -67,16 +66,71 @@ void TextMoveWidget::updatePos()
             m_movingRight = true;
         m_x += m_movingRight ? m_step : -m_step;
     }
-    const int dx = m_x - x;
-    if (dx == 0)
+    if (m_x == x)
         return;
     // On an opaque background the text's pixels are moved as they are and
-    // only the uncovered strip is painted; a translucent one needs what
-    // lies beneath painted again wherever the text was and goes.
+    // only the uncovered strip is painted, from the image kept of the text
+    // (shaping the text again for a strip two pixels wide is what a step
+    // would cost otherwise); a translucent one needs what lies beneath
+    // painted again wherever the text was and goes.
+    updateTextImage();
     if (autoFillBackground() && m_background.alpha() == 255 && isVisible() && m_label->pos() == QPoint(x, labelTop()))
-        scroll(dx, 0);
+        scroll(m_x - x, 0);
     else
         m_label->move(m_x, labelTop());
+}
+
+int TextMoveWidget::textWidth()
+{
+    // Measured with the label's own font: its style sheet may set a bolder
+    // one than the widget's. Shaping the text is the dearest part of a
+    // step, so the width is kept until the text or the font changes.
+    if (m_textWidth < 0) {
+        m_label->ensurePolished();
+        m_textWidth = m_label->fontMetrics().horizontalAdvance(m_text);
+    }
+    return m_textWidth;
+}
+
+bool TextMoveWidget::textImageFits() const
+{
+    const qreal ratio = m_label->devicePixelRatioF();
+    return autoFillBackground() && m_background.alpha() == 255 && !m_textImage.isNull()
+           && m_textImage.size() == m_label->size() * ratio && m_textImage.devicePixelRatio() == ratio
+           && m_textImage.format() == textImageFormat() && m_textImageBackground == m_background
+           && m_textImageInk == m_label->palette().color(m_label->foregroundRole())
+           && m_textImageText == m_label->text() && m_textImageFont == m_label->font();
+}
+
+QImage::Format TextMoveWidget::textImageFormat() const
+{
+    // The format the window's own pixels have, so that text is rendered
+    // alike in the image and on the window.
+    return window()->testAttribute(Qt::WA_TranslucentBackground) ? QImage::Format_ARGB32_Premultiplied
+                                                                  : QImage::Format_RGB32;
+}
+
+void TextMoveWidget::updateTextImage()
+{
+    // Only over an opaque background: the image then holds the exact pixels
+    // the label paints there, background included.
+    if (!autoFillBackground() || m_background.alpha() != 255 || m_label->size().isEmpty()) {
+        m_textImage = QImage();
+        return;
+    }
+    if (textImageFits())
+        return;
+    const qreal ratio = m_label->devicePixelRatioF();
+    m_textImage = QImage(m_label->size() * ratio, textImageFormat());
+    m_textImage.setDevicePixelRatio(ratio);
+    m_textImage.fill(m_background);
+    m_renderingText = true;
+    m_label->render(&m_textImage, QPoint(), QRegion(), QWidget::RenderFlags());
+    m_renderingText = false;
+    m_textImageText = m_label->text();
+    m_textImageFont = m_label->font();
+    m_textImageInk = m_label->palette().color(m_label->foregroundRole());
+    m_textImageBackground = m_background;
 }
 
 bool TextMoveWidget::canBeSeen() const
@@ -118,6 +172,18 @@ void TextMoveWidget::watchWindow()
 
 bool TextMoveWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_label) {
+        // A step copies the image of the text; a label whose look changed
+        // since paints itself until the next step draws the image again.
+        if (event->type() == QEvent::Paint && !m_renderingText && textImageFits()) {
+            QPainter painter(m_label);
+            painter.drawImage(QPoint(0, 0), m_textImage);
+            return true;
+        }
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_textWidth = -1;
+        return QWidget::eventFilter(watched, event);
+    }
     // The window was mapped, unmapped, covered or uncovered, minimised or
     // restored: the timer follows.
     if ((watched == m_watchedWindow && event->type() == QEvent::Expose)
@@ -144,6 +210,7 @@ void TextMoveWidget::placeLabel()
 void TextMoveWidget::setText(QString text)
 {
     m_text = text;
+    m_textWidth = -1;
     m_label->setText(m_text);
     m_x = 0;
     placeLabel();
@@ -153,6 +220,7 @@ void TextMoveWidget::setTextFont(QString family, int pointSize)
 {
     setFont(QFont(family, pointSize));
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(family).arg(pointSize));
+    m_textWidth = -1;
     placeLabel();
 }
 

@@ -9,6 +9,8 @@
 #define TEXTMOVEWIDGET_H
 
 #include <QColor>
+#include <QFont>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -54,6 +56,15 @@ private:
     void updateMoving();
     // Hears of its window's exposure and state while it is shown.
     void watchWindow();
+    // The text's width in the label's font, kept until either changes.
+    int textWidth();
+    // The label is painted from an image of its text on the background,
+    // drawn once per text, font, colours and size: a step then only copies
+    // pixels. None where the background is not opaque (the label paints
+    // itself there).
+    void updateTextImage();
+    bool textImageFits() const;
+    QImage::Format textImageFormat() const;
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
@@ -64,6 +75,13 @@ private:
     int m_x = 0;
     int m_y = 0;
     QLabel *m_label = nullptr;
+    int m_textWidth = -1;
+    QImage m_textImage;
+    QString m_textImageText;
+    QFont m_textImageFont;
+    QColor m_textImageInk;
+    QColor m_textImageBackground;
+    bool m_renderingText = false;
     QTimer *m_timer = nullptr;
     QPointer<QWidget> m_watchedWidget;
     QPointer<QWindow> m_watchedWindow;
