@@ -26,6 +26,7 @@
 #include "ui/settings/DSettingsDia.h"
 #include "device/RecordFieldText.h"
 #include "widgets/LanguageChangeHook.h"
+#include "widgets/StyleSheetUpdate.h"
 #include "widgets/ThemeColorText.h"
 
 namespace {
@@ -67,6 +68,53 @@ bool storePath(char (&buffer)[256], const QString &path)
     }
     lumtarCopyField(buffer, local.constData());
     return true;
+}
+
+// The window's own part of a theme: title, frames and header labels. Sheets
+// that did not change are left alone, so applying it again costs nothing.
+void applyWindowTheme(Ui::DMainWidget *ui, int themeIndex)
+{
+    DDataManager *data = DDataManager::getInstance();
+    const ThemeColor theme = data->themeColor();
+    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+
+    QFont titleFont = data->themeFont(0);
+    titleFont.setPointSize(16);
+    ui->label_AppName->setFont(titleFont);
+    setStyleSheetIfChanged(ui->label_AppName,
+                           QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+
+    const QString name = themeName(themeIndex);
+    setStyleSheetIfChanged(
+        ui->pushButton, QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
+
+    if (data->isBgImageUsing()) {
+        const QString titlePicture = data->appDirPath() + QStringLiteral("/images/bgImageTitle_") + name
+            + QStringLiteral(".png");
+        const QString mainPicture = data->appDirPath() + QStringLiteral("/images/bgImageMain_") + name
+            + QStringLiteral(".png");
+        setStyleSheetIfChanged(ui->frame_Title,
+                               QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(titlePicture));
+        setStyleSheetIfChanged(ui->frame_Main, QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(mainPicture));
+        return;
+    }
+    setStyleSheetIfChanged(ui->frame_Title, QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}")
+                                                .arg(theme.MainWidgetTitleColorStart));
+    setStyleSheetIfChanged(ui->frame_Bg,
+                           QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
+                               .arg(theme.MainWidgetBorderColor));
+    setStyleSheetIfChanged(ui->frame_Main, QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
+                                               .arg(theme.MainWidgetBorderColor));
+    setStyleSheetIfChanged(ui->label_ProductName,
+                           QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->label_DeviceName,
+                           QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    QFont labelFont = data->themeFont(0);
+    labelFont.setPointSize(14);
+    ui->label_ProductName->setFont(labelFont);
+    ui->label_DeviceName->setFont(labelFont);
 }
 
 } // namespace
@@ -160,6 +208,13 @@ void DMainWidget::construct()
     qDebug() << "2.Init Lumtar Sdk";
     initSdk();
     routeDeviceChanges();
+
+    // The window's frames take the theme before the device page is built
+    // under them: a sheet set on a frame later would polish the whole page
+    // again.
+    const int themeIndex = m_userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt();
+    qDebug() << "Start Chang App Theme ... ThemeSelectIndex:" << themeIndex;
+    applyWindowTheme(ui, themeIndex);
     qDebug() << "3.Init Widgets";
     initWidgets();
 
@@ -174,8 +229,6 @@ void DMainWidget::construct()
             m_devicePage->closeAllDevices();
     });
 
-    const int themeIndex = m_userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt();
-    qDebug() << "Start Chang App Theme ... ThemeSelectIndex:" << themeIndex;
     onChangAppTheme(themeIndex);
 
     if (!m_sdkReady) {
@@ -343,46 +396,7 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
 
 void DMainWidget::onChangAppTheme(int themeIndex)
 {
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColor theme = data->themeColor();
-    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
-    defaults.setIniCodec("UTF_8");
-    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
-
-    QFont titleFont = data->themeFont(0);
-    titleFont.setPointSize(16);
-    ui->label_AppName->setFont(titleFont);
-    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
-
-    const QString name = themeName(themeIndex);
-    ui->pushButton->setStyleSheet(
-        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
-
-    if (data->isBgImageUsing()) {
-        const QString titlePicture = data->appDirPath() + QStringLiteral("/images/bgImageTitle_") + name
-            + QStringLiteral(".png");
-        const QString mainPicture = data->appDirPath() + QStringLiteral("/images/bgImageMain_") + name
-            + QStringLiteral(".png");
-        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(titlePicture));
-        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(mainPicture));
-    } else {
-        ui->frame_Title->setStyleSheet(
-            QStringLiteral("QFrame#frame_Title{ background-color: rgb(%1);}").arg(theme.MainWidgetTitleColorStart));
-        ui->frame_Bg->setStyleSheet(
-            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background:transparent;}")
-                .arg(theme.MainWidgetBorderColor));
-        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid rgb(%1); }")
-                                          .arg(theme.MainWidgetBorderColor));
-        ui->label_ProductName->setStyleSheet(
-            QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}").arg(theme.TextCheckedColor));
-        ui->label_DeviceName->setStyleSheet(
-            QStringLiteral("QLabel#label_DeviceName{color: rgb(%1);}").arg(theme.TextDefaultColor));
-        QFont labelFont = data->themeFont(0);
-        labelFont.setPointSize(14);
-        ui->label_ProductName->setFont(labelFont);
-        ui->label_DeviceName->setFont(labelFont);
-    }
-
+    applyWindowTheme(ui, themeIndex);
     if (m_devicePage)
         m_devicePage->updateAppTheme();
     update();

@@ -82,6 +82,9 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_lightDealMain = new lightDealMain(nullptr);
 
+    // The page's frames take the theme before the feature pages are built
+    // under them; the main window's theme step then finds them done.
+    applyPageSheets(DDataManager::getInstance()->themeColor());
     initSubPages();
 
     m_roster = new KeyboardRoster(this);

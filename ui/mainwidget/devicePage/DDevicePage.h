@@ -29,6 +29,8 @@ namespace Ui {
 class DDevicePage;
 }
 
+class ThemeColor;
+
 class ArrowWidget;
 class HidReportBuff;
 class CbNotice;
@@ -184,6 +186,8 @@ private:
     friend class tst_DevicePage;
 
     void initSubPages();
+    // The style sheets and fonts of the page's own widgets (DDevicePageTheme.cpp).
+    void applyPageSheets(const ThemeColor &theme);
     QString companyLinkRichText(const QString &color) const;
     void markCurrentMainPageButton();
     QString calibrationTipText() const;

@@ -17,6 +17,7 @@
 #include "ui/mainwidget/devicePage/trigger/DTriggerSettingPage.h"
 #include "widgets/CbNotice.h"
 #include "widgets/DropDownLook.h"
+#include "widgets/StyleSheetUpdate.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/ThemeStyleSheets.h"
 
@@ -99,12 +100,99 @@ void DDevicePage::restyleKeyButtons()
     }
 }
 
+// The sheets and fonts of the page's own widgets. The page applies them when
+// it is built, before the feature pages exist under its frames; a theme
+// applied again sets only the sheets that changed.
+void DDevicePage::applyPageSheets(const ThemeColor &theme)
+{
+    DDataManager *data = DDataManager::getInstance();
+    const QFont boldFont = data->themeFont(0);
+    const QFont normalFont = data->themeFont(1);
+
+    setStyleSheetIfChanged(ui->frame,
+                           QStringLiteral("QFrame#frame{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
+    setStyleSheetIfChanged(ui->label, QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    setStyleSheetIfChanged(ui->frame_Url,
+                           QStringLiteral("QFrame#frame_Url{border: none; border-top: 3px solid rgb(%1); "
+                                          "background-color: rgb(%2);}")
+                               .arg(theme.DeviceBorderColor, theme.DeviceLeftBgColor));
+    setStyleSheetIfChanged(ui->frame_11, QStringLiteral("QFrame#frame_11{border: none; border-top: 3px solid rgb(%1);}")
+                                             .arg(theme.DeviceBorderColor));
+    setStyleSheetIfChanged(ui->label_Url,
+                           QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->scrollAreaWidgetContents_2,
+                           QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}")
+                               .arg(theme.DeviceLeftBgColor));
+    m_scrollBarStyleSheet =
+        QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
+                       "QScrollBar::handle:vertical{min-height: 20px; border-radius: 2px; background: rgb(%2);}"
+                       "QScrollBar::handle:vertical:hover{background: rgb(%3);}"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{border-radius: 3px; "
+                       "background: rgb(%1);}")
+            .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
+    setStyleSheetIfChanged(ui->frame_Right, QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}")
+                                                .arg(theme.DeviceRightBgColor));
+    setStyleSheetIfChanged(
+        ui->comboBox_profileList,
+        QStringLiteral("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
+                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px;}"
+                       "QComboBox:hover{border: 1px solid rgb(%4);}"
+                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
+                       "QComboBox::down-arrow{width: 10px; height: 10px; "
+                       "border-image: url(:/images/publicIco/comboxDef.png);}"
+                       "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);}"
+                       "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
+                 theme.TextFont));
+    // Its list: the box's colours, not the system's white under the theme's text.
+    DropDownLook::apply(ui->comboBox_profileList, DropDownLook::devicePage(theme),
+                        QStringLiteral("font: 75 10pt \"%1\";").arg(theme.TextFont));
+    setStyleSheetIfChanged(
+        ui->pushButton_ProfileOperate,
+        QStringLiteral("QPushButton{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 4px; "
+                       "image: url(:/images/publicIco/profileMenuDef.png); padding: 6px;}"
+                       "QPushButton:hover, QPushButton:pressed{border: 1px solid rgb(%3); "
+                       "image: url(:/images/publicIco/profileMenuSel.png);}")
+            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextCheckedColor));
+    for (QPushButton *button : {ui->pushButton_Save, ui->pushButton_Cancel}) {
+        const QString picture = button == ui->pushButton_Save ? QStringLiteral("profileSave")
+                                                               : QStringLiteral("profileCancel");
+        setStyleSheetIfChanged(button, QStringLiteral("QPushButton{border: none; background: transparent; "
+                                                      "image: url(:/images/publicIco/%1Def.png);}"
+                                                      "QPushButton:hover, QPushButton:pressed{"
+                                                      "image: url(:/images/publicIco/%1Sel.png);}")
+                                           .arg(picture));
+    }
+    setStyleSheetIfChanged(
+        ui->lineEdit_profileName,
+        QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
+                       "border: 1px solid rgb(%5); border-radius: 4px;}"
+                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
+            .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+                 theme.DeviceBorderColor));
+    setStyleSheetIfChanged(ui->label_Tip,
+                           QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->label_Mode,
+                           QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->label_GamePadMode,
+                           QStringLiteral("QLabel#label_GamePadMode{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->widget_RightBottom,
+                           QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
+                               .arg(theme.DeviceBorderColor));
+    setStyleSheetIfChanged(ui->pushButton_Reset, pageButtonStyleSheet(theme, 2));
+
+    ui->label_Tip->setFont(sizedFont(boldFont, 20));
+    ui->label_Mode->setFont(sizedFont(normalFont, 13));
+    ui->label_GamePadMode->setFont(sizedFont(normalFont, 13));
+    ui->label->setFont(sizedFont(normalFont, 12));
+    ui->pushButton_Reset->setFont(sizedFont(normalFont, 11));
+}
+
 void DDevicePage::updateAppTheme()
 {
     DDataManager *data = DDataManager::getInstance();
     const ThemeColor theme = data->themeColor();
-    const QFont boldFont = data->themeFont(0);
-    const QFont normalFont = data->themeFont(1);
 
     ui->label_Url->setText(companyLinkRichText(theme.TextCheckedColor));
 
@@ -127,75 +215,7 @@ void DDevicePage::updateAppTheme()
     ui->widget_MoveTip->setText(calibrationTipText());
     ui->widget_MoveTip->hide();
 
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
-    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(theme.TextDefaultColor));
-    ui->frame_Url->setStyleSheet(QStringLiteral("QFrame#frame_Url{border: none; border-top: 3px solid rgb(%1); "
-                                                "background-color: rgb(%2);}")
-                                     .arg(theme.DeviceBorderColor, theme.DeviceLeftBgColor));
-    ui->frame_11->setStyleSheet(
-        QStringLiteral("QFrame#frame_11{border: none; border-top: 3px solid rgb(%1);}").arg(theme.DeviceBorderColor));
-    ui->label_Url->setStyleSheet(QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.DeviceLeftBgColor));
-    m_scrollBarStyleSheet =
-        QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{min-height: 20px; border-radius: 2px; background: rgb(%2);}"
-                       "QScrollBar::handle:vertical:hover{background: rgb(%3);}"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{border-radius: 3px; "
-                       "background: rgb(%1);}")
-            .arg(theme.AllScrollBgColor, theme.AllScrollBarColorDef, theme.AllScrollBarColorHover);
-    ui->frame_Right->setStyleSheet(
-        QStringLiteral("QFrame#frame_Right{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
-    ui->comboBox_profileList->setStyleSheet(
-        QStringLiteral("QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2); "
-                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px;}"
-                       "QComboBox:hover{border: 1px solid rgb(%4);}"
-                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}"
-                       "QComboBox::down-arrow{width: 10px; height: 10px; "
-                       "border-image: url(:/images/publicIco/comboxDef.png);}"
-                       "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);}"
-                       "QComboBox::drop-down{width: 20px; border: none; background: transparent;}")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextDefaultColor, theme.TextCheckedColor,
-                 theme.TextFont));
-    // Its list: the box's colours, not the system's white under the theme's text.
-    DropDownLook::apply(ui->comboBox_profileList, DropDownLook::devicePage(theme),
-                        QStringLiteral("font: 75 10pt \"%1\";").arg(theme.TextFont));
-    ui->pushButton_ProfileOperate->setStyleSheet(
-        QStringLiteral("QPushButton{background-color: rgb(%1); border: 1px solid rgb(%2); border-radius: 4px; "
-                       "image: url(:/images/publicIco/profileMenuDef.png); padding: 6px;}"
-                       "QPushButton:hover, QPushButton:pressed{border: 1px solid rgb(%3); "
-                       "image: url(:/images/publicIco/profileMenuSel.png);}")
-            .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor, theme.TextCheckedColor));
-    for (QPushButton *button : {ui->pushButton_Save, ui->pushButton_Cancel}) {
-        const QString picture = button == ui->pushButton_Save ? QStringLiteral("profileSave")
-                                                               : QStringLiteral("profileCancel");
-        button->setStyleSheet(QStringLiteral("QPushButton{border: none; background: transparent; "
-                                             "image: url(:/images/publicIco/%1Def.png);}"
-                                             "QPushButton:hover, QPushButton:pressed{"
-                                             "image: url(:/images/publicIco/%1Sel.png);}")
-                                  .arg(picture));
-    }
-    ui->lineEdit_profileName->setStyleSheet(
-        QStringLiteral("QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
-                       "border: 1px solid rgb(%5); border-radius: 4px;}"
-                       "QLineEdit:hover, QLineEdit:focus{border: 1px solid rgb(%3);}")
-            .arg(theme.DeviceRightBgColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
-                 theme.DeviceBorderColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->label_Mode->setStyleSheet(QStringLiteral("QLabel#label_Mode{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->label_GamePadMode->setStyleSheet(
-        QStringLiteral("QLabel#label_GamePadMode{color: rgb(%1);}").arg(theme.TextCheckedColor));
-    ui->widget_RightBottom->setStyleSheet(
-        QStringLiteral("QWidget#widget_RightBottom{border: none; border-top: 3px solid rgb(%1);}")
-            .arg(theme.DeviceBorderColor));
-    ui->pushButton_Reset->setStyleSheet(pageButtonStyleSheet(theme, 2));
-
-    ui->label_Tip->setFont(sizedFont(boldFont, 20));
-    ui->label_Mode->setFont(sizedFont(normalFont, 13));
-    ui->label_GamePadMode->setFont(sizedFont(normalFont, 13));
-    ui->label->setFont(sizedFont(normalFont, 12));
-    ui->pushButton_Reset->setFont(sizedFont(normalFont, 11));
+    applyPageSheets(theme);
 
     // The strip's scroll bar follows a moment later.
     QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);

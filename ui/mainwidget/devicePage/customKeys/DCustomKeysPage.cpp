@@ -30,6 +30,7 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "widgets/CustomButton.h"
 #include "widgets/LanguageChangeHook.h"
+#include "widgets/StyleSheetUpdate.h"
 #include "widgets/ThemeColorText.h"
 #include "widgets/ThemeStyleSheets.h"
 
@@ -68,6 +69,9 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent)
     connect(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
             &DCustomKeysPage::onKeyboardRecviveStream, Qt::DirectConnection);
 
+    // The page's sheet is in place before the function pages are built
+    // under it: set later, it would polish them all again.
+    applyOwnTheme(data->themeColor());
     createFunctionPages();
 
     m_functionGroup = new QButtonGroup(this);
@@ -527,19 +531,17 @@ void DCustomKeysPage::updateAllUI()
             slot->button->setSelected(true);
 }
 
-void DCustomKeysPage::updateAppTheme()
+void DCustomKeysPage::applyOwnTheme(const ThemeColor &theme)
 {
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColor theme = data->themeColor();
-    const QFont normalFont = data->themeFont(1);
-
-    setStyleSheet(QStringLiteral("QFrame#frame_Bg01{background-color: rgb(%1); border: none; border-radius: 0px;}"
-                                 "QFrame#frame_4{border: 3px solid rgb(%2); border-radius: 8px;}")
-                      .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor));
+    const QFont normalFont = DDataManager::getInstance()->themeFont(1);
+    setStyleSheetIfChanged(this,
+                           QStringLiteral("QFrame#frame_Bg01{background-color: rgb(%1); border: none; border-radius: 0px;}"
+                                          "QFrame#frame_4{border: 3px solid rgb(%2); border-radius: 8px;}")
+                               .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor));
     const QString caption = QStringLiteral("color: rgb(%1);").arg(theme.TextDefaultColor);
     const QList<QLabel *> captions = {ui->label, ui->label_2, ui->label_3};
     for (QLabel *label : captions) {
-        label->setStyleSheet(caption);
+        setStyleSheetIfChanged(label, caption);
         label->setFont(sizedFont(normalFont, 12));
     }
     const QString layerStyle =
@@ -547,17 +549,23 @@ void DCustomKeysPage::updateAppTheme()
                        "background-color: rgb(%4);}"
                        "QPushButton:checked, QPushButton:hover, QPushButton:pressed{color: rgb(%2);}")
             .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.DeviceBorderColor, theme.DeviceRightBgColor);
-    ui->pushButton_DefaultLayer->setStyleSheet(layerStyle);
-    ui->pushButton_FnLayer->setStyleSheet(layerStyle);
+    setStyleSheetIfChanged(ui->pushButton_DefaultLayer, layerStyle);
+    setStyleSheetIfChanged(ui->pushButton_FnLayer, layerStyle);
     ui->pushButton_DefaultLayer->setFont(sizedFont(normalFont, 10));
     ui->pushButton_FnLayer->setFont(sizedFont(normalFont, 10));
-    ui->label_KeyChar->setStyleSheet(QStringLiteral("QLabel#label_KeyChar{color: rgb(%1); border: 3px solid rgb(%2); "
-                                                    "border-radius: 8px;}")
-                                         .arg(theme.TextCheckedColor, theme.DeviceBorderColor));
+    setStyleSheetIfChanged(ui->label_KeyChar,
+                           QStringLiteral("QLabel#label_KeyChar{color: rgb(%1); border: 3px solid rgb(%2); "
+                                          "border-radius: 8px;}")
+                               .arg(theme.TextCheckedColor, theme.DeviceBorderColor));
     ui->label_KeyChar->setFont(sizedFont(normalFont, 12));
-    ui->pushButton_Download->setStyleSheet(pageButtonStyleSheet(theme, 2));
+    setStyleSheetIfChanged(ui->pushButton_Download, pageButtonStyleSheet(theme, 2));
     ui->pushButton_Download->setFont(sizedFont(normalFont, 12));
+}
 
+void DCustomKeysPage::updateAppTheme()
+{
+    const ThemeColor theme = DDataManager::getInstance()->themeColor();
+    applyOwnTheme(theme);
     for (const PageSlot &slot : qAsConst(m_slots)) {
         slot.page->updateAppTheme();
         slot.button->setThemeColors(themeRgb(theme.DeviceBorderColor, 255), themeRgb(theme.MacroListItemHoverColor, 255),

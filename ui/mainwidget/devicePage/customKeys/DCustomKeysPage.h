@@ -116,6 +116,8 @@ private:
     };
 
     void createFunctionPages();
+    // The sheets and fonts of the page's own widgets.
+    void applyOwnTheme(const ThemeColor &theme);
     void setTexts();
     void showLayer(int layer);
     void openDefaultPageWithoutKey();

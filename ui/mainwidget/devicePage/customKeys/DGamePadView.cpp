@@ -12,6 +12,7 @@
 #include "device/OnboardKeyPacket.h"
 #include "widgets/ArrowWidget.h"
 #include "widgets/DToolTipExplain.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -184,19 +185,19 @@ void DGamePadView::updateAppTheme()
     // with the sheet of the time; a sheet set on a page that is not polished
     // itself yet would not reach them.
     ensurePolished();
-    setStyleSheet(framedPageStyle(
+    setStyleSheetIfChanged(this, framedPageStyle(
         QStringLiteral("QToolButton{min-width: 30px; max-width: 30px; min-height: 30px; max-height: 30px; "
                        "border: 2px solid rgb(%1); border-radius: 3px;}"
                        "QToolButton:hover, QToolButton:pressed, QToolButton:checked"
                        "{border: 2px solid rgb(%2); border-radius: 3px;}")
             .arg(theme.DeviceBorderColor, theme.TextCheckedColor)));
     // The heading's panel only holds the heading; it draws no frame.
-    ui->frame_388->setStyleSheet(QStringLiteral("QFrame#frame_388{border: none;}"));
-    ui->label->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    setStyleSheetIfChanged(ui->frame_388, QStringLiteral("QFrame#frame_388{border: none;}"));
+    setStyleSheetIfChanged(ui->label, QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
     ui->label->setFont(pageFont(12));
     // One pixel of colour between the two rows of controls, with no frame drawn over it.
     const QString line =
         QStringLiteral("QFrame{background-color: rgb(%1); border: none;}").arg(theme.DeviceBorderColor);
-    ui->frame_LineBg01->setStyleSheet(line);
-    ui->frame_LineBg02->setStyleSheet(line);
+    setStyleSheetIfChanged(ui->frame_LineBg01, line);
+    setStyleSheetIfChanged(ui->frame_LineBg02, line);
 }

@@ -57,13 +57,13 @@ bool DKeyCombinationPage::showItem(const std::optional<KeyOperateInfoStu> &item)
 
 void DKeyCombinationPage::popupOpened()
 {
-    m_virtualKeyboard->setMultiSelectEnabled(true);
+    virtualKeyboard()->setMultiSelectEnabled(true);
 }
 
 void DKeyCombinationPage::popupClosed()
 {
     // Keys picked so far stay highlighted.
-    m_virtualKeyboard->setMultiSelectEnabled(false);
+    virtualKeyboard()->setMultiSelectEnabled(false);
 }
 
 void DKeyCombinationPage::addCapturedKey(int keyCode)
@@ -85,7 +85,7 @@ void DKeyCombinationPage::onSoftKeyboardClicked_VirtualKB(int keyDec)
     if (bit == 0) {
         if (m_nameCount == 0) {
             // A combination begins with a modifier.
-            m_virtualKeyboard->clearSelectedKeys();
+            virtualKeyboard()->clearSelectedKeys();
             return;
         }
         // The ordinary key ends the entry; one without a name abandons it.
@@ -95,14 +95,14 @@ void DKeyCombinationPage::onSoftKeyboardClicked_VirtualKB(int keyDec)
             appendKeyName(m_keyNames.value(keyDec));
             m_nameCount = 0;
             m_names.clear();
-            m_virtualKeyboard->clearSelectedKeys();
+            virtualKeyboard()->clearSelectedKeys();
             saveKeyOperateInfo();
         }
         return;
     }
     if (m_nameCount == kMaxModifiers) {
         // A third modifier is not taken.
-        m_virtualKeyboard->selectKey(keyDec);
+        virtualKeyboard()->selectKey(keyDec);
         return;
     }
     m_modifierMask |= bit;

@@ -6,6 +6,7 @@
 #include "core/DDataManager.h"
 #include "core/KeyFunctionNames.h"
 #include "device/RecordFieldText.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ void DKeyConfigFunctionPage::updateAllUI()
 void DKeyConfigFunctionPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheet(framedPageStyle(radioButtonStyle(theme)));
-    ui->label->setStyleSheet(titleLabelStyle(theme));
+    setStyleSheetIfChanged(this, framedPageStyle(radioButtonStyle(theme)));
+    setStyleSheetIfChanged(ui->label, titleLabelStyle(theme));
     ui->label->setFont(pageFont(12));
 }

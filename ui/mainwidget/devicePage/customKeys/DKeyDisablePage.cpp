@@ -2,6 +2,7 @@
 #include "ui_DKeyDisablePage.h"
 
 #include "core/DDataManager.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DKeyDisablePage::DKeyDisablePage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -41,10 +42,10 @@ void DKeyDisablePage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
     const QFont font = pageFont(12);
-    ui->label_3->setStyleSheet(titleLabelStyle(theme));
-    ui->label_KeyChar->setStyleSheet(keyNameLabelStyle(theme));
-    ui->pushButton_OK->setStyleSheet(pageButtonStyle(theme));
-    ui->pushButton_Cancel->setStyleSheet(pageButtonStyle(theme));
+    setStyleSheetIfChanged(ui->label_3, titleLabelStyle(theme));
+    setStyleSheetIfChanged(ui->label_KeyChar, keyNameLabelStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_OK, pageButtonStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_Cancel, pageButtonStyle(theme));
     const QList<QWidget *> texts = {ui->label_3, ui->label_KeyChar, ui->pushButton_OK, ui->pushButton_Cancel};
     for (QWidget *widget : texts)
         widget->setFont(font);

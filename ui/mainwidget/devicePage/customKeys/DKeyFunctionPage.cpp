@@ -8,11 +8,12 @@
 #include "core/DDataManager.h"
 #include "widgets/DropDownLook.h"
 #include "widgets/ThemeStyleSheets.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DKeyFunctionPage::DKeyFunctionPage(QWidget *parent)
     : QWidget(parent)
 {
-    setStyleSheet(framedPageStyle());
+    setStyleSheetIfChanged(this, framedPageStyle());
 }
 
 QString DKeyFunctionPage::framedPageStyle(const QString &rules)
@@ -101,7 +102,7 @@ QString DKeyFunctionPage::textBoxStyle(const ThemeColor &theme)
 
 void DKeyFunctionPage::styleComboBox(QComboBox *combo, const ThemeColor &theme)
 {
-    combo->setStyleSheet(
+    setStyleSheetIfChanged(combo, 
         QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
                        "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
                        "QComboBox:hover{border: 1px solid rgb(%4);}"

@@ -8,6 +8,7 @@
 #include "core/DDataManager.h"
 #include "device/RecordFieldText.h"
 #include "widgets/OpenFileDialog.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DKeyWithAppPage::DKeyWithAppPage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -84,9 +85,9 @@ void DKeyWithAppPage::updateAllUI()
 void DKeyWithAppPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    ui->label_10->setStyleSheet(titleLabelStyle(theme));
-    ui->pushButton_selectAppPath->setStyleSheet(pageButtonStyle(theme));
-    ui->textEdit_appPath->setStyleSheet(textBoxStyle(theme));
+    setStyleSheetIfChanged(ui->label_10, titleLabelStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_selectAppPath, pageButtonStyle(theme));
+    setStyleSheetIfChanged(ui->textEdit_appPath, textBoxStyle(theme));
     const QFont font = pageFont(12);
     ui->label_10->setFont(font);
     ui->pushButton_selectAppPath->setFont(font);

@@ -8,6 +8,7 @@
 #include "core/DDataManager.h"
 #include "device/RecordFieldText.h"
 #include "ui/mainwidget/devicePage/customKeys/TextLengthLimit.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -101,10 +102,10 @@ void DKeyWithTextPage::updateAllUI()
 void DKeyWithTextPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheet(framedPageStyle(textBoxStyle(theme)));
-    ui->label_8->setStyleSheet(titleLabelStyle(theme));
-    ui->pushButton_OK->setStyleSheet(pageButtonStyle(theme));
-    ui->pushButton_Cancel->setStyleSheet(pageButtonStyle(theme));
+    setStyleSheetIfChanged(this, framedPageStyle(textBoxStyle(theme)));
+    setStyleSheetIfChanged(ui->label_8, titleLabelStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_OK, pageButtonStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_Cancel, pageButtonStyle(theme));
     const QFont font = pageFont(12);
     for (QWidget *widget : {static_cast<QWidget *>(ui->label_8), static_cast<QWidget *>(ui->pushButton_OK),
                             static_cast<QWidget *>(ui->pushButton_Cancel)})
@@ -115,5 +116,5 @@ void DKeyWithTextPage::updateAppTheme()
 
 void DKeyWithTextPage::onScrollSheetSet()
 {
-    ui->textEdit_keyText->setStyleSheet(m_scrollSheet);
+    setStyleSheetIfChanged(ui->textEdit_keyText, m_scrollSheet);
 }

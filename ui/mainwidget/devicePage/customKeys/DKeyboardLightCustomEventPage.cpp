@@ -6,6 +6,7 @@
 #include "core/DDataManager.h"
 #include "core/KeyFunctionNames.h"
 #include "widgets/GridReflow.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ void DKeyboardLightCustomEventPage::updateAppTheme()
 {
     DRadioChoicePage::updateAppTheme();
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    ui->scrollAreaWidgetContents->setStyleSheet(
+    setStyleSheetIfChanged(ui->scrollAreaWidgetContents, 
         QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);
     QTimer::singleShot(200, this, &DKeyboardLightCustomEventPage::onScrollSheetSet);
@@ -77,5 +78,5 @@ void DKeyboardLightCustomEventPage::updateAppTheme()
 
 void DKeyboardLightCustomEventPage::onScrollSheetSet()
 {
-    ui->widget_4->setStyleSheet(m_scrollSheet);
+    setStyleSheetIfChanged(ui->widget_4, m_scrollSheet);
 }

@@ -11,6 +11,7 @@
 #include "sdk/include/LumtarXml.h"
 #include "device/RecordFieldText.h"
 #include "widgets/GridReflow.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -191,7 +192,7 @@ void DMacroCmdPage::updateAllUI()
 void DMacroCmdPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheet(framedPageStyle(
+    setStyleSheetIfChanged(this, framedPageStyle(
         QStringLiteral("QLabel{color: rgb(%2); font: 75 12pt \"%4\";}"
                        "QLineEdit{color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
                        "border: 1px solid rgb(%5); border-radius: 4px;}"
@@ -201,7 +202,7 @@ void DMacroCmdPage::updateAppTheme()
                  theme.DeviceBorderColor)
         + radioButtonStyle(theme)));
     styleComboBox(ui->comboBox_Macro, theme);
-    ui->scrollAreaWidgetContents->setStyleSheet(
+    setStyleSheetIfChanged(ui->scrollAreaWidgetContents, 
         QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);
     QTimer::singleShot(200, this, &DMacroCmdPage::onScrollSheetSet);
@@ -209,5 +210,5 @@ void DMacroCmdPage::updateAppTheme()
 
 void DMacroCmdPage::onScrollSheetSet()
 {
-    ui->widget_4->setStyleSheet(m_scrollSheet);
+    setStyleSheetIfChanged(ui->widget_4, m_scrollSheet);
 }

@@ -8,6 +8,7 @@
 
 #include "core/DDataManager.h"
 #include "device/OnboardKeyPacket.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DRadioChoicePage::DRadioChoicePage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -121,10 +122,10 @@ void DRadioChoicePage::updateAllUI()
 void DRadioChoicePage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheet(framedPageStyle(radioButtonStyle(theme)));
+    setStyleSheetIfChanged(this, framedPageStyle(radioButtonStyle(theme)));
     if (!m_title)
         return;
-    m_title->setStyleSheet(QStringLiteral("QLabel#%1{ color: rgb(%2);}")
+    setStyleSheetIfChanged(m_title, QStringLiteral("QLabel#%1{ color: rgb(%2);}")
                                .arg(m_title->objectName(), theme.TextDefaultColor));
     m_title->setFont(pageFont(12));
 }

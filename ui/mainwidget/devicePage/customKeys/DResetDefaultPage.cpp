@@ -6,6 +6,7 @@
 
 #include "core/DDataManager.h"
 #include "device/RecordFieldText.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -118,10 +119,10 @@ void DResetDefaultPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
     const QFont font = pageFont(12);
-    ui->label_3->setStyleSheet(titleLabelStyle(theme));
-    ui->label_KeyChar->setStyleSheet(keyNameLabelStyle(theme));
-    ui->pushButton_OK->setStyleSheet(pageButtonStyle(theme));
-    ui->frame_Top2->setStyleSheet(radioButtonStyle(theme));
+    setStyleSheetIfChanged(ui->label_3, titleLabelStyle(theme));
+    setStyleSheetIfChanged(ui->label_KeyChar, keyNameLabelStyle(theme));
+    setStyleSheetIfChanged(ui->pushButton_OK, pageButtonStyle(theme));
+    setStyleSheetIfChanged(ui->frame_Top2, radioButtonStyle(theme));
     const QList<QWidget *> texts = {ui->label_3, ui->label_KeyChar, ui->pushButton_OK};
     for (QWidget *widget : texts)
         widget->setFont(font);

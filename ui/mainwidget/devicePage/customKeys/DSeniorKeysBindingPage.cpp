@@ -8,6 +8,7 @@
 #include "core/DDataManager.h"
 #include "sdk/include/LumtarXml.h"
 #include "device/RecordFieldText.h"
+#include "widgets/StyleSheetUpdate.h"
 
 DSeniorKeysBindingPage::DSeniorKeysBindingPage(QWidget *parent)
     : DKeyFunctionPage(parent)
@@ -74,7 +75,7 @@ void DSeniorKeysBindingPage::updateAllUI()
 void DSeniorKeysBindingPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    ui->label_2->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1); font: 75 12pt \"%2\";}")
+    setStyleSheetIfChanged(ui->label_2, QStringLiteral("QLabel{color: rgb(%1); font: 75 12pt \"%2\";}")
                                    .arg(theme.TextDefaultColor, theme.TextFont));
     styleComboBox(ui->comboBox_SeniorKeys, theme);
 }

@@ -46,17 +46,38 @@ void DSoftKeyboardPage::removeKeys()
     m_modifierCount = 0;
 }
 
+QByteArray DSoftKeyboardPage::readLayoutText(int layoutId)
+{
+    QFile file(QLatin1String(kLayoutFolder) + SoftKeyLayoutFile::fileNameFor(layoutId));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
+        return QByteArray();
+    }
+    return file.readAll();
+}
+
 void DSoftKeyboardPage::loadKeyboardInfo(QString modelName)
 {
     removeKeys();
     m_layoutId = DDataManager::getInstance()->softKeyboardLayoutId(modelName);
-    QFile file(QLatin1String(kLayoutFolder) + SoftKeyLayoutFile::fileNameFor(m_layoutId));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "------------------------ Softkeyboard loadKeyboardInfo => fp == NULL -------------------------";
+    const QByteArray text = readLayoutText(m_layoutId);
+    if (text.isEmpty())
         return;
-    }
-    const QByteArray text = file.readAll();
     parseSoftKeyInfo(text.constData());
+}
+
+bool DSoftKeyboardPage::publishKeyMaps(const QString &modelName)
+{
+    DDataManager *data = DDataManager::getInstance();
+    const int layoutId = data->softKeyboardLayoutId(modelName);
+    SoftKeyLayoutFile layout;
+    if (!layout.parse(readLayoutText(layoutId), layoutId)) {
+        qDebug().noquote() << "Soft keyboard layout" << layoutId << "refused:" << layout.errorText();
+        return false;
+    }
+    data->setKeyCodeNameMap(layout.keyCodeNameMap());
+    data->setVkToKeyCodeMap(layout.vkToKeyCodeMap());
+    return true;
 }
 
 void DSoftKeyboardPage::parseSoftKeyInfo(const char *text)

@@ -30,6 +30,10 @@ public:
 
     // Reads the layout the shared state names for the model and builds its keys.
     void loadKeyboardInfo(QString modelName);
+    // Hands the application the two key maps of the model's layout without
+    // building a keyboard; false (maps as they were) when the layout cannot
+    // be read.
+    static bool publishKeyMaps(const QString &modelName);
     // Builds the keys of a layout text; a text that is refused leaves no keys
     // and the application's key maps as they were.
     void parseSoftKeyInfo(const char *text);
@@ -54,6 +58,9 @@ public slots:
     void onKeyButtonClicked();
 
 private:
+    // The text of the layout the shared state names for the model; empty
+    // when it cannot be read.
+    static QByteArray readLayoutText(int layoutId);
     void removeKeys();
     bool isMultiSelecting() const { return m_selectMode == MultiSelectMode && m_selectEnabled; }
 

@@ -12,6 +12,7 @@
 #include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/customKeys/DVirtualKeyboardTool.h"
 #include "widgets/ArrowWidget.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -24,10 +25,18 @@ const int kArrowPos = 460;
 
 DTargetKeyPage::DTargetKeyPage(int multiSelectMode, QWidget *parent)
     : DKeyFunctionPage(parent)
+    , m_multiSelectMode(multiSelectMode)
 {
-    // Building the virtual keyboard loads the soft-keyboard layout and with
-    // it the application's key maps.
-    m_virtualKeyboard = new DVirtualKeyboardTool(multiSelectMode, this);
+    // The application's key maps come from the soft-keyboard layout; the
+    // keyboard itself is built with the pop-up, when first needed.
+    DVirtualKeyboardTool::publishKeyMaps();
+}
+
+void DTargetKeyPage::buildPopup()
+{
+    if (m_popup)
+        return;
+    m_virtualKeyboard = new DVirtualKeyboardTool(m_multiSelectMode, this);
     m_virtualKeyboard->setWindowOpacity(1);
     connect(m_virtualKeyboard, &DVirtualKeyboardTool::sigSoftKeyboardClicked_VirtualKB, this,
             &DTargetKeyPage::onSoftKeyboardClicked_VirtualKB);
@@ -36,7 +45,20 @@ DTargetKeyPage::DTargetKeyPage(int multiSelectMode, QWidget *parent)
     m_popup->setWindowOpacity(1);
     m_popup->setWidgetSize(1050, 345);
     m_popup->setArrowPos(kArrowPos);
+    applyPopupTheme(DDataManager::getInstance()->themeColor());
     m_popup->setCenterWidget(m_virtualKeyboard);
+}
+
+ArrowWidget *DTargetKeyPage::popup()
+{
+    buildPopup();
+    return m_popup;
+}
+
+DVirtualKeyboardTool *DTargetKeyPage::virtualKeyboard()
+{
+    buildPopup();
+    return m_virtualKeyboard;
 }
 
 DTargetKeyPage::~DTargetKeyPage()
@@ -127,7 +149,7 @@ void DTargetKeyPage::setLightHeavySelectVisible(bool visible)
 
 bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && m_popup->isPopupShown() && watched->isWidgetType()) {
+    if (event->type() == QEvent::MouseButtonPress && isPopupOpen() && watched->isWidgetType()) {
         // A window manager may never give the pop-up (a tool-tip window) the
         // focus, so that it never loses activation: a press elsewhere in the
         // program, outside the pop-up and its field, closes it as well.
@@ -137,7 +159,8 @@ bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
             return false;
         }
     }
-    if (watched == m_field && event->type() == QEvent::FocusIn && !m_popup->isPopupShown()) {
+    if (watched == m_field && event->type() == QEvent::FocusIn && !isPopupOpen()) {
+        buildPopup();
         qApp->installEventFilter(this);
         m_popup->setPopupShown(true);
         popupOpened();
@@ -156,6 +179,8 @@ bool DTargetKeyPage::eventFilter(QObject *watched, QEvent *event)
 
 void DTargetKeyPage::onArrowWidgetHide()
 {
+    if (!m_popup)
+        return;
     qApp->removeEventFilter(this);
     emit sigMesgStartOrStopHook(false);
     popupClosed();
@@ -165,12 +190,12 @@ void DTargetKeyPage::onArrowWidgetHide()
 
 bool DTargetKeyPage::isPopupOpen() const
 {
-    return m_popup->isPopupShown();
+    return m_popup && m_popup->isPopupShown();
 }
 
 void DTargetKeyPage::closePopup()
 {
-    if (m_popup->isPopupShown())
+    if (isPopupOpen())
         onArrowWidgetHide();
 }
 
@@ -184,24 +209,31 @@ void DTargetKeyPage::hideEvent(QHideEvent *event)
 
 void DTargetKeyPage::updateAllUI()
 {
-    m_virtualKeyboard->updateAllUI();
+    if (m_virtualKeyboard)
+        m_virtualKeyboard->updateAllUI();
     setTexts();
 }
 
 void DTargetKeyPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    m_title->setStyleSheet(QStringLiteral("QLabel#%1{ color: rgb(%2); }").arg(m_title->objectName(),
+    setStyleSheetIfChanged(m_title, QStringLiteral("QLabel#%1{ color: rgb(%2); }").arg(m_title->objectName(),
                                                                             theme.TextDefaultColor));
     m_title->setFont(pageFont(12));
-    m_field->setStyleSheet(QStringLiteral("QLineEdit{color: rgb(%1); background-color: rgb(%2); "
+    setStyleSheetIfChanged(m_field, QStringLiteral("QLineEdit{color: rgb(%1); background-color: rgb(%2); "
                                           "border: 1px solid rgb(%3); border-radius: 4px;}"
                                           "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%4);}")
                                .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor,
                                     theme.TextCheckedColor));
     m_field->setFont(pageFont(11));
+    if (m_popup)
+        applyPopupTheme(theme);
+    setStyleSheetIfChanged(m_selector, radioButtonStyle(theme));
+}
+
+void DTargetKeyPage::applyPopupTheme(const ThemeColor &theme)
+{
     const QColor background = ArrowWidget::opaqueThemeColor(theme.AllBgColor);
     m_popup->setBackgroundColor(background.red(), background.green(), background.blue());
     m_virtualKeyboard->updateAppTheme();
-    m_selector->setStyleSheet(radioButtonStyle(theme));
 }

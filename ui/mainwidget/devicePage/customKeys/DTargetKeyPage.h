@@ -47,8 +47,12 @@ public:
     // Closes the pop-up if it is open (which ends the capture).
     void closePopup();
     bool isPopupOpen() const;
-    ArrowWidget *popup() const { return m_popup; }
-    DVirtualKeyboardTool *virtualKeyboard() const { return m_virtualKeyboard; }
+    // The pop-up and its virtual keyboard are built when first needed (the
+    // field first gains the focus, or either is asked for), in the theme and
+    // language of that moment.
+    ArrowWidget *popup();
+    DVirtualKeyboardTool *virtualKeyboard();
+    bool isPopupBuilt() const { return m_popup != nullptr; }
 
 signals:
     // Asks the host to start or stop capturing pressed keys.
@@ -73,18 +77,20 @@ protected:
 
     // Shows a text in the field, whole.
     void showText(const QString &text);
+    // The virtual keyboard when it was built, else null.
+    DVirtualKeyboardTool *builtVirtualKeyboard() const { return m_virtualKeyboard; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
-    ArrowWidget *m_popup = nullptr;
-    DVirtualKeyboardTool *m_virtualKeyboard = nullptr;
     QLineEdit *m_field = nullptr;
     // The page's copy of the key-name map, refreshed by every load.
     QMap<int, QString> m_keyNames;
 
 private:
     void setTexts();
+    void buildPopup();
+    void applyPopupTheme(const ThemeColor &theme);
 
     QLabel *m_title = nullptr;
     const char *m_titleText = nullptr;
@@ -93,6 +99,9 @@ private:
     QRadioButton *m_lightPress = nullptr;
     QRadioButton *m_heavyPress = nullptr;
     QButtonGroup *m_pressGroup = nullptr;
+    ArrowWidget *m_popup = nullptr;
+    DVirtualKeyboardTool *m_virtualKeyboard = nullptr;
+    int m_multiSelectMode = 0;
     bool m_selectorAllowed = true;
     bool m_itemFound = false;
 };

@@ -4,6 +4,7 @@
 #include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/customKeys/DSoftKeyboardPage.h"
 #include "widgets/LanguageChangeHook.h"
+#include "widgets/StyleSheetUpdate.h"
 
 namespace {
 
@@ -31,6 +32,11 @@ DVirtualKeyboardTool::DVirtualKeyboardTool(int multiSelectMode, QWidget *parent)
 DVirtualKeyboardTool::~DVirtualKeyboardTool()
 {
     delete ui;
+}
+
+void DVirtualKeyboardTool::publishKeyMaps()
+{
+    DSoftKeyboardPage::publishKeyMaps(QString::fromLatin1(kApplicationModelName));
 }
 
 void DVirtualKeyboardTool::setMultiSelectEnabled(bool enabled)
@@ -63,9 +69,9 @@ void DVirtualKeyboardTool::updateAllUI()
 void DVirtualKeyboardTool::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    ui->frame_255->setStyleSheet(
+    setStyleSheetIfChanged(ui->frame_255, 
         QStringLiteral("QFrame#frame_255{border: none; border-bottom: 2px solid rgb(%1);}").arg(theme.DeviceBorderColor));
-    ui->label->setStyleSheet(QStringLiteral("color: rgb(%1);").arg(theme.TextCheckedColor));
+    setStyleSheetIfChanged(ui->label, QStringLiteral("color: rgb(%1);").arg(theme.TextCheckedColor));
     QFont font = DDataManager::getInstance()->themeFont(1);
     font.setPointSize(12);
     ui->label->setFont(font);

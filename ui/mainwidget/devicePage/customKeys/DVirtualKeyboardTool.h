@@ -21,6 +21,10 @@ public:
     explicit DVirtualKeyboardTool(int multiSelectMode, QWidget *parent = nullptr);
     ~DVirtualKeyboardTool() override;
 
+    // Hands the application the key maps of the keyboard this window shows,
+    // without building it.
+    static void publishKeyMaps();
+
     void setMultiSelectEnabled(bool enabled);
     void selectKey(int keyCode);
     void clearSelectedKeys();
