@@ -3,7 +3,7 @@
 
 #include <QPainter>
 #include <QStackedLayout>
-#include <QStyleOption>
+#include <QPaintEvent>
 
 #include "core/DDataManager.h"
 #include "ui/mainwidget/devicePage/KeyboardModelTable.h"
@@ -35,6 +35,9 @@ bool between(int v, int a, int b)
     return (a <= v && v <= b) || (b <= v && v <= a);
 }
 
+// The ground of the keyboard view, whatever the theme.
+const QColor kViewGround(26, 27, 49);
+
 } // namespace
 
 int hidDeviceJoinFrame::roundScaled(float v)
@@ -50,19 +53,19 @@ hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
     , ui(new Ui::hidDeviceJoinFrame)
 {
     ui->setupUi(this);
-    setAttribute(Qt::WA_StyledBackground, true);
-    // The view paints its own opaque background (the form's colour), so
-    // nothing beneath it is painted again when the light preview repaints
-    // the keys 33 times a second.
+    // The view paints its own opaque background, so nothing beneath it is
+    // painted again when the light preview repaints the keys 33 times a
+    // second.
     setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
-void hidDeviceJoinFrame::paintEvent(QPaintEvent *)
+void hidDeviceJoinFrame::paintEvent(QPaintEvent *event)
 {
-    QStyleOption option;
-    option.initFrom(this);
+    // Under the keys a preview frame repaints: each of their rectangles
+    // filled on its own, which the raster engine does without a clip.
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    for (const QRect &r : event->region())
+        painter.fillRect(r, kViewGround);
 }
 
 hidDeviceJoinFrame::~hidDeviceJoinFrame()
