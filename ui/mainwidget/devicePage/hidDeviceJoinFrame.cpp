@@ -141,6 +141,7 @@ void hidDeviceJoinFrame::loadKeyboard(hidStructInfoAll info)
     HidDeviceInfoStu device = {};
     lumtarCopyField(device.hidModel, info.hidModel);
     lumtarCopyField(device.hidPath, info.hidPath);
+    m_pictureLayer->setGround(kViewGround);
     m_pictureLayer->setKeyboardModel(device);
     m_keyLayer->setKeyboardModel(device);
     m_keyLayer->setKeysMode(false, true);

@@ -2,6 +2,8 @@
 #include "ui_keyboardImageFrameItem.h"
 
 #include <QFileInfo>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include "core/DDataManager.h"
 
@@ -10,6 +12,7 @@ keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
     , ui(new Ui::keyboardImageFrameItem)
 {
     ui->setupUi(this);
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 keyboardImageFrameItem::~keyboardImageFrameItem()
@@ -38,17 +41,49 @@ void keyboardImageFrameItem::setPictureVariant(int variant)
     showPicture(picturePath(m_modelName, variant));
 }
 
+void keyboardImageFrameItem::setGround(const QColor &ground)
+{
+    if (ground == m_ground)
+        return;
+    m_ground = ground;
+    m_scaled = QPixmap();
+    update();
+}
+
 void keyboardImageFrameItem::showPicture(const QString &path)
 {
-    // A missing picture leaves the frame empty. The path is quoted so that a
-    // program folder with blanks or brackets still names the file.
-    if (!QFileInfo(path).isFile()) {
-        m_shownPicture.clear();
-        ui->frame->setStyleSheet(QString());
-        return;
+    // A missing picture leaves the layer empty.
+    m_picture = QFileInfo(path).isFile() ? QPixmap(path) : QPixmap();
+    m_shownPicture = m_picture.isNull() ? QString() : path;
+    m_scaled = QPixmap();
+    update();
+}
+
+const QPixmap &keyboardImageFrameItem::scaledPicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_scaled.size() == pixels && qFuzzyCompare(m_scaled.devicePixelRatio(), ratio))
+        return m_scaled;
+    // Stretched once per size and composed on the ground: a repaint then
+    // copies opaque pixels.
+    QPixmap scaled(pixels);
+    scaled.fill(m_ground);
+    if (!m_picture.isNull()) {
+        QPainter painter(&scaled);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(scaled.rect(), m_picture);
     }
-    m_shownPicture = path;
-    QString quoted = path;
-    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(\"%1\");}").arg(quoted));
+    scaled.setDevicePixelRatio(ratio);
+    m_scaled = scaled;
+    return m_scaled;
+}
+
+void keyboardImageFrameItem::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QPixmap &picture = scaledPicture();
+    for (const QRect &r : event->region())
+        painter.drawPixmap(r, picture, QRectF(QPointF(r.topLeft()) * picture.devicePixelRatio(),
+                                              QSizeF(r.size()) * picture.devicePixelRatio()));
 }
