@@ -86,6 +86,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     // under them; the main window's theme step then finds them done.
     applyPageSheets(DDataManager::getInstance()->themeColor());
     initSubPages();
+    // The pages not shown at start follow in the first turn of the event
+    // loop, once the window is on the screen.
+    QTimer::singleShot(0, this, &DDevicePage::buildFeaturePages);
 
     m_roster = new KeyboardRoster(this);
     connect(m_roster, &KeyboardRoster::linkCreated, this, &DDevicePage::wireKeyboardLink);
@@ -168,7 +171,12 @@ void DDevicePage::initSubPages()
             &DDevicePage::onAutoIntoCustomKeysPage);
     connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this,
             &DDevicePage::onInteractLightsPointXY);
+}
 
+void DDevicePage::buildFeaturePages()
+{
+    if (m_lightsConfigPage)
+        return;
     m_lightsConfigPage = new DLightsConfigPage(ui->page_LightsConfig);
     ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);
     connect(m_lightsConfigPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this,
@@ -209,6 +217,29 @@ void DDevicePage::initSubPages()
             &DDevicePage::onKeyCalibrationStartRuning);
     connect(m_triggerSettingPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this,
             &DDevicePage::onAllKeysCalibrationMode);
+
+    // Built after the window's theme pass: each takes the theme of now.
+    m_lightsConfigPage->updateAppTheme();
+    m_performancePage->updateAppTheme();
+    m_triggerSettingPage->updateAppTheme();
+}
+
+DLightsConfigPage *DDevicePage::lightsConfigPage()
+{
+    buildFeaturePages();
+    return m_lightsConfigPage;
+}
+
+DPerformancePage *DDevicePage::performancePage()
+{
+    buildFeaturePages();
+    return m_performancePage;
+}
+
+DTriggerSettingPage *DDevicePage::triggerSettingPage()
+{
+    buildFeaturePages();
+    return m_triggerSettingPage;
 }
 
 QString DDevicePage::companyLinkRichText(const QString &color) const
@@ -290,6 +321,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
             onEveryPageBackTip(QObject::tr("Device not connected"));
         return;
     }
+    buildFeaturePages();
 
     if (selIndex == TriggerSettingPage) {
         ui->frame_4->hide();
@@ -372,7 +404,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         }
     }
 
-    m_triggerSettingPage->exitCalibrationMode();
+    triggerSettingPage()->exitCalibrationMode();
     resetMainPageButtons();
 
     switch (selIndex) {
@@ -383,12 +415,12 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         break;
     case LightsConfigPage:
         ui->stackedWidget->setCurrentWidget(ui->page_LightsConfig);
-        m_lightsConfigPage->reloadLightConfig();
+        lightsConfigPage()->reloadLightConfig();
         ui->label_ChangModeTest->setText(QStringLiteral("LightsConfig"));
         break;
     case PerformancePage:
         ui->stackedWidget->setCurrentWidget(ui->page_Performance);
-        m_performancePage->loadPerformanceInfo();
+        performancePage()->loadPerformanceInfo();
         ui->label_ChangModeTest->setText(QStringLiteral("Performance"));
         break;
     case MacroPage:
@@ -396,7 +428,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
         break;
     case TriggerSettingPage:
         ui->stackedWidget->setCurrentWidget(ui->page_TriggerSetting);
-        m_triggerSettingPage->initTriggerSettingData();
+        triggerSettingPage()->initTriggerSettingData();
         ui->label_ChangModeTest->setText(QStringLiteral("TriggerSetting"));
         break;
     default:
@@ -423,7 +455,7 @@ void DDevicePage::closeAllDevices()
     m_isOpeningDevice = false;
     m_onboardDownloader->cancel();
     m_lightDealMain->setHidInterface(nullptr);
-    m_lightsConfigPage->setHidInterface(nullptr);
+    lightsConfigPage()->setHidInterface(nullptr);
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;

@@ -186,6 +186,13 @@ private:
     friend class tst_DevicePage;
 
     void initSubPages();
+    // The feature pages not shown at start (lighting, performance, trigger
+    // setting): built once, after the window is shown or when one is first
+    // needed, whichever comes first; the accessors build them.
+    void buildFeaturePages();
+    DLightsConfigPage *lightsConfigPage();
+    DPerformancePage *performancePage();
+    DTriggerSettingPage *triggerSettingPage();
     // The style sheets and fonts of the page's own widgets (DDevicePageTheme.cpp).
     void applyPageSheets(const ThemeColor &theme);
     QString companyLinkRichText(const QString &color) const;

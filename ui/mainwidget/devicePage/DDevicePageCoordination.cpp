@@ -113,12 +113,12 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
     }
     m_lightDealMain->writeCustomLightColors(1, m_customLightUsingIndex);
     rewriteCustomLightData();
-    m_lightsConfigPage->writeCurrentCustomLight();
+    lightsConfigPage()->writeCurrentCustomLight();
 }
 
 void DDevicePage::rewriteCustomLightData()
 {
-    const int scheme = m_lightsConfigPage->currentCustomLightIndex();
+    const int scheme = lightsConfigPage()->currentCustomLightIndex();
     if (scheme < 0 || !m_profileFiles.hasProfileFile())
         return;
     // The scheme keeps the keys' own colours: the light colours shown are
@@ -189,7 +189,7 @@ void DDevicePage::onSetCurrentGamePadModeIndex(int gamePadIndex)
     askYesNo(QObject::tr("Tip"), QObject::tr("Note that the device will restart!"),
              [this, link, gamePadIndex](bool yes) {
                  if (!yes) {
-                     m_performancePage->updateGamePadModeShow();
+                     performancePage()->updateGamePadModeShow();
                      return;
                  }
                  // Only the keyboard the question was about restarts.

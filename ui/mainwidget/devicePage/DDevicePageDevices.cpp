@@ -340,7 +340,7 @@ void DDevicePage::leaveShownKeyboard()
         stopLightEngine();
     // The lighting keeps no interface of a keyboard that is not shown.
     m_lightDealMain->setHidInterface(nullptr);
-    m_lightsConfigPage->setHidInterface(nullptr);
+    lightsConfigPage()->setHidInterface(nullptr);
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;

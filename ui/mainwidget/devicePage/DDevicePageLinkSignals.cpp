@@ -178,7 +178,7 @@ void DDevicePage::onSleepTimeSetSuccessful()
 
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
 {
-    m_lightsConfigPage->showLightTypeFromDevice(hidType, ledType);
+    lightsConfigPage()->showLightTypeFromDevice(hidType, ledType);
     keySelectFrame *keyLayer = DDataManager::getInstance()->currentKeySelectFrame();
     if (hidType == 0) {
         if (m_currentMainPage != TriggerSettingPage) {
@@ -205,7 +205,7 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
         if (keySelectFrame *keyLayer = DDataManager::getInstance()->currentKeySelectFrame())
             keyLayer->setKeysHoverEnabled(true);
     }
-    m_lightsConfigPage->showCustomLightFromDevice(hidType, ledType, usingCustomIndex);
+    lightsConfigPage()->showCustomLightFromDevice(hidType, ledType, usingCustomIndex);
 }
 
 void DDevicePage::onTheKeyboardModeChanged(int mode)

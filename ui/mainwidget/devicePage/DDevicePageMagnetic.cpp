@@ -57,7 +57,7 @@ void DDevicePage::onTheDragAreaHaveChanged(int operateType, int selectedStatus, 
     if (m_currentMainPage != TriggerSettingPage || !m_hidDeviceJoinFrame)
         return;
     writeMagnetic(MagneticCommands::selectKeys(bitmapOf(m_hidDeviceJoinFrame->selectedKeys())), 1);
-    m_triggerSettingPage->clearDynamicSensitivity();
+    triggerSettingPage()->clearDynamicSensitivity();
     if (operateType == 1)
         DDataManager::getInstance()->queryDynamicDisplaySensitivityNum(1, indexX, indexY);
 }
@@ -90,7 +90,7 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
     if (!m_currentHidInterface)
         return;
     writeMagnetic(MagneticCommands::report(MagneticCommands::DefaultTravel), 3);
-    m_triggerSettingPage->initTriggerSettingData();
+    triggerSettingPage()->initTriggerSettingData();
 }
 
 void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
@@ -171,7 +171,7 @@ void DDevicePage::onCalibrationMode(int selMode)
     else
         restoreTriggerView();
     writeMagnetic(MagneticCommands::selectKeys(MagneticCommands::KeyBitmap{}), 7);
-    m_triggerSettingPage->clearDynamicSensitivity();
+    triggerSettingPage()->clearDynamicSensitivity();
 }
 
 void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
@@ -179,7 +179,7 @@ void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPo
     m_calibrationKeyRow = keyPointX;
     m_calibrationKeyColumn = keyPointY;
     writeMagnetic(MagneticCommands::selectKeys(MagneticCommands::keyBitmap({QPoint(keyPointX, keyPointY)})), 8);
-    m_triggerSettingPage->clearDynamicSensitivity();
+    triggerSettingPage()->clearDynamicSensitivity();
 }
 
 void DDevicePage::onKeyCalibrationStartRuning()
@@ -273,7 +273,7 @@ void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrat
 void DDevicePage::endAllKeysCalibration()
 {
     ui->widget_MoveTip->hide();
-    m_triggerSettingPage->clearAllKeysCalibrationRunning();
+    triggerSettingPage()->clearAllKeysCalibrationRunning();
     clearAllKeysCalibrationMarks();
     m_allKeysCalibrationRunning = false;
     restoreTriggerView();
@@ -285,8 +285,8 @@ void DDevicePage::endCalibrationOfShownKeyboard()
     if (!calibrating)
         return;
     ui->widget_MoveTip->hide();
-    m_triggerSettingPage->clearAllKeysCalibrationRunning();
-    m_triggerSettingPage->exitCalibrationMode();
+    triggerSettingPage()->clearAllKeysCalibrationRunning();
+    triggerSettingPage()->exitCalibrationMode();
     clearAllKeysCalibrationMarks();
     m_allKeysCalibrationRunning = false;
     DDataManager *data = DDataManager::getInstance();

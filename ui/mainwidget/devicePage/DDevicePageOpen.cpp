@@ -163,8 +163,8 @@ void DDevicePage::openTheUsingDevice(hidStructInfoAll record)
     data->setXmlProfilePath("");
     data->setMagneticXmlPath("");
     m_customKeysPage->setXmlProfilePath("");
-    m_lightsConfigPage->setXmlProfilePath("");
-    m_performancePage->setXmlProfilePath("");
+    lightsConfigPage()->setXmlProfilePath("");
+    performancePage()->setXmlProfilePath("");
     if (m_currentKeyboardLink)
         m_currentKeyboardLink->setXmlProfilePath("");
 

@@ -58,16 +58,16 @@ void DDevicePage::loadProfileKeyAndLightInfo()
     m_customKeysPage->setCurrentProfileIndex(m_currentProfileIndex);
     m_customKeysPage->setXmlProfilePath(profilePath);
     qDebug() << "openTheUsingDevice  Step6A  006";
-    m_lightsConfigPage->setCurrentProfileIndex(m_currentProfileIndex);
-    m_lightsConfigPage->setXmlProfilePath(profilePath);
-    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    lightsConfigPage()->setCurrentProfileIndex(m_currentProfileIndex);
+    lightsConfigPage()->setXmlProfilePath(profilePath);
+    lightsConfigPage()->setHidInterface(m_currentHidInterface);
     qDebug() << "openTheUsingDevice  Step6A  007";
     if (m_currentKeyboardLink)
-        m_lightsConfigPage->setLightSupportInfo(m_currentKeyboardLink->lightModeList(),
+        lightsConfigPage()->setLightSupportInfo(m_currentKeyboardLink->lightModeList(),
                                                 m_currentKeyboardLink->sideLightModeList());
     qDebug() << "openTheUsingDevice  Step6A  008";
-    m_performancePage->setCurrentProfileIndex(m_currentProfileIndex);
-    m_performancePage->setXmlProfilePath(profilePath);
+    performancePage()->setCurrentProfileIndex(m_currentProfileIndex);
+    performancePage()->setXmlProfilePath(profilePath);
     qDebug() << "openTheUsingDevice  Step6A  009";
     m_lightDealMain->setHidInterface(m_currentHidInterface);
     qDebug() << "openTheUsingDevice  Step6A  010";

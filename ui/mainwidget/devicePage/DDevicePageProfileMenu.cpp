@@ -384,7 +384,7 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
     loadProfileKeyAndLightInfo();
 
     handKeyGridToLightEngine();
-    m_lightsConfigPage->reloadLightConfig();
+    lightsConfigPage()->reloadLightConfig();
     DDataManager *data = DDataManager::getInstance();
     for (keyboardButCustom *key : data->keyButtonList()) {
         if (!key)
@@ -398,7 +398,7 @@ void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
         if (CLumtarXML_SelectProfileColorDataInfo(path, indexText.constData(), LUMTAR_LIGHT_KIND_SIDE,
                                                   m_sideLightIndex, &side)) {
             m_lightDealMain->setSideColorInfo(side);
-            m_lightsConfigPage->sendSideLightConfig(side);
+            lightsConfigPage()->sendSideLightConfig(side);
         }
     }
     qDebug() << "Over profileList_currentIndexChanged";

@@ -65,9 +65,11 @@ void DDevicePage::updateAllUI()
 
     if (m_currentHidItem && m_currentKeyboardLink) {
         m_customKeysPage->updateAllUI();
-        m_lightsConfigPage->updateAllUI();
-        m_performancePage->updateAllUI();
-        m_triggerSettingPage->updateAllUI();
+        if (m_lightsConfigPage) {
+            m_lightsConfigPage->updateAllUI();
+            m_performancePage->updateAllUI();
+            m_triggerSettingPage->updateAllUI();
+        }
     }
 
     showGamePadMode();
@@ -220,10 +222,13 @@ void DDevicePage::updateAppTheme()
     // The strip's scroll bar follows a moment later.
     QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);
 
-    m_performancePage->updateAppTheme();
-    m_lightsConfigPage->updateAppTheme();
     m_customKeysPage->updateAppTheme();
-    m_triggerSettingPage->updateAppTheme();
+    // Pages not built yet take the theme when they are.
+    if (m_lightsConfigPage) {
+        m_performancePage->updateAppTheme();
+        m_lightsConfigPage->updateAppTheme();
+        m_triggerSettingPage->updateAppTheme();
+    }
 
     // A theme change keeps the light-colour display as the page shown set
     // it: the trigger page and Key Custom show no light colours.
