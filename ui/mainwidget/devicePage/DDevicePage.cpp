@@ -455,7 +455,9 @@ void DDevicePage::closeAllDevices()
     m_isOpeningDevice = false;
     m_onboardDownloader->cancel();
     m_lightDealMain->setHidInterface(nullptr);
-    lightsConfigPage()->setHidInterface(nullptr);
+    // A page not built yet holds no keyboard.
+    if (m_lightsConfigPage)
+        m_lightsConfigPage->setHidInterface(nullptr);
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;

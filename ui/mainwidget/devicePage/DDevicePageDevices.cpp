@@ -340,7 +340,8 @@ void DDevicePage::leaveShownKeyboard()
         stopLightEngine();
     // The lighting keeps no interface of a keyboard that is not shown.
     m_lightDealMain->setHidInterface(nullptr);
-    lightsConfigPage()->setHidInterface(nullptr);
+    if (m_lightsConfigPage)
+        m_lightsConfigPage->setHidInterface(nullptr);
     m_currentHidItem = nullptr;
     m_currentKeyboardLink = nullptr;
     m_currentHidInterface = nullptr;

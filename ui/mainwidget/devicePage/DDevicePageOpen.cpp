@@ -163,8 +163,10 @@ void DDevicePage::openTheUsingDevice(hidStructInfoAll record)
     data->setXmlProfilePath("");
     data->setMagneticXmlPath("");
     m_customKeysPage->setXmlProfilePath("");
-    lightsConfigPage()->setXmlProfilePath("");
-    performancePage()->setXmlProfilePath("");
+    if (m_lightsConfigPage) {
+        m_lightsConfigPage->setXmlProfilePath("");
+        m_performancePage->setXmlProfilePath("");
+    }
     if (m_currentKeyboardLink)
         m_currentKeyboardLink->setXmlProfilePath("");
 
