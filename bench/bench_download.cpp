@@ -11,6 +11,7 @@
 #include "device/DDeviceKeyboardLink.h"
 #include "device/DOnboardDownloader.h"
 #include "device/MainHidInterFace.h"
+#include "device/ProfileFileNames.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
@@ -97,8 +98,9 @@ int main(int argc, char **argv)
     }
 
     const QString folder = home.path();
-    const QByteArray defaultPath = QFile::encodeName(folder + QStringLiteral("/appProfile_Default.xml"));
-    const QByteArray fnPath = QFile::encodeName(folder + QStringLiteral("/appProfile_FN.xml"));
+    const QByteArray defaultPath =
+        QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::DefaultLayer)));
+    const QByteArray fnPath = QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::FnLayer)));
     const QByteArray seniorPath = QFile::encodeName(folder + QStringLiteral("/SeniorKeyConfig.xml"));
     if (!makeProfile(defaultPath) || !makeProfile(fnPath) || !CLumtarXML_SeniorKey_CreateXMLFile(seniorPath.constData())) {
         std::printf("bench_download: cannot create the profile files\n");

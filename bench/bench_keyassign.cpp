@@ -60,6 +60,7 @@
 #include "bench/BenchProfileFile.h"
 #include "core/DDataManager.h"
 #include "core/WindowsHookInterface.h"
+#include "device/ProfileFileNames.h"
 #include "platform/InputHookBackend.h"
 #include "sdk/lightfx/LightEngine.h"
 #include "sdk/include/LumtarXml.h"
@@ -221,8 +222,8 @@ int main(int argc, char **argv)
     if (folder.empty())
         return 0;
     CLumtarXML_Init();
-    const std::string profilePath = folder + "/appProfile_Default.xml";
-    const std::string heavyPath = folder + "/appProfile_Magnetic.xml";
+    const std::string profilePath = folder + ProfileFileNames::fileName(ProfileFileNames::DefaultLayer);
+    const std::string heavyPath = folder + ProfileFileNames::fileName(ProfileFileNames::HeavyPress);
     const std::string floorPath = folder + "/floor.xml";
     const std::string macroPath = folder + "/appMacro.xml";
     bench::writeFullProfileFile(profilePath);

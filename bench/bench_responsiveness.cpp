@@ -21,6 +21,7 @@
 //        bench_responsiveness --startup N    one start with N keyboards (child)
 #include "bench/BenchMacroEvent.h"
 #include "core/DDataManager.h"
+#include "device/ProfileFileNames.h"
 #include "sdk/include/LumtarHid.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/sim/SimController.h"
@@ -156,8 +157,9 @@ void announce(DMainWidget &window, bool arrived, const char *product)
 // Ten macro keys, half of them on each layer of the shown keyboard's profile.
 void bindMacroKeys(const QString &folder)
 {
-    const QByteArray layers[2] = {QFile::encodeName(folder + QStringLiteral("/appProfile_Default.xml")),
-                                  QFile::encodeName(folder + QStringLiteral("/appProfile_FN.xml"))};
+    const QByteArray layers[2] = {
+        QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::DefaultLayer))),
+        QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::FnLayer)))};
     for (int m = 0; m < 10; ++m) {
         const QByteArray &path = layers[m % 2];
         std::list<KeyOrMouseEventStu> events;

@@ -8,6 +8,7 @@
 //
 // Usage: bench_store [folder]   (default: a new folder below /tmp)
 #include "bench/BenchProfileFile.h"
+#include "device/ProfileFileNames.h"
 #include "sdk/include/LumtarXml.h"
 #include "sdk/store/AtomicFileWriter.h"
 #include "sdk/store/XmlDocumentCache.h"
@@ -44,9 +45,8 @@ double microseconds(Clock::time_point a, Clock::time_point b)
 // for the scheme keys.
 void openTimeWrites(const std::string &folder, bool batched, bool defaultKeys)
 {
-    const char *const names[3] = {"/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml"};
-    for (int f = 0; f < 3; ++f) {
-        const std::string path = folder + names[f];
+    for (int f = 0; f < ProfileFileNames::FileCount; ++f) {
+        const std::string path = folder + ProfileFileNames::fileName(static_cast<ProfileFileNames::File>(f));
         const char *p = path.c_str();
         std::unique_ptr<LumtarXmlBatch> batch;
         if (batched)
@@ -84,7 +84,7 @@ void openTimeWrites(const std::string &folder, bool batched, bool defaultKeys)
             }
         }
     }
-    const std::string first = folder + names[0];
+    const std::string first = folder + ProfileFileNames::fileName(ProfileFileNames::DefaultLayer);
     std::unique_ptr<LumtarXmlBatch> batch;
     if (batched)
         batch = std::make_unique<LumtarXmlBatch>(first.c_str());
@@ -113,8 +113,8 @@ void benchOpenTimeWrites(const std::string &folder)
                 openTimeWrites(sub, batched != 0, defaultKeys != 0);
                 times.push_back(microseconds(a, Clock::now()) / 1000.0);
                 syncs = AtomicFileWriter::syncCount() - before;
-                for (const char *name : {"/appProfile_Default.xml", "/appProfile_FN.xml", "/appProfile_Magnetic.xml"})
-                    std::remove((sub + name).c_str());
+                for (int f = 0; f < ProfileFileNames::FileCount; ++f)
+                    std::remove((sub + ProfileFileNames::fileName(static_cast<ProfileFileNames::File>(f))).c_str());
                 rmdir(sub.c_str());
             }
             std::sort(times.begin(), times.end());
@@ -133,7 +133,7 @@ int main(int argc, char **argv)
     if (folder.empty())
         return 0;
     CLumtarXML_Init();
-    const std::string path = folder + "/appProfile_Default.xml";
+    const std::string path = folder + ProfileFileNames::fileName(ProfileFileNames::DefaultLayer);
     bench::writeFullProfileFile(path);
     const char *p = path.c_str();
 
