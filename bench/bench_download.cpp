@@ -100,7 +100,8 @@ int main(int argc, char **argv)
     const QString folder = home.path();
     const QByteArray defaultPath =
         QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::DefaultLayer)));
-    const QByteArray fnPath = QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::FnLayer)));
+    const QByteArray fnPath =
+        QFile::encodeName(folder + QLatin1String(ProfileFileNames::fileName(ProfileFileNames::FnLayer)));
     const QByteArray seniorPath = QFile::encodeName(folder + QStringLiteral("/SeniorKeyConfig.xml"));
     if (!makeProfile(defaultPath) || !makeProfile(fnPath) || !CLumtarXML_SeniorKey_CreateXMLFile(seniorPath.constData())) {
         std::printf("bench_download: cannot create the profile files\n");

@@ -74,11 +74,9 @@ bool storePath(char (&buffer)[256], const QString &path)
 // that did not change are left alone, so applying it again costs nothing.
 void applyWindowTheme(Ui::DMainWidget *ui, int themeIndex)
 {
+    // The font choice of the shipped defaults was read when the window was built.
     DDataManager *data = DDataManager::getInstance();
     const ThemeColor theme = data->themeColor();
-    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
-    defaults.setIniCodec("UTF_8");
-    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
 
     QFont titleFont = data->themeFont(0);
     titleFont.setPointSize(16);

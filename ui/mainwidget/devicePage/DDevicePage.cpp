@@ -321,7 +321,6 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
             onEveryPageBackTip(QObject::tr("Device not connected"));
         return;
     }
-    buildFeaturePages();
 
     if (selIndex == TriggerSettingPage) {
         ui->frame_4->hide();

@@ -534,10 +534,10 @@ void DCustomKeysPage::updateAllUI()
 void DCustomKeysPage::applyOwnTheme(const ThemeColor &theme)
 {
     const QFont normalFont = DDataManager::getInstance()->themeFont(1);
-    setStyleSheetIfChanged(this,
-                           QStringLiteral("QFrame#frame_Bg01{background-color: rgb(%1); border: none; border-radius: 0px;}"
-                                          "QFrame#frame_4{border: 3px solid rgb(%2); border-radius: 8px;}")
-                               .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor));
+    setStyleSheetIfChanged(
+        this, QStringLiteral("QFrame#frame_Bg01{background-color: rgb(%1); border: none; border-radius: 0px;}"
+                             "QFrame#frame_4{border: 3px solid rgb(%2); border-radius: 8px;}")
+                  .arg(theme.DeviceRightBgColor, theme.DeviceBorderColor));
     const QString caption = QStringLiteral("color: rgb(%1);").arg(theme.TextDefaultColor);
     const QList<QLabel *> captions = {ui->label, ui->label_2, ui->label_3};
     for (QLabel *label : captions) {

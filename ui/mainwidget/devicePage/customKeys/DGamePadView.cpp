@@ -185,12 +185,13 @@ void DGamePadView::updateAppTheme()
     // with the sheet of the time; a sheet set on a page that is not polished
     // itself yet would not reach them.
     ensurePolished();
-    setStyleSheetIfChanged(this, framedPageStyle(
-        QStringLiteral("QToolButton{min-width: 30px; max-width: 30px; min-height: 30px; max-height: 30px; "
-                       "border: 2px solid rgb(%1); border-radius: 3px;}"
-                       "QToolButton:hover, QToolButton:pressed, QToolButton:checked"
-                       "{border: 2px solid rgb(%2); border-radius: 3px;}")
-            .arg(theme.DeviceBorderColor, theme.TextCheckedColor)));
+    setStyleSheetIfChanged(
+        this, framedPageStyle(
+                  QStringLiteral("QToolButton{min-width: 30px; max-width: 30px; min-height: 30px; max-height: 30px; "
+                                 "border: 2px solid rgb(%1); border-radius: 3px;}"
+                                 "QToolButton:hover, QToolButton:pressed, QToolButton:checked"
+                                 "{border: 2px solid rgb(%2); border-radius: 3px;}")
+                      .arg(theme.DeviceBorderColor, theme.TextCheckedColor)));
     // The heading's panel only holds the heading; it draws no frame.
     setStyleSheetIfChanged(ui->frame_388, QStringLiteral("QFrame#frame_388{border: none;}"));
     setStyleSheetIfChanged(ui->label, QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));

@@ -102,7 +102,8 @@ QString DKeyFunctionPage::textBoxStyle(const ThemeColor &theme)
 
 void DKeyFunctionPage::styleComboBox(QComboBox *combo, const ThemeColor &theme)
 {
-    setStyleSheetIfChanged(combo, 
+    setStyleSheetIfChanged(
+        combo,
         QStringLiteral("QComboBox{background-color: rgb(%1); border: 1px solid rgb(%2); color: rgb(%3); "
                        "font: 75 10pt \"%5\"; border-radius: 4px; padding-left: 5px;}"
                        "QComboBox:hover{border: 1px solid rgb(%4);}"

@@ -70,7 +70,8 @@ void DKeyboardLightCustomEventPage::updateAppTheme()
 {
     DRadioChoicePage::updateAppTheme();
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheetIfChanged(ui->scrollAreaWidgetContents, 
+    setStyleSheetIfChanged(
+        ui->scrollAreaWidgetContents,
         QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1); }").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);
     QTimer::singleShot(200, this, &DKeyboardLightCustomEventPage::onScrollSheetSet);

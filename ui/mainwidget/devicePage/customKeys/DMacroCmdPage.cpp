@@ -202,7 +202,8 @@ void DMacroCmdPage::updateAppTheme()
                  theme.DeviceBorderColor)
         + radioButtonStyle(theme)));
     styleComboBox(ui->comboBox_Macro, theme);
-    setStyleSheetIfChanged(ui->scrollAreaWidgetContents, 
+    setStyleSheetIfChanged(
+        ui->scrollAreaWidgetContents,
         QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgb(%1);}").arg(theme.DeviceRightBgColor));
     m_scrollSheet = scrollBarStyle(theme);
     QTimer::singleShot(200, this, &DMacroCmdPage::onScrollSheetSet);

@@ -125,7 +125,7 @@ void DRadioChoicePage::updateAppTheme()
     setStyleSheetIfChanged(this, framedPageStyle(radioButtonStyle(theme)));
     if (!m_title)
         return;
-    setStyleSheetIfChanged(m_title, QStringLiteral("QLabel#%1{ color: rgb(%2);}")
-                               .arg(m_title->objectName(), theme.TextDefaultColor));
+    setStyleSheetIfChanged(
+        m_title, QStringLiteral("QLabel#%1{ color: rgb(%2);}").arg(m_title->objectName(), theme.TextDefaultColor));
     m_title->setFont(pageFont(12));
 }

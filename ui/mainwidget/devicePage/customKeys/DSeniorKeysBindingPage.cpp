@@ -76,6 +76,6 @@ void DSeniorKeysBindingPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
     setStyleSheetIfChanged(ui->label_2, QStringLiteral("QLabel{color: rgb(%1); font: 75 12pt \"%2\";}")
-                                   .arg(theme.TextDefaultColor, theme.TextFont));
+                                            .arg(theme.TextDefaultColor, theme.TextFont));
     styleComboBox(ui->comboBox_SeniorKeys, theme);
 }

@@ -217,14 +217,14 @@ void DTargetKeyPage::updateAllUI()
 void DTargetKeyPage::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheetIfChanged(m_title, QStringLiteral("QLabel#%1{ color: rgb(%2); }").arg(m_title->objectName(),
-                                                                            theme.TextDefaultColor));
+    setStyleSheetIfChanged(
+        m_title, QStringLiteral("QLabel#%1{ color: rgb(%2); }").arg(m_title->objectName(), theme.TextDefaultColor));
     m_title->setFont(pageFont(12));
     setStyleSheetIfChanged(m_field, QStringLiteral("QLineEdit{color: rgb(%1); background-color: rgb(%2); "
-                                          "border: 1px solid rgb(%3); border-radius: 4px;}"
-                                          "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%4);}")
-                               .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor,
-                                    theme.TextCheckedColor));
+                                                   "border: 1px solid rgb(%3); border-radius: 4px;}"
+                                                   "QLineEdit:hover, QLineEdit:pressed{border: 1px solid rgb(%4);}")
+                                        .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.DeviceBorderColor,
+                                             theme.TextCheckedColor));
     m_field->setFont(pageFont(11));
     if (m_popup)
         applyPopupTheme(theme);

@@ -69,7 +69,8 @@ void DVirtualKeyboardTool::updateAllUI()
 void DVirtualKeyboardTool::updateAppTheme()
 {
     const ThemeColor theme = DDataManager::getInstance()->themeColor();
-    setStyleSheetIfChanged(ui->frame_255, 
+    setStyleSheetIfChanged(
+        ui->frame_255,
         QStringLiteral("QFrame#frame_255{border: none; border-bottom: 2px solid rgb(%1);}").arg(theme.DeviceBorderColor));
     setStyleSheetIfChanged(ui->label, QStringLiteral("color: rgb(%1);").arg(theme.TextCheckedColor));
     QFont font = DDataManager::getInstance()->themeFont(1);
